@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Numbers in files are written and read without regard to the process locale: Qt sets the C
+// library's locale at start-up, and "%.2f" would then write "4,50".
+
+// "%d".
+std::string FormatInt(long long value);
+
+// "%.<decimals>f" with a full stop, rounding half away from zero like printf.
+std::string FormatFixed(double value, int decimals);
+
+// The profile functions' integer conversion: optional leading blanks, an optional sign, then
+// decimal digits up to the first other character. No digits gives 0. Saturates at the int range.
+int ParseLeadingInt(std::string_view text);
+
+// The C library's decimal conversion of a leading floating-point number ("4.5abc" gives 4.5);
+// 0 when the text does not start with one.
+double ParseLeadingDouble(std::string_view text);

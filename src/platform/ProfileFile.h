@@ -1,0 +1,106 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+// A profile (INI) file with the semantics that stored data rely on:
+// - section and key names are compared without regard to (ASCII) case; when two headers differ
+//   only in case ("FtpSettings" and "FTPSettings") they name one section, and the first header in
+//   the file is the one read and written; the same holds for a key repeated within a section;
+// - a value is the text after the first '=', trimmed of blanks and tabs, with one pair of enclosing
+//   quotes (" or ') stripped, and cut to its first 255 characters;
+// - integers are read as a leading signed decimal, 0 for a non-number;
+// - writes keep every other line of the file as it was; a missing section is appended at the end,
+//   a missing key after the last key of its section; a value of a deleted key is gone with its line.
+// The file is decoded on load (see DecodeFileText) and always written as UTF-8 without a mark, in
+// one atomic replacement, by Save.
+class CProfileFile
+{
+public:
+    static constexpr std::size_t kMaxValueChars = 255;
+
+    CProfileFile() = default;
+
+    // Loads the file; a missing or unreadable file gives an empty profile bound to that path.
+    explicit CProfileFile(std::filesystem::path path);
+
+    // Returns false (and leaves an empty profile bound to the path) when the file does not exist or
+    // cannot be read.
+    bool Load(std::filesystem::path path);
+
+    // Writes the whole text atomically (see WriteFileAtomic), creating the file when missing.
+    // Returns false and sets *error when the write fails; the file on disk is then unchanged.
+    bool Save(std::string* error = nullptr);
+
+    // Saves only when something was changed since the load or the last save.
+    bool SaveIfChanged(std::string* error = nullptr);
+
+    const std::filesystem::path& GetPath() const { return m_path; }
+    bool WasLoaded() const { return m_loaded; }
+    bool IsChanged() const { return m_changed; }
+
+    bool HasSection(const std::string& section) const;
+    bool HasKey(const std::string& section, const std::string& key) const;
+
+    std::string GetString(const std::string& section, const std::string& key,
+                          const std::string& defaultValue = std::string()) const;
+    int GetInt(const std::string& section, const std::string& key, int defaultValue) const;
+
+    // Sets the value, adding the section and the key when missing. Values are stored as given
+    // (no quoting); a line break in a value is replaced by a blank so it cannot start a new line.
+    void SetString(const std::string& section, const std::string& key, const std::string& value);
+    void SetInt(const std::string& section, const std::string& key, long long value);
+
+    // Removes the key's line; nothing when absent.
+    void DeleteKey(const std::string& section, const std::string& key);
+    // Removes the header and every line of the section; nothing when absent.
+    void DeleteSection(const std::string& section);
+
+    // The names of the keys of a section, in file order (first spelling of each name).
+    std::vector<std::string> GetKeys(const std::string& section) const;
+
+    // The text the file would be written with.
+    std::string ToText() const;
+
+private:
+    struct SLine
+    {
+        std::string text;      // the line as it stands in the file, without its line end
+        std::string lowerKey;  // for key lines: the trimmed key in lower case; empty otherwise
+        std::size_t valuePos = 0; // for key lines: offset of the first character after '='
+    };
+    struct SSection
+    {
+        std::string lowerName; // empty for the lines before the first header
+        std::vector<SLine> lines; // the header line first (when there is one)
+    };
+
+    void Parse(const std::string& text);
+    const SSection* FindSection(const std::string& section) const;
+    SSection* FindSection(const std::string& section);
+    SSection& FindOrAddSection(const std::string& section);
+    static const SLine* FindKey(const SSection& section, const std::string& lowerKey);
+    static SLine* FindKey(SSection& section, const std::string& lowerKey);
+    void Reindex();
+
+    std::filesystem::path m_path;
+    std::vector<SSection> m_sections;
+    std::unordered_map<std::string, std::size_t> m_sectionIndex; // lower name -> first section
+    bool m_loaded = false;
+    bool m_unreadable = false; // the path exists but could not be read: never overwrite it
+    bool m_changed = false;
+};
+
+// One-shot helpers in the shape of the profile API: each call reads the file, and each write
+// call rewrites it atomically. For many keys of one file, use a CProfileFile.
+std::string ReadProfileString(const std::filesystem::path& path, const std::string& section,
+                              const std::string& key, const std::string& defaultValue = {});
+int ReadProfileInt(const std::filesystem::path& path, const std::string& section,
+                   const std::string& key, int defaultValue);
+bool WriteProfileString(const std::filesystem::path& path, const std::string& section,
+                        const std::string& key, const std::string& value);
+bool DeleteProfileKey(const std::filesystem::path& path, const std::string& section,
+                      const std::string& key);

@@ -1,0 +1,192 @@
+#include "platform/TextEncoding.h"
+
+#include <cerrno>
+#include <iconv.h>
+#include <mutex>
+
+namespace
+{
+void AppendUtf8(std::string& out, char32_t cp)
+{
+    if (cp < 0x80)
+        out += static_cast<char>(cp);
+    else if (cp < 0x800)
+    {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+    else if (cp < 0x10000)
+    {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+    else
+    {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Length of the valid UTF-8 sequence at pos, or 0 when it is not one (overlong forms, surrogates
+// and code points above U+10FFFF are invalid).
+std::size_t Utf8SequenceLength(std::string_view s, std::size_t pos)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    unsigned char c = byte(pos);
+    if (c < 0x80)
+        return 1;
+    std::size_t length = 0;
+    char32_t cp = 0;
+    if (c >= 0xC2 && c <= 0xDF)
+    {
+        length = 2;
+        cp = c & 0x1F;
+    }
+    else if (c >= 0xE0 && c <= 0xEF)
+    {
+        length = 3;
+        cp = c & 0x0F;
+    }
+    else if (c >= 0xF0 && c <= 0xF4)
+    {
+        length = 4;
+        cp = c & 0x07;
+    }
+    else
+        return 0;
+    if (pos + length > s.size())
+        return 0;
+    for (std::size_t i = 1; i < length; ++i)
+    {
+        unsigned char next = byte(pos + i);
+        if ((next & 0xC0) != 0x80)
+            return 0;
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    if ((length == 3 && cp < 0x800) || (length == 4 && cp < 0x10000) || cp > 0x10FFFF ||
+        (cp >= 0xD800 && cp <= 0xDFFF))
+        return 0;
+    return length;
+}
+
+std::string Utf16LeToUtf8(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    std::size_t i = 0;
+    auto unit = [&](std::size_t at) {
+        return static_cast<char16_t>(static_cast<unsigned char>(bytes[at]) |
+                                     (static_cast<unsigned char>(bytes[at + 1]) << 8));
+    };
+    while (i + 1 < bytes.size())
+    {
+        char16_t u = unit(i);
+        i += 2;
+        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < bytes.size())
+        {
+            char16_t low = unit(i);
+            if (low >= 0xDC00 && low <= 0xDFFF)
+            {
+                i += 2;
+                AppendUtf8(out, 0x10000 + ((char32_t(u) - 0xD800) << 10) + (low - 0xDC00));
+                continue;
+            }
+        }
+        if (u >= 0xD800 && u <= 0xDFFF)
+            AppendUtf8(out, 0xFFFD);
+        else
+            AppendUtf8(out, u);
+    }
+    return out;
+}
+} // namespace
+
+bool IsValidUtf8(std::string_view bytes)
+{
+    for (std::size_t i = 0; i < bytes.size();)
+    {
+        std::size_t length = Utf8SequenceLength(bytes, i);
+        if (length == 0)
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+std::string Cp1255ToUtf8(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    // The conversion goes byte by byte so that one undefined byte costs one replacement character
+    // and never the rest of the text; iconv keeps the code page's table.
+    static std::mutex mutex;
+    std::lock_guard<std::mutex> lock(mutex);
+    static iconv_t converter = iconv_open("UTF-8", "CP1255");
+    for (char c : bytes)
+    {
+        if (static_cast<unsigned char>(c) < 0x80)
+        {
+            out += c;
+            continue;
+        }
+        if (converter == reinterpret_cast<iconv_t>(-1))
+        {
+            AppendUtf8(out, 0xFFFD);
+            continue;
+        }
+        char in[1] = {c};
+        char buffer[8];
+        char* inPtr = in;
+        std::size_t inLeft = 1;
+        char* outPtr = buffer;
+        std::size_t outLeft = sizeof buffer;
+        iconv(converter, nullptr, nullptr, nullptr, nullptr);
+        std::size_t rc = iconv(converter, &inPtr, &inLeft, &outPtr, &outLeft);
+        // glibc's CP1255 holds back a base letter that a combining mark might follow; flush it.
+        if (rc != static_cast<std::size_t>(-1))
+            iconv(converter, nullptr, nullptr, &outPtr, &outLeft);
+        if (rc == static_cast<std::size_t>(-1) || outPtr == buffer)
+            AppendUtf8(out, 0xFFFD);
+        else
+            out.append(buffer, outPtr);
+    }
+    return out;
+}
+
+std::string DecodeFileText(std::string_view bytes)
+{
+    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        bytes.remove_prefix(3);
+    else if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFF\xFE")
+        return Utf16LeToUtf8(bytes.substr(2));
+    if (IsValidUtf8(bytes))
+        return std::string(bytes);
+    return Cp1255ToUtf8(bytes);
+}
+
+std::size_t Utf8Length(std::string_view text)
+{
+    std::size_t count = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80)
+            ++count;
+    return count;
+}
+
+std::string Utf8Left(std::string_view text, std::size_t maxChars)
+{
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+    {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+        {
+            if (count == maxChars)
+                return std::string(text.substr(0, i));
+            ++count;
+        }
+    }
+    return std::string(text);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// All strings in memory are UTF-8. Files written by older installations are windows-1255.
+
+// Text of a file's bytes as UTF-8: UTF-8 with or without a byte-order mark, UTF-16LE with its mark,
+// otherwise windows-1255 when the bytes are not valid UTF-8.
+std::string DecodeFileText(std::string_view bytes);
+
+bool IsValidUtf8(std::string_view bytes);
+
+// windows-1255 bytes to UTF-8; a byte the code page leaves undefined becomes U+FFFD.
+std::string Cp1255ToUtf8(std::string_view bytes);
+
+// Number of code points of a UTF-8 text.
+std::size_t Utf8Length(std::string_view text);
+
+// The first maxChars code points of a UTF-8 text (never cuts a character in two).
+std::string Utf8Left(std::string_view text, std::size_t maxChars);

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+
+#include "settings/SettingsBase.h"
+
+// The settings shared by every event of the user: AppSettings.ini in the data root.
+class CAppSettings : public CSettingsBase
+{
+public:
+    CAppSettings();
+
+    // Reads "GenSettings" and the two "KeySettings" keys; clears the modified flag. The up-time
+    // clock starts at construction.
+    void Load(const std::filesystem::path& appSettingsIni);
+
+    // When modified: writes every "GenSettings" key ("UpTime" grows by the whole seconds since the
+    // object was created) and the key map, in one atomic replacement; clears the flag. Returns
+    // false (flag kept, file unchanged, *error set) when the write fails.
+    bool Save(const std::filesystem::path& appSettingsIni, std::string* error = nullptr);
+
+    const std::string& GetCalculatorPath() const { return m_calculatorPath; }
+    bool SetCalculatorPath(const std::string& value) { return Assign(m_calculatorPath, value); }
+    bool GetAutoSaveOnExit() const { return m_autoSaveOnExit; }
+    bool SetAutoSaveOnExit(bool value) { return Assign(m_autoSaveOnExit, value); }
+    bool GetCheckForUpdates() const { return m_checkForUpdates; }
+    bool SetCheckForUpdates(bool value) { return Assign(m_checkForUpdates, value); }
+    bool GetTermsAccepted() const { return m_termsAccepted; }
+    bool SetTermsAccepted(bool value) { return Assign(m_termsAccepted, value); }
+    bool GetShowTips() const { return m_showTips; }
+    bool SetShowTips(bool value) { return Assign(m_showTips, value); }
+    bool GetHideNonComingInTableReport() const { return m_hideNonComingInTableReport; }
+    bool SetHideNonComingInTableReport(bool value)
+    {
+        return Assign(m_hideNonComingInTableReport, value);
+    }
+    bool GetHideNonComingInGuestsReport() const { return m_hideNonComingInGuestsReport; }
+    bool SetHideNonComingInGuestsReport(bool value)
+    {
+        return Assign(m_hideNonComingInGuestsReport, value);
+    }
+    int GetBackupEvery() const { return m_backupEvery; }
+    // Always marks the settings modified (the options dialog re-arms the timer after it).
+    void SetBackupEvery(int minutes);
+    int GetStoredUpTime() const { return m_upTime; }
+
+private:
+    std::string m_calculatorPath;
+    bool m_autoSaveOnExit = true;
+    bool m_checkForUpdates = true;
+    bool m_termsAccepted = false;
+    bool m_showTips = true;
+    bool m_hideNonComingInTableReport = false;
+    bool m_hideNonComingInGuestsReport = false;
+    int m_backupEvery = 10;
+    int m_upTime = 0;
+    std::chrono::steady_clock::time_point m_start;
+};

@@ -37,6 +37,9 @@ const SEntry kEntries[] = {
     {IDS_EXAMPLE_TABLE_NAME, "High school - Example", "חברים מהתיכון - דוגמה"},
     {IDS_UNKNOWN, "Unknown", "לא ידוע"},
     {IDS_PARTLY, "Partly", "חלקית"},
+    {IDS_TABLE_CARD_WELCOME, "Welcome", "ברוכים הבאים"},
+    {IDS_TABLE_CARD_TABLE, "Table", "שולחן"},
+    {IDS_ADDRESS_CARD_FOR, "For", "לכבוד"},
     {IDS_TASKS_ROOT, "Tasks", "משימות"},
     {IDS_REALTIME_CHANGE_TEXT,
      "The change will be done after the program is restarted.\r\nReal-Time state is only relevant "

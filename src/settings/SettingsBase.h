@@ -31,6 +31,11 @@ protected:
     static constexpr const char* kKeySettingsSection = "KeySettings";
 
     void ClearModified() { m_modified = false; }
+    // Gives the map a name with its value (without marking modified).
+    void DefineKeySetting(const std::string& name, const std::string& value)
+    {
+        m_keySettings[name] = value;
+    }
     // Reads a name of the map from the file ("KeySettings"), adding it to the map.
     void LoadKeySetting(const CProfileFile& file, const std::string& name,
                         const std::string& defaultValue);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class CCliContext;
+
+// One command of velloran-cli.
+struct SCliCommand
+{
+    const char* name;
+    bool writes;          // writing commands save what they change and run the shutdown writes
+    const char* synopsis; // the usage line after the command's name
+    int (*run)(CCliContext& context);
+};
+
+// Every command, in the order the usage lists them.
+const std::vector<SCliCommand>& CliCommands();
+
+// Commands, by area.
+int RunVersion(CCliContext& context);
+int RunEvents(CCliContext& context);
+int RunSelectEvent(CCliContext& context);

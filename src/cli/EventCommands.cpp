@@ -1,0 +1,62 @@
+#include <ostream>
+
+#include "cli/CliArgs.h"
+#include "cli/CliContext.h"
+#include "cli/Commands.h"
+#include "store/NewOrvDoc.h"
+
+int RunVersion(CCliContext& context)
+{
+    CCliArgs(context.Args()).Positionals(0);
+    if (context.Json())
+        context.PrintJson({{"name", "Velloran"}, {"version", VELLORAN_VERSION_TEXT}});
+    else
+        context.Out() << "Velloran " << VELLORAN_VERSION_TEXT << std::endl;
+    return kExitOk;
+}
+
+int RunEvents(CCliContext& context)
+{
+    CCliArgs(context.Args()).Positionals(0);
+    CNewOrvDoc& doc = context.Doc();
+    if (context.Json())
+    {
+        nlohmann::json events = nlohmann::json::array();
+        for (const auto& event : doc.GetEvents())
+            events.push_back({{"id", event->GetId()},
+                              {"name", event->GetName()},
+                              {"folder", event->GetFolder().string()},
+                              {"active", event.get() == doc.GetActiveEvent()}});
+        context.PrintJson({{"events", events}});
+        return kExitOk;
+    }
+    for (const auto& event : doc.GetEvents())
+        context.Out() << (event.get() == doc.GetActiveEvent() ? "* " : "  ") << event->GetId()
+                      << "\t" << event->GetName() << "\t" << event->GetFolder().string()
+                      << std::endl;
+    return kExitOk;
+}
+
+int RunSelectEvent(CCliContext& context)
+{
+    const std::string id = CCliArgs(context.Args()).Positionals(1).front();
+    CNewOrvDoc& doc = context.Doc();
+    CEventInfo* event = doc.FindEvent(id);
+    if (event == nullptr)
+        return context.Fail(kExitNotFound, "no event " + id);
+    if (event != doc.GetActiveEvent() && !doc.SelectEvent(event))
+        return kExitRefused;
+    doc.Activate(event);
+    context.Out() << "Active event: " << event->GetId() << " " << event->GetName() << std::endl;
+    return kExitOk;
+}
+
+const std::vector<SCliCommand>& CliCommands()
+{
+    static const std::vector<SCliCommand> commands = {
+        {"version", false, "", RunVersion},
+        {"events", false, "", RunEvents},
+        {"select-event", true, "ID", RunSelectEvent},
+    };
+    return commands;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+// General.ini: branding, links and the real-time switch of the installation. It is read from the
+// program folder and then from the user's configuration folder, whose keys win; the program folder
+// is read-only after installation, so "REALTIME" is written to the user's file.
+class CGeneralSettings
+{
+public:
+    static constexpr int kSlotCount = 6;
+
+    struct SAdvertisingSlot
+    {
+        std::string url;
+        bool buttonShown = true;
+        std::string label;
+        std::string content;
+    };
+
+    CGeneralSettings();
+
+    // Missing files or keys keep the defaults.
+    void Load(const std::filesystem::path& programIni, const std::filesystem::path& userIni);
+
+    // Writes "REALTIME" ("1"/"0") to the given file; false when the write failed.
+    static bool WriteRealTime(const std::filesystem::path& userIni, bool realTime,
+                              std::string* error = nullptr);
+
+    std::string newVersionUrl;
+    bool isUsa = false;
+    bool realTime = false;
+    std::string webSite;
+    std::string phoneLink;
+    std::string newsTabName;
+    std::string newsTabUrl;
+    std::string supportPhone;
+    std::string salesPhone;
+    std::string salesEmail;
+    std::string commercialName;
+    std::string commercialUrl;
+    std::array<SAdvertisingSlot, kSlotCount> slots;
+
+private:
+    void Read(const class CProfileFile& file);
+};

@@ -1,0 +1,120 @@
+#include <sstream>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "cli/CliApp.h"
+#include "platform/Language.h"
+#include "platform/ProfileFile.h"
+#include "support/TempDir.h"
+
+namespace fs = std::filesystem;
+
+namespace
+{
+struct SRun
+{
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class CliTest : public ::testing::Test
+{
+protected:
+    void TearDown() override { SetUiLanguage(ELanguage::English); }
+
+    SRun Run(std::vector<std::string> arguments)
+    {
+        arguments.insert(arguments.begin(), {"--data-root", m_root.Path().string(),
+                                             "--program-dir", (m_root / "program").string()});
+        std::ostringstream out, err;
+        int status = RunCli(arguments, out, err);
+        return {status, out.str(), err.str()};
+    }
+
+    // Every file under the data root with its content, to prove a command wrote nothing.
+    std::map<std::string, std::string> Snapshot()
+    {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : fs::recursive_directory_iterator(m_root.Path()))
+            files[entry.path().string()] =
+                entry.is_regular_file() ? ReadBytes(entry.path()) : std::string("<dir>");
+        return files;
+    }
+
+    CTempDir m_root;
+};
+} // namespace
+
+TEST_F(CliTest, VersionAndUsage)
+{
+    SRun run = Run({"version"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "Velloran 2.52\n");
+
+    run = Run({"no-such-command"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("usage: velloran-cli"), std::string::npos);
+
+    run = Run({"events", "--bogus"});
+    EXPECT_EQ(run.status, 2);
+    run = Run({"--lang", "fr", "events"});
+    EXPECT_EQ(run.status, 2);
+}
+
+TEST_F(CliTest, ReadingCommandsWriteNothing)
+{
+    const fs::path root = m_root / "untouched";
+    std::ostringstream out, err;
+    ASSERT_EQ(RunCli({"--data-root", root.string(), "events", "--json"}, out, err), 0);
+    EXPECT_FALSE(fs::exists(root)) << "a reading command creates no folder";
+
+    WriteBytes(m_root / "DB" / "Settings.ini", "[GenSettings]\r\nEveName=Ours\r\n");
+    WriteBytes(m_root / "events.ini", "[Events]\r\nActive=DB\r\n");
+    const auto before = Snapshot();
+    EXPECT_EQ(Run({"events"}).status, 0);
+    EXPECT_EQ(Run({"--json", "version"}).status, 0);
+    EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(CliTest, EventsJson)
+{
+    fs::create_directories(m_root / "DB");
+    WriteBytes(m_root / "DB1" / "Settings.ini", "[GenSettings]\r\nEveName=Bar Mitzvah\r\n");
+    WriteBytes(m_root / "events.ini", "[Events]\r\nActive=DB1\r\n");
+    SRun run = Run({"events", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    ASSERT_EQ(json["events"].size(), 2u);
+    EXPECT_EQ(json["events"][0]["id"], "DB");
+    EXPECT_EQ(json["events"][0]["name"], "Event 1");
+    EXPECT_EQ(json["events"][0]["active"], false);
+    EXPECT_EQ(json["events"][1]["name"], "Bar Mitzvah");
+    EXPECT_EQ(json["events"][1]["folder"], (m_root / "DB1").string());
+    EXPECT_EQ(json["events"][1]["active"], true);
+}
+
+TEST_F(CliTest, SelectEventAndUnknownEvents)
+{
+    fs::create_directories(m_root / "DB");
+    fs::create_directories(m_root / "DB1");
+    WriteBytes(m_root / "events.ini", "[Events]\r\nActive=DB\r\n");
+
+    EXPECT_EQ(Run({"select-event", "DB9"}).status, 3);
+    EXPECT_EQ(Run({"--event", "DB9", "events"}).status, 3);
+
+    SRun run = Run({"select-event", "DB1"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadProfileString(m_root / "events.ini", "Events", "Active"), "DB1");
+
+    run = Run({"--event", "DB", "select-event", "DB"});
+    EXPECT_EQ(run.status, 0) << run.err;
+}
+
+TEST_F(CliTest, HebrewEditionUsesItsOwnDefaults)
+{
+    SRun run = Run({"--lang", "he", "events", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(nlohmann::json::parse(run.out)["events"].size(), 1u);
+}

@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include "platform/ProfileFile.h"
+#include "settings/AppSettings.h"
+#include "settings/GeneralSettings.h"
+#include "support/TempDir.h"
+
+TEST(AppSettings, DefaultsAndRoundTrip)
+{
+    CTempDir dir;
+    const auto ini = dir / "AppSettings.ini";
+    CAppSettings settings;
+    settings.Load(ini);
+    EXPECT_TRUE(settings.GetAutoSaveOnExit());
+    EXPECT_TRUE(settings.GetCheckForUpdates());
+    EXPECT_FALSE(settings.GetTermsAccepted());
+    EXPECT_EQ(settings.GetBackupEvery(), 10);
+
+    EXPECT_FALSE(settings.SetShowTips(true)) << "the current value changes nothing";
+    EXPECT_FALSE(settings.IsModified());
+    settings.SetBackupEvery(10);
+    EXPECT_TRUE(settings.IsModified()) << "the backup interval always marks modified";
+
+    settings.SetAutoSaveOnExit(false);
+    settings.SetKeySetting("ShowTipOfDay", "0");
+    ASSERT_TRUE(settings.Save(ini));
+    CAppSettings reread;
+    reread.Load(ini);
+    EXPECT_FALSE(reread.GetAutoSaveOnExit());
+    EXPECT_EQ(reread.GetKeySetting("ShowTipOfDay"), "0");
+    EXPECT_EQ(CProfileFile(ini).GetString("GenSettings", "AutoSaveOnExit"), "0");
+}
+
+TEST(AppSettings, UpTimeGrowsFromTheStoredValueOnce)
+{
+    CTempDir dir;
+    const auto ini = dir / "AppSettings.ini";
+    WriteBytes(ini, "[GenSettings]\r\nUpTime=100\r\n");
+    CAppSettings settings;
+    settings.Load(ini);
+    settings.SetModified();
+    ASSERT_TRUE(settings.Save(ini));
+    settings.SetModified();
+    ASSERT_TRUE(settings.Save(ini));
+    const int stored = CProfileFile(ini).GetInt("GenSettings", "UpTime", -1);
+    EXPECT_GE(stored, 100);
+    EXPECT_LT(stored, 160) << "a second save in one run must not add the run's seconds again";
+}
+
+TEST(GeneralSettings, UserFileWinsAndRealTimeGoesThere)
+{
+    CTempDir dir;
+    const auto program = dir / "program" / "General.ini";
+    const auto user = dir / "config" / "Velloran" / "General.ini";
+    WriteBytes(program, "[General]\r\nUL=http://program\r\nREALTIME=1\r\n[Buttons]\r\nBtn2=0\r\n");
+    WriteBytes(user, "[General]\r\nREALTIME=0\r\n");
+
+    const std::string programBefore = ReadBytes(program);
+    CGeneralSettings general;
+    general.Load(program, user);
+    EXPECT_EQ(general.webSite, "http://program");
+    EXPECT_FALSE(general.realTime) << "the user's file wins";
+    EXPECT_FALSE(general.slots[2].buttonShown);
+    EXPECT_TRUE(general.slots[3].buttonShown);
+    EXPECT_EQ(general.commercialName, "פרסומת");
+
+    ASSERT_TRUE(CGeneralSettings::WriteRealTime(user, true));
+    general.Load(program, user);
+    EXPECT_TRUE(general.realTime);
+    EXPECT_EQ(ReadBytes(program), programBefore) << "the program folder's file is never written";
+}

@@ -2,22 +2,16 @@
 
 #include <algorithm>
 #include <iterator>
+#include <string_view>
 
 #include "platform/Language.h"
 #include "platform/Trace.h"
 
 namespace
 {
-struct SEntry
-{
-    int id;
-    const char* english;
-    const char* hebrew;
-};
-
 // Sorted by id. Texts that end up in stored files (relation words, default names) must stay the
 // same in every build: stored data compare against them.
-const SEntry kEntries[] = {
+const SStringEntry kEntries[] = {
     {IDS_NEW_GUEST, "New Guest", "אורח חדש"},
     {IDS_UNSEATED_GUESTS, "Unseated Guests", "אורחים ללא שולחן"},
     {IDS_RELATION_BRIDE, "Bride", "כלה"},
@@ -55,10 +49,10 @@ const SEntry kEntries[] = {
     {IDS_SAVE_CHANGES_PROMPT_CAPTION, "Save changes?", "שמירת שינוים?"},
 };
 
-const SEntry* Find(int id)
+const SStringEntry* Find(int id)
 {
     auto it = std::lower_bound(std::begin(kEntries), std::end(kEntries), id,
-                               [](const SEntry& entry, int key) { return entry.id < key; });
+                               [](const SStringEntry& entry, int key) { return entry.id < key; });
     if (it == std::end(kEntries) || it->id != id)
         return nullptr;
     return &*it;
@@ -67,7 +61,7 @@ const SEntry* Find(int id)
 
 std::string LoadStringIn(int id, bool hebrew)
 {
-    const SEntry* entry = Find(id);
+    const SStringEntry* entry = Find(id);
     if (entry == nullptr)
     {
         Trace("LoadString", "unknown string " + std::to_string(id));
@@ -80,8 +74,15 @@ std::string LoadString(int id) { return LoadStringIn(id, IsHebrewUi()); }
 
 bool HasString(int id) { return Find(id) != nullptr; }
 
+SStringEntries GetStringEntries() { return {std::begin(kEntries), std::end(kEntries)}; }
+
 std::string FormatText(const std::string& pattern, std::initializer_list<std::string> args)
 {
+    // Only what the program's texts use counts as a conversion; anything else after a "%" (a
+    // blank, a Hebrew letter, "o" of "% of") is prose and is copied, never eaten with an argument.
+    constexpr std::string_view kFlagsWidthPrecision = "-+#0123456789.lh";
+    constexpr std::string_view kConversions = "diuxXscfeEgG";
+
     std::string out;
     out.reserve(pattern.size() + 32);
     auto next = args.begin();
@@ -99,15 +100,14 @@ std::string FormatText(const std::string& pattern, std::initializer_list<std::st
             ++i;
             continue;
         }
-        // A conversion: flags, width and precision, then the conversion letter.
         std::size_t j = i + 1;
-        while (j < pattern.size() && std::string_view("-+ #0123456789.lh").find(pattern[j]) !=
-                                         std::string_view::npos)
+        while (j < pattern.size() &&
+               kFlagsWidthPrecision.find(pattern[j]) != std::string_view::npos)
             ++j;
-        if (j >= pattern.size())
+        if (j >= pattern.size() || kConversions.find(pattern[j]) == std::string_view::npos)
         {
-            out.append(pattern, i, std::string::npos);
-            break;
+            out += c;
+            continue;
         }
         if (next != args.end())
             out += *next++;

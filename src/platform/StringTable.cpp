@@ -9,8 +9,8 @@
 
 namespace
 {
-// Sorted by id. Texts that end up in stored files (relation words, default names) must stay the
-// same in every build: stored data compare against them.
+// Sorted by id. Texts that end up in stored files (relation words, default names, payer words)
+// must stay the same in every build: stored data compare against them.
 const SStringEntry kEntries[] = {
     // Default names that end up in stored data
     {IDS_NEW_GUEST, "New Guest", "אורח חדש"},
@@ -319,6 +319,300 @@ const SStringEntry kEntries[] = {
     {IDS_SAVE_CHANGES_PROMPT_TEXT, "There are unsaved changes. Do you want to save them?",
      "ישנם שינוים בילתי שמורים. האם לשמור ?"},
     {IDS_SAVE_CHANGES_PROMPT_CAPTION, "Save changes?", "שמירת שינוים?"},
+
+    // Buttons and messages shared by many dialogs
+    {IDS_BUTTON_OK, "OK", "אישור"},
+    {IDS_BUTTON_CANCEL, "Cancel", "ביטול"},
+    {IDS_BUTTON_CLOSE, "Close", "סגירה"},
+    {IDS_BUTTON_NEXT, "Next", "הבא"},
+    {IDS_BUTTON_PREVIOUS, "Previous", "הקודם"},
+    {IDS_BUTTON_FINISH, "Finish", "סיום"},
+    {IDS_BUTTON_UP, "Up", "למעלה"},
+    {IDS_BUTTON_DOWN, "Down", "למטה"},
+    {IDS_RANGE_INTEGER_TEXT, "Please enter an integer between %d and %d.",
+     "נא להזין מספר שלם בין %d ל-%d."},
+
+    // Start-up: terms of use and tip of the day
+    {IDS_TERMS_TITLE, "Terms of Use", "תנאי שימוש"},
+    {IDS_TERMS_TEXT,
+     "Please read the terms of use of this software.\r\nPress \"I Agree\" to accept them and go "
+     "on, or \"I Disagree\" to close the program.",
+     "נא לקרוא את תנאי השימוש בתוכנה.\r\nלחצו \"אני מסכים\" כדי לקבל אותם ולהמשיך, או \"אני לא "
+     "מסכים\" כדי לסגור את התוכנה."},
+    {IDS_TERMS_AGREE, "I Agree", "אני מסכים"},
+    {IDS_TERMS_DISAGREE, "I Disagree", "אני לא מסכים"},
+    {IDS_TIP_TITLE, "Tip of the Day", "הטיפ היומי"},
+    {IDS_TIP_SHOW_AT_START, "Show tips at start up", "הצגת טיפים בהפעלת התוכנה"},
+    {IDS_TIP_NEXT, "Next Tip", "הטיפ הבא"},
+
+    // Expenses: who pays, in the order of the payer list after "Unknown" (IDS_UNKNOWN)
+    {IDS_PAYER_GROOM, "Groom", "חתן"},
+    {IDS_PAYER_BRIDE, "Bride", "כלה"},
+    {IDS_PAYER_GROOM_AND_BRIDE, "Groom and Bride", "חתן וכלה"},
+    {IDS_PAYER_GROOM_PARENTS, "Grooms Parents", "הורי החתן"},
+    {IDS_PAYER_BRIDE_PARENTS, "Brides Parents", "הורי הכלה"},
+    {IDS_PAYER_BOTH_PARENTS, "Grooms and Brides Parents", "הורי החתן והכלה"},
+
+    // Budget: default category names that come from the string table
+    {IDS_CATEGORY_CATERINGS, "Caterings", "קייטרינג"},
+    {IDS_CATEGORY_DJS, "DJs", "תקליטנים"},
+    {IDS_CATEGORY_PHOTOGRAPHERS, "Photographers", "צלמים"},
+    {IDS_CATEGORY_BANDS, "Bands", "להקות"},
+
+    // Main menu: Event
+    {IDS_MENU_EVENT, "&Event", "&אירוע"},
+    {IDS_MENU_SAVE, "&Save", "&שמירה"},
+    {IDS_MENU_WEDDING_INFORMATION, "Wedding Information ...", "פרטי החתונה ..."},
+    {IDS_MENU_BACKUP_RESTORE, "Backup and Restore Data ... ", "גיבוי ושחזור נתונים ... "},
+    {IDS_MENU_EXPORT_DATA, "Export Data", "ייצוא נתונים"},
+    {IDS_MENU_EXPORT_TO_FOLDER, "Export Data to a Folder ...", "ייצוא נתונים לתיקייה ..."},
+    {IDS_MENU_EXPORT_BY_EMAIL, "Export Data Using Email Message ...",
+     "ייצוא נתונים בהודעת דואר ..."},
+    {IDS_MENU_IMPORT_DATA, "Import Data ...", "ייבוא נתונים ..."},
+    {IDS_MENU_ADD_EVENT, "Add Event ...", "הוספת אירוע ..."},
+    {IDS_MENU_SELECT_EVENT, "Select Event ...", "בחירת אירוע ..."},
+    {IDS_MENU_EXIT, "Exit", "יציאה"},
+
+    // Main menu: Sharing and Real Time
+    {IDS_MENU_SHARING, "&Sharing", "&שיתוף"},
+    {IDS_MENU_DEFINE_FTP, "Define FTP server properties ...", "הגדרת שרת FTP ..."},
+    {IDS_MENU_DOWNLOAD_FROM_SERVER, "Download data from server", "הורדת נתונים מהשרת"},
+    {IDS_MENU_UPLOAD_TO_SERVER, "Upload data to server", "העלאת נתונים לשרת"},
+    {IDS_MENU_REAL_TIME, "&Real Time", "&זמן אמת"},
+    {IDS_MENU_REAL_TIME_STATE, "Real Time State", "מצב זמן אמת"},
+
+    // Main menu: View
+    {IDS_MENU_VIEW, "&View", "&תצוגה"},
+    {IDS_MENU_VIEW_GUESTS, "Guests", "אורחים"},
+    {IDS_MENU_VIEW_GROUPS, "Groups", "קבוצות"},
+    {IDS_MENU_VIEW_GIFTS, "Gifts", "מתנות"},
+    {IDS_MENU_VIEW_EXPENSES, "Expenses", "הוצאות"},
+    {IDS_MENU_VIEW_TABLES, "Tables", "שולחנות"},
+    {IDS_MENU_VIEW_SEAT_ARRANGEMENT, "Seat arrangement", "סידורי ישיבה"},
+    {IDS_MENU_VIEW_HALL_LAYOUT, "Hall Layout", "תרשים האולם"},
+    {IDS_MENU_VIEW_MEETINGS, "Meetings", "פגישות"},
+    {IDS_MENU_VIEW_PRINTOUTS, "Printouts", "הדפסות"},
+    {IDS_MENU_VIEW_BUDGET, "Budget", "תקציב"},
+    {IDS_MENU_NEXT_VIEW, "Next View", "התצוגה הבאה"},
+    {IDS_MENU_PREVIOUS_VIEW, "Previous View", "התצוגה הקודמת"},
+    {IDS_MENU_STATUS_BAR, "Status Bar", "שורת מצב"},
+
+    // Main menu: Tools
+    {IDS_MENU_TOOLS, "&Tools", "&כלים"},
+    {IDS_MENU_CALCULATOR, "Calculator", "מחשבון"},
+    {IDS_MENU_OPTIONS, "Options ....", "אפשרויות ...."},
+    {IDS_MENU_EMAIL, "Email", "דואר אלקטרוני"},
+    {IDS_MENU_EMAIL_ALL_GUESTS, "Send email to all guests", "שליחת דואר לכל האורחים"},
+    {IDS_MENU_EMAIL_NOT_APPROVED, "Send email to guests that didn't approve",
+     "שליחת דואר לאורחים שלא אישרו הגעה"},
+    {IDS_MENU_SEND_APPROVAL_DETAILS, "Send approval details to guests that haven't approved ...",
+     "שליחת פרטי אישור הגעה לאורחים שטרם אישרו ..."},
+
+    // Main menu: Reports
+    {IDS_MENU_REPORTS, "&Reports", "&דוחות"},
+    {IDS_MENU_GUEST_LIST, "Guest list", "רשימת אורחים"},
+    {IDS_MENU_BY_LAST_NAME, "By last name", "לפי שם משפחה"},
+    {IDS_MENU_BY_FIRST_NAME, "By first name", "לפי שם פרטי"},
+    {IDS_MENU_TABLE_REPORT, "Table report", "דוח שולחנות"},
+    {IDS_MENU_BY_TABLE_ID, "By table I.D.", "לפי מזהה השולחן"},
+    {IDS_MENU_BY_TABLE_NUMBER, "By table number", "לפי מספר השולחן באולם"},
+    {IDS_MENU_EXPORT_GUESTS_EXCEL, "Export guest list to Excel", "ייצוא רשימת האורחים ל-Excel"},
+    {IDS_MENU_EXPORT_TABLES_EXCEL, "Export table list to Excel", "ייצוא רשימת השולחנות ל-Excel"},
+
+    // Main menu: Help, and the language commands
+    {IDS_MENU_HELP, "&Help", "&עזרה"},
+    {IDS_MENU_ABOUT, "About ...", "אודות ..."},
+    {IDS_MENU_WEB_SITE, "Web Site ...", "אתר האינטרנט ..."},
+    {IDS_MENU_USERS_FORUM, "Software users forum ...", "פורום משתמשי התוכנה ..."},
+    {IDS_MENU_COMMENTS, "Comments and Suggestions ...", "הערות והצעות ..."},
+    {IDS_MENU_CHECK_UPDATES, "Check for Updates ...", "בדיקת עדכונים ..."},
+    {IDS_MENU_ENGLISH, "English", "אנגלית"},
+    {IDS_MENU_DEFAULT_LANGUAGE, "Default language", "שפת ברירת המחדל"},
+
+    // Menus of the views (the popup titles are the View menu entries)
+    {IDS_MENU_ADD_GUEST, "Add Guest", "הוספת אורח"},
+    {IDS_MENU_DELETE_GUEST, "Delete Guest", "מחיקת אורח"},
+    {IDS_MENU_MULTIPLE_UPDATE, "Multiple Guests Update ...", "עדכון אורחים מרובה ..."},
+    {IDS_MENU_ADD, "Add ...", "הוספה ..."},
+    {IDS_MENU_EDIT, "Edit ...", "עריכה ..."},
+    {IDS_MENU_DELETE, "Delete ...", "מחיקה ..."},
+    {IDS_MENU_RENAME, "Rename...", "שינוי שם..."},
+    {IDS_MENU_TABLE_SETUP, "Table setup  ...", "הגדרות שולחנות  ..."},
+    {IDS_MENU_AUTO_ARRANGE, "Automatic table arrangement", "סידור שולחנות אוטומטי"},
+    {IDS_MENU_ARRANGE_ALL, "All Guests", "כל האורחים"},
+    {IDS_MENU_ARRANGE_TABLELESS, "Only Guests that are tableless", "רק אורחים ללא שולחן"},
+    {IDS_MENU_ADD_CATEGORY, "&Add Category", "&הוספת קטגוריה"},
+    {IDS_MENU_EDIT_CATEGORY, "&Edit Category", "&עריכת קטגוריה"},
+    {IDS_MENU_DELETE_CATEGORY, "&Delete Category", "&מחיקת קטגוריה"},
+    {IDS_MENU_ADD_OFFER, "Add &Offer", "הוס&פת הצעה"},
+    {IDS_MENU_EDIT_OFFER, "Edit O&ffer", "ערי&כת הצעה"},
+    {IDS_MENU_DELETE_OFFER, "Delete Offe&r", "מחי&קת הצעה"},
+    {IDS_MENU_TASK_LIST, "Task list ...", "רשימת משימות ..."},
+
+    // Toolbar captions
+    {IDS_TOOLBAR_SAVE, "Save", "שמירה"},
+    {IDS_TOOLBAR_ADD, "Add", "הוספה"},
+    {IDS_TOOLBAR_EDIT, "Edit", "עריכה"},
+    {IDS_TOOLBAR_DELETE, "Delete", "מחיקה"},
+    {IDS_TOOLBAR_SEARCH, "Search", "חיפוש"},
+    {IDS_TOOLBAR_ADD_EVENT, "Add Event", "הוספת אירוע"},
+    {IDS_TOOLBAR_IMPORT, "Import", "ייבוא"},
+    {IDS_TOOLBAR_EXPORT, "Export", "ייצוא"},
+    {IDS_TOOLBAR_SELECT_EVENT, "Select Event", "בחירת אירוע"},
+
+    // Add Event wizard and Select Event
+    {IDS_ADD_EVENT_STEP1, "Add Event ( Step 1 from 4 )", "הוספת אירוע ( שלב 1 מתוך 4 )"},
+    {IDS_ADD_EVENT_STEP2, "Add Event ( Step 2 from 4 )", "הוספת אירוע ( שלב 2 מתוך 4 )"},
+    {IDS_ADD_EVENT_STEP3, "Add Event ( Step 3 from 4 )", "הוספת אירוע ( שלב 3 מתוך 4 )"},
+    {IDS_ADD_EVENT_STEP4, "Add Event ( Step 4 from 4 )", "הוספת אירוע ( שלב 4 מתוך 4 )"},
+    {IDS_ADD_EVENT_TYPE_LABEL, "Event type:", "סוג האירוע:"},
+    {IDS_ADD_EVENT_DATE_LABEL, "Event date:", "תאריך האירוע:"},
+    {IDS_ADD_EVENT_COPY_DATA, "Copy data (guests,tables etc ) from existing event",
+     "העתקת נתונים (אורחים, שולחנות וכו') מאירוע קיים"},
+    {IDS_ADD_EVENT_DONT_COPY, "Dont copy data from existing event", "ללא העתקת נתונים מאירוע קיים"},
+    {IDS_ADD_EVENT_CREATE_GROUPS, "Create groups automaticlly (using bride and groom names)",
+     "יצירת קבוצות אוטומטית (לפי שמות החתן והכלה)"},
+    {IDS_ADD_EVENT_NO_GROUPS, "Do not create groups now", "לא ליצור קבוצות כעת"},
+    {IDS_ADD_EVENT_MISSING_DETAILS_TEXT, "Please fill missing details", "נא למלא את הפרטים החסרים"},
+    {IDS_MISSING_DETAIL_CAPTION, "Missing Detail", "פרט חסר"},
+    {IDS_GROOM_CAPTION, "Groom", "חתן"},
+    {IDS_FIRST_NAME_LABEL, "First name:", "שם פרטי:"},
+    {IDS_MIDDLE_NAME_LABEL, "Middle name:", "שם אמצעי:"},
+    {IDS_LAST_NAME_LABEL, "Last name:", "שם משפחה:"},
+    {IDS_EVENT_NAME_LABEL, "Event name:", "שם האירוע:"},
+    {IDS_PHONE_NUMBER_LABEL, "Phone number:", "מספר טלפון:"},
+
+    // Event types, in the order of the type list
+    {IDS_EVENT_TYPE_WEDDING, "Wedding", "חתונה"},
+    {IDS_EVENT_TYPE_CIRCUMCISION, "Circumcision", "ברית מילה"},
+    {IDS_EVENT_TYPE_BRITA, "Brita", "בריתה"},
+    {IDS_EVENT_TYPE_BAR_MITZVAH, "Bar Mitzvah", "בר מצווה"},
+    {IDS_EVENT_TYPE_BAT_MITZVAH, "Bat Mitzvah", "בת מצווה"},
+    {IDS_EVENT_TYPE_SHABAT_HATAN, "Shabat Hatan", "שבת חתן"},
+    {IDS_EVENT_TYPE_HINA, "Hina", "חינה"},
+
+    // Event name templates, same order: the wedding takes the bride, then the groom
+    {IDS_EVENT_NAME_WEDDING, "The wedding of %s and %s", "החתונה של %s ו%s"},
+    {IDS_EVENT_NAME_CIRCUMCISION, "The circumcision of %s ", "ברית המילה של %s "},
+    {IDS_EVENT_NAME_BRITA, "The Brita of %s ", "הבריתה של %s "},
+    {IDS_EVENT_NAME_BAR_MITZVAH, "The Bar Mitzvah of %s ", "בר המצווה של %s "},
+    {IDS_EVENT_NAME_BAT_MITZVAH, "The Bat Mitzvah of %s ", "בת המצווה של %s "},
+    {IDS_EVENT_NAME_SHABAT_HATAN, "The Shabat Hatan of %s ", "שבת החתן של %s "},
+    {IDS_EVENT_NAME_HINA, "The Hina of %s ", "החינה של %s "},
+
+    // Captions of the second person's fields and of the details group
+    {IDS_SECOND_PERSON_BRIDE, "Bride", "כלה"},
+    {IDS_SECOND_PERSON_PARTY_OWNER, "Party owner", "בעל השמחה"},
+    {IDS_DETAILS_COUPLE, "Couple detail:", "פרטי בני הזוג:"},
+    {IDS_DETAILS_PARTY_OWNER, "Details of party owner:", "פרטי בעל השמחה:"},
+    {IDS_SELECT_EVENT_TITLE, "Select Active Event", "בחירת אירוע פעיל"},
+    {IDS_SELECT_EVENT_TEXT, "Select the event you want to edit", "בחרו את האירוע שברצונכם לערוך"},
+
+    // Options dialog
+    {IDS_OPTIONS_TITLE, "Options", "אפשרויות"},
+    {IDS_OPTIONS_AUTO_SAVE, "Save automatically on exit", "שמירה אוטומטית ביציאה"},
+    {IDS_OPTIONS_CHECK_UPDATES, "Look for software updates at start up",
+     "חיפוש עדכוני תוכנה בהפעלה"},
+    {IDS_OPTIONS_CHILD_SERVING, "Child serving costs", "מנה לילד עולה"},
+    {IDS_OPTIONS_CHILD_SERVING_PERCENT, "% of regular serving.", "% ממנה רגילה."},
+    {IDS_OPTIONS_SHOW_TOOLTIPS, "Show ToolTips", "הצגת חלוניות עזרה"},
+    {IDS_OPTIONS_HIDE_NOT_COMING_TABLES, "Don't show guests that do not come in the tables report",
+     "לא להציג בדוח השולחנות אורחים שאינם מגיעים"},
+    {IDS_OPTIONS_HIDE_NOT_COMING_GUESTS, "Don't show guests that do not come in the guests report",
+     "לא להציג בדוח האורחים אורחים שאינם מגיעים"},
+    {IDS_OPTIONS_BACKUP_EVERY, "Back up the data every:", "גיבוי הנתונים כל:"},
+    {IDS_OPTIONS_5_MINUTES, "5 Minutes", "5 דקות"},
+    {IDS_OPTIONS_10_MINUTES, "10 Minutes", "10 דקות"},
+
+    // Wedding Information dialog (names and phone use the labels above)
+    {IDS_WEDDING_INFO_TITLE, "Wedding Information", "פרטי החתונה"},
+    {IDS_WEDDING_INFO_EVENT_NAME, "Event Name:*", "שם האירוע:*"},
+    {IDS_WEDDING_INFO_DATE, "Wedding date:", "תאריך החתונה:"},
+    {IDS_WEDDING_INFO_APPROVALS, "Invitation approvals:", "אישורי הגעה:"},
+    {IDS_WEDDING_INFO_EVENT_CODE, "Event code:", "קוד אירוע:"},
+
+    // Tables view: list columns and the Move to table popup
+    {IDS_TABLES_COLUMN_ID, "ID", "מס'"},
+    {IDS_TABLES_COLUMN_NAME, "Table belonging", "שייכות השולחן"},
+    {IDS_TABLES_COLUMN_HALL_NUMBER, "Number in hall", "מספר באולם"},
+    {IDS_TABLES_COLUMN_SEATS, "Seats", "מקומות"},
+    {IDS_TABLES_COLUMN_GUESTS, "Num of guests", "מס' אורחים"},
+    {IDS_TABLES_NO_VALUE, "--", "--"},
+    {IDS_MOVE_TO_TABLE, "Move to table", "העברה לשולחן"},
+    {IDS_MOVE_TO_NOT_SEATED, "Not seated", "ללא שולחן"},
+    {IDS_MOVE_TO_TABLE_BLOCK, "%d-%d", "%d-%d"},
+    {IDS_MOVE_TO_TABLE_ENTRY, "%d (%s)", "%d (%s)"},
+    {IDS_GO_TO_GUEST_INFORMATION, "Go to guest information", "מעבר לפרטי האורח"},
+
+    // Table details and Table setup dialogs
+    {IDS_TABLE_DETAILS_TITLE, "Table details", "פרטי שולחן"},
+    {IDS_TABLE_DETAILS_BELONGS_TO, "Belongs to:", "שייך ל:"},
+    {IDS_TABLE_DETAILS_GROUPS, "Groups:", "קבוצות:"},
+    {IDS_TABLE_DETAILS_SEATS, "Number of seats:", "מספר מקומות:"},
+    {IDS_TABLE_DETAILS_PLACE, "Place in hall:", "מיקום באולם:"},
+    {IDS_TABLE_DETAILS_NAME_HELP,
+     "Choose an appropriate name for this table.\nFrom the list of available groups or use free "
+     "text without using a group name.",
+     "בחרו שם מתאים לשולחן זה.\nמרשימת הקבוצות הקיימות, או כתבו טקסט חופשי שאינו שם של קבוצה."},
+    {IDS_TABLE_SETUP_TITLE, "Table setup", "הגדרות שולחנות"},
+    {IDS_TABLE_SETUP_EACH_NEW, "Each new table will have", "לכל שולחן חדש יהיו"},
+    {IDS_TABLE_SETUP_SEATS, "seats.", "מקומות."},
+    {IDS_TABLE_SETUP_BY_HALL_NUMBER, "Arrange tables by their locator number in the hall.",
+     "סידור השולחנות לפי מספר המיקום שלהם באולם."},
+    {IDS_TABLE_SETUP_HIDE_NOT_COMING, "Do not show guests that will not come.",
+     "לא להציג אורחים שלא יגיעו."},
+    {IDS_TABLE_SETUP_SHOW_ID, "Show I.D. near each guest", "הצגת מספר מזהה ליד כל אורח"},
+
+    // Guests view: statistics, filters and hints
+    {IDS_STATISTICS_TITLE, "Statistics", "סטטיסטיקה"},
+    {IDS_GUESTS_CLEAR_FILTERS_TIP, "Clear all filters to see all the guests",
+     "ניקוי כל המסננים להצגת כל האורחים"},
+    {IDS_GUESTS_EDIT_CELL_TIP, "Select this column and then press F2 or ENTER to edit its value.",
+     "בחרו עמודה זו ולחצו F2 או ENTER כדי לערוך את ערכה."},
+    {IDS_GUESTS_EMPTY_HELP, "There are no guests yet. Press \"Add Guest\" to add the first guest.",
+     "אין עדיין אורחים. לחצו \"הוספת אורח\" כדי להוסיף את האורח הראשון."},
+    {IDS_GROUP_LABEL, "Group:", "קבוצה:"},
+    {IDS_RELATION_LABEL, "Relation:", "צד:"},
+    {IDS_STATUS_LABEL, "Status:", "סטטוס:"},
+    {IDS_STATUS_FILTER_ALL, "All", "הכול"},
+    {IDS_STATUS_FILTER_APPROVED, "Approved", "אישרו הגעה"},
+    {IDS_STATUS_FILTER_NOT_COMING, "Not coming", "לא מגיעים"},
+    {IDS_STATUS_FILTER_NO_ANSWER, "No answer yet", "טרם השיבו"},
+
+    // Guests view: context menu and column chooser
+    {IDS_GUESTS_MENU_DELETE, "Delete guest", "מחיקת אורח"},
+    {IDS_GUESTS_MENU_APPROVED, "Aproved arrival", "אישור הגעה"},
+    {IDS_GUESTS_MENU_ENTER_GIFT, "Enter gift", "הזנת מתנה"},
+    {IDS_GUESTS_MENU_LOCATE_TABLE, "Locate table", "איתור שולחן"},
+    {IDS_GUESTS_MENU_RESTRICTED, "Edit restricted guests list ...",
+     "עריכת רשימת האורחים המוגבלים ..."},
+    {IDS_COLUMN_CHOOSER_TITLE, "Change the available columns", "שינוי העמודות המוצגות"},
+
+    // Search dialog
+    {IDS_SEARCH_TITLE, "Search", "חיפוש"},
+    {IDS_SEARCH_GUEST, "Guest", "אורח"},
+    {IDS_SEARCH_TABLE, "Table", "שולחן"},
+    {IDS_SEARCH_DIRECTION, "Direction", "כיוון"},
+    {IDS_SEARCH_FORWARDS, "Forwards", "קדימה"},
+    {IDS_SEARCH_BACKWARDS, "Backwards", "אחורה"},
+    {IDS_SEARCH_FIND_NEXT, "Find Next", "חיפוש הבא"},
+    {IDS_TABLE_NOT_FOUND_TEXT, "This table was not found", "שולחן זה לא נמצא"},
+    {IDS_TABLE_NOT_FOUND_CAPTION, "Table not found", "השולחן לא נמצא"},
+
+    // Groups view
+    {IDS_GROUPS_ADD_BUTTON, "Add Group", "הוספת קבוצה"},
+    {IDS_GROUPS_RENAME_BUTTON, "Rename Group", "שינוי שם קבוצה"},
+    {IDS_GROUPS_DELETE_BUTTON, "Delete Group", "מחיקת קבוצה"},
+    {IDS_GROUP_NAME_TITLE, "Group name", "שם הקבוצה"},
+    {IDS_GROUP_NAME_CREATE_TABLE, "Create a table for this group", "יצירת שולחן לקבוצה זו"},
+    {IDS_GROUPS_EXPLANATION,
+     "On this screen, you may organize the guests by groups. In each group, enter guests from a "
+     "different period of your life. For example , create a group for school friends, for college "
+     "friends etc.",
+     "במסך זה תוכלו לארגן את האורחים בקבוצות. בכל קבוצה הכניסו אורחים מתקופה אחרת בחייכם. לדוגמה, "
+     "צרו קבוצה לחברים מבית הספר, לחברים מהלימודים וכו'."},
+    {IDS_GROUPS_MENU_ADD_TABLE, "Add table for this group...", "הוספת שולחן לקבוצה זו..."},
+    {IDS_GROUPS_MENU_GO_TO_GUEST, "Goto guests details", "מעבר לפרטי האורח"},
 };
 
 const SStringEntry* Find(int id)

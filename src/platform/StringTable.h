@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <initializer_list>
 #include <string>
 
 #include "platform/StringIds.h"
@@ -15,7 +17,28 @@ std::string LoadStringIn(int id, bool hebrew);
 // True when the id has an entry.
 bool HasString(int id);
 
-// printf-style filling of a string-table text with UTF-8 arguments: each "%s" takes the next
-// text, each "%d" the next number (in argument order, as they stand in the text); "%%" is a
-// percent sign. Extra placeholders stay empty.
+// printf-style filling of a string-table text with UTF-8 arguments: each conversion ("%s", "%d",
+// "%.0f" ...) takes the next argument, already formatted as text, in the order the conversions
+// stand in the text; "%%" is a percent sign. Placeholders beyond the arguments become empty. A "%"
+// that starts no conversion (as in "% of regular serving.") stays as it is.
 std::string FormatText(const std::string& pattern, std::initializer_list<std::string> args);
+
+// One string-table entry; both texts are UTF-8 and never null.
+struct SStringEntry
+{
+    int id;
+    const char* english;
+    const char* hebrew;
+};
+
+// The whole table in its order (sorted by id), for consistency checks and tools; lookups go
+// through LoadString. The entries live for the whole run.
+struct SStringEntries
+{
+    const SStringEntry* first;
+    const SStringEntry* last;
+    const SStringEntry* begin() const { return first; }
+    const SStringEntry* end() const { return last; }
+    std::size_t size() const { return static_cast<std::size_t>(last - first); }
+};
+SStringEntries GetStringEntries();

@@ -1,0 +1,239 @@
+#include "platform/StringTable.h"
+
+#include "platform/Language.h"
+
+#include <gtest/gtest.h>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace
+{
+// The printf conversions of a text in order ("%%" is no conversion). Deliberately written apart
+// from FormatText: a conversion is "%", optional flags, width, precision and length, and one of
+// the letters the program's texts use.
+std::vector<std::string> Placeholders(const std::string& text)
+{
+    constexpr auto npos = std::string_view::npos;
+    std::vector<std::string> found;
+    for (std::size_t i = 0; i < text.size(); ++i)
+    {
+        if (text[i] != '%')
+            continue;
+        if (i + 1 < text.size() && text[i + 1] == '%')
+        {
+            ++i;
+            continue;
+        }
+        std::size_t j = i + 1;
+        while (j < text.size() && std::string_view("-+#0123456789.lh").find(text[j]) != npos)
+            ++j;
+        if (j < text.size() && std::string_view("diuxXscfeEgG").find(text[j]) != npos)
+        {
+            found.push_back(text.substr(i, j - i + 1));
+            i = j;
+        }
+    }
+    return found;
+}
+
+bool IsValidUtf8(const std::string& text)
+{
+    for (std::size_t i = 0; i < text.size();)
+    {
+        auto byte = static_cast<unsigned char>(text[i]);
+        std::size_t length = byte < 0x80           ? 1
+                             : (byte >> 5) == 0x6  ? 2
+                             : (byte >> 4) == 0xE  ? 3
+                             : (byte >> 3) == 0x1E ? 4
+                                                   : 0;
+        if (length == 0 || i + length > text.size())
+            return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                return false;
+        i += length;
+    }
+    return true;
+}
+
+bool HasHebrewLetter(const std::string& text)
+{
+    // Hebrew letters are U+05D0..U+05EA: UTF-8 D7 90..D7 AA.
+    for (std::size_t i = 0; i + 1 < text.size(); ++i)
+    {
+        auto lead = static_cast<unsigned char>(text[i]);
+        auto trail = static_cast<unsigned char>(text[i + 1]);
+        if (lead == 0xD7 && trail >= 0x90 && trail <= 0xAA)
+            return true;
+    }
+    return false;
+}
+
+// Single "&" marks a menu mnemonic; "&&" is a literal ampersand.
+int MnemonicCount(const std::string& text)
+{
+    int count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+    {
+        if (text[i] != '&')
+            continue;
+        if (i + 1 < text.size() && text[i + 1] == '&')
+            ++i;
+        else
+            ++count;
+    }
+    return count;
+}
+
+class StringTableLanguage : public ::testing::Test
+{
+protected:
+    void TearDown() override { SetUiLanguage(m_saved); }
+
+    ELanguage m_saved = GetUiLanguage();
+};
+} // namespace
+
+TEST(StringTable, IsSortedWithoutDuplicatesAndFindsEveryEntry)
+{
+    SStringEntries entries = GetStringEntries();
+    ASSERT_GT(entries.size(), 300u);
+    const SStringEntry* previous = nullptr;
+    for (const SStringEntry& entry : entries)
+    {
+        if (previous != nullptr)
+        {
+            EXPECT_LT(previous->id, entry.id) << "after " << previous->id;
+        }
+        previous = &entry;
+        // The binary search must reach every entry, including the first and the last.
+        EXPECT_TRUE(HasString(entry.id)) << entry.id;
+        EXPECT_EQ(LoadStringIn(entry.id, false), entry.english) << entry.id;
+        EXPECT_EQ(LoadStringIn(entry.id, true), entry.hebrew) << entry.id;
+    }
+    EXPECT_FALSE(HasString(0));
+    EXPECT_FALSE(HasString(59401));
+    EXPECT_FALSE(HasString(99999));
+    EXPECT_EQ(LoadStringIn(59401, true), "");
+}
+
+TEST(StringTable, EveryEntryHasBothTextsWithTheSamePlaceholders)
+{
+    for (const SStringEntry& entry : GetStringEntries())
+    {
+        SCOPED_TRACE(entry.id);
+        ASSERT_NE(entry.english, nullptr);
+        ASSERT_NE(entry.hebrew, nullptr);
+        std::string english = entry.english;
+        std::string hebrew = entry.hebrew;
+        EXPECT_FALSE(english.empty());
+        EXPECT_FALSE(hebrew.empty());
+        EXPECT_TRUE(IsValidUtf8(english));
+        EXPECT_TRUE(IsValidUtf8(hebrew));
+        // Arguments are filled in order, so both languages need the same conversions in the
+        // same order.
+        EXPECT_EQ(Placeholders(english), Placeholders(hebrew)) << english << " / " << hebrew;
+    }
+}
+
+TEST(StringTable, HebrewTextsAreTranslated)
+{
+    // Texts that are the same in both languages on purpose: the product name and pure formats.
+    const std::set<int> sameInBoth = {IDS_PRODUCT_NAME_FRAME, IDS_PRODUCT_NAME, IDS_TABLES_NO_VALUE,
+                                      IDS_MOVE_TO_TABLE_BLOCK, IDS_MOVE_TO_TABLE_ENTRY};
+    for (const SStringEntry& entry : GetStringEntries())
+    {
+        if (sameInBoth.count(entry.id) != 0)
+            continue;
+        EXPECT_TRUE(HasHebrewLetter(entry.hebrew)) << entry.id << ": " << entry.hebrew;
+    }
+}
+
+TEST(StringTable, MenuMnemonicsAreKeptInHebrew)
+{
+    for (const SStringEntry& entry : GetStringEntries())
+    {
+        if (entry.id < IDS_MENU_EVENT || entry.id > IDS_MENU_TASK_LIST)
+            continue;
+        EXPECT_EQ(MnemonicCount(entry.english), MnemonicCount(entry.hebrew)) << entry.id;
+    }
+}
+
+TEST(StringTable, StoredAndDefaultHebrewTextsAreExact)
+{
+    // Stored event data and settings compare with these texts.
+    const std::vector<std::pair<int, const char*>> binding = {
+        {IDS_RELATION_BRIDE, "כלה"},
+        {IDS_RELATION_GROOM, "חתן"},
+        {IDS_RELATION_MUTUAL, "משותף"},
+        {IDS_UNSEATED_GUESTS, "אורחים ללא שולחן"},
+        {IDS_TASKS_ROOT, "משימות"},
+        {IDS_UNKNOWN, "לא ידוע"},
+        {IDS_YES, "כן"},
+        {IDS_NO, "לא"},
+        {IDS_PARTLY, "חלקית"},
+        {IDS_EXAMPLE_TABLE_NAME, "חברים מהתיכון - דוגמה"},
+        {IDS_NOT_MAPPED, "לא ממופה"},
+        {IDS_EVENT, "אירוע"},
+        {IDS_WEDDING_OF, "החתונה של %s ו%s"},
+        {IDS_NEW_GUEST, "אורח חדש"},
+        {IDS_NEW_GROUP, "קבוצה חדשה"},
+        {IDS_NEW_MEETING, "פגישה חדשה"},
+        {IDS_PAYER_GROOM, "חתן"},
+        {IDS_PAYER_BRIDE, "כלה"},
+        {IDS_PAYER_GROOM_AND_BRIDE, "חתן וכלה"},
+        {IDS_PAYER_GROOM_PARENTS, "הורי החתן"},
+        {IDS_PAYER_BRIDE_PARENTS, "הורי הכלה"},
+        {IDS_PAYER_BOTH_PARENTS, "הורי החתן והכלה"},
+        {IDS_CATEGORY_CATERINGS, "קייטרינג"},
+        {IDS_CATEGORY_DJS, "תקליטנים"},
+        {IDS_CATEGORY_PHOTOGRAPHERS, "צלמים"},
+        {IDS_CATEGORY_BANDS, "להקות"},
+        {IDS_SAVE_CHANGES_PROMPT_CAPTION, "שמירת שינוים?"},
+        {IDS_SAVE_CHANGES_PROMPT_TEXT, "ישנם שינוים בילתי שמורים. האם לשמור ?"},
+    };
+    for (const auto& [id, hebrew] : binding)
+        EXPECT_EQ(LoadStringIn(id, true), hebrew) << id;
+
+    // The English words that stored data and the default content compare with.
+    EXPECT_EQ(LoadStringIn(IDS_RELATION_BRIDE, false), "Bride");
+    EXPECT_EQ(LoadStringIn(IDS_RELATION_GROOM, false), "Groom");
+    EXPECT_EQ(LoadStringIn(IDS_RELATION_MUTUAL, false), "Mutual");
+    EXPECT_EQ(LoadStringIn(IDS_PAYER_BOTH_PARENTS, false), "Grooms and Brides Parents");
+    EXPECT_EQ(LoadStringIn(IDS_TABLES_COUNT_CAPTION, false), " %d Tables");
+    EXPECT_EQ(LoadStringIn(IDS_MENU_TABLE_SETUP, false), "Table setup  ...");
+}
+
+TEST_F(StringTableLanguage, LoadStringFollowsTheInterfaceLanguage)
+{
+    SetUiLanguage(ELanguage::Hebrew);
+    EXPECT_EQ(LoadString(IDS_TASKS_ROOT), "משימות");
+    SetUiLanguage(ELanguage::English);
+    EXPECT_EQ(LoadString(IDS_TASKS_ROOT), "Tasks");
+    EXPECT_EQ(LoadString(59401), "");
+}
+
+TEST(FormatText, FillsConversionsInOrderAndKeepsPercentSigns)
+{
+    EXPECT_EQ(FormatText("Table %d (%s)", {"7", "Friends"}), "Table 7 (Friends)");
+    EXPECT_EQ(FormatText(LoadStringIn(IDS_WEDDING_OF, true), {"דנה", "יוסי"}),
+              "החתונה של דנה ויוסי");
+    EXPECT_EQ(FormatText("%d%s[%d Guests]", {"12", " ", "30"}), "12 [30 Guests]");
+    EXPECT_EQ(FormatText("100%% sure, %s", {"yes"}), "100% sure, yes");
+    EXPECT_EQ(FormatText("Sum : %.0f, %ld", {"450", "3"}), "Sum : 450, 3");
+    // Missing arguments leave their conversions empty; extra ones are ignored.
+    EXPECT_EQ(FormatText("%d out of %d seats", {"4"}), "4 out of  seats");
+    EXPECT_EQ(FormatText("%s", {"a", "b"}), "a");
+}
+
+TEST(FormatText, LeavesPercentSignsThatStartNoConversion)
+{
+    // Prose such as the options dialog's label must not swallow an argument or a letter.
+    EXPECT_EQ(FormatText("% of regular serving.", {"x"}), "% of regular serving.");
+    EXPECT_EQ(FormatText(LoadStringIn(IDS_OPTIONS_CHILD_SERVING_PERCENT, true), {"x"}),
+              LoadStringIn(IDS_OPTIONS_CHILD_SERVING_PERCENT, true));
+    EXPECT_EQ(FormatText("50% %s", {"off"}), "50% off");
+    EXPECT_EQ(FormatText("ends with %", {}), "ends with %");
+}

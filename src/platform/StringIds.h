@@ -225,6 +225,14 @@ enum StringId : int
     IDS_TIP_TITLE = 61024,
     IDS_TIP_SHOW_AT_START = 61025,
     IDS_TIP_NEXT = 61026,
+    IDS_TIP_1 = 61027,
+    IDS_TIP_2 = 61028,
+    IDS_TIP_3 = 61029,
+    IDS_TIP_4 = 61030,
+    IDS_TIP_5 = 61031,
+    IDS_TIP_6 = 61032,
+    IDS_TIP_7 = 61033,
+    IDS_TIP_8 = 61034,
 
     // Expenses: who pays, in the order of the payer list after "Unknown" (IDS_UNKNOWN)
     IDS_PAYER_GROOM = 61040,
@@ -306,6 +314,7 @@ enum StringId : int
     IDS_MENU_CHECK_UPDATES = 61165,
     IDS_MENU_ENGLISH = 61170,
     IDS_MENU_DEFAULT_LANGUAGE = 61171,
+    IDS_MENU_LANGUAGE = 61172,
 
     // Menus of the views (the popup titles are the View menu entries)
     IDS_MENU_ADD_GUEST = 61175,

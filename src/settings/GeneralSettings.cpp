@@ -56,7 +56,7 @@ void CGeneralSettings::Read(const CProfileFile& file)
     for (int n = 0; n < kSlotCount; ++n)
     {
         const std::string number = FormatInt(n);
-        auto& slot = slots[static_cast<std::size_t>(n)];
+        auto& slot = advertisingSlots[static_cast<std::size_t>(n)];
         Take(file, "Advertising", "URL" + number, slot.url);
         Take(file, "Buttons", "Btn" + number, slot.buttonShown);
         Take(file, "Buttons-label", "Lbl" + number, slot.label);

@@ -41,7 +41,7 @@ public:
     std::string salesEmail;
     std::string commercialName;
     std::string commercialUrl;
-    std::array<SAdvertisingSlot, kSlotCount> slots;
+    std::array<SAdvertisingSlot, kSlotCount> advertisingSlots;
 
 private:
     void Read(const class CProfileFile& file);

@@ -186,6 +186,8 @@ bool CNewOrvDoc::OnNewDocument()
 {
     if (!m_readOnly)
         MigrateOldData();
+    if (!ShowTermsNoticeIfNeeded())
+        return false;
     FillCalculatorPath();
     m_title = LoadString(IDS_APP_TITLE);
     return true;
@@ -209,6 +211,17 @@ void CNewOrvDoc::MigrateOldData()
     }
     ReloadEventSettings();
     m_appSettings.Load(EventFilePath(m_folders.ActiveEventFolder(), kFileAppSettingsIni));
+}
+
+bool CNewOrvDoc::ShowTermsNoticeIfNeeded()
+{
+    if (m_readOnly || !m_termsNotice || m_appSettings.GetTermsAccepted())
+        return true;
+    if (!m_termsNotice())
+        return false;
+    m_appSettings.SetTermsAccepted(true);
+    SetDataChanged(true);
+    return true;
 }
 
 void CNewOrvDoc::FillCalculatorPath()

@@ -122,6 +122,7 @@ private:
     void LoadEventsList();
     void MigrateOldData();
     void FillCalculatorPath();
+    bool ShowTermsNoticeIfNeeded();
     void ReportWriteFailure(const std::string& error);
 
     CProgramFolders& m_folders;

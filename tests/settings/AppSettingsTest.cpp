@@ -60,8 +60,8 @@ TEST(GeneralSettings, UserFileWinsAndRealTimeGoesThere)
     general.Load(program, user);
     EXPECT_EQ(general.webSite, "http://program");
     EXPECT_FALSE(general.realTime) << "the user's file wins";
-    EXPECT_FALSE(general.slots[2].buttonShown);
-    EXPECT_TRUE(general.slots[3].buttonShown);
+    EXPECT_FALSE(general.advertisingSlots[2].buttonShown);
+    EXPECT_TRUE(general.advertisingSlots[3].buttonShown);
     EXPECT_EQ(general.commercialName, "פרסומת");
 
     ASSERT_TRUE(CGeneralSettings::WriteRealTime(user, true));

@@ -1,0 +1,84 @@
+#include "ui/GuiSession.h"
+
+#include <QApplication>
+
+#include "store/NewOrvDoc.h"
+#include "ui/MainFrame.h"
+#include "ui/ModalSeam.h"
+#include "ui/QtPrompt.h"
+#include "ui/TermsDialog.h"
+#include "ui/TipDialog.h"
+
+CGuiSession::CGuiSession(SAppOptions options)
+    : m_options(std::move(options)), m_prompt(std::make_unique<CQtPrompt>())
+{
+}
+
+CGuiSession::~CGuiSession()
+{
+    m_frame.reset(); // views detach from the document before it goes
+    m_app.reset();
+}
+
+bool CGuiSession::ParseArguments(const QStringList& arguments, SAppOptions& options,
+                                 QString* error)
+{
+    for (int i = 1; i < arguments.size(); ++i)
+    {
+        const QString& argument = arguments[i];
+        auto value = [&]() -> QString { return i + 1 < arguments.size() ? arguments[++i] : QString(); };
+        if (argument == QLatin1String("--lang"))
+        {
+            const QString language = value();
+            if (language == QLatin1String("en"))
+                options.language = ELanguage::English;
+            else if (language == QLatin1String("he"))
+                options.language = ELanguage::Hebrew;
+            else
+            {
+                *error = QStringLiteral("--lang must be en or he");
+                return false;
+            }
+        }
+        else if (argument == QLatin1String("--data-root"))
+            options.dataRoot = value().toStdString();
+        else if (argument == QLatin1String("--program-dir"))
+            options.programDir = value().toStdString();
+        else
+        {
+            *error = QStringLiteral("unknown option ") + argument;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CGuiSession::Start(int& exitCode, bool showWindow)
+{
+    exitCode = 0;
+    m_app = std::make_unique<CNewOrvApp>(m_options, *m_prompt);
+    m_app->Initialize();
+    // Before any window exists, so every layout mirrors itself in Hebrew.
+    QApplication::setLayoutDirection(IsHebrewUi() ? Qt::RightToLeft : Qt::LeftToRight);
+
+    CNewOrvDoc& doc = m_app->GetDocument();
+    doc.SetTermsNotice([] {
+        CTermsDialog dialog;
+        return CModalSeam::Exec(dialog) == QDialog::Accepted;
+    });
+    if (!m_app->OpenDocument())
+        return false; // "I Disagree": end at once, nothing saved
+
+    m_frame = std::make_unique<CMainFrame>(*m_app, *m_prompt);
+    if (showWindow)
+        m_frame->showMaximized();
+
+    int firstTip = 1;
+    if (m_app->ShouldShowTip(firstTip))
+    {
+        CTipDialog tip(firstTip, true, m_frame.get());
+        CModalSeam::Exec(tip);
+        m_app->StoreTipState(tip.NextTip(), tip.ShowAtStartup());
+    }
+    return true;
+}

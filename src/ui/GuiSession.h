@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QStringList>
+#include <memory>
+
+#include "app/NewOrvApp.h"
+
+class CMainFrame;
+class CQtPrompt;
+
+// The GUI's start-up and shutdown around the application object: used by main() and by the GUI
+// tests, which start and close the program in-process.
+class CGuiSession
+{
+public:
+    explicit CGuiSession(SAppOptions options);
+    ~CGuiSession();
+
+    // The command line of velloran: --lang en|he, --data-root DIR, --program-dir DIR.
+    // False (with *error set) for bad usage.
+    static bool ParseArguments(const QStringList& arguments, SAppOptions& options, QString* error);
+
+    // Runs the start-up up to a shown main window. False when the program must end instead, with
+    // the exit code in exitCode (0 after "I Disagree").
+    bool Start(int& exitCode, bool showWindow = true);
+
+    CNewOrvApp& App() { return *m_app; }
+    CMainFrame* Frame() { return m_frame.get(); }
+
+private:
+    SAppOptions m_options;
+    std::unique_ptr<CQtPrompt> m_prompt;
+    std::unique_ptr<CNewOrvApp> m_app;
+    std::unique_ptr<CMainFrame> m_frame;
+};

@@ -1,0 +1,71 @@
+#include "GuiTestSupport.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <cstdlib>
+
+#include "ui/GuiSession.h"
+#include "ui/ModalSeam.h"
+
+CGuiTestBench::CGuiTestBench()
+{
+    setenv("HOME", m_root.Path().c_str(), 1);
+    setenv("XDG_DATA_HOME", (m_root / "xdg-data").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (m_root / "xdg-config").c_str(), 1);
+    CModalSeam::SetDialogHandler([this](QDialog& dialog) {
+        m_titles.push_back(dialog.windowTitle());
+        if (auto* box = qobject_cast<QMessageBox*>(&dialog))
+            m_messages.push_back(box->text());
+        if (m_answers.empty())
+        {
+            ++m_unanswered;
+            return qobject_cast<QMessageBox*>(&dialog) ? static_cast<int>(QMessageBox::Cancel)
+                                                       : static_cast<int>(QDialog::Rejected);
+        }
+        auto answer = std::move(m_answers.front());
+        m_answers.erase(m_answers.begin());
+        return answer(dialog);
+    });
+}
+
+CGuiTestBench::~CGuiTestBench()
+{
+    CModalSeam::SetDialogHandler({});
+    CModalSeam::SetMenuHandler({});
+}
+
+void CGuiTestBench::Answer(std::function<int(QDialog&)> answer)
+{
+    m_answers.push_back(std::move(answer));
+}
+
+void CGuiTestBench::AcceptNext()
+{
+    Answer([](QDialog& dialog) {
+        dialog.accept();
+        return static_cast<int>(QDialog::Accepted);
+    });
+}
+
+void CGuiTestBench::AnswerMessage(int button)
+{
+    Answer([button](QDialog&) { return button; });
+}
+
+std::unique_ptr<CGuiSession> CGuiTestBench::Start(ELanguage language, bool* started,
+                                                  int* exitCode)
+{
+    SAppOptions options;
+    options.language = language;
+    options.dataRoot = m_root / "data";
+    options.programDir = m_root / "program";
+    auto session = std::make_unique<CGuiSession>(options);
+    int code = 0;
+    const bool ok = session->Start(code, false);
+    if (started != nullptr)
+        *started = ok;
+    if (exitCode != nullptr)
+        *exitCode = code;
+    return session;
+}

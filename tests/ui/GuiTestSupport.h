@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/NewOrvApp.h"
+#include "support/TempDir.h"
+
+class CGuiSession;
+class QDialog;
+
+// What GUI tests share: their own XDG folders and data root, and a queue of answers for the modal
+// dialogs the program opens (message boxes included). A dialog nobody scripted fails the test and
+// is cancelled, so no test ever waits for a person.
+class CGuiTestBench
+{
+public:
+    CGuiTestBench();
+    ~CGuiTestBench();
+
+    // The next dialog the program opens gets this answer.
+    void Answer(std::function<int(QDialog&)> answer);
+    // Accepts the next dialog as it stands.
+    void AcceptNext();
+    // Answers the next message box with this button (a QMessageBox::StandardButton).
+    void AnswerMessage(int button);
+
+    // Titles of every dialog opened so far, and the texts of the message boxes.
+    const std::vector<QString>& DialogTitles() const { return m_titles; }
+    const std::vector<QString>& MessageTexts() const { return m_messages; }
+    int Unanswered() const { return m_unanswered; }
+
+    // Starts the GUI in-process over this bench's data root, without showing the window.
+    std::unique_ptr<CGuiSession> Start(ELanguage language, bool* started = nullptr,
+                                       int* exitCode = nullptr);
+
+    const CTempDir& Root() const { return m_root; }
+
+private:
+    CTempDir m_root;
+    std::vector<std::function<int(QDialog&)>> m_answers;
+    std::vector<QString> m_titles;
+    std::vector<QString> m_messages;
+    int m_unanswered = 0;
+};

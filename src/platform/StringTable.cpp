@@ -19,6 +19,7 @@ struct SEntry
 // same in every build: stored data compare against them.
 const SEntry kEntries[] = {
     {IDS_NEW_GUEST, "New Guest", "אורח חדש"},
+    {IDS_APPROVED, "Approved", "אישר הגעה"},
     {IDS_UNSEATED_GUESTS, "Unseated Guests", "אורחים ללא שולחן"},
     {IDS_RELATION_BRIDE, "Bride", "כלה"},
     {IDS_RELATION_GROOM, "Groom", "חתן"},
@@ -37,6 +38,8 @@ const SEntry kEntries[] = {
     {IDS_EXAMPLE_TABLE_NAME, "High school - Example", "חברים מהתיכון - דוגמה"},
     {IDS_UNKNOWN, "Unknown", "לא ידוע"},
     {IDS_PARTLY, "Partly", "חלקית"},
+    {IDS_NOT_COMING, "Not coming", "לא מגיע"},
+    {IDS_MISSING_GUEST_NAME, "Missing guest name", "חסר שם אורח"},
     {IDS_TASKS_ROOT, "Tasks", "משימות"},
     {IDS_REALTIME_CHANGE_TEXT,
      "The change will be done after the program is restarted.\r\nReal-Time state is only relevant "

@@ -4,12 +4,14 @@
 #include "platform/ProfileFile.h"
 #include "platform/XmlText.h"
 
-CCategory::CCategory(IRecordOwner* owner)
-    : CRecord(owner, ERecordClass::Category, kSectionPrefix)
+CCategory::CCategory(IRecordOwner* owner) : CRecord(owner, ERecordClass::Category, kSectionPrefix)
 {
 }
 
-int CCategory::GetFileKind() const { return kFileCategoryIni; }
+int CCategory::GetFileKind() const
+{
+    return kFileCategoryIni;
+}
 
 bool CCategory::LoadFromIni(CProfileFile& ini, const std::string& section)
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "model/Record.h"
+
+#include <string>
 
 // A heading of the budget under which suppliers' offers are collected; offers name it by its
 // exact name.

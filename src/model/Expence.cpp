@@ -21,7 +21,10 @@ CExpence::CExpence(IRecordOwner* owner, ERecordClass recordClass, const char* se
         m_payments.emplace_back();
 }
 
-int CExpence::GetFileKind() const { return kFileExpencesIni; }
+int CExpence::GetFileKind() const
+{
+    return kFileExpencesIni;
+}
 
 bool CExpence::IsModified() const
 {
@@ -211,8 +214,8 @@ bool CExpence::LoadFromIni(CProfileFile& ini, const std::string& section)
         payment.SetDollars(dollars);
         payment.SetShekels(shekels);
         payment.SetPaidState(ini.GetInt(section, "PPaid" + number, 0) == 1 ? kPaid : kNotPaid);
-        payment.SetDate(CPayment::ParseDate(ini.GetString(section, "PDate" + number, "0.0.0000"),
-                                            hebrew));
+        payment.SetDate(
+            CPayment::ParseDate(ini.GetString(section, "PDate" + number, "0.0.0000"), hebrew));
         payment.SetInfo(ini.GetString(section, "PInf" + number));
         if (n == 0)
             CPayment::SetDate(payment.GetDate());

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "model/Payment.h"
+#include "model/Record.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "model/Payment.h"
-#include "model/Record.h"
 
 // One cost of the event with its price, payer, paid state and instalments.
 //

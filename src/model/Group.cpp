@@ -6,7 +6,10 @@
 
 CGroup::CGroup(IRecordOwner* owner) : CRecord(owner, ERecordClass::Group, kSectionPrefix) {}
 
-int CGroup::GetFileKind() const { return kFileGroupsIni; }
+int CGroup::GetFileKind() const
+{
+    return kFileGroupsIni;
+}
 
 bool CGroup::LoadFromIni(CProfileFile& ini, const std::string& section)
 {
@@ -30,4 +33,7 @@ bool CGroup::IsUsed() const
     return GetOwner() != nullptr && GetOwner()->IsGroupUsed(this);
 }
 
-void CGroup::CopyNameTo(CGroup& other) const { other.SetName(GetName()); }
+void CGroup::CopyNameTo(CGroup& other) const
+{
+    other.SetName(GetName());
+}

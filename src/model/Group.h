@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "model/Record.h"
+
+#include <string>
 
 // A named set of guests; guests belong to it by carrying its exact name. Renaming a group renames
 // only the group: the document moves its guests.

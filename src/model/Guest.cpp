@@ -1,7 +1,5 @@
 #include "model/Guest.h"
 
-#include <algorithm>
-
 #include "model/LegacyText.h"
 #include "platform/EventFiles.h"
 #include "platform/Language.h"
@@ -9,6 +7,8 @@
 #include "platform/StringTable.h"
 #include "platform/XmlText.h"
 #include "settings/EventSettings.h"
+
+#include <algorithm>
 
 namespace
 {
@@ -32,9 +32,15 @@ CGuest::CGuest(const CEventSettings* settings, IRecordOwner* owner)
     m_uniqueId = CRecordCounters::TakeUniqueGuestId();
 }
 
-int CGuest::GetFileKind() const { return kFileGuestsIni; }
+int CGuest::GetFileKind() const
+{
+    return kFileGuestsIni;
+}
 
-std::string CGuest::GetFullName() const { return JoinFullName(GetName(), m_familyName); }
+std::string CGuest::GetFullName() const
+{
+    return JoinFullName(GetName(), m_familyName);
+}
 
 std::string CGuest::GetDisplayName() const
 {
@@ -101,7 +107,10 @@ std::string CGuest::GetStatusText() const
     }
 }
 
-std::string CGuest::GetYesNoText(bool value) { return LoadString(value ? IDS_YES : IDS_NO); }
+std::string CGuest::GetYesNoText(bool value)
+{
+    return LoadString(value ? IDS_YES : IDS_NO);
+}
 
 bool CGuest::SetUniqueId(int id)
 {
@@ -209,18 +218,14 @@ bool CGuest::LoadFromIni(CProfileFile& ini, const std::string& section)
     LoadName(firstName);
 
     const bool shortKeys = m_shortKeys;
-    const auto key = [shortKeys](const char* shortKey, const char* longKey) {
-        return std::string(shortKeys ? shortKey : longKey);
-    };
-    const auto text = [&](const char* shortKey, const char* longKey) {
-        return ini.GetString(section, key(shortKey, longKey));
-    };
-    const auto number = [&](const char* shortKey, const char* longKey, int defaultValue) {
-        return ini.GetInt(section, key(shortKey, longKey), defaultValue);
-    };
-    const auto yesNo = [&](const char* shortKey, const char* longKey) {
-        return IsLegacyYes(ini.GetString(section, key(shortKey, longKey), kLegacyNoWord));
-    };
+    const auto key = [shortKeys](const char* shortKey, const char* longKey)
+    { return std::string(shortKeys ? shortKey : longKey); };
+    const auto text = [&](const char* shortKey, const char* longKey)
+    { return ini.GetString(section, key(shortKey, longKey)); };
+    const auto number = [&](const char* shortKey, const char* longKey, int defaultValue)
+    { return ini.GetInt(section, key(shortKey, longKey), defaultValue); };
+    const auto yesNo = [&](const char* shortKey, const char* longKey)
+    { return IsLegacyYes(ini.GetString(section, key(shortKey, longKey), kLegacyNoWord)); };
 
     m_familyName = text("FM", "FamilyName");
     // A guest found only by "FamilyName" would otherwise lose the one name it has.
@@ -235,7 +240,8 @@ bool CGuest::LoadFromIni(CProfileFile& ini, const std::string& section)
     m_arrivedCount = number("CS", "CameSum", 0);
     m_invitationSent = yesNo("IS", "InvitationSent");
     const std::string address = ini.GetString(section, key("AD", "Address1"), kEmptyAddress);
-    m_address = address == kEmptyAddress ? std::string() : ReplaceAll(address, kLegacyLineBreak, "\r\n");
+    m_address =
+        address == kEmptyAddress ? std::string() : ReplaceAll(address, kLegacyLineBreak, "\r\n");
     m_phone = text("TN", "TelNum");
     LoadInfo(ReplaceAll(text("AI", "AdditionalInfo"), kLegacyLineBreak, "\r\n"));
     m_comingCount = number("AN", "ActualNum", 2);

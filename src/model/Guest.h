@@ -1,10 +1,10 @@
 #pragma once
 
+#include "model/Record.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "model/Record.h"
 
 class CEventSettings;
 
@@ -132,7 +132,10 @@ public:
     bool IsRestricted(const std::string& fullName) const;
     int GetRestrictedCount() const { return static_cast<int>(m_restricted.size()); }
     const std::vector<std::string>& GetRestrictedList() const { return m_restricted; }
-    bool SetRestrictedList(const std::vector<std::string>& list) { return Assign(m_restricted, list); }
+    bool SetRestrictedList(const std::vector<std::string>& list)
+    {
+        return Assign(m_restricted, list);
+    }
 
     // Copies through the setters: family name, relation, group name, child seat, kids, coming
     // count, invited count, additional info, address, status, gift in dollars, gift details, gift

@@ -1,11 +1,11 @@
 #include "model/LegacyLoader.h"
 
-#include <algorithm>
-#include <system_error>
-
 #include "model/Guest.h"
 #include "model/Shape.h"
 #include "platform/Trace.h"
+
+#include <algorithm>
+#include <system_error>
 
 namespace
 {
@@ -20,7 +20,8 @@ int LoadGuestsFromIni(CProfileFile& ini, const CEventSettings* settings, IRecord
 {
     const long long count = std::max(1, ini.GetInt("GuestsCount", "GuestsCount", 1));
     int lastPos = -1;
-    const auto beforeSection = [&](int n) {
+    const auto beforeSection = [&](int n)
+    {
         if (!progress)
             return;
         // A count below the real number of sections must not push the bar past its range.
@@ -33,8 +34,8 @@ int LoadGuestsFromIni(CProfileFile& ini, const CEventSettings* settings, IRecord
         }
     };
     const int loaded = LoadRecordsFromIni(
-        ini, CGuest::kSectionPrefix,
-        [&](int) { return std::make_unique<CGuest>(settings, owner); }, guests, beforeSection);
+        ini, CGuest::kSectionPrefix, [&](int) { return std::make_unique<CGuest>(settings, owner); },
+        guests, beforeSection);
     if (progress)
         progress(kGuestsLastPos);
     return loaded;
@@ -51,7 +52,8 @@ std::filesystem::path PrepareShapesIni(const std::filesystem::path& iniPath)
     {
         std::filesystem::rename(oldPath, iniPath, error);
         if (error)
-            Trace("LoadShapesFromIni", "cannot rename " + oldPath.string() + ": " + error.message());
+            Trace("LoadShapesFromIni",
+                  "cannot rename " + oldPath.string() + ": " + error.message());
     }
     return iniPath;
 }

@@ -1,14 +1,14 @@
 #pragma once
 
+#include "platform/NumberText.h"
+#include "platform/ProfileFile.h"
+
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include "platform/NumberText.h"
-#include "platform/ProfileFile.h"
 
 class CEventSettings;
 class CGuest;

@@ -19,4 +19,7 @@ inline constexpr const char* kLegacyNoWord = "\xD7\x9C\xD7\x90";  // "לא"
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
 
 // Exactly the yes word is true; anything else (also the Latin "yes") is false.
-inline bool IsLegacyYes(const std::string& value) { return value == kLegacyYesWord; }
+inline bool IsLegacyYes(const std::string& value)
+{
+    return value == kLegacyYesWord;
+}

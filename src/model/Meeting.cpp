@@ -20,7 +20,10 @@ CMeeting::CMeeting(IRecordOwner* owner)
 {
 }
 
-int CMeeting::GetFileKind() const { return kFileMeetingsIni; }
+int CMeeting::GetFileKind() const
+{
+    return kFileMeetingsIni;
+}
 
 bool CMeeting::LoadFromIni(CProfileFile& ini, const std::string& section)
 {

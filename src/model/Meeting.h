@@ -1,9 +1,9 @@
 #pragma once
 
-#include <string>
-
 #include "model/Date.h"
 #include "model/Record.h"
+
+#include <string>
 
 // An appointment with a supplier or another contact: what (the name), notes (the info, may hold
 // "\r\n"), when and with whom.

@@ -16,7 +16,10 @@ COffer::COffer(IRecordOwner* owner)
 {
 }
 
-int COffer::GetFileKind() const { return kFileOffersIni; }
+int COffer::GetFileKind() const
+{
+    return kFileOffersIni;
+}
 
 bool COffer::SetInCombination(int i, bool inCombination)
 {

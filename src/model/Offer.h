@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "model/Expence.h"
+
+#include <string>
 
 // A supplier's price for a budget category, taking part in up to three budget combinations. It
 // uses the expense's name, info, shekels (the price) and category (the budget category's exact

@@ -1,10 +1,10 @@
 #include "model/Payment.h"
 
-#include <string_view>
-
 #include "platform/Language.h"
 #include "platform/NumberText.h"
 #include "platform/XmlText.h"
+
+#include <string_view>
 
 namespace
 {
@@ -16,13 +16,25 @@ std::string TwoDigits(int value)
 }
 } // namespace
 
-bool CPayment::SetDollars(int dollars) { return AssignField(m_dollars, dollars); }
+bool CPayment::SetDollars(int dollars)
+{
+    return AssignField(m_dollars, dollars);
+}
 
-bool CPayment::SetShekels(int shekels) { return AssignField(m_shekels, shekels); }
+bool CPayment::SetShekels(int shekels)
+{
+    return AssignField(m_shekels, shekels);
+}
 
-bool CPayment::SetPaidState(int state) { return AssignField(m_paidState, state); }
+bool CPayment::SetPaidState(int state)
+{
+    return AssignField(m_paidState, state);
+}
 
-bool CPayment::SetDate(const SDate& date) { return AssignField(m_date, date); }
+bool CPayment::SetDate(const SDate& date)
+{
+    return AssignField(m_date, date);
+}
 
 void CPayment::Reset()
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "model/Date.h"
+
+#include <string>
 
 // One instalment of an expense, held by value inside its expense. Amounts are whole dollars and
 // whole shekels kept side by side. Also the "whole" part of an expense (see CExpence).

@@ -43,11 +43,20 @@ void CRecord::ClearModified()
     m_modified = false;
 }
 
-void CRecord::ReleaseIndex() { CRecordCounters::ReleaseIndex(m_recordClass); }
+void CRecord::ReleaseIndex()
+{
+    CRecordCounters::ReleaseIndex(m_recordClass);
+}
 
-bool CRecord::SetName(const std::string& name) { return Assign(m_name, name); }
+bool CRecord::SetName(const std::string& name)
+{
+    return Assign(m_name, name);
+}
 
-bool CRecord::SetInfo(const std::string& info) { return Assign(m_info, info); }
+bool CRecord::SetInfo(const std::string& info)
+{
+    return Assign(m_info, info);
+}
 
 void CRecord::MarkModified()
 {

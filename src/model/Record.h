@@ -1,9 +1,9 @@
 #pragma once
 
-#include <string>
-
 #include "model/RecordCounters.h"
 #include "model/RecordOwner.h"
+
+#include <string>
 
 class CProfileFile;
 

@@ -8,7 +8,8 @@ namespace
 constexpr int kFirstIndexCounter = -1;
 constexpr std::size_t kClassCount = static_cast<std::size_t>(ERecordClass::Count);
 
-std::array<int, kClassCount> g_indexCounters = [] {
+std::array<int, kClassCount> g_indexCounters = []
+{
     std::array<int, kClassCount> counters{};
     counters.fill(kFirstIndexCounter);
     return counters;
@@ -27,24 +28,45 @@ int& IndexCounter(ERecordClass recordClass)
 }
 } // namespace
 
-int CRecordCounters::TakeIndex(ERecordClass recordClass) { return ++IndexCounter(recordClass); }
+int CRecordCounters::TakeIndex(ERecordClass recordClass)
+{
+    return ++IndexCounter(recordClass);
+}
 
-void CRecordCounters::ReleaseIndex(ERecordClass recordClass) { --IndexCounter(recordClass); }
+void CRecordCounters::ReleaseIndex(ERecordClass recordClass)
+{
+    --IndexCounter(recordClass);
+}
 
 void CRecordCounters::ResetIndex(ERecordClass recordClass)
 {
     IndexCounter(recordClass) = kFirstIndexCounter;
 }
 
-int CRecordCounters::PeekIndex(ERecordClass recordClass) { return IndexCounter(recordClass); }
+int CRecordCounters::PeekIndex(ERecordClass recordClass)
+{
+    return IndexCounter(recordClass);
+}
 
-int CRecordCounters::TakeSerial() { return ++g_serialCounter; }
+int CRecordCounters::TakeSerial()
+{
+    return ++g_serialCounter;
+}
 
-int CRecordCounters::TakeUniqueGuestId() { return ++g_lastUniqueGuestId; }
+int CRecordCounters::TakeUniqueGuestId()
+{
+    return ++g_lastUniqueGuestId;
+}
 
-int CRecordCounters::GetLastUniqueGuestId() { return g_lastUniqueGuestId; }
+int CRecordCounters::GetLastUniqueGuestId()
+{
+    return g_lastUniqueGuestId;
+}
 
-void CRecordCounters::SetLastUniqueGuestId(int id) { g_lastUniqueGuestId = id; }
+void CRecordCounters::SetLastUniqueGuestId(int id)
+{
+    g_lastUniqueGuestId = id;
+}
 
 void CRecordCounters::RaiseUniqueGuestId(int id)
 {
@@ -52,7 +74,10 @@ void CRecordCounters::RaiseUniqueGuestId(int id)
         g_lastUniqueGuestId = id;
 }
 
-int CRecordCounters::TakeTaskId() { return ++g_taskIdCounter; }
+int CRecordCounters::TakeTaskId()
+{
+    return ++g_taskIdCounter;
+}
 
 void CRecordCounters::RaiseTaskId(int id)
 {
@@ -60,7 +85,10 @@ void CRecordCounters::RaiseTaskId(int id)
         g_taskIdCounter = id + 1;
 }
 
-int CRecordCounters::TakeShapeId() { return ++g_shapeIdCounter; }
+int CRecordCounters::TakeShapeId()
+{
+    return ++g_shapeIdCounter;
+}
 
 void CRecordCounters::ResetAllForTests()
 {

@@ -12,7 +12,10 @@ CShape::CShape(IRecordOwner* owner, int type, const SRect& rect)
 {
 }
 
-int CShape::GetFileKind() const { return kFileGanArrangementIni; }
+int CShape::GetFileKind() const
+{
+    return kFileGanArrangementIni;
+}
 
 bool CShape::LoadFromIni(CProfileFile& ini, const std::string& section)
 {
@@ -22,9 +25,9 @@ bool CShape::LoadFromIni(CProfileFile& ini, const std::string& section)
     m_type = type;
     SetNewFlag(false);
     LoadName(ReplaceAll(ini.GetString(section, "ShapeName"), kLegacyLineBreak, "\r\n"));
-    m_rect = SRect::FromSize(ini.GetInt(section, "TableLocX", 0), ini.GetInt(section, "TableLocY", 0),
-                             ini.GetInt(section, "TableSizeX", 0),
-                             ini.GetInt(section, "TableSizeY", 0));
+    m_rect =
+        SRect::FromSize(ini.GetInt(section, "TableLocX", 0), ini.GetInt(section, "TableLocY", 0),
+                        ini.GetInt(section, "TableSizeX", 0), ini.GetInt(section, "TableSizeY", 0));
     m_originalRect = m_rect;
     m_colour = ini.GetInt(section, "Sc", kIniDefaultColour);
     m_class = ini.GetString(section, "ShapeClass");

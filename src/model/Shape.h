@@ -1,9 +1,9 @@
 #pragma once
 
-#include <string>
-
-#include "model/Rect.h"
 #include "model/Record.h"
+#include "model/Rect.h"
+
+#include <string>
 
 // A drawn object of the hall layout other than a table: a square, a circle or a speaker with a
 // name (several lines, "\r\n"), a class naming what it stands for, a Windows-style colour
@@ -21,7 +21,7 @@ public:
     };
 
     static constexpr const char* kSectionPrefix = "Shapes";
-    static constexpr int kDefaultColour = 0xE1E1E1; // light grey, a new shape
+    static constexpr int kDefaultColour = 0xE1E1E1;    // light grey, a new shape
     static constexpr int kIniDefaultColour = 0xFFFFFF; // white, a legacy section without "Sc"
 
     // Takes the next shape index and the next shape id. The owner is not owned and may be null.

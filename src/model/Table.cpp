@@ -17,7 +17,10 @@ CTable::CTable(IRecordOwner* owner, int id)
         InitIndex(id);
 }
 
-int CTable::GetFileKind() const { return kFileTablesIni; }
+int CTable::GetFileKind() const
+{
+    return kFileTablesIni;
+}
 
 bool CTable::LoadFromIni(CProfileFile& ini, const std::string& section)
 {
@@ -28,9 +31,9 @@ bool CTable::LoadFromIni(CProfileFile& ini, const std::string& section)
     SetNewFlag(false);
     m_seats = ini.GetInt(section, "Places", kDefaultSeats);
     m_hallNumber = ini.GetInt(section, "InHall", 0);
-    m_area = SRect::FromSize(ini.GetInt(section, "TableLocX", 0), ini.GetInt(section, "TableLocY", 0),
-                             ini.GetInt(section, "TableSizeX", 0),
-                             ini.GetInt(section, "TableSizeY", 0));
+    m_area =
+        SRect::FromSize(ini.GetInt(section, "TableLocX", 0), ini.GetInt(section, "TableLocY", 0),
+                        ini.GetInt(section, "TableSizeX", 0), ini.GetInt(section, "TableSizeY", 0));
     m_colour = ini.GetInt(section, "Sc", kDefaultColour);
     m_drawStyle = ini.GetInt(section, "TableDrawColor", 0);
     const std::string shapeClass = ini.GetString(section, "ShapeClass");

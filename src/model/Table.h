@@ -1,10 +1,10 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "model/Record.h"
 #include "model/Rect.h"
+
+#include <string>
+#include <vector>
 
 class CGuest;
 

@@ -13,10 +13,16 @@ const char kLineBreakMark[] = "<..>";
 // "child%d" default: no more children.
 const char kNoMoreChildren[] = "xxx";
 
-std::string SectionOf(int id) { return kSectionPrefix + FormatInt(id); }
+std::string SectionOf(int id)
+{
+    return kSectionPrefix + FormatInt(id);
+}
 } // namespace
 
-CTask::CTask() : m_id(CRecordCounters::TakeTaskId()) { m_section = SectionOf(m_id); }
+CTask::CTask() : m_id(CRecordCounters::TakeTaskId())
+{
+    m_section = SectionOf(m_id);
+}
 
 // Children are destroyed one level at a time by their unique pointers.
 CTask::~CTask() = default;

@@ -64,10 +64,10 @@ public:
     // descendant marks itself modified.
     bool IsModifiedDeep();
 
-    // Reads this task's section of the file and then its sub-tasks. A missing file leaves the
-    // task as it is with no new children. Against damaged files: a child id equal to the task's
-    // own id ends its child list, a child id already in the tree is skipped (no cycles, no task
-    // twice) and levels below kMaxLoadDepth are not read.
+    // Reads this task's section of the file and then its sub-tasks. A missing file or section
+    // reads as empty texts, not checked, and no new children. Against damaged files: a child id
+    // equal to the task's own id ends its child list, a child id already in the tree is skipped (no
+    // cycles, no task twice) and levels below kMaxLoadDepth are not read.
     void LoadTree(const std::filesystem::path& path);
     // Writes this task and every task below it, depth first, as the whole content of the file
     // (one atomic replacement: sections of tasks no longer in the tree are gone). Clears the

@@ -1,8 +1,8 @@
 #include "platform/XmlText.h"
 
-#include <cstdint>
-
 #include "platform/NumberText.h"
+
+#include <cstdint>
 
 namespace
 {

@@ -99,11 +99,11 @@ protected:
     // Plain flag access for loaders, which must not call the owner.
     void SetModifiedFlag(bool modified) { m_modified = modified; }
     void SetNewFlag(bool isNew) { m_new = isNew; }
-    // Direct stores for constructors and loaders (no flags, no owner).
+    // Direct stores for constructors and loaders, which must not call the owner. InitIndex also
+    // remakes the section name (and so marks the record modified, as a new record is).
     void InitIndex(int index);
     void LoadName(const std::string& name) { m_name = name; }
     void LoadInfo(const std::string& info) { m_info = info; }
-    std::string& InfoRef() { return m_info; }
 
 private:
     IRecordOwner* m_owner;

@@ -1,37 +1,72 @@
 #include "model/RecordCounters.h"
 
 #include <array>
+#include <cstddef>
 
 namespace
 {
-std::array<int, static_cast<std::size_t>(ERecordClass::Count)> g_indexes = [] {
-    std::array<int, static_cast<std::size_t>(ERecordClass::Count)> start{};
-    start.fill(-1);
-    return start;
-}();
-int g_serial = 0;
-int g_lastUniqueGuestId = CRecordCounters::kFirstUniqueGuestId;
-int g_taskId = 0;
-int g_shapeId = 0;
+constexpr int kFirstIndexCounter = -1;
+constexpr std::size_t kClassCount = static_cast<std::size_t>(ERecordClass::Count);
 
-int& Index(ERecordClass recordClass) { return g_indexes[static_cast<std::size_t>(recordClass)]; }
+std::array<int, kClassCount> g_indexCounters = []
+{
+    std::array<int, kClassCount> counters{};
+    counters.fill(kFirstIndexCounter);
+    return counters;
+}();
+int g_serialCounter = 0;
+int g_lastUniqueGuestId = CRecordCounters::kFirstUniqueGuestId;
+int g_taskIdCounter = 0;
+int g_shapeIdCounter = 0;
+
+int& IndexCounter(ERecordClass recordClass)
+{
+    std::size_t slot = static_cast<std::size_t>(recordClass);
+    if (slot >= kClassCount)
+        slot = 0; // ERecordClass::Count is not a class; never reached through the records
+    return g_indexCounters[slot];
+}
 } // namespace
 
-int CRecordCounters::TakeIndex(ERecordClass recordClass) { return ++Index(recordClass); }
+int CRecordCounters::TakeIndex(ERecordClass recordClass)
+{
+    return ++IndexCounter(recordClass);
+}
 
-void CRecordCounters::ReleaseIndex(ERecordClass recordClass) { --Index(recordClass); }
+void CRecordCounters::ReleaseIndex(ERecordClass recordClass)
+{
+    --IndexCounter(recordClass);
+}
 
-void CRecordCounters::ResetIndex(ERecordClass recordClass) { Index(recordClass) = -1; }
+void CRecordCounters::ResetIndex(ERecordClass recordClass)
+{
+    IndexCounter(recordClass) = kFirstIndexCounter;
+}
 
-int CRecordCounters::PeekIndex(ERecordClass recordClass) { return Index(recordClass); }
+int CRecordCounters::PeekIndex(ERecordClass recordClass)
+{
+    return IndexCounter(recordClass);
+}
 
-int CRecordCounters::TakeSerial() { return ++g_serial; }
+int CRecordCounters::TakeSerial()
+{
+    return ++g_serialCounter;
+}
 
-int CRecordCounters::TakeUniqueGuestId() { return ++g_lastUniqueGuestId; }
+int CRecordCounters::TakeUniqueGuestId()
+{
+    return ++g_lastUniqueGuestId;
+}
 
-int CRecordCounters::GetLastUniqueGuestId() { return g_lastUniqueGuestId; }
+int CRecordCounters::GetLastUniqueGuestId()
+{
+    return g_lastUniqueGuestId;
+}
 
-void CRecordCounters::SetLastUniqueGuestId(int id) { g_lastUniqueGuestId = id; }
+void CRecordCounters::SetLastUniqueGuestId(int id)
+{
+    g_lastUniqueGuestId = id;
+}
 
 void CRecordCounters::RaiseUniqueGuestId(int id)
 {
@@ -39,21 +74,27 @@ void CRecordCounters::RaiseUniqueGuestId(int id)
         g_lastUniqueGuestId = id;
 }
 
-int CRecordCounters::TakeTaskId() { return ++g_taskId; }
+int CRecordCounters::TakeTaskId()
+{
+    return ++g_taskIdCounter;
+}
 
 void CRecordCounters::RaiseTaskId(int id)
 {
-    if (g_taskId <= id)
-        g_taskId = id + 1;
+    if (g_taskIdCounter <= id)
+        g_taskIdCounter = id + 1;
 }
 
-int CRecordCounters::TakeShapeId() { return ++g_shapeId; }
+int CRecordCounters::TakeShapeId()
+{
+    return ++g_shapeIdCounter;
+}
 
 void CRecordCounters::ResetAllForTests()
 {
-    g_indexes.fill(-1);
-    g_serial = 0;
+    g_indexCounters.fill(kFirstIndexCounter);
+    g_serialCounter = 0;
     g_lastUniqueGuestId = kFirstUniqueGuestId;
-    g_taskId = 0;
-    g_shapeId = 0;
+    g_taskIdCounter = 0;
+    g_shapeIdCounter = 0;
 }

@@ -1,0 +1,31 @@
+#include "model/Category.h"
+
+#include "platform/EventFiles.h"
+#include "platform/ProfileFile.h"
+#include "platform/XmlText.h"
+
+CCategory::CCategory(IRecordOwner* owner) : CRecord(owner, ERecordClass::Category, kSectionPrefix)
+{
+}
+
+int CCategory::GetFileKind() const
+{
+    return kFileCategoryIni;
+}
+
+bool CCategory::LoadFromIni(CProfileFile& ini, const std::string& section)
+{
+    const std::string name = ini.GetString(section, "CategoryName");
+    if (name.empty())
+        return false;
+    LoadName(name);
+    SetNewFlag(false);
+    return true;
+}
+
+void CCategory::WriteXml(std::string& out) const
+{
+    out += "<Category>\r\n";
+    AppendCdataElement(out, "cName", GetName());
+    out += "</Category>\r\n\r\n";
+}

@@ -1,0 +1,75 @@
+#include "model/Meeting.h"
+
+#include "model/LegacyText.h"
+#include "platform/EventFiles.h"
+#include "platform/ProfileFile.h"
+#include "platform/XmlText.h"
+
+namespace
+{
+// The "Name" default and the value that marks a missing meeting.
+const char kAbsentName[] = "empty";
+const char kOldLineBreak[] = "NewLineSep";
+constexpr int kDefaultDay = 1;
+constexpr int kDefaultMonth = 1;
+constexpr int kDefaultYear = 2003;
+} // namespace
+
+CMeeting::CMeeting(IRecordOwner* owner)
+    : CRecord(owner, ERecordClass::Meeting, kSectionPrefix), m_date(SDate::Today())
+{
+}
+
+int CMeeting::GetFileKind() const
+{
+    return kFileMeetingsIni;
+}
+
+bool CMeeting::LoadFromIni(CProfileFile& ini, const std::string& section)
+{
+    const std::string name = ini.GetString(section, "Name", kAbsentName);
+    LoadName(name);
+    if (name == kAbsentName)
+        return false;
+    SetNewFlag(false);
+    LoadInfo(ReplaceAll(ini.GetString(section, "AdditionalInfo"), kOldLineBreak, "\r\n"));
+    m_contactJob = ini.GetString(section, "ContactJob");
+    m_contactAddress = ini.GetString(section, "ContactAddress");
+    m_contactPhone = ini.GetString(section, "ContactPhone");
+    m_contactName = ini.GetString(section, "ContactName");
+    m_date = SDate(static_cast<short>(ini.GetInt(section, "Year", kDefaultYear)),
+                   static_cast<short>(ini.GetInt(section, "Month", kDefaultMonth)),
+                   static_cast<short>(ini.GetInt(section, "Day", kDefaultDay)));
+    SetModifiedFlag(false);
+    return true;
+}
+
+void CMeeting::ClearModified()
+{
+    CRecord::ClearModified();
+    const std::string& info = GetInfo();
+    std::string fixed;
+    fixed.reserve(info.size() + 8);
+    for (std::size_t i = 0; i < info.size(); ++i)
+    {
+        if (info[i] == '\n' && (i == 0 || info[i - 1] != '\r'))
+            fixed += '\r';
+        fixed += info[i];
+    }
+    LoadInfo(fixed);
+}
+
+void CMeeting::WriteXml(std::string& out) const
+{
+    out += "<Meeting>\r\n";
+    AppendCdataElement(out, "mName", GetName());
+    AppendCdataElement(out, "mInfo", GetInfo());
+    AppendCdataElement(out, "mContactJob", m_contactJob);
+    AppendCdataElement(out, "mContactAdd", m_contactAddress);
+    AppendCdataElement(out, "mContactPhone", m_contactPhone);
+    AppendCdataElement(out, "mContactName", m_contactName);
+    AppendIntElement(out, "mYear", m_date.year);
+    AppendIntElement(out, "mMonth", m_date.month);
+    AppendIntElement(out, "mDay", m_date.day);
+    out += "</Meeting>\r\n\r\n";
+}

@@ -1,0 +1,81 @@
+#include "model/Offer.h"
+
+#include "platform/EventFiles.h"
+#include "platform/NumberText.h"
+#include "platform/ProfileFile.h"
+#include "platform/XmlText.h"
+
+namespace
+{
+// "IsInOffer" default: the key is absent.
+constexpr int kNoOldCombinationKey = 7;
+} // namespace
+
+COffer::COffer(IRecordOwner* owner)
+    : CExpence(owner, ERecordClass::Offer, kSectionPrefix, false, std::string())
+{
+}
+
+int COffer::GetFileKind() const
+{
+    return kFileOffersIni;
+}
+
+bool COffer::SetInCombination(int i, bool inCombination)
+{
+    if (i < 0 || i >= kCombinationCount)
+        return false;
+    return Assign(m_inCombination[i], inCombination);
+}
+
+bool COffer::IsInCombination(int i) const
+{
+    if (i < 0 || i >= kCombinationCount)
+        return false;
+    return m_inCombination[i];
+}
+
+long long COffer::GetPrice(int eventGuests) const
+{
+    const long long shekels = GetShekels();
+    if (!m_perGuest)
+        return shekels;
+    if (m_guestsForOffer >= 1)
+        return shekels * m_guestsForOffer;
+    return shekels * eventGuests;
+}
+
+bool COffer::LoadFromIni(CProfileFile& ini, const std::string& section)
+{
+    if (!CExpence::LoadFromIni(ini, section))
+        return false;
+    for (int i = 0; i < kCombinationCount; ++i)
+        m_inCombination[i] = ini.GetInt(section, "IsInPlan" + FormatInt(i), 0) == 1;
+
+    const int oldKey = ini.GetInt(section, "IsInOffer", kNoOldCombinationKey);
+    if (oldKey != kNoOldCombinationKey)
+    {
+        m_inCombination[0] = oldKey == 1;
+        ini.DeleteKey(section, "IsInOffer");
+        ini.SetString(section, "IsInPlan0", m_inCombination[0] ? "1" : "0");
+    }
+    m_perGuest = ini.GetInt(section, "IsPerGuest", 0) == 1;
+    m_guestsForOffer = ini.GetInt(section, "number_of_guests_for_offers", 0);
+    ClearModified();
+    return true;
+}
+
+void COffer::WriteXml(std::string& out) const
+{
+    out += "<Offer>\r\n";
+    AppendCdataElement(out, "oName", GetName());
+    AppendCdataElement(out, "oInfo", GetInfo());
+    AppendIntElement(out, "oShekel", GetShekels());
+    AppendCdataElement(out, "oCategory", GetCategory());
+    AppendIntElement(out, "oInOffer1", m_inCombination[0] ? 1 : 0);
+    AppendIntElement(out, "oInOffer2", m_inCombination[1] ? 1 : 0);
+    AppendIntElement(out, "oInOffer3", m_inCombination[2] ? 1 : 0);
+    AppendIntElement(out, "oGuestForOffer", m_guestsForOffer);
+    AppendIntElement(out, "oIsPerGuest", m_perGuest ? 1 : 0);
+    out += "</Offer>\r\n";
+}

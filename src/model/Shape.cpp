@@ -1,0 +1,51 @@
+#include "model/Shape.h"
+
+#include "model/LegacyText.h"
+#include "platform/EventFiles.h"
+#include "platform/NumberText.h"
+#include "platform/ProfileFile.h"
+#include "platform/XmlText.h"
+
+CShape::CShape(IRecordOwner* owner, int type, const SRect& rect)
+    : CRecord(owner, ERecordClass::Shape, kSectionPrefix), m_type(type),
+      m_id(CRecordCounters::TakeShapeId()), m_rect(rect), m_originalRect(rect)
+{
+}
+
+int CShape::GetFileKind() const
+{
+    return kFileGanArrangementIni;
+}
+
+bool CShape::LoadFromIni(CProfileFile& ini, const std::string& section)
+{
+    const int type = ini.GetInt(section, "ShapeType", kShapeNone);
+    if (!IsKnownType(type))
+        return false;
+    m_type = type;
+    SetNewFlag(false);
+    LoadName(ReplaceAll(ini.GetString(section, "ShapeName"), kLegacyLineBreak, "\r\n"));
+    m_rect =
+        SRect::FromSize(ini.GetInt(section, "TableLocX", 0), ini.GetInt(section, "TableLocY", 0),
+                        ini.GetInt(section, "TableSizeX", 0), ini.GetInt(section, "TableSizeY", 0));
+    m_originalRect = m_rect;
+    m_colour = ini.GetInt(section, "Sc", kIniDefaultColour);
+    m_class = ini.GetString(section, "ShapeClass");
+    SetModifiedFlag(false);
+    return true;
+}
+
+void CShape::WriteXml(std::string& out) const
+{
+    out += "<Shape sType=\"";
+    out += FormatInt(m_type);
+    out += "\">\r\n";
+    AppendCdataElement(out, "spName", GetName());
+    AppendIntElement(out, "sColor", m_colour);
+    AppendCdataElement(out, "sClass", m_class);
+    AppendIntElement(out, "sLocX", m_rect.left);
+    AppendIntElement(out, "sLocY", m_rect.top);
+    AppendIntElement(out, "sSizeX", m_rect.Width());
+    AppendIntElement(out, "sSizeY", m_rect.Height());
+    out += "</Shape>\r\n\r\n";
+}

@@ -461,7 +461,7 @@ TEST(ProfileFileSave, FailureAtAnyStepLeavesTheOldFileAndNoTemporaryFile)
         CTempFolder folder;
         CProfileFile file = LoadBytes(folder, original);
         file.SetString("S", "K", "new");
-        file.SetString("S", "Added", Repeat("x", 100000));
+        file.SetString("S", "Added", Repeat("x", 2000));
         std::string error;
         {
             CFaultHookGuard guard([&](EFileStep at, const std::string&) { return at == step; });

@@ -103,6 +103,14 @@ bool CProfileFile::Load(fs::path path)
     return m_loaded;
 }
 
+void CProfileFile::LoadBytes(std::string_view bytes)
+{
+    m_changed = false;
+    m_loaded = true;
+    m_unreadable = false;
+    Parse(DecodeFileText(bytes));
+}
+
 void CProfileFile::Parse(const std::string& text)
 {
     m_sections.clear();

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -36,6 +37,10 @@ public:
     // cannot be read. A path that exists but cannot be read (a folder, a file too large) is never
     // written by Save.
     bool Load(std::filesystem::path path);
+
+    // Takes the content from bytes as Load would read them from the file (decoded, then parsed);
+    // the bound path stays, and Save writes to it.
+    void LoadBytes(std::string_view bytes);
 
     // Writes the whole text atomically (see WriteFileAtomic), creating the file when missing.
     // Returns false and sets *error (naming the file) when the write fails; the file on disk is then

@@ -158,13 +158,22 @@ std::string Cp1255ToUtf8(std::string_view bytes)
 
 std::string DecodeFileText(std::string_view bytes)
 {
-    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
-        bytes.remove_prefix(3);
-    else if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFF\xFE")
-        return Utf16LeToUtf8(bytes.substr(2));
-    if (IsValidUtf8(bytes))
-        return std::string(bytes);
-    return Cp1255ToUtf8(bytes);
+    std::string text;
+    if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFF\xFE")
+        text = Utf16LeToUtf8(bytes.substr(2));
+    else
+    {
+        if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
+            bytes.remove_prefix(3);
+        text = IsValidUtf8(bytes) ? std::string(bytes) : Cp1255ToUtf8(bytes);
+    }
+    // A mark repeated after the first is no content either; left in, it would hide the first
+    // header and be written back as the mark the file must not start with.
+    std::size_t marks = 0;
+    while (text.compare(marks, 3, "\xEF\xBB\xBF") == 0)
+        marks += 3;
+    text.erase(0, marks);
+    return text;
 }
 
 std::size_t Utf8Length(std::string_view text)

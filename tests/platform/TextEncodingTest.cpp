@@ -63,6 +63,8 @@ TEST(TextEncodingDecode, MarksSelectTheEncoding)
 {
     EXPECT_EQ(DecodeFileText("\xEF\xBB\xBFש"), "ש");
     EXPECT_EQ(DecodeFileText("\xEF\xBB\xBF"), "");
+    EXPECT_EQ(DecodeFileText("\xEF\xBB\xBF\xEF\xBB\xBF[S]"), "[S]");
+    EXPECT_EQ(DecodeFileText(std::string("\xFF\xFE\xFF\xFE[\0", 6)), "[");
     // A mark followed by bytes that are no UTF-8 after all: the rest is windows-1255.
     EXPECT_EQ(DecodeFileText("\xEF\xBB\xBF\xE0"), "א");
 

@@ -72,7 +72,7 @@ bool IsStorableSection(std::string_view name)
 bool IsStorableKey(std::string_view name)
 {
     std::string_view key = Trim(name);
-    return !key.empty() && !HasLineBreak(key) && key.find('=') == std::string_view::npos &&
+    return !key.empty() && !HasLineBreak(name) && key.find('=') == std::string_view::npos &&
            key.front() != ';' && key.front() != '[';
 }
 

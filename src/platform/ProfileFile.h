@@ -43,8 +43,8 @@ public:
     void LoadBytes(std::string_view bytes);
 
     // Writes the whole text atomically (see WriteFileAtomic), creating the file when missing.
-    // Returns false and sets *error (naming the file) when the write fails; the file on disk is then
-    // unchanged (unless only the final flush of its folder failed) and IsChanged stays true.
+    // Returns false and sets *error (naming the file) when the write fails; the file on disk is
+    // then unchanged (unless only the final flush of its folder failed) and IsChanged stays true.
     bool Save(std::string* error = nullptr);
 
     // Saves only when something was changed since the load or the last save.

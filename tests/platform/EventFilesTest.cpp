@@ -31,7 +31,8 @@ TEST(EventFilesNames, KindsAndPaths)
     EXPECT_EQ(EventFileName(kFileTasksIni), "Tasks.ini");
     EXPECT_EQ(EventFileName(13), "");
     EXPECT_EQ(EventFileName(-1), "");
-    EXPECT_EQ(EventFilePath("/data/Event1", kFileAppSettingsIni), fs::path("/data/AppSettings.ini"));
+    EXPECT_EQ(EventFilePath("/data/Event1", kFileAppSettingsIni),
+              fs::path("/data/AppSettings.ini"));
     EXPECT_EQ(EventFilePath("/data/Event1", kFileWeddingDataXml),
               fs::path("/data/Event1/WeddingData.xml"));
     EXPECT_EQ(EventFilePath("/data/Event1", 99), fs::path());

@@ -129,8 +129,8 @@ TEST(ProfileFileNames, NamesThatCannotBeStoredAreRefused)
 {
     CProfileFile file;
     const std::vector<std::pair<std::string, std::string>> refused = {
-        {"S", ""},      {"S", "   "},   {"S", "a=b"}, {"S", ";key"}, {"S", "[key]"},
-        {"S", "a\nb"},  {"S", "a\rb"},  {"a]b", "k"}, {"a\nb", "k"}, {"a\r\n[b", "k"},
+        {"S", ""},      {"S", "   "},  {"S", "a=b"},  {"S", ";key"}, {"S", "[key]"}, {"S", "a\nb"},
+        {"S", "a\rb"},  {"S", "key\r"}, {"a]b", "k"},  {"a\nb", "k"}, {"a\r\n[b", "k"},
     };
     for (const auto& [section, key] : refused)
     {
@@ -145,7 +145,8 @@ TEST(ProfileFileNames, NamesThatCannotBeStoredAreRefused)
 TEST(ProfileFileValues, TrimmedOfBlanksTabsAndCarriageReturns)
 {
     CTempFolder folder;
-    CProfileFile file = LoadBytes(folder, "[S]\r\nA= \t two  inner  blanks \t \r\r\nB=\r\nC\t=\t\r\n");
+    CProfileFile file =
+        LoadBytes(folder, "[S]\r\nA= \t two  inner  blanks \t \r\r\nB=\r\nC\t=\t\r\n");
     EXPECT_EQ(file.GetString("S", "A"), "two  inner  blanks");
     EXPECT_EQ(file.GetString("S", "B", "default"), "");
     EXPECT_EQ(file.GetString("S", "C", "default"), "");

@@ -50,7 +50,12 @@ TEST(TextEncodingDecode, Windows1255LettersAndUndefinedBytes)
     // A letter followed by a point stays two characters (no composition into one).
     EXPECT_EQ(Cp1255ToUtf8("\xE0\xC8"), "א\xD6\xB8");
     // Undefined bytes cost one replacement character each, the rest is kept.
-    EXPECT_EQ(Cp1255ToUtf8("a\x81" "b\xFF" "c\xFB"), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD" "c\xEF\xBF\xBD");
+    EXPECT_EQ(Cp1255ToUtf8("a\x81"
+                           "b\xFF"
+                           "c\xFB"),
+              "a\xEF\xBF\xBD"
+              "b\xEF\xBF\xBD"
+              "c\xEF\xBF\xBD");
     std::string all;
     for (int byte = 0x80; byte <= 0xFF; ++byte)
         all += static_cast<char>(byte);

@@ -158,13 +158,15 @@ bool WriteAtomic(const fs::path& path, std::string_view bytes, const mode_t* mod
         SetError(error, IDS_FILE_SAVE_FAILED, path, errorNumber);
         return false;
     }
+    // A folder we may write but not open, or a file system that cannot flush a folder at all
+    // (EINVAL), leaves nothing to flush; only a flush that fails is an error.
     const fs::path folder = real.has_parent_path() ? real.parent_path() : fs::path(".");
     int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    int syncResult = folderFd < 0 ? -1 : ::fsync(folderFd);
+    if (folderFd < 0)
+        return true;
+    int syncResult = ::fsync(folderFd);
     errorNumber = errno;
-    if (folderFd >= 0)
-        ::close(folderFd);
-    // Some file systems cannot flush a folder at all (EINVAL); that is no failure of ours.
+    ::close(folderFd);
     if (syncResult != 0 && errorNumber != EINVAL && errorNumber != ENOTSUP)
     {
         SetError(error, IDS_FILE_SAVE_FAILED, path, errorNumber);

@@ -47,7 +47,7 @@ TEST(Environment, PrivateTempFolderIsRefusedWhenOthersCanReachIt)
     EXPECT_TRUE(PrivateTempFolder().empty());
 }
 
-TEST(Environment, TracesOnlyWhenAskedFor)
+TEST(EnvironmentTrace, OnlyWhenVelloranTraceIsOne)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     // Each child starts afresh, so the setting is read again there.

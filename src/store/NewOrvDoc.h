@@ -11,6 +11,7 @@
 #include "settings/AppSettings.h"
 #include "settings/EventSettings.h"
 #include "store/EventInfo.h"
+#include "store/SeatingIndex.h"
 
 class CCategory;
 class CExpence;
@@ -100,7 +101,12 @@ public:
 
     // --- Changes and views --------------------------------------------------------------------
 
-    void SetDataChanged(bool changed) override { m_dataChanged = changed; }
+    // Also drops the seating index: every setter of an owned record comes through here.
+    void SetDataChanged(bool changed) override
+    {
+        m_dataChanged = changed;
+        m_seatingIndex.Invalidate();
+    }
     bool IsDataChanged() const { return m_dataChanged; }
 
     void AddView(IDocView* view);
@@ -192,19 +198,41 @@ public:
     void SwapGroups(CGroup* a, CGroup* b);
 
     // --- Tables (the seating rules are in seating/) --------------------------------------------
+    //
+    // Table ids are positions: the table at position k has id k, the unseated table (id 0,
+    // "Unseated Guests", no seats, no place) is at position 0, and guests sit at a table by
+    // carrying its id (0: not seated). The document owns the tables; a table pointer stays good
+    // until its table is deleted (hint 10 first) or every table is removed (hint 21 first).
+    // Seat capacity counts people (coming counts), never lines. Every operation that changes
+    // tables or seating marks the data changed.
 
     int GetTableCount() const { return static_cast<int>(m_tables.size()); }
+    // Null when i is past the last table (or negative).
     CTable* GetTableAt(int i) const;
     const std::vector<std::unique_ptr<CTable>>& GetTables() const { return m_tables; }
+    // The first table with that id or that place in the hall; null when none.
+    CTable* FindTableById(int id) const;
+    CTable* FindTableByHallNumber(int number) const;
+    // The place in the hall of the table with that id; 0 when there is none or the id is 0.
+    int HallNumberOfTable(int id) const;
+
+    // The sum of the guests' counts at a table id (mode: IRecordOwner::ECountMode; 0 for another
+    // mode), whether some guest sits there (peopleOnly: one whose coming count is above 0), and
+    // its guests appended to guests: in guest-list order, or ascending by full name in byte order
+    // with equal full names once (the first in list order).
     int CountAtTable(int tableId, int mode) override;
+    // The number of guest lines at a table id.
+    int CountLinesAtTable(int tableId);
     bool TableHasGuests(int tableId, bool peopleOnly) override;
     void GetGuestsAtTable(int tableId, std::vector<CGuest*>& guests, bool sortedByName) override;
 
     // Creates a table bound to the document and appends it with the next id (its position).
     // hallNumber -1 takes NextFreeHallNumber, seats -1 the default size of the event settings.
-    // Broadcasts hint 13 with the table.
+    // Broadcasts hint 13 with the table. Null (nothing changed) when a guest could not carry the
+    // new id: ids are 16-bit, so there are at most 32,768 tables.
     CTable* CreateTable(const std::string& name, int hallNumber = -1, int seats = -1);
-    // The unseated table (id 0, "Unseated Guests", no seats, no place) on an empty collection.
+    // The unseated table (id 0, "Unseated Guests", no seats, no place) on an empty collection;
+    // otherwise the table at position 0.
     CTable* CreateUnseatedTable();
     // The smallest n in 1..table count that no table uses as hall number; 0 when all are used.
     int NextFreeHallNumber() const;
@@ -212,6 +240,52 @@ public:
     bool IsHallNumberFree(int number, int* usingId = nullptr,
                           std::string* usingName = nullptr) const;
 
+    // Unseats the table's guests, broadcasts hint 10 with it, destroys it and renumbers every
+    // later table down by one, its guests with it. False (nothing done) for null, a table not in
+    // this document, or the unseated table.
+    bool DeleteTable(CTable* table);
+    // The user's delete: asks Yes/No first when people sit at the table; true when it was
+    // deleted (the pointer is then gone).
+    bool DeleteTableWithQuestion(CTable* table);
+    // Every guest whose table id is fromId gets toId.
+    void MoveGuestsBetweenTables(int fromId, int toId);
+    // The two tables exchange their guests, names, infos, places and seats; ids, positions and
+    // hall-plan geometry stay. False for null, equal or foreign tables and the unseated table.
+    bool SwapTables(CTable* a, CTable* b);
+    // Moves the contents of the table at position from to position to, as successive swaps with
+    // each neighbour on the way would. False for a position out of range or 0; true for from ==
+    // to (nothing to do).
+    bool MoveTable(int from, int to);
+
+    // True when the guest may be put on the table: may ask about the guest's restricted names
+    // (No refuses) and about the capacity (Yes enlarges the table to the new total, No seats over
+    // capacity, Cancel refuses); the unseated table grows silently. The caller then seats the
+    // guest with SetTable. False at once for a null guest or table.
+    bool CanSeatGuest(CGuest* guest, CTable* table);
+    // Creates a table named after the group and seats the group's unseated guests there in list
+    // order until the default table size is reached. Returns the people seated; -1 when the table
+    // could not be created or no guest was unseated (the new table then stays, empty).
+    int AddTableForGroup(const CGroup* group);
+
+    // The automatic arrangement: both ask first and return false (nothing changed) unless the
+    // answer is Yes; both broadcast hint 14 when done. "All Guests" broadcasts hint 21, unseats
+    // everybody and replaces every table (every CTable pointer is then gone). The tableless
+    // variant returns true without doing anything when no guest line is unseated.
+    bool ArrangeTablelessGuests();
+    bool ArrangeAllGuests();
+
+    // The table queries use an index of the guests by table id, dropped on every data change.
+    // Tests and benchmarks only: false answers every query by walking the guest list.
+    void UseSeatingIndex(bool use);
+
+private:
+    // The index, current for the guest list; null when it is not used.
+    const CSeatingIndex* SeatingIndex();
+
+    CSeatingIndex m_seatingIndex;
+    bool m_useSeatingIndex = true;
+
+public:
     // --- Default content (budget/) ------------------------------------------------------------
 
     // The default groups from the couple's names (either may be empty), only when the event has

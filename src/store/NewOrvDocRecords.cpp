@@ -1,7 +1,6 @@
 // The document's collection operations on guests, groups, tables and money records.
 
 #include <algorithm>
-#include <map>
 
 #include "model/Category.h"
 #include "model/Expence.h"
@@ -252,53 +251,6 @@ void CNewOrvDoc::SwapGroups(CGroup* a, CGroup* b)
     a->SetName(b->GetName());
     b->SetName(nameOfA);
     SetDataChanged(true);
-}
-
-// --- Tables ---------------------------------------------------------------------------------
-
-CTable* CNewOrvDoc::GetTableAt(int i) const { return At(m_tables, i); }
-
-int CNewOrvDoc::CountAtTable(int tableId, int mode)
-{
-    int sum = 0;
-    for (const auto& guest : m_guests)
-    {
-        if (guest->GetTable() != tableId)
-            continue;
-        switch (mode)
-        {
-        case kCountPlanned: sum += guest->GetInvitedCount(); break;
-        case kCountComing: sum += guest->GetComingCount(); break;
-        case kCountArrived: sum += guest->GetArrivedCount(); break;
-        default: break;
-        }
-    }
-    return sum;
-}
-
-bool CNewOrvDoc::TableHasGuests(int tableId, bool peopleOnly)
-{
-    return std::any_of(m_guests.begin(), m_guests.end(), [&](const auto& guest) {
-        return guest->GetTable() == tableId && (!peopleOnly || guest->GetComingCount() > 0);
-    });
-}
-
-void CNewOrvDoc::GetGuestsAtTable(int tableId, std::vector<CGuest*>& guests, bool sortedByName)
-{
-    if (!sortedByName)
-    {
-        for (const auto& guest : m_guests)
-            if (guest->GetTable() == tableId)
-                guests.push_back(guest.get());
-        return;
-    }
-    // Ascending by full name in byte order; equal full names appear once (the first in list order).
-    std::map<std::string, CGuest*> byName;
-    for (const auto& guest : m_guests)
-        if (guest->GetTable() == tableId)
-            byName.emplace(guest->GetFullName(), guest.get());
-    for (const auto& [name, guest] : byName)
-        guests.push_back(guest);
 }
 
 // --- Money ----------------------------------------------------------------------------------

@@ -651,6 +651,11 @@ const SStringEntry kEntries[] = {
      "disk are as they were.",
      "האירוע לא נשמר: %s\r\nהשינויים שלכם עדיין פתוחים בתוכנה והקבצים בדיסק נשארו כפי שהיו."},
     {IDS_SAVE_FAILED_CAPTION, "Saving failed", "השמירה נכשלה"},
+    {IDS_MENU_SEARCH, "Search ...", "חיפוש ..."},
+    {IDS_NO_CALCULATOR_TEXT, "No calculator program was found on this computer.\r\nInstall one (for example gnome-calculator) and try again.", "לא נמצאה תוכנת מחשבון במחשב זה.\r\nהתקינו מחשבון (למשל gnome-calculator) ונסו שוב."},
+    {IDS_ABOUT_TEXT, "Velloran %s\r\nThe planner for weddings and family celebrations: guests, tables, budget, meetings and the day of the event.", "Velloran %s\r\nהמתכנן לחתונות ולשמחות משפחתיות: אורחים, שולחנות, תקציב, פגישות ויום האירוע."},
+    {IDS_ABOUT_CAPTION, "About Velloran", "אודות Velloran"},
+    {IDS_LOADING_EVENT, "Loading the event ...", "טוען את האירוע ..."},
 };
 
 const SStringEntry* Find(int id)

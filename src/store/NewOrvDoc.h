@@ -104,8 +104,17 @@ public:
     // Also drops the seating index: every setter of an owned record comes through here.
     void SetDataChanged(bool changed) override
     {
-        m_dataChanged = changed;
         m_seatingIndex.Invalidate();
+        if (m_dataChanged == changed)
+            return;
+        m_dataChanged = changed;
+        if (m_dataChangedListener)
+            m_dataChangedListener(changed);
+    }
+    // Told whenever the unsaved-changes flag changes (the frame enables Save by it).
+    void SetDataChangedListener(std::function<void(bool)> listener)
+    {
+        m_dataChangedListener = std::move(listener);
     }
     bool IsDataChanged() const { return m_dataChanged; }
 
@@ -357,4 +366,5 @@ private:
     bool m_dataChanged = false;
     std::string m_title;
     std::function<bool()> m_termsNotice;
+    std::function<void(bool)> m_dataChangedListener;
 };

@@ -5,17 +5,21 @@
 #include "store/NewOrvDoc.h"
 #include "ui/MainFrame.h"
 #include "ui/ModalSeam.h"
+#include "ui/QtProgress.h"
 #include "ui/QtPrompt.h"
 #include "ui/TermsDialog.h"
 #include "ui/TipDialog.h"
 
 CGuiSession::CGuiSession(SAppOptions options)
-    : m_options(std::move(options)), m_prompt(std::make_unique<CQtPrompt>())
+    : m_options(std::move(options)), m_prompt(std::make_unique<CQtPrompt>()),
+      m_progress(std::make_unique<CQtProgress>())
 {
 }
 
 CGuiSession::~CGuiSession()
 {
+    if (m_app)
+        m_app->GetDocument().SetProgress(nullptr);
     m_frame.reset(); // views detach from the document before it goes
     m_app.reset();
 }
@@ -62,6 +66,7 @@ bool CGuiSession::Start(int& exitCode, bool showWindow)
     QApplication::setLayoutDirection(IsHebrewUi() ? Qt::RightToLeft : Qt::LeftToRight);
 
     CNewOrvDoc& doc = m_app->GetDocument();
+    doc.SetProgress(m_progress.get());
     doc.SetTermsNotice([] {
         CTermsDialog dialog;
         return CModalSeam::Exec(dialog) == QDialog::Accepted;
@@ -70,6 +75,7 @@ bool CGuiSession::Start(int& exitCode, bool showWindow)
         return false; // "I Disagree": end at once, nothing saved
 
     m_frame = std::make_unique<CMainFrame>(*m_app, *m_prompt);
+    m_progress->SetParent(m_frame.get());
     if (showWindow)
         m_frame->showMaximized();
 

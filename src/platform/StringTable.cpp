@@ -651,6 +651,15 @@ const SStringEntry kEntries[] = {
      "disk are as they were.",
      "האירוע לא נשמר: %s\r\nהשינויים שלכם עדיין פתוחים בתוכנה והקבצים בדיסק נשארו כפי שהיו."},
     {IDS_SAVE_FAILED_CAPTION, "Saving failed", "השמירה נכשלה"},
+
+    // Hall draft files
+    {IDS_HALL_DRAFT_OPEN_FAILED_TEXT,
+     "The hall draft file \"%s\" could not be opened.\r\nThe shapes were not changed.",
+     "לא ניתן היה לפתוח את קובץ סידור האולם \"%s\".\r\nהצורות לא שונו."},
+    {IDS_HALL_DRAFT_DAMAGED_TEXT,
+     "The hall draft file \"%s\" is damaged (%s).\r\nOnly the shapes read before the damage "
+     "were loaded.",
+     "קובץ סידור האולם \"%s\" פגום (%s).\r\nנטענו רק הצורות שנקראו לפני מקום הפגם."},
 };
 
 const SStringEntry* Find(int id)

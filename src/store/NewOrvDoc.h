@@ -11,6 +11,7 @@
 #include "settings/AppSettings.h"
 #include "settings/EventSettings.h"
 #include "store/EventInfo.h"
+#include "store/NewEvent.h"
 #include "store/SeatingIndex.h"
 
 class CCategory;
@@ -86,6 +87,20 @@ public:
     // Select Event: offers to save the current event (as at shutdown; false on Cancel or a failed
     // save), writes the current event's settings, activates the chosen event and reloads.
     bool SelectEvent(CEventInfo* event);
+
+    // Add Event ("Finish" of the wizard). In order: the current event is offered for saving as at
+    // shutdown (Cancel or a failed save: null, nothing changed) and its settings are written;
+    // the new folder "DB<n>" (smallest n >= 1 not on disk) becomes the active entry at the end of
+    // the list; with copyFrom, that event's WeddingData.xml is copied into it (an event never
+    // saved as XML gives its legacy record files instead; nothing is overwritten, and settings,
+    // tasks and data version are never copied); the document is reloaded from the new folder;
+    // every guest loses its seat, arrival, invitation-sent flag, approval, gifts and SMS count;
+    // the names, phone, date, event name and type go to the new event's settings; the default
+    // groups are made when asked (a wedding from both first names, other types from the party
+    // owner's); hint 25 is broadcast; the new event is saved (a failed save is told to the user
+    // and leaves the data marked changed). Returns the new entry (owned by the document), or
+    // null when refused or on a read-only document.
+    CEventInfo* AddEvent(const SNewEvent& details);
 
     // --- Settings -----------------------------------------------------------------------------
 
@@ -304,24 +319,64 @@ public:
 
     // --- Money --------------------------------------------------------------------------------
 
+    // Stores the event's dollar rate ("DolarToShekel") and broadcasts hint 9.
+    void SetDollarRate(double rate);
+
+    // The Remove operations below mark the data changed and hand the record to the caller (who
+    // destroys it); null for none or a record that is not in the collection.
     const std::vector<std::unique_ptr<CExpence>>& GetExpenses() const { return m_expenses; }
+    // Appends the expense (none is ignored) and marks the data changed.
     void AddExpense(std::unique_ptr<CExpence> expense);
     std::unique_ptr<CExpence> RemoveExpense(CExpence* expense);
+
     const std::vector<std::unique_ptr<CCategory>>& GetCategories() const { return m_categories; }
+    CCategory* FindCategory(const std::string& name) const;
+    // Appends a budget category with that name; the document owns it.
+    CCategory* AddCategory(const std::string& name);
+    // Destroys the category and every offer whose category text is its name (expenses are left
+    // alone: their category is a text of the expense list). False when the category is not the
+    // document's.
+    bool DeleteCategory(CCategory* category);
+    // Renames the category and moves every offer that carried the old name to the new one.
+    void RenameCategory(CCategory* category, const std::string& newName);
+
     const std::vector<std::unique_ptr<COffer>>& GetOffers() const { return m_offers; }
     // Appends an offer with that name, category and price (the info only when not empty).
     COffer* AddOffer(const std::string& name, const std::string& category, int shekels,
                      const std::string& info);
+    std::unique_ptr<COffer> RemoveOffer(COffer* offer);
 
     // --- Meetings, tasks, hall shapes ---------------------------------------------------------
 
     const std::vector<std::unique_ptr<CMeeting>>& GetMeetings() const { return m_meetings; }
+    // Appends a meeting named "New meeting" (interface language), dated today.
+    CMeeting* AddMeeting();
+    std::unique_ptr<CMeeting> RemoveMeeting(CMeeting* meeting);
     // Orders the meetings by date, earliest first (latest first when reversed); equal dates keep
     // their order.
     void SortMeetings(bool latestFirst = false);
+    // Exchanges the meetings at positions i and j; nothing when either is out of range.
+    void SwapMeetings(int i, int j);
     CTask* GetTaskRoot() const { return m_taskRoot.get(); }
-    const std::vector<std::unique_ptr<CShape>>& GetShapes() const { return m_shapes; }
     CCheckpoint& GetCheckpoint() { return m_checkpoint; }
+
+    const std::vector<std::unique_ptr<CShape>>& GetShapes() const { return m_shapes; }
+    // Appends the shape (none is ignored) and marks the data changed; returns it.
+    CShape* AddShape(std::unique_ptr<CShape> shape);
+    std::unique_ptr<CShape> RemoveShape(CShape* shape);
+
+    // Hall draft files: a stand-alone XML file holding the shape list (never the tables).
+    // The default path of a new draft: "Sketch<n>.xml" in the data root's "HallsArrangement"
+    // folder, n the smallest number from 0 with no such file.
+    std::filesystem::path NextHallDraftPath();
+    // Writes the shapes as a hall draft file, replacing path atomically. Allowed on a read-only
+    // document too: the file is the caller's explicit output. The default folder is created when
+    // missing. False (told to the user) when path is empty or the write failed.
+    bool ExportHallDraft(const std::filesystem::path& path);
+    // Replaces every shape (not the tables) by the shapes of a hall draft file and marks the data
+    // changed; the caller redraws. A file that cannot be opened changes nothing. A damaged file
+    // keeps the shapes read before the damage. Both are told to the user and answer false.
+    bool ImportHallDraft(const std::filesystem::path& path);
 
 private:
     friend class CDocumentSink;
@@ -338,6 +393,12 @@ private:
     void FillCalculatorPath();
     bool ShowTermsNoticeIfNeeded();
     void ReportWriteFailure(const std::string& error);
+    bool SaveCurrentEventSettings();
+    void CopyEventData(const CEventInfo& source, const std::filesystem::path& targetFolder);
+    void ResetGuestsForNewEvent();
+    void ApplyNewEventSettings(const SNewEvent& details, const std::string& eventName);
+    template <class T>
+    std::unique_ptr<T> RemoveRecord(std::vector<std::unique_ptr<T>>& records, const T* record);
 
     CProgramFolders& m_folders;
     IPrompt& m_prompt;

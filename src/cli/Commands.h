@@ -21,3 +21,5 @@ const std::vector<SCliCommand>& CliCommands();
 int RunVersion(CCliContext& context);
 int RunEvents(CCliContext& context);
 int RunSelectEvent(CCliContext& context);
+int RunDump(CCliContext& context);
+int RunSave(CCliContext& context);

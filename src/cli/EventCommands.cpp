@@ -57,6 +57,8 @@ const std::vector<SCliCommand>& CliCommands()
         {"version", false, "", RunVersion},
         {"events", false, "", RunEvents},
         {"select-event", true, "ID", RunSelectEvent},
+        {"dump", false, "", RunDump},
+        {"save", true, "", RunSave},
     };
     return commands;
 }

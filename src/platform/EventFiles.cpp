@@ -3,6 +3,7 @@
 #include <array>
 #include <system_error>
 
+#include "platform/AtomicFile.h"
 #include "platform/FileFaults.h"
 #include "platform/Trace.h"
 
@@ -37,6 +38,27 @@ fs::path EventFilePath(const fs::path& eventFolder, int kind)
     return (eventFolder / name).lexically_normal();
 }
 
+namespace
+{
+// One file of the set. Never truncates a target in place: a failed copy leaves it as it was.
+bool CopyOne(const fs::path& source, const fs::path& target, bool move)
+{
+    if (FileStepFails(EFileStep::Copy, target.string()))
+        return false;
+    if (move)
+    {
+        std::error_code error;
+        fs::rename(source, target, error);
+        if (!error)
+            return true;
+        // Across file systems a rename fails: copy, then remove the source.
+    }
+    if (!CopyFileAtomic(source, target))
+        return false;
+    return !move || RemoveFileChecked(source);
+}
+} // namespace
+
 bool CopyEventFiles(const fs::path& sourceFolder, const fs::path& targetFolder,
                     bool includeSharedSettings, bool move, bool deleteTargetFirst)
 {
@@ -58,43 +80,23 @@ bool CopyEventFiles(const fs::path& sourceFolder, const fs::path& targetFolder,
         std::error_code error;
         if (!fs::is_regular_file(source, error))
             continue;
+        // Copying a file onto itself: deleting the "target" first would delete the source.
+        if (fs::equivalent(source, target, error))
+            continue;
 
-        if (deleteTargetFirst)
+        bool done = true;
+        if (deleteTargetFirst && !RemoveFileChecked(target))
         {
-            fs::remove(target, error);
-            if (error || FileStepFails(EFileStep::Remove, target.string()))
-            {
-                allDone = false;
-                continue;
-            }
-        }
-
-        bool done = false;
-        if (move)
-        {
-            fs::rename(source, target, error);
-            if (error)
-            {
-                // Across file systems a rename fails: copy, then remove the source.
-                error.clear();
-                fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
-                if (!error)
-                    fs::remove(source, error);
-            }
-            done = !error;
-        }
-        else
-        {
-            fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
-            done = !error;
-        }
-        if (done && FileStepFails(EFileStep::Copy, target.string()))
+            // The copy below still replaces the file when it can; the result reports the failure.
+            Trace("CopyEventFiles", "cannot remove " + target.string());
             done = false;
-        if (!done)
+        }
+        if (!CopyOne(source, target, move))
         {
             Trace("CopyEventFiles", "failed: " + source.string() + " -> " + target.string());
-            allDone = false;
+            done = false;
         }
+        allDone = allDone && done;
     }
     return allDone;
 }

@@ -31,7 +31,9 @@ std::filesystem::path EventFilePath(const std::filesystem::path& eventFolder, in
 // exists in the source: when deleteTargetFirst is set the target file is removed first; then the
 // file is moved or copied over any existing target. The shared settings file ("../AppSettings.ini")
 // is included only when asked. Returns false when any copy, move or removal failed, true otherwise
-// (also when there was nothing to copy). Files missing in the source are skipped.
+// (also when there was nothing to copy); a failure does not stop the other files. Files missing in
+// the source are skipped, and so is a file that is its own target (the same folder twice). Each
+// target is replaced atomically: it is either the complete copy or as it was.
 bool CopyEventFiles(const std::filesystem::path& sourceFolder,
                     const std::filesystem::path& targetFolder, bool includeSharedSettings,
                     bool move, bool deleteTargetFirst);

@@ -9,13 +9,16 @@
 // "%d".
 std::string FormatInt(long long value);
 
-// "%.<decimals>f" with a full stop, rounding half away from zero like printf.
+// "%.<decimals>f" with a full stop; an exact half rounds away from zero ("0.125" gives "0.13").
+// Decimals are taken between 0 and kMaxDecimals; a value that is not finite is written as 0.
+constexpr int kMaxDecimals = 100;
 std::string FormatFixed(double value, int decimals);
 
 // The profile functions' integer conversion: optional leading blanks, an optional sign, then
 // decimal digits up to the first other character. No digits gives 0. Saturates at the int range.
 int ParseLeadingInt(std::string_view text);
 
-// The C library's decimal conversion of a leading floating-point number ("4.5abc" gives 4.5);
-// 0 when the text does not start with one.
+// The C library's decimal conversion of a leading floating-point number ("4.5abc" gives 4.5),
+// without regard to the locale; 0 when the text does not start with one, and for infinities, "nan"
+// and numbers out of the double range.
 double ParseLeadingDouble(std::string_view text);

@@ -8,12 +8,14 @@
 
 #include "platform/ProfileFile.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/AtomicFile.h"
 #include "platform/NumberText.h"
 #include "platform/StringTable.h"
 #include "platform/TextEncoding.h"
+#include "platform/Trace.h"
 
 namespace fs = std::filesystem;
 
@@ -45,11 +47,33 @@ bool ParseHeader(std::string_view line, std::string& lowerName)
     std::string_view text = Trim(line);
     if (text.empty() || text.front() != '[')
         return false;
-    std::size_t close = text.rfind(']');
-    if (close == std::string_view::npos || close == 0)
+    // The name ends at the first ']'; whatever follows it on the line is ignored.
+    std::size_t close = text.find(']');
+    if (close == std::string_view::npos)
         return false;
     lowerName = Lower(Trim(text.substr(1, close - 1)));
     return true;
+}
+
+// Names are looked up trimmed and in lower case, as the parser stores them.
+std::string NameKey(std::string_view name) { return Lower(Trim(name)); }
+
+bool HasLineBreak(std::string_view text)
+{
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// A name that the parser would read back as the same name.
+bool IsStorableSection(std::string_view name)
+{
+    return !Trim(name).empty() && !HasLineBreak(name) && name.find(']') == std::string_view::npos;
+}
+
+bool IsStorableKey(std::string_view name)
+{
+    std::string_view key = Trim(name);
+    return !key.empty() && !HasLineBreak(name) && key.find('=') == std::string_view::npos &&
+           key.front() != ';' && key.front() != '[';
 }
 
 std::string CleanValue(const std::string& value)
@@ -71,29 +95,52 @@ bool CProfileFile::Load(fs::path path)
     std::string bytes;
     std::error_code error;
     const bool exists = fs::exists(m_path, error);
-    m_loaded = exists && fs::is_regular_file(m_path, error) && ReadWholeFile(m_path, bytes);
+    m_loaded = exists && fs::is_regular_file(m_path, error) &&
+               fs::file_size(m_path, error) <= kMaxFileBytes && !error &&
+               ReadWholeFile(m_path, bytes);
     m_unreadable = exists && !m_loaded;
     Parse(m_loaded ? DecodeFileText(bytes) : std::string());
     return m_loaded;
+}
+
+void CProfileFile::LoadBytes(std::string_view bytes)
+{
+    m_changed = false;
+    m_loaded = true;
+    m_unreadable = false;
+    Parse(DecodeFileText(bytes));
 }
 
 void CProfileFile::Parse(const std::string& text)
 {
     m_sections.clear();
     m_sections.emplace_back(); // the lines before the first header
+    m_lineEnd = "\r\n";
 
     std::size_t start = 0;
+    bool firstEnd = true;
     while (start < text.size())
     {
         std::size_t end = text.find('\n', start);
-        if (end == std::string::npos)
+        const bool ended = end != std::string::npos;
+        if (!ended)
             end = text.size();
         std::string_view raw(text.data() + start, end - start);
-        if (!raw.empty() && raw.back() == '\r')
+        SLine line;
+        if (ended && !raw.empty() && raw.back() == '\r')
+        {
             raw.remove_suffix(1);
+            line.eol = "\r\n";
+        }
+        else if (ended)
+            line.eol = "\n";
+        if (ended && firstEnd)
+        {
+            m_lineEnd = line.eol; // lines added later end like the file's own lines
+            firstEnd = false;
+        }
         start = end + 1;
 
-        SLine line;
         line.text = std::string(raw);
         std::string lowerName;
         if (ParseHeader(raw, lowerName))
@@ -125,13 +172,13 @@ void CProfileFile::Reindex()
 
 const CProfileFile::SSection* CProfileFile::FindSection(const std::string& section) const
 {
-    auto it = m_sectionIndex.find(Lower(section));
+    auto it = m_sectionIndex.find(NameKey(section));
     return it == m_sectionIndex.end() ? nullptr : &m_sections[it->second];
 }
 
 CProfileFile::SSection* CProfileFile::FindSection(const std::string& section)
 {
-    auto it = m_sectionIndex.find(Lower(section));
+    auto it = m_sectionIndex.find(NameKey(section));
     return it == m_sectionIndex.end() ? nullptr : &m_sections[it->second];
 }
 
@@ -140,9 +187,10 @@ CProfileFile::SSection& CProfileFile::FindOrAddSection(const std::string& sectio
     if (SSection* found = FindSection(section))
         return *found;
     SSection added;
-    added.lowerName = Lower(section);
+    added.lowerName = NameKey(section);
     SLine header;
-    header.text = "[" + section + "]";
+    header.text = "[" + std::string(Trim(section)) + "]";
+    header.eol = m_lineEnd;
     added.lines.push_back(std::move(header));
     m_sections.push_back(std::move(added));
     m_sectionIndex.emplace(m_sections.back().lowerName, m_sections.size() - 1);
@@ -174,14 +222,14 @@ bool CProfileFile::HasSection(const std::string& section) const
 bool CProfileFile::HasKey(const std::string& section, const std::string& key) const
 {
     const SSection* found = FindSection(section);
-    return found != nullptr && FindKey(*found, Lower(key)) != nullptr;
+    return found != nullptr && FindKey(*found, NameKey(key)) != nullptr;
 }
 
 std::string CProfileFile::GetString(const std::string& section, const std::string& key,
                                     const std::string& defaultValue) const
 {
     const SSection* found = FindSection(section);
-    const SLine* line = found != nullptr ? FindKey(*found, Lower(key)) : nullptr;
+    const SLine* line = found != nullptr ? FindKey(*found, NameKey(key)) : nullptr;
     if (line == nullptr)
         return Utf8Left(defaultValue, kMaxValueChars);
 
@@ -203,7 +251,12 @@ int CProfileFile::GetInt(const std::string& section, const std::string& key,
 void CProfileFile::SetString(const std::string& section, const std::string& key,
                              const std::string& value)
 {
-    const std::string lowerKey = Lower(key);
+    if (!IsStorableSection(section) || !IsStorableKey(key))
+    {
+        Trace("CProfileFile::SetString", "name cannot be stored: [" + section + "] " + key);
+        return;
+    }
+    const std::string lowerKey = NameKey(key);
     SSection& target = FindOrAddSection(section);
     const std::string clean = CleanValue(value);
     if (SLine* line = FindKey(target, lowerKey))
@@ -224,10 +277,12 @@ void CProfileFile::SetString(const std::string& section, const std::string& key,
     std::size_t insertAt = target.lines.size();
     while (insertAt > 1 && Trim(target.lines[insertAt - 1].text).empty())
         --insertAt;
+    const std::string keyText(Trim(key));
     SLine line;
-    line.text = key + "=" + clean;
+    line.text = keyText + "=" + clean;
     line.lowerKey = lowerKey;
-    line.valuePos = key.size() + 1;
+    line.valuePos = keyText.size() + 1;
+    line.eol = m_lineEnd;
     target.lines.insert(target.lines.begin() + static_cast<std::ptrdiff_t>(insertAt),
                         std::move(line));
     m_changed = true;
@@ -243,24 +298,27 @@ void CProfileFile::DeleteKey(const std::string& section, const std::string& key)
     SSection* found = FindSection(section);
     if (found == nullptr)
         return;
-    const std::string lowerKey = Lower(key);
-    for (auto it = found->lines.begin(); it != found->lines.end(); ++it)
-    {
-        if (!it->lowerKey.empty() && it->lowerKey == lowerKey)
-        {
-            found->lines.erase(it);
-            m_changed = true;
-            return;
-        }
-    }
+    // Every line of the name goes, so that a repeated key does not come back from a later line.
+    const std::string lowerKey = NameKey(key);
+    if (lowerKey.empty())
+        return;
+    const auto end = std::remove_if(found->lines.begin(), found->lines.end(),
+                                    [&](const SLine& line) { return line.lowerKey == lowerKey; });
+    if (end == found->lines.end())
+        return;
+    found->lines.erase(end, found->lines.end());
+    m_changed = true;
 }
 
 void CProfileFile::DeleteSection(const std::string& section)
 {
-    auto it = m_sectionIndex.find(Lower(section));
-    if (it == m_sectionIndex.end())
+    // Every header of the name goes, so that the section does not come back from a later header.
+    const std::string lowerName = NameKey(section);
+    if (m_sectionIndex.find(lowerName) == m_sectionIndex.end())
         return;
-    m_sections.erase(m_sections.begin() + static_cast<std::ptrdiff_t>(it->second));
+    m_sections.erase(std::remove_if(m_sections.begin() + 1, m_sections.end(),
+                                    [&](const SSection& s) { return s.lowerName == lowerName; }),
+                     m_sections.end());
     Reindex();
     m_changed = true;
 }
@@ -286,15 +344,21 @@ std::vector<std::string> CProfileFile::GetKeys(const std::string& section) const
 
 std::string CProfileFile::ToText() const
 {
+    // Each line keeps its own line end; a last line without one gets one when lines follow it.
     std::string text;
+    const SLine* previous = nullptr;
     for (const SSection& section : m_sections)
     {
         for (const SLine& line : section.lines)
         {
+            if (previous != nullptr)
+                text += previous->eol.empty() ? m_lineEnd : previous->eol;
             text += line.text;
-            text += "\r\n";
+            previous = &line;
         }
     }
+    if (previous != nullptr)
+        text += previous->eol;
     return text;
 }
 

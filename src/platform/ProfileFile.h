@@ -1,26 +1,32 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
 // A profile (INI) file with the semantics that stored data rely on:
-// - section and key names are compared without regard to (ASCII) case; when two headers differ
-//   only in case ("FtpSettings" and "FTPSettings") they name one section, and the first header in
-//   the file is the one read and written; the same holds for a key repeated within a section;
+// - section and key names are compared trimmed and without regard to (ASCII) case; when two
+//   headers differ only in case ("FtpSettings" and "FTPSettings") they name one section, and the
+//   first header in the file is the one read and written; the same holds for a key repeated within
+//   a section. A header's name ends at its first ']';
 // - a value is the text after the first '=', trimmed of blanks and tabs, with one pair of enclosing
-//   quotes (" or ') stripped, and cut to its first 255 characters;
+//   quotes (" or ') stripped, and cut to its first 255 characters (code points, never half of one);
 // - integers are read as a leading signed decimal, 0 for a non-number;
-// - writes keep every other line of the file as it was; a missing section is appended at the end,
-//   a missing key after the last key of its section; a value of a deleted key is gone with its line.
+// - writes keep every other line of the file byte for byte, line ends included (added lines end
+//   like the file's first line, "\r\n" in a new file); a missing section is appended at the end, a
+//   missing key after the last non-blank line of its section.
 // The file is decoded on load (see DecodeFileText) and always written as UTF-8 without a mark, in
 // one atomic replacement, by Save.
 class CProfileFile
 {
 public:
     static constexpr std::size_t kMaxValueChars = 255;
+    // A larger file is not read (and so never overwritten): no profile of ours comes near it.
+    static constexpr std::uintmax_t kMaxFileBytes = 64u << 20;
 
     CProfileFile() = default;
 
@@ -28,11 +34,17 @@ public:
     explicit CProfileFile(std::filesystem::path path);
 
     // Returns false (and leaves an empty profile bound to the path) when the file does not exist or
-    // cannot be read.
+    // cannot be read. A path that exists but cannot be read (a folder, a file too large) is never
+    // written by Save.
     bool Load(std::filesystem::path path);
 
+    // Takes the content from bytes as Load would read them from the file (decoded, then parsed);
+    // the bound path stays, and Save writes to it.
+    void LoadBytes(std::string_view bytes);
+
     // Writes the whole text atomically (see WriteFileAtomic), creating the file when missing.
-    // Returns false and sets *error when the write fails; the file on disk is then unchanged.
+    // Returns false and sets *error (naming the file) when the write fails; the file on disk is
+    // then unchanged (unless only the final flush of its folder failed) and IsChanged stays true.
     bool Save(std::string* error = nullptr);
 
     // Saves only when something was changed since the load or the last save.
@@ -51,12 +63,15 @@ public:
 
     // Sets the value, adding the section and the key when missing. Values are stored as given
     // (no quoting); a line break in a value is replaced by a blank so it cannot start a new line.
+    // Names that would not read back as themselves are refused (nothing changes): an empty name, a
+    // line break in a name, ']' in a section name, '=' in a key or a key starting with ';' or '['.
     void SetString(const std::string& section, const std::string& key, const std::string& value);
     void SetInt(const std::string& section, const std::string& key, long long value);
 
-    // Removes the key's line; nothing when absent.
+    // Removes the key's lines (each line of that name in the section); nothing when absent.
     void DeleteKey(const std::string& section, const std::string& key);
-    // Removes the header and every line of the section; nothing when absent.
+    // Removes the header and every line of the section, for each header of that name; nothing when
+    // absent.
     void DeleteSection(const std::string& section);
 
     // The names of the keys of a section, in file order (first spelling of each name).
@@ -71,6 +86,7 @@ private:
         std::string text;      // the line as it stands in the file, without its line end
         std::string lowerKey;  // for key lines: the trimmed key in lower case; empty otherwise
         std::size_t valuePos = 0; // for key lines: offset of the first character after '='
+        std::string eol;          // "\r\n", "\n", or empty for a last line without a line end
     };
     struct SSection
     {
@@ -92,6 +108,7 @@ private:
     bool m_loaded = false;
     bool m_unreadable = false; // the path exists but could not be read: never overwrite it
     bool m_changed = false;
+    std::string m_lineEnd = "\r\n"; // the file's first line end, for lines we add
 };
 
 // One-shot helpers in the shape of the profile API: each call reads the file, and each write

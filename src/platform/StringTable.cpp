@@ -638,6 +638,19 @@ const SStringEntry kEntries[] = {
      "צרו קבוצה לחברים מבית הספר, לחברים מהלימודים וכו'."},
     {IDS_GROUPS_MENU_ADD_TABLE, "Add table for this group...", "הוספת שולחן לקבוצה זו..."},
     {IDS_GROUPS_MENU_GO_TO_GUEST, "Goto guests details", "מעבר לפרטי האורח"},
+
+    // Loading and saving an event
+    {IDS_DATA_FILE_DAMAGED_TEXT,
+     "The event's data file \"%s\" is damaged (%s).\r\nThe records read before the damage are "
+     "shown. Before the next save replaces the file, a copy of it is kept beside it.",
+     "קובץ הנתונים של האירוע \"%s\" פגום (%s).\r\nמוצגות הרשומות שנקראו לפני מקום הפגם. לפני "
+     "שהשמירה הבאה תחליף את הקובץ, יישמר עותק שלו לצדו."},
+    {IDS_DATA_FILE_DAMAGED_CAPTION, "Damaged data file", "קובץ נתונים פגום"},
+    {IDS_SAVE_FAILED_TEXT,
+     "The event was not saved: %s\r\nYour changes are still open in the program and the files on "
+     "disk are as they were.",
+     "האירוע לא נשמר: %s\r\nהשינויים שלכם עדיין פתוחים בתוכנה והקבצים בדיסק נשארו כפי שהיו."},
+    {IDS_SAVE_FAILED_CAPTION, "Saving failed", "השמירה נכשלה"},
 };
 
 const SStringEntry* Find(int id)

@@ -1,8 +1,7 @@
 #include "platform/TextEncoding.h"
 
-#include <cerrno>
+#include <array>
 #include <iconv.h>
-#include <mutex>
 
 namespace
 {
@@ -118,53 +117,70 @@ bool IsValidUtf8(std::string_view bytes)
 
 std::string Cp1255ToUtf8(std::string_view bytes)
 {
+    // The upper half of the code page, taken once from iconv (which keeps the table) one byte at a
+    // time, so that an undefined byte costs one replacement character and never the rest of the
+    // text, and a letter is never composed with a following point.
+    static const std::array<std::string, 128> kUpper = [] {
+        std::array<std::string, 128> table;
+        iconv_t converter = iconv_open("UTF-8", "CP1255");
+        for (std::size_t i = 0; i < table.size(); ++i)
+        {
+            char in[1] = {static_cast<char>(0x80 + i)};
+            char buffer[8];
+            char* inPtr = in;
+            std::size_t inLeft = 1;
+            char* outPtr = buffer;
+            std::size_t outLeft = sizeof buffer;
+            std::size_t rc = static_cast<std::size_t>(-1);
+            if (converter != reinterpret_cast<iconv_t>(-1))
+            {
+                iconv(converter, nullptr, nullptr, nullptr, nullptr);
+                rc = iconv(converter, &inPtr, &inLeft, &outPtr, &outLeft);
+                // glibc's CP1255 holds back a base letter that a point might follow; flush it.
+                if (rc != static_cast<std::size_t>(-1))
+                    iconv(converter, nullptr, nullptr, &outPtr, &outLeft);
+            }
+            if (rc == static_cast<std::size_t>(-1) || outPtr == buffer)
+                AppendUtf8(table[i], 0xFFFD);
+            else
+                table[i].assign(buffer, outPtr);
+        }
+        if (converter != reinterpret_cast<iconv_t>(-1))
+            iconv_close(converter);
+        return table;
+    }();
+
     std::string out;
     out.reserve(bytes.size() * 2);
-    // The conversion goes byte by byte so that one undefined byte costs one replacement character
-    // and never the rest of the text; iconv keeps the code page's table.
-    static std::mutex mutex;
-    std::lock_guard<std::mutex> lock(mutex);
-    static iconv_t converter = iconv_open("UTF-8", "CP1255");
     for (char c : bytes)
     {
-        if (static_cast<unsigned char>(c) < 0x80)
-        {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80)
             out += c;
-            continue;
-        }
-        if (converter == reinterpret_cast<iconv_t>(-1))
-        {
-            AppendUtf8(out, 0xFFFD);
-            continue;
-        }
-        char in[1] = {c};
-        char buffer[8];
-        char* inPtr = in;
-        std::size_t inLeft = 1;
-        char* outPtr = buffer;
-        std::size_t outLeft = sizeof buffer;
-        iconv(converter, nullptr, nullptr, nullptr, nullptr);
-        std::size_t rc = iconv(converter, &inPtr, &inLeft, &outPtr, &outLeft);
-        // glibc's CP1255 holds back a base letter that a combining mark might follow; flush it.
-        if (rc != static_cast<std::size_t>(-1))
-            iconv(converter, nullptr, nullptr, &outPtr, &outLeft);
-        if (rc == static_cast<std::size_t>(-1) || outPtr == buffer)
-            AppendUtf8(out, 0xFFFD);
         else
-            out.append(buffer, outPtr);
+            out += kUpper[byte - 0x80];
     }
     return out;
 }
 
 std::string DecodeFileText(std::string_view bytes)
 {
-    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
-        bytes.remove_prefix(3);
-    else if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFF\xFE")
-        return Utf16LeToUtf8(bytes.substr(2));
-    if (IsValidUtf8(bytes))
-        return std::string(bytes);
-    return Cp1255ToUtf8(bytes);
+    std::string text;
+    if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFF\xFE")
+        text = Utf16LeToUtf8(bytes.substr(2));
+    else
+    {
+        if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
+            bytes.remove_prefix(3);
+        text = IsValidUtf8(bytes) ? std::string(bytes) : Cp1255ToUtf8(bytes);
+    }
+    // A mark repeated after the first is no content either; left in, it would hide the first
+    // header and be written back as the mark the file must not start with.
+    std::size_t marks = 0;
+    while (text.compare(marks, 3, "\xEF\xBB\xBF") == 0)
+        marks += 3;
+    text.erase(0, marks);
+    return text;
 }
 
 std::size_t Utf8Length(std::string_view text)

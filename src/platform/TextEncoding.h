@@ -7,7 +7,8 @@
 // All strings in memory are UTF-8. Files written by older installations are windows-1255.
 
 // Text of a file's bytes as UTF-8: UTF-8 with or without a byte-order mark, UTF-16LE with its mark,
-// otherwise windows-1255 when the bytes are not valid UTF-8.
+// otherwise windows-1255 when the bytes are not valid UTF-8. The text never starts with a mark
+// (repeated marks at the start are dropped as well).
 std::string DecodeFileText(std::string_view bytes);
 
 bool IsValidUtf8(std::string_view bytes);

@@ -3,7 +3,16 @@
 #include <algorithm>
 #include <set>
 
+#include "model/Category.h"
+#include "model/Expence.h"
+#include "model/Group.h"
+#include "model/Guest.h"
+#include "model/Meeting.h"
+#include "model/Offer.h"
 #include "model/RecordCounters.h"
+#include "model/Shape.h"
+#include "model/Table.h"
+#include "model/Task.h"
 #include "platform/EventFiles.h"
 #include "platform/NumberText.h"
 #include "platform/ProfileFile.h"
@@ -27,14 +36,19 @@ const std::vector<std::string> kCalculators = {"gnome-calculator", "kcalc", "gal
 } // namespace
 
 CNewOrvDoc::CNewOrvDoc(CProgramFolders& folders, IPrompt& prompt, bool readOnly)
-    : m_folders(folders), m_prompt(prompt), m_progress(&g_noProgress), m_readOnly(readOnly)
+    : m_folders(folders), m_prompt(prompt), m_progress(&g_noProgress), m_readOnly(readOnly),
+      m_taskRoot(std::make_unique<CTask>())
 {
     m_appSettings.Load(EventFilePath(m_folders.ActiveEventFolder(), kFileAppSettingsIni));
     LoadEventsList();
     CRecordCounters::SetLastUniqueGuestId(m_eventSettings.GetLastGuestUniqueId());
 }
 
-CNewOrvDoc::~CNewOrvDoc() = default;
+CNewOrvDoc::~CNewOrvDoc()
+{
+    // Records may call back into the document while they go; keep the views out of it.
+    m_views.clear();
+}
 
 void CNewOrvDoc::SetProgress(IProgress* progress)
 {
@@ -140,6 +154,7 @@ bool CNewOrvDoc::SelectEvent(CEventInfo* event)
     Activate(event);
     ReloadEventSettings();
     CRecordCounters::SetLastUniqueGuestId(m_eventSettings.GetLastGuestUniqueId());
+    ReloadEvent();
     return true;
 }
 
@@ -186,6 +201,7 @@ bool CNewOrvDoc::OnNewDocument()
 {
     if (!m_readOnly)
         MigrateOldData();
+    LoadEventData();
     if (!ShowTermsNoticeIfNeeded())
         return false;
     FillCalculatorPath();
@@ -253,6 +269,13 @@ bool CNewOrvDoc::WriteShutdownState()
     if (m_readOnly)
         return true;
     bool allWritten = true;
+    m_folders.EnsureActiveEventFolder();
+    std::string error;
+    if (!m_checkpoint.GetPath().empty() && !m_checkpoint.Save(&error))
+    {
+        ReportWriteFailure(error);
+        allWritten = false;
+    }
     if (m_activeEvent != nullptr)
         m_eventSettings.SetEventName(m_activeEvent->GetName());
     if (CEventInfo* persisted = FindEvent(m_persistedActiveId))
@@ -304,28 +327,3 @@ void CNewOrvDoc::CommitPendingEdits()
         view->CommitPendingEdit();
 }
 
-// --- Event data -------------------------------------------------------------------------------
-
-bool CNewOrvDoc::SaveEventData()
-{
-    m_eventSettings.SetLastGuestUniqueId(CRecordCounters::GetLastUniqueGuestId());
-    if (!SaveEventSettings())
-        return false;
-    CommitPendingEdits();
-    m_dataChanged = false;
-    return true;
-}
-
-// --- IRecordOwner ---------------------------------------------------------------------------
-
-CGuest* CNewOrvDoc::FindGuestByFullName(const std::string&) { return nullptr; }
-
-void CNewOrvDoc::AddMutualRestriction(CGuest*, const std::string&) {}
-
-bool CNewOrvDoc::IsGroupUsed(const CGroup*) { return false; }
-
-int CNewOrvDoc::CountAtTable(int, int) { return 0; }
-
-bool CNewOrvDoc::TableHasGuests(int, bool) { return false; }
-
-void CNewOrvDoc::GetGuestsAtTable(int, std::vector<CGuest*>&, bool) {}

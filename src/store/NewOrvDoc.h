@@ -6,12 +6,20 @@
 #include <string>
 #include <vector>
 
+#include "model/Checkpoint.h"
 #include "model/RecordOwner.h"
 #include "settings/AppSettings.h"
 #include "settings/EventSettings.h"
 #include "store/EventInfo.h"
 
+class CCategory;
+class CExpence;
+class CMeeting;
+class COffer;
 class CProgramFolders;
+class CShape;
+class CTable;
+class CTask;
 class IDocView;
 class IPrompt;
 class IProgress;
@@ -62,12 +70,6 @@ public:
 
     const std::string& GetTitle() const { return m_title; }
 
-    // --- Event data ---------------------------------------------------------------------------
-
-    // Saves the event: the settings, pending in-place edits, the data file. False (told to the
-    // user, the unsaved-changes flag kept) when a write failed.
-    bool SaveEventData();
-
     // --- Events -------------------------------------------------------------------------------
 
     const std::vector<std::unique_ptr<CEventInfo>>& GetEvents() const { return m_events; }
@@ -109,17 +111,146 @@ public:
     // Asks every view to commit an in-place edit it holds.
     void CommitPendingEdits();
 
-    // --- IRecordOwner (records arrive with the event data) ------------------------------------
+    // --- Event data ---------------------------------------------------------------------------
 
+    // Loads the active event into the (empty) collections: from WeddingData.xml when it exists,
+    // otherwise from the legacy INI files; then the default content, the meetings' date order and
+    // the task tree. An event read from INI files is marked changed, so the next save converts it.
+    // A damaged data file is told to the user; what was read before the damage is kept.
+    void LoadEventData();
+
+    // Destroys every record and empties the collections; the task tree keeps only its root.
+    void ClearAll();
+
+    // Hint 26, ClearAll, LoadEventData, the event settings read again, hint 25.
+    void ReloadEvent();
+
+    // Saves the event: the event settings, the checkpoint index, pending in-place edits; when the
+    // data changed, WeddingData.xml (replaced atomically; a damaged file it replaces is kept
+    // beside it first), then the legacy INI files are removed, the guest count and the task tree
+    // written. Returns false when a write failed: the user is told what failed, the unsaved-changes
+    // flag stays set and the files on disk are as they were.
+    bool SaveEventData();
+
+    // The XML text the save writes (also used by the benchmarks).
+    std::string BuildDataFileText() const;
+
+    // Runs the XML reader on a file with this document as its target; false when the file is
+    // damaged (the records read before the damage are kept).
+    bool ImportXml(const std::filesystem::path& path, std::string* error = nullptr);
+
+    // True after loading a data file the reader reported as damaged, until it was replaced.
+    bool IsDataFileDamaged() const { return m_dataFileDamaged; }
+
+    // --- Guests -------------------------------------------------------------------------------
+
+    int GetGuestCount() const { return static_cast<int>(m_guests.size()); }
+    CGuest* GetGuestAt(int i) const;
+    const std::vector<std::unique_ptr<CGuest>>& GetGuests() const { return m_guests; }
+
+    // Appends a new guest with these names and broadcasts hint 6 to the views but the sender.
+    CGuest* AddGuest(const std::string& firstName, const std::string& familyName,
+                     IDocView* sender = nullptr);
+    // Takes the guest out of the list (hint 27 first, so no view keeps a pointer to it) and hands
+    // it to the caller; other guests' restriction lists are left alone. Null for none or absent.
+    std::unique_ptr<CGuest> RemoveGuest(CGuest* guest);
+    int IndexOfGuest(const CGuest* guest) const;
+    CGuest* FindGuestByUniqueId(int id) const;
+    CGuest* FindGuestBySerial(int serial) const;
+    CGuest* FindGuestByName(const std::string& firstName) const;
     CGuest* FindGuestByFullName(const std::string& fullName) override;
+    // The guest with that index and its position (-1 and null when absent).
+    CGuest* FindGuestByIndex(int index, int& position) const;
+    int CountGuestsByFullName(const std::string& fullName) const;
+    int SumInvited() const;
+    int SumComing() const;
+    int SumSmsCount() const;
+    int ComingByTransport(int transport) const;
+    struct SGiftTotals
+    {
+        long long dollars = 0;
+        long long shekels = 0;
+        double totalShekels = 0.0;
+    };
+    SGiftTotals GetGiftTotals() const;
     void AddMutualRestriction(CGuest* guest, const std::string& fullName) override;
+
+    // --- Groups -------------------------------------------------------------------------------
+
+    int GetGroupCount() const { return static_cast<int>(m_groups.size()); }
+    CGroup* GetGroupAt(int i) const;
+    const std::vector<std::unique_ptr<CGroup>>& GetGroups() const { return m_groups; }
+    CGroup* FindGroup(const std::string& name) const;
+    // Appends a group with that name and broadcasts hint 4 to the views but the sender.
+    CGroup* AddGroup(const std::string& name, IDocView* sender = nullptr);
+    std::unique_ptr<CGroup> RemoveGroup(CGroup* group);
+    bool IsGroupNameUnused(const std::string& name) const;
     bool IsGroupUsed(const CGroup* group) override;
+    void RenameGroupInGuests(const std::string& oldName, const std::string& newName);
+    int GetGuestsOfGroup(const std::string& name, std::vector<CGuest*>& guests) const;
+    // Exchanges the names of the two groups (moving a group up or down the list).
+    void SwapGroups(CGroup* a, CGroup* b);
+
+    // --- Tables (the seating rules are in seating/) --------------------------------------------
+
+    int GetTableCount() const { return static_cast<int>(m_tables.size()); }
+    CTable* GetTableAt(int i) const;
+    const std::vector<std::unique_ptr<CTable>>& GetTables() const { return m_tables; }
     int CountAtTable(int tableId, int mode) override;
     bool TableHasGuests(int tableId, bool peopleOnly) override;
     void GetGuestsAtTable(int tableId, std::vector<CGuest*>& guests, bool sortedByName) override;
 
+    // Creates a table bound to the document and appends it with the next id (its position).
+    // hallNumber -1 takes NextFreeHallNumber, seats -1 the default size of the event settings.
+    // Broadcasts hint 13 with the table.
+    CTable* CreateTable(const std::string& name, int hallNumber = -1, int seats = -1);
+    // The unseated table (id 0, "Unseated Guests", no seats, no place) on an empty collection.
+    CTable* CreateUnseatedTable();
+    // The smallest n in 1..table count that no table uses as hall number; 0 when all are used.
+    int NextFreeHallNumber() const;
+    // 0 is always free; otherwise false with the id and name of the first table using it.
+    bool IsHallNumberFree(int number, int* usingId = nullptr,
+                          std::string* usingName = nullptr) const;
+
+    // --- Default content (budget/) ------------------------------------------------------------
+
+    // The default groups from the couple's names (either may be empty), only when the event has
+    // no group: six patterns, each with the groom's then the bride's name. Broadcasts hint 2.
+    // Returns the number of groups made.
+    int CreateDefaultGroups(const std::string& brideName, const std::string& groomName);
+
+    // --- Money --------------------------------------------------------------------------------
+
+    const std::vector<std::unique_ptr<CExpence>>& GetExpenses() const { return m_expenses; }
+    void AddExpense(std::unique_ptr<CExpence> expense);
+    std::unique_ptr<CExpence> RemoveExpense(CExpence* expense);
+    const std::vector<std::unique_ptr<CCategory>>& GetCategories() const { return m_categories; }
+    const std::vector<std::unique_ptr<COffer>>& GetOffers() const { return m_offers; }
+    // Appends an offer with that name, category and price (the info only when not empty).
+    COffer* AddOffer(const std::string& name, const std::string& category, int shekels,
+                     const std::string& info);
+
+    // --- Meetings, tasks, hall shapes ---------------------------------------------------------
+
+    const std::vector<std::unique_ptr<CMeeting>>& GetMeetings() const { return m_meetings; }
+    // Orders the meetings by date, earliest first (latest first when reversed); equal dates keep
+    // their order.
+    void SortMeetings(bool latestFirst = false);
+    CTask* GetTaskRoot() const { return m_taskRoot.get(); }
+    const std::vector<std::unique_ptr<CShape>>& GetShapes() const { return m_shapes; }
+    CCheckpoint& GetCheckpoint() { return m_checkpoint; }
+
 private:
+    friend class CDocumentSink;
+
     void LoadEventsList();
+    void LoadFromIniFiles();
+    void LoadTasks();
+    bool SaveTasks();
+    void CompleteDefaultContent();
+    void ResetIndexCounters();
+    bool KeepDamagedDataFile(const std::filesystem::path& dataFile);
+    void RemoveLegacyFiles();
     void MigrateOldData();
     void FillCalculatorPath();
     bool ShowTermsNoticeIfNeeded();
@@ -135,6 +266,18 @@ private:
     std::vector<std::unique_ptr<CEventInfo>> m_events;
     CEventInfo* m_activeEvent = nullptr;
     std::string m_persistedActiveId; // what "Active" of events.ini becomes at shutdown
+
+    std::vector<std::unique_ptr<CGuest>> m_guests;
+    std::vector<std::unique_ptr<CGroup>> m_groups;
+    std::vector<std::unique_ptr<CShape>> m_shapes;
+    std::vector<std::unique_ptr<CExpence>> m_expenses;
+    std::vector<std::unique_ptr<CTable>> m_tables;
+    std::vector<std::unique_ptr<CMeeting>> m_meetings;
+    std::vector<std::unique_ptr<CCategory>> m_categories;
+    std::vector<std::unique_ptr<COffer>> m_offers;
+    CCheckpoint m_checkpoint;
+    std::unique_ptr<CTask> m_taskRoot;
+    bool m_dataFileDamaged = false;
 
     std::vector<IDocView*> m_views;
     bool m_dataChanged = false;

@@ -1,0 +1,369 @@
+// The document's load and save cycle: legacy INI files or WeddingData.xml in, WeddingData.xml out.
+//
+// A save never loses data: the XML text is built in memory and replaces WeddingData.xml
+// atomically; only after that succeeded are the legacy INI files removed. When any step fails the
+// user is told, the unsaved-changes flag stays set and the files on disk are as they were.
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+
+#include "model/Category.h"
+#include "model/Expence.h"
+#include "model/Group.h"
+#include "model/Guest.h"
+#include "model/LegacyLoader.h"
+#include "model/Meeting.h"
+#include "model/Offer.h"
+#include "model/RecordCounters.h"
+#include "model/Shape.h"
+#include "model/Table.h"
+#include "model/Task.h"
+#include "platform/AtomicFile.h"
+#include "platform/EventFiles.h"
+#include "platform/NumberText.h"
+#include "platform/ProfileFile.h"
+#include "platform/Progress.h"
+#include "platform/Prompt.h"
+#include "platform/StringTable.h"
+#include "platform/Trace.h"
+#include "store/NewOrvDoc.h"
+#include "store/ProgramFolders.h"
+#include "store/XmlDataReader.h"
+#include "store/XmlDataSink.h"
+
+namespace fs = std::filesystem;
+
+namespace
+{
+// Load-window positions.
+constexpr int kProgressStart = 0;
+constexpr int kProgressRecordsRead = 70;
+constexpr int kProgressDefaults = 80;
+constexpr int kProgressTasks = 90;
+constexpr int kProgressDone = 100;
+
+// The legacy record files a save replaces by WeddingData.xml.
+const int kLegacyRecordFiles[] = {kFileGuestsIni,   kFileExpencesIni, kFileTablesIni,
+                                  kFileGroupsIni,   kFileMeetingsIni, kFileCategoryIni,
+                                  kFileOffersIni,   kFileGanArrangementIni};
+
+template <class T>
+void AppendCollection(std::string& out, const char* name,
+                      const std::vector<std::unique_ptr<T>>& records)
+{
+    out += "<";
+    out += name;
+    out += ">\r\n";
+    for (const auto& record : records)
+        record->WriteXml(out);
+    out += "</";
+    out += name;
+    out += ">\r\n";
+}
+
+// "20261206-071503": local date and time for the name of a kept damaged file.
+std::string TimeStamp()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char buffer[32];
+    std::strftime(buffer, sizeof buffer, "%Y%m%d-%H%M%S", &local);
+    return buffer;
+}
+} // namespace
+
+// The document as the target of the XML reader: records join the collections in file order.
+class CDocumentSink : public IXmlDataSink
+{
+public:
+    explicit CDocumentSink(CNewOrvDoc& doc) : m_doc(doc) {}
+
+    IRecordOwner* RecordOwner() override { return &m_doc; }
+    const CEventSettings* RecordSettings() override { return &m_doc.m_eventSettings; }
+    void AddGuest(std::unique_ptr<CGuest> guest) override
+    {
+        m_doc.m_guests.push_back(std::move(guest));
+    }
+    void AddExpense(std::unique_ptr<CExpence> expense) override
+    {
+        m_doc.m_expenses.push_back(std::move(expense));
+    }
+    void AddTable(std::unique_ptr<CTable> table) override
+    {
+        table->SetIndex(static_cast<int>(m_doc.m_tables.size()));
+        m_doc.m_tables.push_back(std::move(table));
+    }
+    void AddGroup(std::unique_ptr<CGroup> group) override
+    {
+        m_doc.m_groups.push_back(std::move(group));
+    }
+    void AddMeeting(std::unique_ptr<CMeeting> meeting) override
+    {
+        m_doc.m_meetings.push_back(std::move(meeting));
+    }
+    void AddCategory(std::unique_ptr<CCategory> category) override
+    {
+        m_doc.m_categories.push_back(std::move(category));
+    }
+    void AddOffer(std::unique_ptr<COffer> offer) override
+    {
+        m_doc.m_offers.push_back(std::move(offer));
+    }
+    void AddShape(std::unique_ptr<CShape> shape) override
+    {
+        m_doc.m_shapes.push_back(std::move(shape));
+    }
+
+private:
+    CNewOrvDoc& m_doc;
+};
+
+void CNewOrvDoc::ResetIndexCounters()
+{
+    for (ERecordClass recordClass : {ERecordClass::Guest, ERecordClass::Table,
+                                     ERecordClass::Meeting, ERecordClass::Group,
+                                     ERecordClass::Expence, ERecordClass::Shape})
+        CRecordCounters::ResetIndex(recordClass);
+}
+
+void CNewOrvDoc::LoadEventData()
+{
+    ResetIndexCounters();
+    m_progress->Begin(std::string());
+    m_progress->SetPos(kProgressStart);
+    m_checkpoint.Load(m_folders.FilePath(kFileCheckpointIni));
+
+    const fs::path dataFile = m_folders.FilePath(kFileWeddingDataXml);
+    std::error_code ignored;
+    const bool fromIniFiles = !fs::exists(dataFile, ignored);
+    m_dataFileDamaged = false;
+    m_progress->SetPos(kProgressRecordsRead);
+    if (fromIniFiles)
+        LoadFromIniFiles();
+    else
+    {
+        std::string error;
+        if (!ImportXml(dataFile, &error))
+        {
+            m_dataFileDamaged = true;
+            m_prompt.Ask(FormatText(LoadString(IDS_DATA_FILE_DAMAGED_TEXT),
+                                    {dataFile.string(), error}),
+                         LoadString(IDS_DATA_FILE_DAMAGED_CAPTION), EButtons::Ok);
+        }
+    }
+
+    m_progress->SetPos(kProgressDefaults);
+    CompleteDefaultContent();
+    SortMeetings();
+
+    m_progress->SetPos(kProgressTasks);
+    LoadTasks();
+    m_progress->SetPos(kProgressDone);
+    m_progress->End();
+
+    SetDataChanged(fromIniFiles);
+}
+
+void CNewOrvDoc::LoadFromIniFiles()
+{
+    auto iniOf = [this](int kind) { return CProfileFile(m_folders.FilePath(kind)); };
+
+    CProfileFile groups = iniOf(kFileGroupsIni);
+    LoadRecordsFromIni(groups, CGroup::kSectionPrefix,
+                       [this](int) { return std::make_unique<CGroup>(this); }, m_groups);
+
+    CProfileFile guests = iniOf(kFileGuestsIni);
+    LoadGuestsFromIni(guests, &m_eventSettings, this, m_guests,
+                      [this](int position) { m_progress->SetPos(position); });
+
+    CProfileFile expenses = iniOf(kFileExpencesIni);
+    LoadRecordsFromIni(expenses, CExpence::kSectionPrefix,
+                       [this](int) { return std::make_unique<CExpence>(this); }, m_expenses);
+    CProfileFile tables = iniOf(kFileTablesIni);
+    LoadRecordsFromIni(tables, CTable::kSectionPrefix,
+                       [this](int n) { return std::make_unique<CTable>(this, n); }, m_tables);
+    CProfileFile meetings = iniOf(kFileMeetingsIni);
+    LoadRecordsFromIni(meetings, CMeeting::kSectionPrefix,
+                       [this](int) { return std::make_unique<CMeeting>(this); }, m_meetings);
+    CProfileFile categories = iniOf(kFileCategoryIni);
+    LoadRecordsFromIni(categories, CCategory::kSectionPrefix,
+                       [this](int) { return std::make_unique<CCategory>(this); }, m_categories);
+    CProfileFile offers = iniOf(kFileOffersIni);
+    LoadRecordsFromIni(offers, COffer::kSectionPrefix,
+                       [this](int) { return std::make_unique<COffer>(this); }, m_offers);
+    // Reading an old offer migrates "IsInOffer"; that one write is the only write to a legacy
+    // file, and a reading run makes none.
+    if (!m_readOnly && offers.IsChanged())
+    {
+        std::string error;
+        if (!offers.Save(&error))
+            Trace("CNewOrvDoc::LoadFromIniFiles", error);
+    }
+
+    fs::path shapesPath = m_folders.FilePath(kFileGanArrangementIni);
+    std::error_code ignored;
+    if (!m_readOnly)
+        shapesPath = PrepareShapesIni(shapesPath);
+    else if (!fs::exists(shapesPath, ignored))
+        shapesPath.replace_extension(".gan");
+    CProfileFile shapes(shapesPath);
+    LoadShapesFromIni(shapes, this, m_shapes);
+}
+
+bool CNewOrvDoc::ImportXml(const fs::path& path, std::string* error)
+{
+    CDocumentSink sink(*this);
+    return CXmlDataReader::ReadFile(path, sink, error);
+}
+
+void CNewOrvDoc::LoadTasks()
+{
+    m_taskRoot->LoadTree(m_folders.FilePath(kFileTasksIni));
+    m_taskRoot->SetName(LoadString(IDS_TASKS_ROOT));
+}
+
+bool CNewOrvDoc::SaveTasks()
+{
+    if (!m_taskRoot->IsModifiedDeep())
+        return true;
+    std::string error;
+    if (m_taskRoot->Save(m_folders.FilePath(kFileTasksIni), &error))
+        return true;
+    ReportWriteFailure(error);
+    return false;
+}
+
+void CNewOrvDoc::ClearAll()
+{
+    m_guests.clear();
+    m_tables.clear();
+    m_expenses.clear();
+    m_meetings.clear();
+    m_groups.clear();
+    m_categories.clear();
+    m_offers.clear();
+    m_shapes.clear();
+    m_taskRoot->DeleteSubtree();
+}
+
+void CNewOrvDoc::ReloadEvent()
+{
+    Broadcast(HINT_EVENT_RELOADING, nullptr);
+    ClearAll();
+    LoadEventData();
+    ReloadEventSettings();
+    Broadcast(HINT_EVENT_RELOADED, nullptr);
+}
+
+void CNewOrvDoc::SortMeetings(bool latestFirst)
+{
+    std::stable_sort(m_meetings.begin(), m_meetings.end(),
+                     [latestFirst](const auto& a, const auto& b) {
+                         return latestFirst ? a->GetDate() > b->GetDate()
+                                            : a->GetDate() < b->GetDate();
+                     });
+}
+
+std::string CNewOrvDoc::BuildDataFileText() const
+{
+    std::string out;
+    out.reserve(m_guests.size() * 1024 + 64 * 1024);
+    out += "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n";
+    out += "<WeddingData>\r\n";
+    AppendCollection(out, "Guests", m_guests);
+    AppendCollection(out, "Expences", m_expenses);
+    AppendCollection(out, "Tables", m_tables);
+    AppendCollection(out, "Groups", m_groups);
+    AppendCollection(out, "Meetings", m_meetings);
+    AppendCollection(out, "Categories", m_categories);
+    AppendCollection(out, "Offers", m_offers);
+    AppendCollection(out, "Shapes", m_shapes);
+    out += "</WeddingData>\r\n";
+    return out;
+}
+
+bool CNewOrvDoc::KeepDamagedDataFile(const fs::path& dataFile)
+{
+    std::error_code error;
+    if (!fs::exists(dataFile, error))
+        return true;
+    fs::path copy = dataFile;
+    copy += ".damaged-" + TimeStamp();
+    for (int n = 2; fs::exists(copy, error); ++n)
+    {
+        copy = dataFile;
+        copy += ".damaged-" + TimeStamp() + "-" + FormatInt(n);
+    }
+    fs::copy_file(dataFile, copy, error);
+    if (error)
+    {
+        ReportWriteFailure(FormatText(LoadString(IDS_SAVE_FAILED_TEXT),
+                                      {copy.string() + ": " + error.message()}));
+        return false;
+    }
+    Trace("CNewOrvDoc::SaveEventData", "kept the damaged data file as " + copy.string());
+    return true;
+}
+
+void CNewOrvDoc::RemoveLegacyFiles()
+{
+    for (int kind : kLegacyRecordFiles)
+    {
+        std::string error;
+        // A leftover legacy file is harmless (WeddingData.xml wins at the next load): trace it.
+        if (!RemoveFileChecked(m_folders.FilePath(kind), &error))
+            Trace("CNewOrvDoc::RemoveLegacyFiles", error);
+    }
+}
+
+bool CNewOrvDoc::SaveEventData()
+{
+    if (m_readOnly)
+        return false;
+    m_folders.EnsureActiveEventFolder();
+
+    bool saved = true;
+    m_eventSettings.SetLastGuestUniqueId(CRecordCounters::GetLastUniqueGuestId());
+    saved = SaveEventSettings() && saved;
+    std::string error;
+    if (!m_checkpoint.GetPath().empty() && !m_checkpoint.Save(&error))
+    {
+        ReportWriteFailure(error);
+        saved = false;
+    }
+    CommitPendingEdits();
+    if (!m_dataChanged)
+        return saved;
+
+    m_progress->Begin(LoadString(IDS_SAVE_PROGRESS));
+    m_progress->SetPos(10);
+    const std::string text = BuildDataFileText();
+    m_progress->SetPos(50);
+
+    const fs::path dataFile = m_folders.FilePath(kFileWeddingDataXml);
+    if (m_dataFileDamaged && !KeepDamagedDataFile(dataFile))
+    {
+        m_progress->End();
+        return false;
+    }
+    if (!WriteFileAtomic(dataFile, text, &error))
+    {
+        m_progress->End();
+        m_prompt.Ask(FormatText(LoadString(IDS_SAVE_FAILED_TEXT), {error}),
+                     LoadString(IDS_SAVE_FAILED_CAPTION), EButtons::Ok);
+        return false;
+    }
+    m_dataFileDamaged = false;
+    RemoveLegacyFiles();
+    if (!WriteProfileString(m_folders.FilePath(kFileSettingsIni), "GuestsCount", "GuestsCount",
+                            FormatInt(GetGuestCount())))
+        Trace("CNewOrvDoc::SaveEventData", "could not store the guest count");
+
+    m_progress->SetPos(100);
+    saved = SaveTasks() && saved;
+    m_progress->End();
+    SetDataChanged(false);
+    return saved;
+}

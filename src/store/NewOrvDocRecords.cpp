@@ -1,0 +1,320 @@
+// The document's collection operations on guests, groups, tables and money records.
+
+#include <algorithm>
+#include <map>
+
+#include "model/Category.h"
+#include "model/Expence.h"
+#include "model/Group.h"
+#include "model/Guest.h"
+#include "model/Offer.h"
+#include "model/Table.h"
+#include "store/NewOrvDoc.h"
+
+namespace
+{
+template <class T>
+T* At(const std::vector<std::unique_ptr<T>>& records, int i)
+{
+    if (i < 0 || i >= static_cast<int>(records.size()))
+        return nullptr;
+    return records[static_cast<std::size_t>(i)].get();
+}
+
+// Takes the record out of its collection and hands it over; null when it is not there.
+template <class T>
+std::unique_ptr<T> Take(std::vector<std::unique_ptr<T>>& records, const T* record)
+{
+    auto it = std::find_if(records.begin(), records.end(),
+                           [record](const auto& entry) { return entry.get() == record; });
+    if (it == records.end())
+        return nullptr;
+    std::unique_ptr<T> taken = std::move(*it);
+    records.erase(it);
+    return taken;
+}
+} // namespace
+
+// --- Guests ---------------------------------------------------------------------------------
+
+CGuest* CNewOrvDoc::GetGuestAt(int i) const { return At(m_guests, i); }
+
+CGuest* CNewOrvDoc::AddGuest(const std::string& firstName, const std::string& familyName,
+                             IDocView* sender)
+{
+    auto guest = std::make_unique<CGuest>(&m_eventSettings, this);
+    SetDataChanged(true);
+    guest->SetName(firstName);
+    guest->SetFamilyName(familyName);
+    CGuest* added = guest.get();
+    m_guests.push_back(std::move(guest));
+    UpdateAllViews(sender, HINT_GUEST_ADDED, added);
+    return added;
+}
+
+std::unique_ptr<CGuest> CNewOrvDoc::RemoveGuest(CGuest* guest)
+{
+    if (guest == nullptr || IndexOfGuest(guest) < 0)
+        return nullptr;
+    Broadcast(HINT_GUEST_REMOVING, guest);
+    SetDataChanged(true);
+    return Take(m_guests, guest);
+}
+
+int CNewOrvDoc::IndexOfGuest(const CGuest* guest) const
+{
+    if (guest == nullptr)
+        return -1;
+    for (std::size_t i = 0; i < m_guests.size(); ++i)
+        if (m_guests[i].get() == guest)
+            return static_cast<int>(i);
+    return -1;
+}
+
+CGuest* CNewOrvDoc::FindGuestByUniqueId(int id) const
+{
+    for (const auto& guest : m_guests)
+        if (guest->GetUniqueId() == id)
+            return guest.get();
+    return nullptr;
+}
+
+CGuest* CNewOrvDoc::FindGuestBySerial(int serial) const
+{
+    for (const auto& guest : m_guests)
+        if (guest->GetSerial() == serial)
+            return guest.get();
+    return nullptr;
+}
+
+CGuest* CNewOrvDoc::FindGuestByName(const std::string& firstName) const
+{
+    for (const auto& guest : m_guests)
+        if (guest->GetName() == firstName)
+            return guest.get();
+    return nullptr;
+}
+
+CGuest* CNewOrvDoc::FindGuestByFullName(const std::string& fullName)
+{
+    for (const auto& guest : m_guests)
+        if (guest->GetFullName() == fullName)
+            return guest.get();
+    return nullptr;
+}
+
+CGuest* CNewOrvDoc::FindGuestByIndex(int index, int& position) const
+{
+    for (std::size_t i = 0; i < m_guests.size(); ++i)
+    {
+        if (m_guests[i]->GetIndex() == index)
+        {
+            position = static_cast<int>(i);
+            return m_guests[i].get();
+        }
+    }
+    position = -1;
+    return nullptr;
+}
+
+int CNewOrvDoc::CountGuestsByFullName(const std::string& fullName) const
+{
+    return static_cast<int>(std::count_if(m_guests.begin(), m_guests.end(), [&](const auto& g) {
+        return g->GetFullName() == fullName;
+    }));
+}
+
+int CNewOrvDoc::SumInvited() const
+{
+    int sum = 0;
+    for (const auto& guest : m_guests)
+        sum += guest->GetInvitedCount();
+    return sum;
+}
+
+int CNewOrvDoc::SumComing() const
+{
+    int sum = 0;
+    for (const auto& guest : m_guests)
+        sum += guest->GetComingCount();
+    return sum;
+}
+
+int CNewOrvDoc::SumSmsCount() const
+{
+    int sum = 0;
+    for (const auto& guest : m_guests)
+        sum += guest->GetSmsCount();
+    return sum;
+}
+
+int CNewOrvDoc::ComingByTransport(int transport) const
+{
+    if (transport == 0)
+        return 0;
+    int sum = 0;
+    for (const auto& guest : m_guests)
+        if (guest->GetTransportation() == transport)
+            sum += guest->GetComingCount();
+    return sum;
+}
+
+CNewOrvDoc::SGiftTotals CNewOrvDoc::GetGiftTotals() const
+{
+    SGiftTotals totals;
+    const double rate = m_eventSettings.GetDollarRate();
+    for (const auto& guest : m_guests)
+    {
+        totals.dollars += static_cast<long long>(guest->GetGiftDollars());
+        totals.shekels += static_cast<long long>(guest->GetGiftShekels());
+        totals.totalShekels += rate * guest->GetGiftDollars() + guest->GetGiftShekels();
+    }
+    return totals;
+}
+
+void CNewOrvDoc::AddMutualRestriction(CGuest* guest, const std::string& fullName)
+{
+    if (guest == nullptr)
+        return;
+    if (CGuest* other = FindGuestByFullName(fullName))
+        other->AddRestricted(guest->GetFullName(), false);
+}
+
+// --- Groups ---------------------------------------------------------------------------------
+
+CGroup* CNewOrvDoc::GetGroupAt(int i) const { return At(m_groups, i); }
+
+CGroup* CNewOrvDoc::FindGroup(const std::string& name) const
+{
+    for (const auto& group : m_groups)
+        if (group->GetName() == name)
+            return group.get();
+    return nullptr;
+}
+
+CGroup* CNewOrvDoc::AddGroup(const std::string& name, IDocView* sender)
+{
+    auto group = std::make_unique<CGroup>(this);
+    SetDataChanged(true);
+    group->SetName(name);
+    CGroup* added = group.get();
+    m_groups.push_back(std::move(group));
+    UpdateAllViews(sender, HINT_GROUP_ADDED, added);
+    return added;
+}
+
+std::unique_ptr<CGroup> CNewOrvDoc::RemoveGroup(CGroup* group)
+{
+    if (group == nullptr || group->GetIndex() < 0)
+        return nullptr;
+    SetDataChanged(true);
+    return Take(m_groups, group);
+}
+
+bool CNewOrvDoc::IsGroupNameUnused(const std::string& name) const
+{
+    return std::none_of(m_guests.begin(), m_guests.end(),
+                        [&](const auto& guest) { return guest->GetGroupName() == name; });
+}
+
+bool CNewOrvDoc::IsGroupUsed(const CGroup* group)
+{
+    return group != nullptr && !IsGroupNameUnused(group->GetName());
+}
+
+void CNewOrvDoc::RenameGroupInGuests(const std::string& oldName, const std::string& newName)
+{
+    SetDataChanged(true);
+    for (const auto& guest : m_guests)
+        if (guest->GetGroupName() == oldName)
+            guest->SetGroupName(newName);
+}
+
+int CNewOrvDoc::GetGuestsOfGroup(const std::string& name, std::vector<CGuest*>& guests) const
+{
+    int count = 0;
+    for (const auto& guest : m_guests)
+    {
+        if (guest->GetGroupName() == name)
+        {
+            guests.push_back(guest.get());
+            ++count;
+        }
+    }
+    return count;
+}
+
+void CNewOrvDoc::SwapGroups(CGroup* a, CGroup* b)
+{
+    if (a == nullptr || b == nullptr || a == b)
+        return;
+    const std::string nameOfA = a->GetName();
+    a->SetName(b->GetName());
+    b->SetName(nameOfA);
+    SetDataChanged(true);
+}
+
+// --- Tables ---------------------------------------------------------------------------------
+
+CTable* CNewOrvDoc::GetTableAt(int i) const { return At(m_tables, i); }
+
+int CNewOrvDoc::CountAtTable(int tableId, int mode)
+{
+    int sum = 0;
+    for (const auto& guest : m_guests)
+    {
+        if (guest->GetTable() != tableId)
+            continue;
+        switch (mode)
+        {
+        case kCountPlanned: sum += guest->GetInvitedCount(); break;
+        case kCountComing: sum += guest->GetComingCount(); break;
+        case kCountArrived: sum += guest->GetArrivedCount(); break;
+        default: break;
+        }
+    }
+    return sum;
+}
+
+bool CNewOrvDoc::TableHasGuests(int tableId, bool peopleOnly)
+{
+    return std::any_of(m_guests.begin(), m_guests.end(), [&](const auto& guest) {
+        return guest->GetTable() == tableId && (!peopleOnly || guest->GetComingCount() > 0);
+    });
+}
+
+void CNewOrvDoc::GetGuestsAtTable(int tableId, std::vector<CGuest*>& guests, bool sortedByName)
+{
+    if (!sortedByName)
+    {
+        for (const auto& guest : m_guests)
+            if (guest->GetTable() == tableId)
+                guests.push_back(guest.get());
+        return;
+    }
+    // Ascending by full name in byte order; equal full names appear once (the first in list order).
+    std::map<std::string, CGuest*> byName;
+    for (const auto& guest : m_guests)
+        if (guest->GetTable() == tableId)
+            byName.emplace(guest->GetFullName(), guest.get());
+    for (const auto& [name, guest] : byName)
+        guests.push_back(guest);
+}
+
+// --- Money ----------------------------------------------------------------------------------
+
+void CNewOrvDoc::AddExpense(std::unique_ptr<CExpence> expense)
+{
+    if (!expense)
+        return;
+    SetDataChanged(true);
+    m_expenses.push_back(std::move(expense));
+}
+
+std::unique_ptr<CExpence> CNewOrvDoc::RemoveExpense(CExpence* expense)
+{
+    if (expense == nullptr || expense->GetIndex() < 0)
+        return nullptr;
+    SetDataChanged(true);
+    return Take(m_expenses, expense);
+}

@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "TempFolder.h"
+#include "platform/EventFiles.h"
+
+namespace fs = std::filesystem;
+
+namespace
+{
+// A data root with two event folders, "from" and "to".
+struct SRoot
+{
+    SRoot()
+    {
+        fs::create_directories(from);
+        fs::create_directories(to);
+    }
+    CTempFolder root;
+    fs::path from = root / "data" / "from";
+    fs::path to = root / "backup" / "to";
+};
+} // namespace
+
+TEST(EventFilesNames, KindsAndPaths)
+{
+    EXPECT_EQ(EventFileName(kFileGuestsIni), "Guests.ini");
+    EXPECT_EQ(EventFileName(kFileExpencesIni), "Expences.ini");
+    EXPECT_EQ(EventFileName(kFileTasksIni), "Tasks.ini");
+    EXPECT_EQ(EventFileName(13), "");
+    EXPECT_EQ(EventFileName(-1), "");
+    EXPECT_EQ(EventFilePath("/data/Event1", kFileAppSettingsIni),
+              fs::path("/data/AppSettings.ini"));
+    EXPECT_EQ(EventFilePath("/data/Event1", kFileWeddingDataXml),
+              fs::path("/data/Event1/WeddingData.xml"));
+    EXPECT_EQ(EventFilePath("/data/Event1", 99), fs::path());
+}
+
+TEST(EventFilesCopy, CopiesTheSetOverExistingTargetsAndSkipsMissingFiles)
+{
+    SRoot r;
+    WriteBytes(r.from / "Settings.ini", "new settings");
+    WriteBytes(r.from / "WeddingData.xml", "<xml/>");
+    WriteBytes(r.from / "Notes.txt", "not an event file");
+    WriteBytes(r.from.parent_path() / "AppSettings.ini", "shared");
+    WriteBytes(r.to / "Settings.ini", "old settings, longer than the new ones");
+    WriteBytes(r.to / "Guests.ini", "target only");
+
+    EXPECT_TRUE(CopyEventFiles(r.from, r.to, false, false, false));
+    EXPECT_EQ(ReadBytes(r.to / "Settings.ini"), "new settings");
+    EXPECT_EQ(ReadBytes(r.to / "WeddingData.xml"), "<xml/>");
+    EXPECT_EQ(ReadBytes(r.to / "Guests.ini"), "target only");
+    EXPECT_FALSE(fs::exists(r.to / "Notes.txt"));
+    EXPECT_FALSE(fs::exists(r.to.parent_path() / "AppSettings.ini"));
+    // A copy leaves the source alone.
+    EXPECT_EQ(ReadBytes(r.from / "Settings.ini"), "new settings");
+}
+
+TEST(EventFilesCopy, SharedSettingsLandInTheParentOfTheTarget)
+{
+    SRoot r;
+    WriteBytes(r.from.parent_path() / "AppSettings.ini", "shared");
+    EXPECT_TRUE(CopyEventFiles(r.from, r.to, true, false, false));
+    EXPECT_EQ(ReadBytes(r.to.parent_path() / "AppSettings.ini"), "shared");
+    EXPECT_FALSE(fs::exists(r.to / "AppSettings.ini"));
+}
+
+TEST(EventFilesCopy, NothingToCopyIsSuccess)
+{
+    SRoot r;
+    EXPECT_TRUE(CopyEventFiles(r.from, r.to, true, true, true));
+    EXPECT_TRUE(fs::is_empty(r.to));
+    EXPECT_TRUE(CopyEventFiles(r.root / "missing", r.to, true, false, false));
+}
+
+TEST(EventFilesCopy, MoveTakesTheFilesAway)
+{
+    SRoot r;
+    WriteBytes(r.from / "Tasks.ini", "tasks");
+    WriteBytes(r.from / "Checkpoint.ini", "cp");
+    WriteBytes(r.to / "Tasks.ini", "old tasks");
+    EXPECT_TRUE(CopyEventFiles(r.from, r.to, false, true, false));
+    EXPECT_EQ(ReadBytes(r.to / "Tasks.ini"), "tasks");
+    EXPECT_EQ(ReadBytes(r.to / "Checkpoint.ini"), "cp");
+    EXPECT_TRUE(fs::is_empty(r.from));
+}
+
+TEST(EventFilesCopy, DeleteFirstRemovesOnlyTargetsOfFilesThatAreCopied)
+{
+    SRoot r;
+    WriteBytes(r.from / "Groups.ini", "groups");
+    WriteBytes(r.to / "Groups.ini", "old groups");
+    WriteBytes(r.to / "Tables.ini", "tables without a source");
+    EXPECT_TRUE(CopyEventFiles(r.from, r.to, false, false, true));
+    EXPECT_EQ(ReadBytes(r.to / "Groups.ini"), "groups");
+    EXPECT_EQ(ReadBytes(r.to / "Tables.ini"), "tables without a source");
+}
+
+TEST(EventFilesCopy, AFailedCopyGivesFalseButTheOtherFilesAreCopied)
+{
+    SRoot r;
+    for (const char* name : {"Expences.ini", "Guests.ini", "Offers.ini", "Settings.ini"})
+    {
+        WriteBytes(r.from / name, std::string("new ") + name);
+        WriteBytes(r.to / name, std::string("old ") + name);
+    }
+    const std::string failing = (r.to / "Guests.ini").string();
+    {
+        CFaultHookGuard guard([&](EFileStep, const std::string& path) { return path == failing; });
+        EXPECT_FALSE(CopyEventFiles(r.from, r.to, false, false, false));
+    }
+    EXPECT_EQ(ReadBytes(r.to / "Guests.ini"), "old Guests.ini");
+    EXPECT_EQ(ReadBytes(r.to / "Expences.ini"), "new Expences.ini");
+    EXPECT_EQ(ReadBytes(r.to / "Offers.ini"), "new Offers.ini");
+    EXPECT_EQ(ReadBytes(r.to / "Settings.ini"), "new Settings.ini");
+    EXPECT_EQ(r.root.Entries(), (std::set<std::string>{"data", "backup"}));
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(r.to))
+        names.insert(entry.path().filename().string());
+    EXPECT_EQ(names, (std::set<std::string>{"Expences.ini", "Guests.ini", "Offers.ini",
+                                            "Settings.ini"}));
+}
+
+TEST(EventFilesCopy, AFailedMoveKeepsTheSource)
+{
+    SRoot r;
+    WriteBytes(r.from / "Meetings.ini", "meetings");
+    WriteBytes(r.from / "Category.ini", "categories");
+    const std::string failing = (r.to / "Meetings.ini").string();
+    {
+        CFaultHookGuard guard([&](EFileStep, const std::string& path) { return path == failing; });
+        EXPECT_FALSE(CopyEventFiles(r.from, r.to, false, true, true));
+    }
+    EXPECT_EQ(ReadBytes(r.from / "Meetings.ini"), "meetings");
+    EXPECT_FALSE(fs::exists(r.from / "Category.ini"));
+    EXPECT_EQ(ReadBytes(r.to / "Category.ini"), "categories");
+}
+
+TEST(EventFilesCopy, ATargetThatCannotBeReplacedGivesFalse)
+{
+    SRoot r;
+    WriteBytes(r.from / "Offers.ini", "offers");
+    WriteBytes(r.from / "Settings.ini", "settings");
+    fs::create_directory(r.to / "Offers.ini");
+    WriteBytes(r.to / "Offers.ini" / "inside", "x");
+    EXPECT_FALSE(CopyEventFiles(r.from, r.to, false, false, true));
+    EXPECT_EQ(ReadBytes(r.to / "Settings.ini"), "settings");
+    EXPECT_EQ(ReadBytes(r.to / "Offers.ini" / "inside"), "x");
+}
+
+TEST(EventFilesCopy, SameFolderLosesNothing)
+{
+    SRoot r;
+    WriteBytes(r.from / "Settings.ini", "settings");
+    WriteBytes(r.from.parent_path() / "AppSettings.ini", "shared");
+    for (bool move : {false, true})
+    {
+        EXPECT_TRUE(CopyEventFiles(r.from, r.from, true, move, true));
+        EXPECT_TRUE(CopyEventFiles(r.from, r.from / ".." / "from", true, move, false));
+        EXPECT_EQ(ReadBytes(r.from / "Settings.ini"), "settings");
+        EXPECT_EQ(ReadBytes(r.from.parent_path() / "AppSettings.ini"), "shared");
+    }
+}

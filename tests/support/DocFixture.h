@@ -1,0 +1,99 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "model/RecordCounters.h"
+#include "platform/FileFaults.h"
+#include "platform/Language.h"
+#include "store/DocView.h"
+#include "store/NewOrvDoc.h"
+#include "store/ProgramFolders.h"
+#include "support/ScriptedPrompt.h"
+#include "support/TempDir.h"
+
+// A view that records every hint it receives, to assert exactly what an operation broadcast.
+class CSpyView : public IDocView
+{
+public:
+    struct SHint
+    {
+        EUpdateHint hint;
+        CRecord* record;
+    };
+
+    void OnUpdate(IDocView*, EUpdateHint hint, CRecord* record) override
+    {
+        hints.push_back({hint, record});
+    }
+    void CommitPendingEdit() override
+    {
+        if (pendingEdit)
+            std::exchange(pendingEdit, {})();
+    }
+
+    std::vector<EUpdateHint> HintNumbers() const
+    {
+        std::vector<EUpdateHint> numbers;
+        for (const auto& entry : hints)
+            numbers.push_back(entry.hint);
+        return numbers;
+    }
+    int Count(EUpdateHint hint) const
+    {
+        int count = 0;
+        for (const auto& entry : hints)
+            count += entry.hint == hint;
+        return count;
+    }
+
+    std::vector<SHint> hints;
+    std::function<void()> pendingEdit; // run once by CommitPendingEdit
+};
+
+// A document over a temporary data root whose active event is DB, with a scripted prompt and a
+// spy view attached. Tests write the event's files first, then call Open().
+class CDocFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override { CRecordCounters::ResetAllForTests(); }
+    void TearDown() override
+    {
+        if (m_doc)
+            m_doc->RemoveView(&m_spy);
+        m_doc.reset();
+        SetFileFaultHook({});
+        SetUiLanguage(ELanguage::English);
+    }
+
+    std::filesystem::path EventFile(const std::string& name) const { return m_root / "DB" / name; }
+    void WriteEventFile(const std::string& name, const std::string& bytes)
+    {
+        WriteBytes(EventFile(name), bytes);
+    }
+
+    // Constructs the document and runs the new-document handler (loading the event).
+    CNewOrvDoc& Open(ELanguage language = ELanguage::English)
+    {
+        if (m_doc)
+            m_doc->RemoveView(&m_spy);
+        m_doc.reset();
+        SetUiLanguage(language);
+        m_folders =
+            std::make_unique<CProgramFolders>(m_root.Path(), m_root / "program", false, true);
+        m_doc = std::make_unique<CNewOrvDoc>(*m_folders, m_prompt);
+        EXPECT_TRUE(m_doc->OnNewDocument());
+        m_doc->AddView(&m_spy);
+        return *m_doc;
+    }
+
+    CTempDir m_root;
+    CScriptedPrompt m_prompt;
+    CSpyView m_spy;
+    std::unique_ptr<CProgramFolders> m_folders;
+    std::unique_ptr<CNewOrvDoc> m_doc;
+};

@@ -48,6 +48,9 @@ public:
     const SRect& GetOriginalRect() const { return m_originalRect; }
     // Gives the shape its original rectangle back.
     bool RestoreOriginalRect() { return SetRect(m_originalRect); }
+    // Makes the current rectangle the original one (a shape just read from a file). Does not
+    // mark the shape modified.
+    void KeepRectAsOriginal() { m_originalRect = m_rect; }
 
     // An empty name and an all-zero rectangle: not a shape.
     bool IsBlankLegacyShape() const { return GetName().empty() && m_rect.IsEmpty(); }

@@ -6,21 +6,45 @@
 
 class IXmlDataSink;
 
-// Which records a read takes.
+// Which records a read keeps.
 enum class ERecordFilter
 {
     All,
-    ShapesOnly, // hall draft files: only "Shape" elements
+    // Only "Shape" elements (a hall draft, or the shapes of an event's data file).
+    ShapesOnly,
 };
 
-// Reads the XML data file (SAX, Xerces-C) into a sink.
+// Reads the event's XML data file (WeddingData.xml) or a hall draft file into a sink.
+//
+// Each record is created with the sink's owner and settings, handed to the sink at its start
+// element and then filled, so a damaged file keeps every record read before the damage. The sink
+// must keep the records alive until its Complete() is called; Complete() is called once at the end
+// of every read, also a failed one. While a record is being filled it is detached from its owner
+// (no data-changed marks, broadcasts or renames in other guests' lists reach the document); it gets
+// its owner back, with its new and modified flags cleared (groups keep theirs), at its end element
+// or at the end of the read.
+//
+// The file is hostile input: a document type declaration is refused (the file counts as damaged),
+// no outside entity is ever fetched, and the size of the file (128 MiB), of one text field
+// (1 Mi characters, the rest is dropped), the element depth, the number of different element
+// names and the number of records (250,000) are bounded.
+//
+// Both functions return false when the file could not be read, the parser reported a fatal
+// error or a limit above was reached; error (when given) then gets a short English reason with
+// the line number. Text is stored as UTF-8 with CR LF line breaks. Not thread-safe: the XML
+// platform is initialised and terminated around each read.
 class CXmlDataReader
 {
 public:
-    // Returns false when the file is damaged (the records read before the damage stay in the
-    // sink; *error gets a short reason for the user). The sink's Complete() is called either way.
     static bool ReadFile(const std::filesystem::path& path, IXmlDataSink& sink,
                          std::string* error = nullptr, ERecordFilter filter = ERecordFilter::All);
+
+    // bytes: the whole file as stored (any encoding the XML declaration names; UTF-8 without
+    // one).
     static bool ReadText(std::string_view bytes, IXmlDataSink& sink, std::string* error = nullptr,
                          ERecordFilter filter = ERecordFilter::All);
+
+    static constexpr std::size_t kMaxFileBytes = 128u << 20;
+    static constexpr std::size_t kMaxFieldChars = 1u << 20;
+    static constexpr int kMaxRecords = 250000;
 };

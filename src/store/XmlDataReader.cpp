@@ -1,0 +1,1297 @@
+#include "store/XmlDataReader.h"
+
+#include "model/Category.h"
+#include "model/Expence.h"
+#include "model/Group.h"
+#include "model/Guest.h"
+#include "model/Meeting.h"
+#include "model/Offer.h"
+#include "model/Shape.h"
+#include "model/Table.h"
+#include "platform/Language.h"
+#include "platform/NumberText.h"
+#include "store/XmlDataSink.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <climits>
+#include <cmath>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <new>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+#include <xercesc/framework/MemBufInputSource.hpp>
+#include <xercesc/internal/XMLScanner.hpp>
+#include <xercesc/parsers/SAXParser.hpp>
+#include <xercesc/sax/AttributeList.hpp>
+#include <xercesc/sax/HandlerBase.hpp>
+#include <xercesc/sax/Locator.hpp>
+#include <xercesc/sax/SAXParseException.hpp>
+#include <xercesc/util/OutOfMemoryException.hpp>
+#include <xercesc/util/PlatformUtils.hpp>
+#include <xercesc/util/SecurityManager.hpp>
+#include <xercesc/util/TransService.hpp>
+#include <xercesc/util/XMLException.hpp>
+
+// How the reader works
+//
+// One SAX handler (CDataHandler) knows every element of the data file. It keeps a stack of the
+// open elements; each entry says what the element started: a record, a payment of the current
+// expense, a field of the current record, or nothing the reader knows (collections, unknown
+// elements). Names are compared without regard to case, and a record element starts a record
+// wherever it stands (a record start inside another record ends the outer one).
+//
+// - A record start creates the record with the sink's owner and settings and hands it to the
+//   sink at once, so a damaged file keeps everything read before the damage. The record is then
+//   filled detached from its owner, so no setter reaches into the document during the load (no
+//   data-changed marks, no table broadcasts, no renames in other guests' restriction lists); its
+//   end (or the end of the read) gives the owner back and clears the flags.
+// - A field collects every piece of character data the parser delivers (the writer splits a
+//   value holding "]]>" into two CDATA sections; the parser may cut long text anywhere) until
+//   its end tag, up to kMaxFieldChars. Only then is the text converted to UTF-8, trimmed and
+//   given its CR LF line breaks back (the parser turns every stored CR LF into LF), and stored
+//   through the record's setter. A field without any character data leaves the record alone; an
+//   empty CDATA section counts as data (an empty value).
+// - Expenses are filled without the whole-and-instalment sync of CExpence's setters (the
+//   CPayment:: base setters are called), so the payments read are exactly the payments written.
+//
+// Xerces drops an element whose end tag does not match (after a fatal error, which does not stop
+// the parse) without telling the handler; an end tag therefore closes the nearest open element
+// of its name and everything above it.
+//
+// Hostile input: the parser is made to report the document type declaration to us, and the
+// read stops right there, before any internal or external subset is processed (Xerces-C 3.2 has
+// known faults in DTD handling, and entities are the way to billion-laughs and external-entity
+// attacks). No entity is ever resolved, a security manager caps expansions should one get
+// through, and the depth, the number of element names (each costs the parser a declaration),
+// the number of records and the length of a field are bounded.
+
+namespace
+{
+namespace xml = xercesc;
+
+static_assert(sizeof(XMLCh) == sizeof(char16_t), "XMLCh is a UTF-16 code unit");
+
+// A data file is five levels deep.
+constexpr std::size_t kMaxDepth = 256;
+// A data file uses about ninety element names.
+constexpr std::size_t kMaxElementNames = 10000;
+// The parse goes on after a fatal error, and some errors repeat for every piece of the input
+// that follows (every expansion beyond the security manager's limit, for one): a file this
+// broken has nothing more to give.
+constexpr int kMaxFatalErrors = 100;
+// Hall-plan coordinates beyond this are damage; bounding them keeps left + width in range.
+constexpr int kMaxCoordinate = 1000000;
+constexpr int kAbsentLine = -1;
+
+const char kDocTypeRefused[] =
+    "the file declares a document type, which a data file never does (damaged file)";
+const char kEntityRefused[] = "the file refers to an outside entity, which is not read";
+
+// Stops the parse from inside a callback (Xerces passes it through to the parse call).
+struct SReadStopped
+{
+    std::string reason;
+};
+
+// UTF-16 from the parser to UTF-8. A surrogate without its partner (cut off by the field limit,
+// or from a damaged UTF-16 file) becomes U+FFFD: Xerces' encoder would throw or write bytes that
+// are not UTF-8.
+std::string Transcode(xml::XMLTranscoder& utf8, const XMLCh* text, XMLSize_t length)
+{
+    if (length == 0)
+        return std::string();
+    std::u16string clean(reinterpret_cast<const char16_t*>(text), length);
+    const auto isHigh = [](char16_t c) { return c >= 0xD800 && c <= 0xDBFF; };
+    const auto isLow = [](char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; };
+    for (std::size_t i = 0; i < clean.size(); ++i)
+    {
+        if (isHigh(clean[i]) && i + 1 < clean.size() && isLow(clean[i + 1]))
+            ++i;
+        else if (isHigh(clean[i]) || isLow(clean[i]))
+            clean[i] = 0xFFFD;
+    }
+    xml::TranscodeToStr bytes(reinterpret_cast<const XMLCh*>(clean.data()), clean.size(), &utf8);
+    return std::string(reinterpret_cast<const char*>(bytes.str()), bytes.length());
+}
+
+std::string LinePrefix(long long line)
+{
+    if (line <= 0)
+        return std::string();
+    return "line " + FormatInt(line) + ": ";
+}
+
+// The lower-case ASCII form of a name; empty for a name that cannot be one of ours.
+std::string AsciiLower(const XMLCh* name)
+{
+    constexpr std::size_t kLongestName = 32;
+    std::string result;
+    for (const XMLCh* c = name; *c != 0; ++c)
+    {
+        if (*c >= 0x80 || result.size() == kLongestName)
+            return std::string();
+        char ascii = static_cast<char>(*c);
+        if (ascii >= 'A' && ascii <= 'Z')
+            ascii = static_cast<char>(ascii - 'A' + 'a');
+        result += ascii;
+    }
+    return result;
+}
+
+std::size_t HashName(const XMLCh* name)
+{
+    const std::u16string_view view(reinterpret_cast<const char16_t*>(name),
+                                   xml::XMLString::stringLen(name));
+    return std::hash<std::u16string_view>()(view);
+}
+
+// ---- Values ------------------------------------------------------------------------------
+
+std::string_view Trim(std::string_view text)
+{
+    const char* const kBlanks = " \t\r\n\v\f";
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos)
+        return std::string_view();
+    const std::size_t last = text.find_last_not_of(kBlanks);
+    return text.substr(first, last - first + 1);
+}
+
+// Every line feed not already preceded by a carriage return gets one.
+std::string WithCrLf(std::string_view text)
+{
+    std::string result;
+    result.reserve(text.size() + 16);
+    for (std::size_t i = 0; i < text.size(); ++i)
+    {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
+            result += '\r';
+        result += text[i];
+    }
+    return result;
+}
+
+// Only a run of decimal digits (with a leading minus where allowed) is a number: anything else,
+// or a value beyond the int range, gives -1. Empty gives 0. The text is trimmed already.
+int ParseIntField(std::string_view text, bool signedValue = false)
+{
+    if (text.empty())
+        return 0;
+    bool negative = false;
+    if (signedValue && text.front() == '-')
+    {
+        negative = true;
+        text.remove_prefix(1);
+        if (text.empty())
+            return -1;
+    }
+    long long value = 0;
+    for (char c : text)
+    {
+        if (c < '0' || c > '9')
+            return -1;
+        value = value * 10 + (c - '0');
+        if (value > INT_MAX)
+            return -1;
+    }
+    return static_cast<int>(negative ? -value : value);
+}
+
+int ParseCoordinate(std::string_view text)
+{
+    const int value = ParseIntField(text, true);
+    return std::max(-kMaxCoordinate, std::min(kMaxCoordinate, value));
+}
+
+// The small integers of the records: a value they cannot hold reads like an unreadable text.
+short ToShort(int value)
+{
+    return value < SHRT_MIN || value > SHRT_MAX ? static_cast<short>(-1)
+                                                : static_cast<short>(value);
+}
+
+// An unsigned counter: an unreadable or impossible value reads as 0.
+std::uint16_t ToCount16(int value)
+{
+    return value < 0 || value > 0xFFFF ? 0 : static_cast<std::uint16_t>(value);
+}
+
+// A number that is not finite or does not fit a float reads as 0.
+float ParseFloatField(std::string_view text)
+{
+    const double value = ParseLeadingDouble(text);
+    if (!std::isfinite(value) || std::fabs(value) > FLT_MAX)
+        return 0.0f;
+    return static_cast<float>(value);
+}
+
+bool ParseBoolField(std::string_view text)
+{
+    return text == "1";
+}
+
+// ---- Element names -------------------------------------------------------------------------
+
+enum class EKind
+{
+    None,
+    Guest,
+    Expence,
+    Table,
+    Group,
+    Meeting,
+    Category,
+    Offer,
+    Shape,
+};
+
+enum class ERole
+{
+    Other,
+    Record,
+    Payment,
+    Field,
+    PaymentField,
+};
+
+enum class EField
+{
+    None,
+    // Guest
+    UniqueId,
+    Info,
+    TableOrder,
+    NumOfKids,
+    KidSeat,
+    Coming,
+    Invited,
+    InvNumber,
+    InvSent,
+    ApproveStat,
+    DollarsGift,
+    SekelsGift,
+    GiftInfo,
+    Gift,
+    Address,
+    Phone,
+    Mobile,
+    SmsCount,
+    GroupName,
+    Relation,
+    FamilyName,
+    FirstName,
+    Email,
+    Transportation,
+    Restricted,
+    ThatCame,
+    // Expense and its payments
+    ExpName,
+    ExpInfo,
+    ExpDollar,
+    ExpShekel,
+    ExpPayer,
+    ExpPaid,
+    ExpCategory,
+    PayDollar,
+    PayShekel,
+    PayPaid,
+    PayDate,
+    PayInfo,
+    // Table
+    TableName,
+    TableSeats,
+    TableHall,
+    TableClass,
+    TableLeft,
+    TableTop,
+    TableWidth,
+    TableHeight,
+    TableColour,
+    TableStyle,
+    // Group, category
+    GroupNameOfGroup,
+    CategoryName,
+    // Meeting
+    MeetingName,
+    MeetingInfo,
+    MeetingJob,
+    MeetingAddress,
+    MeetingPhone,
+    MeetingContact,
+    MeetingYear,
+    MeetingMonth,
+    MeetingDay,
+    // Offer
+    OfferName,
+    OfferInfo,
+    OfferShekels,
+    OfferCategory,
+    OfferIn1,
+    OfferIn2,
+    OfferIn3,
+    OfferGuests,
+    OfferPerGuest,
+    // Shape
+    ShapeName,
+    ShapeColour,
+    ShapeClass,
+    ShapeLeft,
+    ShapeTop,
+    ShapeWidth,
+    ShapeHeight,
+};
+
+struct SElementInfo
+{
+    ERole role;
+    EKind kind;
+    EField field;
+};
+
+const SElementInfo* FindElement(const std::string& lowerName)
+{
+    static const std::unordered_map<std::string, SElementInfo> kElements = {
+        {"guest", {ERole::Record, EKind::Guest, EField::None}},
+        {"expence", {ERole::Record, EKind::Expence, EField::None}},
+        {"table", {ERole::Record, EKind::Table, EField::None}},
+        {"group", {ERole::Record, EKind::Group, EField::None}},
+        {"meeting", {ERole::Record, EKind::Meeting, EField::None}},
+        {"category", {ERole::Record, EKind::Category, EField::None}},
+        {"offer", {ERole::Record, EKind::Offer, EField::None}},
+        {"shape", {ERole::Record, EKind::Shape, EField::None}},
+
+        {"uniqueid", {ERole::Field, EKind::Guest, EField::UniqueId}},
+        {"info", {ERole::Field, EKind::Guest, EField::Info}},
+        {"tableorder", {ERole::Field, EKind::Guest, EField::TableOrder}},
+        {"numofkids", {ERole::Field, EKind::Guest, EField::NumOfKids}},
+        {"kidseat", {ERole::Field, EKind::Guest, EField::KidSeat}},
+        {"coming", {ERole::Field, EKind::Guest, EField::Coming}},
+        {"invited", {ERole::Field, EKind::Guest, EField::Invited}},
+        {"invnumber", {ERole::Field, EKind::Guest, EField::InvNumber}},
+        {"invsent", {ERole::Field, EKind::Guest, EField::InvSent}},
+        {"approvestat", {ERole::Field, EKind::Guest, EField::ApproveStat}},
+        {"dollarsgift", {ERole::Field, EKind::Guest, EField::DollarsGift}},
+        {"sekelsgift", {ERole::Field, EKind::Guest, EField::SekelsGift}},
+        {"giftinfo", {ERole::Field, EKind::Guest, EField::GiftInfo}},
+        {"gift", {ERole::Field, EKind::Guest, EField::Gift}},
+        {"address", {ERole::Field, EKind::Guest, EField::Address}},
+        {"gphone", {ERole::Field, EKind::Guest, EField::Phone}},
+        {"mophone", {ERole::Field, EKind::Guest, EField::Mobile}},
+        {"smscount", {ERole::Field, EKind::Guest, EField::SmsCount}},
+        {"ggroup", {ERole::Field, EKind::Guest, EField::GroupName}},
+        {"grelation", {ERole::Field, EKind::Guest, EField::Relation}},
+        {"familyname", {ERole::Field, EKind::Guest, EField::FamilyName}},
+        {"gsname", {ERole::Field, EKind::Guest, EField::FirstName}},
+        {"email", {ERole::Field, EKind::Guest, EField::Email}},
+        {"transportation", {ERole::Field, EKind::Guest, EField::Transportation}},
+        {"restricted", {ERole::Field, EKind::Guest, EField::Restricted}},
+        {"thatcame", {ERole::Field, EKind::Guest, EField::ThatCame}},
+
+        {"expname", {ERole::Field, EKind::Expence, EField::ExpName}},
+        {"expinfo", {ERole::Field, EKind::Expence, EField::ExpInfo}},
+        {"expdollar", {ERole::Field, EKind::Expence, EField::ExpDollar}},
+        {"expshekel", {ERole::Field, EKind::Expence, EField::ExpShekel}},
+        {"exppayer", {ERole::Field, EKind::Expence, EField::ExpPayer}},
+        {"exppaid", {ERole::Field, EKind::Expence, EField::ExpPaid}},
+        {"expcat", {ERole::Field, EKind::Expence, EField::ExpCategory}},
+        {"payment", {ERole::Payment, EKind::Expence, EField::None}},
+        {"pdollar", {ERole::PaymentField, EKind::Expence, EField::PayDollar}},
+        {"pshekel", {ERole::PaymentField, EKind::Expence, EField::PayShekel}},
+        {"ppaid", {ERole::PaymentField, EKind::Expence, EField::PayPaid}},
+        {"pdate", {ERole::PaymentField, EKind::Expence, EField::PayDate}},
+        {"pinfo", {ERole::PaymentField, EKind::Expence, EField::PayInfo}},
+
+        {"tname", {ERole::Field, EKind::Table, EField::TableName}},
+        {"tseats", {ERole::Field, EKind::Table, EField::TableSeats}},
+        {"tnumhall", {ERole::Field, EKind::Table, EField::TableHall}},
+        {"tclass", {ERole::Field, EKind::Table, EField::TableClass}},
+        {"tcordx", {ERole::Field, EKind::Table, EField::TableLeft}},
+        {"tcordy", {ERole::Field, EKind::Table, EField::TableTop}},
+        {"twidth", {ERole::Field, EKind::Table, EField::TableWidth}},
+        {"theight", {ERole::Field, EKind::Table, EField::TableHeight}},
+        {"tcolor", {ERole::Field, EKind::Table, EField::TableColour}},
+        {"tdstyle", {ERole::Field, EKind::Table, EField::TableStyle}},
+
+        {"grname", {ERole::Field, EKind::Group, EField::GroupNameOfGroup}},
+        {"cname", {ERole::Field, EKind::Category, EField::CategoryName}},
+
+        {"mname", {ERole::Field, EKind::Meeting, EField::MeetingName}},
+        {"minfo", {ERole::Field, EKind::Meeting, EField::MeetingInfo}},
+        {"mcontactjob", {ERole::Field, EKind::Meeting, EField::MeetingJob}},
+        {"mcontactadd", {ERole::Field, EKind::Meeting, EField::MeetingAddress}},
+        {"mcontactphone", {ERole::Field, EKind::Meeting, EField::MeetingPhone}},
+        {"mcontactname", {ERole::Field, EKind::Meeting, EField::MeetingContact}},
+        {"myear", {ERole::Field, EKind::Meeting, EField::MeetingYear}},
+        {"mmonth", {ERole::Field, EKind::Meeting, EField::MeetingMonth}},
+        {"mday", {ERole::Field, EKind::Meeting, EField::MeetingDay}},
+
+        {"oname", {ERole::Field, EKind::Offer, EField::OfferName}},
+        {"oinfo", {ERole::Field, EKind::Offer, EField::OfferInfo}},
+        {"oshekel", {ERole::Field, EKind::Offer, EField::OfferShekels}},
+        {"ocategory", {ERole::Field, EKind::Offer, EField::OfferCategory}},
+        {"oinoffer1", {ERole::Field, EKind::Offer, EField::OfferIn1}},
+        {"oinoffer2", {ERole::Field, EKind::Offer, EField::OfferIn2}},
+        {"oinoffer3", {ERole::Field, EKind::Offer, EField::OfferIn3}},
+        {"oguestforoffer", {ERole::Field, EKind::Offer, EField::OfferGuests}},
+        {"oisperguest", {ERole::Field, EKind::Offer, EField::OfferPerGuest}},
+
+        {"spname", {ERole::Field, EKind::Shape, EField::ShapeName}},
+        {"scolor", {ERole::Field, EKind::Shape, EField::ShapeColour}},
+        {"sclass", {ERole::Field, EKind::Shape, EField::ShapeClass}},
+        {"slocx", {ERole::Field, EKind::Shape, EField::ShapeLeft}},
+        {"slocy", {ERole::Field, EKind::Shape, EField::ShapeTop}},
+        {"ssizex", {ERole::Field, EKind::Shape, EField::ShapeWidth}},
+        {"ssizey", {ERole::Field, EKind::Shape, EField::ShapeHeight}},
+    };
+    const auto found = kElements.find(lowerName);
+    return found == kElements.end() ? nullptr : &found->second;
+}
+
+// ---- Geometry ----------------------------------------------------------------------------
+
+// The rectangle with one of left, top, width, height replaced (0 to 3 in that order).
+SRect WithEdge(const SRect& rect, int which, int value)
+{
+    int parts[4] = {rect.left, rect.top, rect.Width(), rect.Height()};
+    parts[which] = value;
+    return SRect::FromSize(parts[0], parts[1], parts[2], parts[3]);
+}
+
+// ---- The handler -------------------------------------------------------------------------
+
+class CDataHandler : public xml::HandlerBase
+{
+public:
+    CDataHandler(IXmlDataSink& sink, ERecordFilter filter)
+        : m_sink(sink), m_filter(filter), m_owner(sink.RecordOwner()),
+          m_settings(sink.RecordSettings())
+    {
+        xml::XMLTransService::Codes result = xml::XMLTransService::Ok;
+        m_utf8.reset(xml::XMLPlatformUtils::fgTransService->makeNewTranscoderFor("UTF-8", result,
+                                                                                 16 * 1024));
+        if (m_utf8 == nullptr)
+            throw SReadStopped{"the XML parser cannot write UTF-8"};
+    }
+
+    bool Failed() const { return m_failed; }
+    const std::string& Error() const { return m_error; }
+
+    void Fail(const std::string& reason)
+    {
+        if (!m_failed)
+            m_error = reason;
+        m_failed = true;
+    }
+
+    long long CurrentLine() const
+    {
+        return m_locator != nullptr ? static_cast<long long>(m_locator->getLineNumber())
+                                    : kAbsentLine;
+    }
+
+    // Ends what is still open (a truncated or refused file): the open record is finished, an
+    // unfinished field is dropped.
+    void EndOfRead()
+    {
+        m_fieldOpen = false;
+        m_paymentIndex = -1;
+        FinishRecord();
+        m_stack.clear();
+    }
+
+    // DocumentHandler
+    void setDocumentLocator(const xml::Locator* const locator) override { m_locator = locator; }
+
+    void startElement(const XMLCh* const name, xml::AttributeList& attributes) override
+    {
+        if (m_stack.size() >= kMaxDepth)
+            Stop("the elements are nested too deeply (damaged file)");
+        const std::size_t hash = HashName(name);
+        if (m_names.insert(hash).second && m_names.size() > kMaxElementNames)
+            Stop("the file uses too many different element names (damaged file)");
+
+        SOpen open{hash, ERole::Other, nullptr, -1};
+        if (const SElementInfo* info = FindElement(AsciiLower(name)))
+        {
+            switch (info->role)
+            {
+            case ERole::Record:
+                if (BeginRecord(info->kind, attributes))
+                {
+                    open.role = ERole::Record;
+                    open.record = m_record;
+                }
+                break;
+            case ERole::Payment:
+                if (BeginPayment())
+                {
+                    open.role = ERole::Payment;
+                    open.payment = m_paymentIndex;
+                }
+                break;
+            case ERole::Field:
+            case ERole::PaymentField:
+                if (BeginField(*info))
+                    open.role = ERole::Field;
+                break;
+            case ERole::Other:
+                break;
+            }
+        }
+        m_stack.push_back(open);
+    }
+
+    void endElement(const XMLCh* const name) override
+    {
+        const std::size_t hash = HashName(name);
+        for (std::size_t i = m_stack.size(); i-- > 0;)
+        {
+            if (m_stack[i].nameHash != hash)
+                continue;
+            while (m_stack.size() > i)
+            {
+                Close(m_stack.back());
+                m_stack.pop_back();
+            }
+            return;
+        }
+    }
+
+    void characters(const XMLCh* const chars, const XMLSize_t length) override
+    {
+        if (!m_fieldOpen)
+            return;
+        // An empty CDATA section arrives as an empty call: the value is empty, not absent.
+        m_hasText = true;
+        const std::size_t room = CXmlDataReader::kMaxFieldChars -
+                                 std::min(m_text.size(), CXmlDataReader::kMaxFieldChars);
+        m_text.append(reinterpret_cast<const char16_t*>(chars),
+                      std::min<std::size_t>(length, room));
+    }
+
+    // ErrorHandler: warnings and errors (validity) are ignored; a fatal error fails the read,
+    // which goes on as far as the parser can.
+    void warning(const xml::SAXParseException&) override {}
+    void error(const xml::SAXParseException&) override {}
+    void fatalError(const xml::SAXParseException& exception) override
+    {
+        Fail(LinePrefix(static_cast<long long>(exception.getLineNumber())) +
+             Transcode(*m_utf8, exception.getMessage(),
+                       xml::XMLString::stringLen(exception.getMessage())));
+        if (++m_fatalErrors >= kMaxFatalErrors)
+            throw SReadStopped{m_error};
+    }
+
+    // EntityResolver: nothing outside the file is ever read.
+    xml::InputSource* resolveEntity(const XMLCh* const, const XMLCh* const) override
+    {
+        Stop(kEntityRefused);
+        return nullptr;
+    }
+
+    [[noreturn]] void Stop(const std::string& reason)
+    {
+        throw SReadStopped{LinePrefix(CurrentLine()) + reason};
+    }
+
+private:
+    struct SOpen
+    {
+        std::size_t nameHash;
+        ERole role;
+        CRecord* record;
+        int payment;
+    };
+
+    bool BeginRecord(EKind kind, xml::AttributeList& attributes)
+    {
+        if (m_filter == ERecordFilter::ShapesOnly && kind != EKind::Shape)
+            return false;
+        int shapeType = CShape::kShapeNone;
+        if (kind == EKind::Shape)
+        {
+            shapeType = ShapeTypeOf(attributes);
+            // As in the legacy hall file, a shape of no known type is not a shape.
+            if (!CShape::IsKnownType(shapeType))
+                return false;
+        }
+        FinishRecord();
+        m_fieldOpen = false;
+        m_paymentIndex = -1;
+        if (++m_recordCount > CXmlDataReader::kMaxRecords)
+            Stop("the file holds too many records (damaged file)");
+
+        switch (kind)
+        {
+        case EKind::Guest:
+        {
+            auto guest = std::make_unique<CGuest>(m_settings, m_owner);
+            m_record = guest.get();
+            m_restricted.clear();
+            m_restrictedSeen.clear();
+            m_sink.AddGuest(std::move(guest));
+            break;
+        }
+        case EKind::Expence:
+        {
+            auto expense = std::make_unique<CExpence>(m_owner);
+            // Only the payments of the file, not the empty one a new expense starts with.
+            expense->ClearPayments();
+            m_record = expense.get();
+            m_sink.AddExpense(std::move(expense));
+            break;
+        }
+        case EKind::Table:
+        {
+            auto table = std::make_unique<CTable>(m_owner);
+            m_record = table.get();
+            m_sink.AddTable(std::move(table));
+            break;
+        }
+        case EKind::Group:
+        {
+            auto group = std::make_unique<CGroup>(m_owner);
+            m_record = group.get();
+            m_sink.AddGroup(std::move(group));
+            break;
+        }
+        case EKind::Meeting:
+        {
+            auto meeting = std::make_unique<CMeeting>(m_owner);
+            m_record = meeting.get();
+            m_sink.AddMeeting(std::move(meeting));
+            break;
+        }
+        case EKind::Category:
+        {
+            auto category = std::make_unique<CCategory>(m_owner);
+            m_record = category.get();
+            m_sink.AddCategory(std::move(category));
+            break;
+        }
+        case EKind::Offer:
+        {
+            auto offer = std::make_unique<COffer>(m_owner);
+            m_record = offer.get();
+            m_sink.AddOffer(std::move(offer));
+            break;
+        }
+        case EKind::Shape:
+        {
+            auto shape = std::make_unique<CShape>(m_owner, shapeType);
+            m_record = shape.get();
+            m_sink.AddShape(std::move(shape));
+            break;
+        }
+        case EKind::None:
+            return false;
+        }
+        m_kind = kind;
+        m_record->SetOwner(nullptr);
+        return true;
+    }
+
+    int ShapeTypeOf(xml::AttributeList& attributes) const
+    {
+        for (XMLSize_t i = 0; i < attributes.getLength(); ++i)
+        {
+            if (AsciiLower(attributes.getName(i)) != "stype")
+                continue;
+            const XMLCh* value = attributes.getValue(i);
+            const std::string text = Transcode(*m_utf8, value, xml::XMLString::stringLen(value));
+            return ParseIntField(Trim(text));
+        }
+        return CShape::kShapeNone;
+    }
+
+    bool BeginPayment()
+    {
+        if (m_kind != EKind::Expence || m_fieldOpen)
+            return false;
+        auto& expense = static_cast<CExpence&>(*m_record);
+        m_payment.Reset();
+        m_paymentIndex = expense.GetPaymentCount();
+        expense.SetPayment(m_paymentIndex, m_payment);
+        return true;
+    }
+
+    bool BeginField(const SElementInfo& info)
+    {
+        if (m_fieldOpen || m_kind != info.kind)
+            return false;
+        if (info.role == ERole::PaymentField && m_paymentIndex < 0)
+            return false;
+        m_fieldOpen = true;
+        m_field = info.field;
+        m_text.clear();
+        m_hasText = false;
+        return true;
+    }
+
+    void Close(const SOpen& open)
+    {
+        switch (open.role)
+        {
+        case ERole::Field:
+        case ERole::PaymentField:
+            if (m_fieldOpen)
+            {
+                m_fieldOpen = false;
+                if (m_hasText)
+                {
+                    const std::string text = WithCrLf(Trim(Transcode(
+                        *m_utf8, reinterpret_cast<const XMLCh*>(m_text.data()), m_text.size())));
+                    Apply(m_field, text);
+                }
+            }
+            break;
+        case ERole::Payment:
+            if (open.payment == m_paymentIndex)
+                m_paymentIndex = -1;
+            break;
+        case ERole::Record:
+            if (open.record == m_record)
+                FinishRecord();
+            break;
+        case ERole::Other:
+            break;
+        }
+    }
+
+    void FinishRecord()
+    {
+        if (m_record == nullptr)
+            return;
+        switch (m_kind)
+        {
+        case EKind::Guest:
+            if (!m_restricted.empty())
+                static_cast<CGuest&>(*m_record).SetRestrictedList(m_restricted);
+            break;
+        case EKind::Expence:
+        {
+            auto& expense = static_cast<CExpence&>(*m_record);
+            if (expense.GetPaymentCount() > 0)
+                expense.CPayment::SetDate(expense.GetPayment(0)->GetDate());
+            break;
+        }
+        case EKind::Shape:
+            static_cast<CShape&>(*m_record).KeepRectAsOriginal();
+            break;
+        default:
+            break;
+        }
+        m_record->SetOwner(m_owner);
+        // A group read stays marked modified, as one read from the legacy file does.
+        if (m_kind != EKind::Group)
+            m_record->ClearModified();
+        m_record = nullptr;
+        m_kind = EKind::None;
+        m_paymentIndex = -1;
+    }
+
+    void Apply(EField field, const std::string& text)
+    {
+        switch (m_kind)
+        {
+        case EKind::Guest:
+            ApplyGuest(static_cast<CGuest&>(*m_record), field, text);
+            break;
+        case EKind::Expence:
+            ApplyExpense(static_cast<CExpence&>(*m_record), field, text);
+            break;
+        case EKind::Table:
+            ApplyTable(static_cast<CTable&>(*m_record), field, text);
+            break;
+        case EKind::Group:
+        case EKind::Category:
+            m_record->SetName(text);
+            break;
+        case EKind::Meeting:
+            ApplyMeeting(static_cast<CMeeting&>(*m_record), field, text);
+            break;
+        case EKind::Offer:
+            ApplyOffer(static_cast<COffer&>(*m_record), field, text);
+            break;
+        case EKind::Shape:
+            ApplyShape(static_cast<CShape&>(*m_record), field, text);
+            break;
+        case EKind::None:
+            break;
+        }
+    }
+
+    void ApplyGuest(CGuest& guest, EField field, const std::string& text)
+    {
+        switch (field)
+        {
+        case EField::UniqueId:
+            guest.SetUniqueId(ParseIntField(text));
+            break;
+        case EField::Info:
+            guest.SetInfo(text);
+            break;
+        case EField::TableOrder:
+            guest.SetTable(ToShort(ParseIntField(text)));
+            break;
+        case EField::NumOfKids:
+            guest.SetKids(ToShort(ParseIntField(text)));
+            break;
+        case EField::KidSeat:
+            guest.SetChildSeat(ParseBoolField(text));
+            break;
+        case EField::Coming:
+            guest.SetComingCount(ParseIntField(text));
+            break;
+        case EField::Invited:
+            guest.SetInvitedCount(ParseIntField(text));
+            break;
+        case EField::InvNumber:
+            guest.SetInvitations(ParseIntField(text));
+            break;
+        case EField::InvSent:
+            guest.SetInvitationSent(ParseBoolField(text));
+            break;
+        case EField::ApproveStat:
+        {
+            const int status = ParseIntField(text);
+            guest.SetStatus(status == CGuest::kStatusNew ? CGuest::kStatusUnknown : status);
+            break;
+        }
+        case EField::DollarsGift:
+            guest.SetGiftDollars(ParseFloatField(text));
+            break;
+        case EField::SekelsGift:
+            guest.SetGiftShekels(ParseFloatField(text));
+            break;
+        case EField::GiftInfo:
+            guest.SetGiftDetails(text);
+            break;
+        case EField::Gift:
+            guest.SetGift(text);
+            break;
+        case EField::Address:
+            guest.SetAddress(text);
+            break;
+        case EField::Phone:
+            guest.SetPhone(text);
+            break;
+        case EField::Mobile:
+            guest.SetMobile(text);
+            break;
+        case EField::SmsCount:
+            guest.SetSmsCount(ToCount16(ParseIntField(text)));
+            break;
+        case EField::GroupName:
+            guest.SetGroupName(text);
+            break;
+        case EField::Relation:
+            guest.SetRelation(text);
+            break;
+        case EField::FamilyName:
+            guest.SetFamilyName(text);
+            break;
+        case EField::FirstName:
+            guest.SetName(text);
+            break;
+        case EField::Email:
+            guest.SetEmail(text);
+            break;
+        case EField::Transportation:
+            guest.SetTransportation(ParseIntField(text));
+            break;
+        case EField::Restricted:
+            // Kept aside and stored at the guest's end: the list's own add is linear per name.
+            if (!text.empty() && m_restrictedSeen.insert(text).second)
+                m_restricted.push_back(text);
+            break;
+        case EField::ThatCame:
+        {
+            const int arrived = ParseIntField(text);
+            guest.SetArrivedCount(arrived);
+            guest.SetArrived(arrived >= 1);
+            break;
+        }
+        default:
+            break;
+        }
+    }
+
+    void ApplyExpense(CExpence& expense, EField field, const std::string& text)
+    {
+        // The expense's own amounts and state go through the CPayment base: CExpence's setters
+        // would copy them onto the payments read.
+        switch (field)
+        {
+        case EField::ExpName:
+            expense.SetName(text);
+            break;
+        case EField::ExpInfo:
+            expense.SetInfo(text);
+            break;
+        case EField::ExpDollar:
+            expense.CPayment::SetDollars(ParseIntField(text));
+            break;
+        case EField::ExpShekel:
+            expense.CPayment::SetShekels(ParseIntField(text));
+            break;
+        case EField::ExpPayer:
+            expense.SetPayer(text);
+            break;
+        case EField::ExpPaid:
+            expense.CPayment::SetPaidState(ParseIntField(text));
+            break;
+        case EField::ExpCategory:
+            expense.SetCategory(text);
+            break;
+        default:
+            ApplyPayment(expense, field, text);
+            break;
+        }
+    }
+
+    // The payment is built aside and copied into its place after every field.
+    void ApplyPayment(CExpence& expense, EField field, const std::string& text)
+    {
+        switch (field)
+        {
+        case EField::PayDollar:
+            m_payment.SetDollars(ParseIntField(text));
+            break;
+        case EField::PayShekel:
+            m_payment.SetShekels(ParseIntField(text));
+            break;
+        case EField::PayPaid:
+            m_payment.SetPaidState(ParseIntField(text));
+            break;
+        case EField::PayDate:
+            m_payment.SetDate(CPayment::ParseDate(text, IsHebrewUi()));
+            break;
+        case EField::PayInfo:
+            m_payment.SetInfo(text);
+            break;
+        default:
+            return;
+        }
+        expense.SetPayment(m_paymentIndex, m_payment);
+    }
+
+    void ApplyTable(CTable& table, EField field, const std::string& text)
+    {
+        switch (field)
+        {
+        case EField::TableName:
+            table.SetName(text);
+            break;
+        case EField::TableSeats:
+            table.SetSeats(ParseIntField(text));
+            break;
+        case EField::TableHall:
+            table.SetHallNumber(ParseIntField(text));
+            break;
+        case EField::TableClass:
+            table.SetShapeClass(text);
+            break;
+        case EField::TableLeft:
+            table.SetArea(WithEdge(table.GetArea(), 0, ParseCoordinate(text)));
+            break;
+        case EField::TableTop:
+            table.SetArea(WithEdge(table.GetArea(), 1, ParseCoordinate(text)));
+            break;
+        case EField::TableWidth:
+            table.SetArea(WithEdge(table.GetArea(), 2, ParseCoordinate(text)));
+            break;
+        case EField::TableHeight:
+            table.SetArea(WithEdge(table.GetArea(), 3, ParseCoordinate(text)));
+            break;
+        case EField::TableColour:
+            table.SetColour(ParseIntField(text));
+            break;
+        case EField::TableStyle:
+            table.SetDrawStyle(ParseIntField(text));
+            break;
+        default:
+            break;
+        }
+    }
+
+    void ApplyMeeting(CMeeting& meeting, EField field, const std::string& text)
+    {
+        SDate date = meeting.GetDate();
+        switch (field)
+        {
+        case EField::MeetingName:
+            meeting.SetName(text);
+            break;
+        case EField::MeetingInfo:
+            meeting.SetInfo(text);
+            break;
+        case EField::MeetingJob:
+            meeting.SetContactJob(text);
+            break;
+        case EField::MeetingAddress:
+            meeting.SetContactAddress(text);
+            break;
+        case EField::MeetingPhone:
+            meeting.SetContactPhone(text);
+            break;
+        case EField::MeetingContact:
+            meeting.SetContactName(text);
+            break;
+        case EField::MeetingYear:
+            date.year = ToShort(ParseIntField(text));
+            meeting.SetDate(date);
+            break;
+        case EField::MeetingMonth:
+            date.month = ToShort(ParseIntField(text));
+            meeting.SetDate(date);
+            break;
+        case EField::MeetingDay:
+            date.day = ToShort(ParseIntField(text));
+            meeting.SetDate(date);
+            break;
+        default:
+            break;
+        }
+    }
+
+    void ApplyOffer(COffer& offer, EField field, const std::string& text)
+    {
+        switch (field)
+        {
+        case EField::OfferName:
+            offer.SetName(text);
+            break;
+        case EField::OfferInfo:
+            offer.SetInfo(text);
+            break;
+        case EField::OfferShekels:
+            offer.CPayment::SetShekels(ParseIntField(text));
+            break;
+        case EField::OfferCategory:
+            offer.SetCategory(text);
+            break;
+        case EField::OfferIn1:
+            offer.SetInCombination(0, ParseBoolField(text));
+            break;
+        case EField::OfferIn2:
+            offer.SetInCombination(1, ParseBoolField(text));
+            break;
+        case EField::OfferIn3:
+            offer.SetInCombination(2, ParseBoolField(text));
+            break;
+        case EField::OfferGuests:
+            offer.SetGuestsForOffer(ParseIntField(text));
+            break;
+        case EField::OfferPerGuest:
+            offer.SetPerGuest(ParseBoolField(text));
+            break;
+        default:
+            break;
+        }
+    }
+
+    void ApplyShape(CShape& shape, EField field, const std::string& text)
+    {
+        switch (field)
+        {
+        case EField::ShapeName:
+            shape.SetName(text);
+            break;
+        case EField::ShapeColour:
+            shape.SetColour(ParseIntField(text));
+            break;
+        case EField::ShapeClass:
+            shape.SetClass(text);
+            break;
+        case EField::ShapeLeft:
+            shape.SetRect(WithEdge(shape.GetRect(), 0, ParseCoordinate(text)));
+            break;
+        case EField::ShapeTop:
+            shape.SetRect(WithEdge(shape.GetRect(), 1, ParseCoordinate(text)));
+            break;
+        case EField::ShapeWidth:
+            shape.SetRect(WithEdge(shape.GetRect(), 2, ParseCoordinate(text)));
+            break;
+        case EField::ShapeHeight:
+            shape.SetRect(WithEdge(shape.GetRect(), 3, ParseCoordinate(text)));
+            break;
+        default:
+            break;
+        }
+    }
+
+    IXmlDataSink& m_sink;
+    ERecordFilter m_filter;
+    IRecordOwner* m_owner;
+    const CEventSettings* m_settings;
+    std::unique_ptr<xml::XMLTranscoder> m_utf8;
+    const xml::Locator* m_locator = nullptr;
+
+    bool m_failed = false;
+    std::string m_error;
+    int m_fatalErrors = 0;
+
+    std::vector<SOpen> m_stack;
+    std::unordered_set<std::size_t> m_names;
+    int m_recordCount = 0;
+
+    CRecord* m_record = nullptr;
+    EKind m_kind = EKind::None;
+
+    bool m_fieldOpen = false;
+    EField m_field = EField::None;
+    std::u16string m_text;
+    bool m_hasText = false;
+
+    int m_paymentIndex = -1;
+    CPayment m_payment;
+
+    std::vector<std::string> m_restricted;
+    std::unordered_set<std::string> m_restrictedSeen;
+};
+
+// SAXParser implements the scanner's document type handler but registers itself with the
+// scanner only when a DTD handler is set, and offers no switch that refuses a declaration. This
+// parser always registers and stops the parse at the declaration, before either subset is read.
+class CNoDocTypeParser : public xml::SAXParser
+{
+public:
+    CNoDocTypeParser()
+    {
+        // The scanner belongs to this parser; only the accessor is const.
+        const_cast<xml::XMLScanner&>(getScanner()).setDocTypeHandler(this);
+    }
+
+    void doctypeDecl(const xml::DTDElementDecl&, const XMLCh* const, const XMLCh* const, const bool,
+                     const bool) override
+    {
+        const xml::Locator* locator = getScanner().getLocator();
+        const long long line =
+            locator != nullptr ? static_cast<long long>(locator->getLineNumber()) : kAbsentLine;
+        throw SReadStopped{LinePrefix(line) + kDocTypeRefused};
+    }
+};
+
+// Xerces counts its initialisations; every read has its own.
+class CXmlPlatform
+{
+public:
+    CXmlPlatform() { xml::XMLPlatformUtils::Initialize(); }
+    ~CXmlPlatform() { xml::XMLPlatformUtils::Terminate(); }
+    CXmlPlatform(const CXmlPlatform&) = delete;
+    CXmlPlatform& operator=(const CXmlPlatform&) = delete;
+};
+
+bool ReadWithParser(std::string_view bytes, IXmlDataSink& sink, ERecordFilter filter,
+                    std::string& error)
+{
+    CDataHandler handler(sink, filter);
+    {
+        xml::SecurityManager security;
+        CNoDocTypeParser parser;
+        parser.setValidationScheme(xml::SAXParser::Val_Auto);
+        parser.setDoNamespaces(false);
+        parser.setDoSchema(false);
+        parser.setValidationSchemaFullChecking(false);
+        parser.setExitOnFirstFatalError(false);
+        parser.setLoadExternalDTD(false);
+        parser.setSecurityManager(&security);
+        parser.setDisableDefaultEntityResolution(true);
+        parser.setDocumentHandler(&handler);
+        parser.setErrorHandler(&handler);
+        parser.setEntityResolver(&handler);
+
+        xml::MemBufInputSource source(reinterpret_cast<const XMLByte*>(bytes.data()), bytes.size(),
+                                      "WeddingData.xml");
+        try
+        {
+            parser.parse(source);
+        }
+        catch (const SReadStopped& stopped)
+        {
+            handler.Fail(stopped.reason);
+        }
+        catch (const xml::SAXParseException& exception)
+        {
+            handler.fatalError(exception);
+        }
+        catch (const xml::XMLException&)
+        {
+            handler.Fail(LinePrefix(handler.CurrentLine()) + "the file cannot be read");
+        }
+        catch (const xml::OutOfMemoryException&)
+        {
+            handler.Fail("not enough memory to read the file");
+        }
+        catch (const std::bad_alloc&)
+        {
+            handler.Fail("not enough memory to read the file");
+        }
+        handler.EndOfRead();
+    }
+    if (handler.Failed())
+        error = handler.Error();
+    return !handler.Failed();
+}
+} // namespace
+
+bool CXmlDataReader::ReadText(std::string_view bytes, IXmlDataSink& sink, std::string* error,
+                              ERecordFilter filter)
+{
+    std::string reason;
+    bool ok = false;
+    try
+    {
+        CXmlPlatform platform;
+        ok = ReadWithParser(bytes, sink, filter, reason);
+    }
+    catch (const SReadStopped& stopped)
+    {
+        reason = stopped.reason;
+    }
+    catch (const xml::XMLException&)
+    {
+        reason = "the XML parser cannot start";
+    }
+    catch (const std::bad_alloc&)
+    {
+        reason = "not enough memory to read the file";
+    }
+    sink.Complete();
+    if (error != nullptr)
+        *error = ok ? std::string() : reason;
+    return ok;
+}
+
+bool CXmlDataReader::ReadFile(const std::filesystem::path& path, IXmlDataSink& sink,
+                              std::string* error, ERecordFilter filter)
+{
+    const auto fail = [&](const std::string& reason)
+    {
+        sink.Complete();
+        if (error != nullptr)
+            *error = reason;
+        return false;
+    };
+
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return fail("the file cannot be opened");
+    file.seekg(0, std::ios::end);
+    const std::streamoff size = file.tellg();
+    if (size < 0)
+        return fail("the file cannot be read");
+    if (static_cast<unsigned long long>(size) > kMaxFileBytes)
+        return fail("the file is too large to be a data file");
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    file.seekg(0, std::ios::beg);
+    if (!file.read(bytes.data(), size))
+        return fail("the file cannot be read");
+    return ReadText(bytes, sink, error, filter);
+}

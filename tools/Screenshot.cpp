@@ -1,7 +1,8 @@
 // Renders the main window with one view shown to a PNG file, for looking at screens in both
 // languages without a display (QT_QPA_PLATFORM=offscreen):
 //   velloran-screenshot --lang en|he --data-root DIR --view CODE --out FILE.png [--size WxH]
-//       [--dialog NAME]   NAME: options, wedding-info, select-event (renders that dialog instead)
+//       [--dialog NAME]   NAME: options, wedding-info, select-event, add-event[-N] (renders that
+//                         dialog instead; N is the wizard's page)
 // Dialogs that would block at start-up (terms of use, tip of the day) are accepted.
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <iostream>
 
 #include "store/NewOrvDoc.h"
+#include "ui/AddEventWizard.h"
 #include "ui/GuiSession.h"
 #include "ui/MainFrame.h"
 #include "ui/ModalSeam.h"
@@ -78,6 +80,16 @@ int main(int argc, char** argv)
         dialog = std::make_unique<CWeddingInfoDialog>(doc, &frame);
     else if (dialogName == QLatin1String("select-event"))
         dialog = std::make_unique<CSelectEventDialog>(doc, &frame);
+    else if (dialogName.startsWith(QLatin1String("add-event")))
+    {
+        // "add-event" shows the names page; "add-event-N" page N (1 to 4).
+        auto wizard = std::make_unique<CAddEventWizard>(doc, &frame);
+        wizard->restart();
+        const int page = dialogName.size() > 10 ? dialogName.mid(10).toInt() : 3;
+        for (int i = 1; i < page; ++i)
+            wizard->next();
+        dialog = std::move(wizard);
+    }
     if (dialog)
     {
         dialog->show();

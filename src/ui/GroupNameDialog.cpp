@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "platform/Prompt.h"
+#include "ui/DialogButtons.h"
 #include "ui/UiText.h"
 
 CGroupNameDialog::CGroupNameDialog(EMode mode, const QString& name, IPrompt& prompt,
@@ -22,7 +23,7 @@ CGroupNameDialog::CGroupNameDialog(EMode mode, const QString& name, IPrompt& pro
         m_createTable = new QCheckBox(UiText(IDS_GROUP_NAME_CREATE_TABLE));
         layout->addWidget(m_createTable);
     }
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    auto* buttons = MakeButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &CGroupNameDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

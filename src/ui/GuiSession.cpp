@@ -1,6 +1,7 @@
 #include "ui/GuiSession.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include "store/NewOrvDoc.h"
 #include "ui/MainFrame.h"
@@ -64,6 +65,9 @@ bool CGuiSession::Start(int& exitCode, bool showWindow)
     m_app->Initialize();
     // Before any window exists, so every layout mirrors itself in Hebrew.
     QApplication::setLayoutDirection(IsHebrewUi() ? Qt::RightToLeft : Qt::LeftToRight);
+    // Calendars and numbers of Qt's widgets follow the interface language too.
+    QLocale::setDefault(IsHebrewUi() ? QLocale(QLocale::Hebrew, QLocale::Israel)
+                                     : QLocale(QLocale::English, QLocale::UnitedStates));
 
     CNewOrvDoc& doc = m_app->GetDocument();
     doc.SetProgress(m_progress.get());

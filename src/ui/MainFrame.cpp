@@ -17,6 +17,7 @@
 #include "platform/Prompt.h"
 #include "platform/Shell.h"
 #include "store/NewOrvDoc.h"
+#include "ui/AddEventWizard.h"
 #include "ui/Icons.h"
 #include "ui/ModalSeam.h"
 #include "ui/OptionsDialog.h"
@@ -128,6 +129,10 @@ void CMainFrame::CreateActions()
 
     m_weddingInfo = new QAction(UiText(IDS_MENU_WEDDING_INFORMATION), this);
     connect(m_weddingInfo, &QAction::triggered, this, &CMainFrame::OnWeddingInformation);
+    m_addEvent = new QAction(ThemeIcon("document-new"), UiText(IDS_MENU_ADD_EVENT), this);
+    m_addEvent->setIconText(UiText(IDS_TOOLBAR_ADD_EVENT));
+    m_addEvent->setToolTip(MarkupToRichText(LoadString(IDS_TOOLTIP_ADD_EVENT)));
+    connect(m_addEvent, &QAction::triggered, this, &CMainFrame::OnAddEvent);
     m_selectEvent =
         new QAction(ThemeIcon("document-open"), UiText(IDS_MENU_SELECT_EVENT), this);
     m_selectEvent->setIconText(UiText(IDS_TOOLBAR_SELECT_EVENT));
@@ -184,6 +189,7 @@ void CMainFrame::CreateMenus()
     eventMenu->addAction(m_save);
     eventMenu->addAction(m_weddingInfo);
     eventMenu->addSeparator();
+    eventMenu->addAction(m_addEvent);
     eventMenu->addAction(m_selectEvent);
     eventMenu->addSeparator();
     eventMenu->addAction(m_exit);
@@ -239,6 +245,7 @@ void CMainFrame::CreateToolBar()
     m_toolBar->addAction(m_generic.remove);
     m_toolBar->addAction(m_generic.search);
     m_toolBar->addSeparator();
+    m_toolBar->addAction(m_addEvent);
     m_toolBar->addAction(m_selectEvent);
 }
 
@@ -377,6 +384,16 @@ void CMainFrame::OnWeddingInformation()
     CWeddingInfoDialog dialog(m_doc, this);
     if (CModalSeam::Exec(dialog) == QDialog::Accepted)
         dialog.Apply();
+}
+
+void CMainFrame::OnAddEvent()
+{
+    CAddEventWizard wizard(m_doc, this);
+    if (CModalSeam::Exec(wizard) != QDialog::Accepted)
+        return;
+    // The core offers to save the current event first; Cancel there leaves everything as it was.
+    m_doc.AddEvent(wizard.Details());
+    UpdateCommandState();
 }
 
 void CMainFrame::OnSelectEvent()

@@ -44,6 +44,7 @@ public:
     void RunDeferredStartup();
 
     QAction* SaveAction() const { return m_save; }
+    QAction* AddEventAction() const { return m_addEvent; }
     QAction* RealTimeAction() const { return m_realTime; }
     QAction* StatusBarAction() const { return m_statusBarToggle; }
     const SFrameActions& GenericActions() const { return m_generic; }
@@ -68,6 +69,7 @@ private:
     void RunGeneric(CFrameView::ECommand command);
     void OnSave();
     void OnWeddingInformation();
+    void OnAddEvent();
     void OnSelectEvent();
     void OnOptions();
     void OnCalculator();
@@ -90,6 +92,7 @@ private:
     SFrameActions m_generic;
     QAction* m_save = nullptr;
     QAction* m_weddingInfo = nullptr;
+    QAction* m_addEvent = nullptr;
     QAction* m_selectEvent = nullptr;
     QAction* m_exit = nullptr;
     QAction* m_realTime = nullptr;

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "store/NewOrvDoc.h"
+#include "ui/DialogButtons.h"
 #include "ui/UiText.h"
 
 namespace
@@ -65,7 +66,7 @@ COptionsDialog::COptionsDialog(CNewOrvDoc& doc, QWidget* parent) : QDialog(paren
     backup->addStretch();
     layout->addLayout(backup);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    auto* buttons = MakeButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

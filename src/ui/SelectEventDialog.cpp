@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "store/NewOrvDoc.h"
+#include "ui/DialogButtons.h"
 #include "ui/UiText.h"
 
 CSelectEventDialog::CSelectEventDialog(CNewOrvDoc& doc, QWidget* parent)
@@ -24,7 +25,7 @@ CSelectEventDialog::CSelectEventDialog(CNewOrvDoc& doc, QWidget* parent)
             m_list->setCurrentItem(item);
     }
     layout->addWidget(m_list);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    auto* buttons = MakeButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &QDialog::accept);

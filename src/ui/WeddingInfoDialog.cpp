@@ -11,6 +11,7 @@
 #include "platform/NumberText.h"
 #include "platform/Prompt.h"
 #include "store/NewOrvDoc.h"
+#include "ui/DialogButtons.h"
 #include "ui/UiText.h"
 
 namespace
@@ -63,6 +64,9 @@ CWeddingInfoDialog::CWeddingInfoDialog(CNewOrvDoc& doc, QWidget* parent)
     form->addRow(UiText(IDS_PHONE_NUMBER_LABEL), m_phone);
     m_date = new QDateEdit;
     m_date->setCalendarPopup(true);
+    // Right to left, Qt reverses the sections of the format; a date reads left to right in both.
+    m_date->setLayoutDirection(Qt::LeftToRight);
+    m_date->setDisplayFormat(UiDateFormat());
     const QDate stored(ParseLeadingInt(settings.GetKeySetting("WeddingYear")),
                        ParseLeadingInt(settings.GetKeySetting("WeddingMonth")),
                        ParseLeadingInt(settings.GetKeySetting("WeddingDay")));
@@ -76,7 +80,7 @@ CWeddingInfoDialog::CWeddingInfoDialog(CNewOrvDoc& doc, QWidget* parent)
     approvalsForm->addRow(UiText(IDS_WEDDING_INFO_EVENT_CODE), m_eventCode);
     layout->addWidget(approvals);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    auto* buttons = MakeButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &CWeddingInfoDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

@@ -2,6 +2,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -16,6 +19,7 @@
 #include "platform/FileFaults.h"
 #include "platform/ProfileFile.h"
 #include "store/NewOrvDoc.h"
+#include "ui/AddEventWizard.h"
 #include "ui/FrameView.h"
 #include "ui/GuiSession.h"
 #include "ui/MainFrame.h"
@@ -290,6 +294,74 @@ private slots:
         QCOMPARE(doc.GetActiveEvent()->GetId(), std::string("DB1"));
         QCOMPARE(doc.GetGuestCount(), 0);
         QVERIFY2(fs::exists(root / "DB" / "WeddingData.xml"), "the previous event was saved");
+    }
+
+    void addEventWizardRefusesMissingNamesAndCreatesTheEvent()
+    {
+        CGuiTestBench bench;
+        PassFirstStart(bench);
+        auto session = bench.Start(ELanguage::English);
+        CNewOrvDoc& doc = session->App().GetDocument();
+        doc.GetAppSettings().SetAutoSaveOnExit(true);
+
+        bench.Answer([&bench](QDialog& dialog) {
+            auto& wizard = static_cast<CAddEventWizard&>(dialog);
+            wizard.restart();
+            if (wizard.windowTitle() != QStringLiteral("Add Event ( Step 1 from 4 )"))
+                QTest::qFail("step 1 title", __FILE__, __LINE__);
+            wizard.TypeList()->setCurrentIndex(0);
+            wizard.DateField()->setDate(QDate(2027, 6, 1));
+            wizard.next();
+            if (wizard.CopyChoice()->isEnabled())
+                QTest::qFail("no named event to copy from", __FILE__, __LINE__);
+            wizard.next();
+            // A wedding needs both first names.
+            wizard.BrideName(0)->setText(QStringLiteral("Dana"));
+            bench.AnswerMessage(QMessageBox::Ok);
+            wizard.next();
+            if (wizard.currentId() != CAddEventWizard::kNamesPage)
+                QTest::qFail("Next must be refused without the groom's name", __FILE__, __LINE__);
+            wizard.GroomName(0)->setText(QStringLiteral("Avi"));
+            if (wizard.EventName()->text() != QStringLiteral("The wedding of Dana and Avi"))
+                QTest::qFail("the event name follows the names", __FILE__, __LINE__);
+            wizard.next();
+            if (!wizard.CreateGroupsChoice()->isChecked())
+                QTest::qFail("groups are made by default", __FILE__, __LINE__);
+            wizard.Phone()->setText(QStringLiteral("050-1234567"));
+            wizard.accept();
+            return wizard.result();
+        });
+        session->Frame()->AddEventAction()->trigger();
+        QCOMPARE(bench.MessageTexts().back(), QStringLiteral("Please fill missing details"));
+        QCOMPARE(doc.GetActiveEvent()->GetId(), std::string("DB1"));
+        QCOMPARE(doc.GetActiveEvent()->GetName(), std::string("The wedding of Dana and Avi"));
+        QCOMPARE(doc.GetGroupCount(), 12);
+        QCOMPARE(doc.GetSettings().GetKeySetting("CouplePhone"), std::string("050-1234567"));
+        QCOMPARE(doc.GetSettings().GetKeySetting("WeddingMonth"), std::string("6"));
+
+        // A party owner: no groom fields, the owner's first name alone is enough.
+        bench.Answer([](QDialog& dialog) {
+            auto& wizard = static_cast<CAddEventWizard&>(dialog);
+            wizard.restart();
+            wizard.TypeList()->setCurrentIndex(3);
+            wizard.next();
+            wizard.next();
+            if (wizard.GroomBox()->isVisibleTo(&wizard))
+                QTest::qFail("a party owner has no groom fields", __FILE__, __LINE__);
+            wizard.BrideName(0)->setText(QStringLiteral("Noam"));
+            wizard.next();
+            wizard.accept();
+            return wizard.result();
+        });
+        session->Frame()->AddEventAction()->trigger();
+        QCOMPARE(doc.GetActiveEvent()->GetId(), std::string("DB2"));
+        QCOMPARE(doc.GetGroupCount(), 6);
+        QCOMPARE(doc.GetSettings().GetEventType(), 3);
+
+        // Cancel on any page changes nothing.
+        bench.Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+        session->Frame()->AddEventAction()->trigger();
+        QCOMPARE(doc.GetEvents().size(), std::size_t(3));
     }
 
     void tooltipMarkupBecomesRichText()

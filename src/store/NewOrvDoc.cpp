@@ -110,8 +110,9 @@ void CNewOrvDoc::LoadEventsList()
     m_eventSettings.Load(m_folders.FilePath(kFileSettingsIni));
     const std::string groom = m_eventSettings.GetKeySetting("GroumName");
     const std::string bride = m_eventSettings.GetKeySetting("BrideName");
-    std::string name;
-    if (!groom.empty() || !bride.empty())
+    // An event name the user gave is kept; only a nameless event is named after the couple.
+    std::string name = m_eventSettings.GetEventName();
+    if (name.empty() && (!groom.empty() || !bride.empty()))
         name = FormatText(LoadString(IDS_WEDDING_OF), {bride, groom});
     m_events.push_back(
         std::make_unique<CEventInfo>(CProgramFolders::EventId(0), m_folders.ActiveEventFolder(), name));

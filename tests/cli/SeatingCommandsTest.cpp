@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-#include <regex>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -85,16 +84,37 @@ protected:
 
     std::string SavedData() { return ReadBytes(m_root / "DB" / "WeddingData.xml"); }
 
+    // The text between <tag> and </tag> from position at on, moving at past it; empty at the end.
+    static std::string Element(const std::string& data, const std::string& tag, std::size_t& at)
+    {
+        const std::string open = "<" + tag + ">";
+        const std::size_t start = data.find(open, at);
+        if (start == std::string::npos)
+        {
+            at = std::string::npos;
+            return std::string();
+        }
+        const std::size_t end = data.find("</" + tag + ">", start);
+        at = end;
+        return data.substr(start + open.size(), end - start - open.size());
+    }
+
     std::vector<SSavedTable> SavedTables()
     {
         std::vector<SSavedTable> tables;
         const std::string data = SavedData();
-        static const std::regex table(
-            "<Table>\\s*<tName><!\\[CDATA\\[(.*?)\\]\\]></tName>\\s*<tSeats>(-?\\d+)</tSeats>\\s*"
-            "<tNumHall>(-?\\d+)</tNumHall>");
-        for (std::sregex_iterator it(data.begin(), data.end(), table), end; it != end; ++it)
-            tables.push_back({(*it)[1], std::stoi((*it)[2]), std::stoi((*it)[3])});
-        return tables;
+        for (std::size_t at = 0;;)
+        {
+            const std::string table = Element(data, "Table", at);
+            if (at == std::string::npos)
+                return tables;
+            std::size_t in = 0;
+            std::string name = Element(table, "tName", in);
+            name = name.substr(9, name.size() - 12); // inside <![CDATA[ and ]]>
+            const int seats = std::stoi(Element(table, "tSeats", in));
+            const int place = std::stoi(Element(table, "tNumHall", in));
+            tables.push_back({name, seats, place});
+        }
     }
 
     // The table id of every saved guest, in list order.
@@ -102,10 +122,13 @@ protected:
     {
         std::vector<int> ids;
         const std::string data = SavedData();
-        static const std::regex order("<TableOrder>(-?\\d+)</TableOrder>");
-        for (std::sregex_iterator it(data.begin(), data.end(), order), end; it != end; ++it)
-            ids.push_back(std::stoi((*it)[1]));
-        return ids;
+        for (std::size_t at = 0;;)
+        {
+            const std::string id = Element(data, "TableOrder", at);
+            if (at == std::string::npos)
+                return ids;
+            ids.push_back(std::stoi(id));
+        }
     }
 
     CTempDir m_root;

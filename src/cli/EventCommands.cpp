@@ -65,6 +65,14 @@ const std::vector<SCliCommand>& CliCommands()
         {"save", true, "", RunSave},
         {"export-hall-draft", false, "FILE", RunExportHallDraft},
         {"import-hall-draft", true, "FILE", RunImportHallDraft},
+        {"tables", false, "", RunTables},
+        {"seat", true, "GUEST_UNIQUE_ID TABLE_ID", RunSeat},
+        {"create-table", true, "NAME [--hall N] [--seats N]", RunCreateTable},
+        {"delete-table", true, "ID", RunDeleteTable},
+        {"swap-tables", true, "ID ID", RunSwapTables},
+        {"move-table", true, "FROM TO", RunMoveTable},
+        {"table-for-group", true, "GROUP_NAME", RunTableForGroup},
+        {"arrange", true, "all|tableless", RunArrange},
     };
     return commands;
 }

@@ -1,0 +1,281 @@
+// The commands of the tables: the tables list, seating a guest, adding, deleting and reordering
+// tables, a table for a group and the automatic arrangement. Questions go through the run's
+// prompt (--yes, --no, --cancel), as the tables view's go through its message boxes.
+
+#include "cli/CliArgs.h"
+#include "cli/CliContext.h"
+#include "cli/CliPrompt.h"
+#include "cli/Commands.h"
+#include "model/Group.h"
+#include "model/Guest.h"
+#include "model/Table.h"
+#include "platform/NumberText.h"
+#include "platform/StringTable.h"
+#include "platform/TextEncoding.h"
+#include "store/NewOrvDoc.h"
+
+#include <ostream>
+
+using nlohmann::json;
+
+namespace
+{
+// The table dialog's limits.
+constexpr int kLongestTableName = 25;
+constexpr int kFirstPlace = 1;
+constexpr int kLastPlace = 999;
+constexpr int kFewestSeats = 1;
+constexpr int kMostSeats = 1000;
+
+int TableId(const std::string& text)
+{
+    return CCliArgs::ParseInt(text, "a table id");
+}
+
+// The table with that id, or null after telling why (the status goes to status).
+CTable* FindTable(CCliContext& context, int id, int& status)
+{
+    CTable* table = context.Doc().FindTableById(id);
+    if (table == nullptr)
+        status = context.Fail(kExitNotFound, "no table " + std::to_string(id));
+    return table;
+}
+
+// A table the user may change: any but the unseated table.
+CTable* FindMovableTable(CCliContext& context, int id, int& status)
+{
+    if (id == 0)
+    {
+        status = context.Fail(kExitRefused, "the unseated table (id 0) cannot be changed");
+        return nullptr;
+    }
+    return FindTable(context, id, status);
+}
+
+std::string Quoted(const std::string& text)
+{
+    return "\"" + text + "\"";
+}
+} // namespace
+
+int RunTables(CCliContext& context)
+{
+    CCliArgs(context.Args()).Positionals(0);
+    CNewOrvDoc& doc = context.Doc();
+    if (context.Json())
+    {
+        json tables = json::array();
+        for (const auto& table : doc.GetTables())
+        {
+            const int id = table->GetId();
+            tables.push_back({{"id", id},
+                              {"name", table->GetName()},
+                              {"hallNumber", table->GetHallNumber()},
+                              {"seats", table->GetSeats()},
+                              {"invited", doc.CountAtTable(id, IRecordOwner::kCountPlanned)},
+                              {"coming", doc.CountAtTable(id, IRecordOwner::kCountComing)},
+                              {"arrivedCount", doc.CountAtTable(id, IRecordOwner::kCountArrived)},
+                              {"lines", doc.CountLinesAtTable(id)}});
+        }
+        context.PrintJson({{"tables", tables}});
+        return kExitOk;
+    }
+
+    // As the tables list shows it: "--" for the unseated table's place and seats, and a mark on
+    // a table whose people exceed its seats.
+    std::ostream& out = context.Out();
+    const std::string none = LoadString(IDS_TABLES_NO_VALUE);
+    out << FormatText(LoadString(IDS_TABLES_COUNT_CAPTION), {FormatInt(doc.GetTableCount() - 1)})
+        << "\n";
+    out << LoadString(IDS_TABLES_COLUMN_ID) << "\t" << LoadString(IDS_TABLES_COLUMN_NAME) << "\t"
+        << LoadString(IDS_TABLES_COLUMN_HALL_NUMBER) << "\t" << LoadString(IDS_TABLES_COLUMN_SEATS)
+        << "\t" << LoadString(IDS_TABLES_COLUMN_GUESTS) << "\tlines\n";
+    for (const auto& table : doc.GetTables())
+    {
+        const int id = table->GetId();
+        const int coming = doc.CountAtTable(id, IRecordOwner::kCountComing);
+        const bool unseated = id == 0;
+        out << id << "\t" << table->GetName() << "\t"
+            << (unseated ? none : FormatInt(table->GetHallNumber())) << "\t"
+            << (unseated ? none : FormatInt(table->GetSeats())) << "\t" << coming << "\t"
+            << doc.CountLinesAtTable(id) << (id > 0 && coming > table->GetSeats() ? "\t!" : "")
+            << "\n";
+    }
+    out.flush();
+    return kExitOk;
+}
+
+int RunSeat(CCliContext& context)
+{
+    const auto positionals = CCliArgs(context.Args()).Positionals(2);
+    const int uniqueId = CCliArgs::ParseInt(positionals[0], "a guest's unique id");
+    const int tableId = TableId(positionals[1]);
+    CNewOrvDoc& doc = context.Doc();
+    CGuest* guest = doc.FindGuestByUniqueId(uniqueId);
+    if (guest == nullptr)
+        return context.Fail(kExitNotFound, "no guest with unique id " + positionals[0]);
+    int status = kExitOk;
+    CTable* table = FindTable(context, tableId, status);
+    if (table == nullptr)
+        return status;
+
+    // Seating a guest where it sits already asks nothing (the capacity rule would count it
+    // twice) and changes nothing.
+    if (guest->GetTable() != tableId)
+    {
+        if (!doc.CanSeatGuest(guest, table))
+            return context.Fail(kExitRefused, guest->GetDisplayName() + " was not seated");
+        guest->SetTable(static_cast<std::int16_t>(tableId));
+        context.MarkChanged();
+    }
+    if (context.Json())
+        context.PrintJson({{"guest", uniqueId}, {"table", tableId}, {"seats", table->GetSeats()}});
+    else
+        context.Out() << guest->GetDisplayName() << " sits at table " << tableId << " "
+                      << Quoted(table->GetName()) << std::endl;
+    return kExitOk;
+}
+
+int RunCreateTable(CCliContext& context)
+{
+    CCliArgs args(context.Args());
+    CNewOrvDoc& doc = context.Doc();
+    const int place =
+        args.IntOption("--hall", kFirstPlace, kLastPlace).value_or(doc.NextFreeHallNumber());
+    const int seats = args.IntOption("--seats", kFewestSeats, kMostSeats)
+                          .value_or(doc.GetSettings().GetGuestsPerTable());
+    std::string name = Utf8Left(args.Positionals(1).front(), kLongestTableName);
+    if (name.empty())
+        name = LoadString(IDS_NOT_MAPPED);
+
+    int usingId = 0;
+    std::string usingName;
+    if (!doc.IsHallNumberFree(place, &usingId, &usingName))
+    {
+        context.Prompt().Ask(
+            FormatText(LoadString(IDS_HALL_PLACE_USED_TEXT), {FormatInt(usingId), usingName}),
+            LoadString(IDS_HALL_PLACE_USED_CAPTION), EButtons::Ok);
+        return kExitRefused;
+    }
+    CTable* table = doc.CreateTable(name, place, seats);
+    if (table == nullptr)
+        return context.Fail(kExitRefused, "no more tables can be added");
+    context.MarkChanged();
+    if (context.Json())
+        context.PrintJson({{"id", table->GetId()},
+                           {"name", table->GetName()},
+                           {"hallNumber", table->GetHallNumber()},
+                           {"seats", table->GetSeats()}});
+    else
+        context.Out() << "Created table " << table->GetId() << " " << Quoted(table->GetName())
+                      << ": place " << table->GetHallNumber() << ", " << table->GetSeats()
+                      << " seats" << std::endl;
+    return kExitOk;
+}
+
+int RunDeleteTable(CCliContext& context)
+{
+    const int id = TableId(CCliArgs(context.Args()).Positionals(1).front());
+    int status = kExitOk;
+    CTable* table = FindMovableTable(context, id, status);
+    if (table == nullptr)
+        return status;
+    const std::string name = table->GetName();
+    if (!context.Doc().DeleteTableWithQuestion(table))
+        return context.Fail(kExitRefused, "table " + std::to_string(id) + " was not deleted");
+    context.MarkChanged();
+    context.Out() << "Deleted table " << id << " " << Quoted(name)
+                  << "; its guests are unseated and the later tables renumbered" << std::endl;
+    return kExitOk;
+}
+
+int RunSwapTables(CCliContext& context)
+{
+    const auto positionals = CCliArgs(context.Args()).Positionals(2);
+    const int first = TableId(positionals[0]);
+    const int second = TableId(positionals[1]);
+    int status = kExitOk;
+    CTable* a = FindMovableTable(context, first, status);
+    CTable* b = a != nullptr ? FindMovableTable(context, second, status) : nullptr;
+    if (a == nullptr || b == nullptr)
+        return status;
+    if (a == b)
+        return context.Fail(kExitRefused, "a table cannot be swapped with itself");
+    context.Doc().SwapTables(a, b);
+    context.MarkChanged();
+    context.Out() << "Swapped tables " << first << " and " << second << std::endl;
+    return kExitOk;
+}
+
+int RunMoveTable(CCliContext& context)
+{
+    const auto positionals = CCliArgs(context.Args()).Positionals(2);
+    const int from = TableId(positionals[0]);
+    const int to = TableId(positionals[1]);
+    int status = kExitOk;
+    if (FindMovableTable(context, from, status) == nullptr ||
+        FindMovableTable(context, to, status) == nullptr)
+        return status;
+    if (from == to)
+    {
+        context.Out() << "Table " << from << " stays where it is" << std::endl;
+        return kExitOk;
+    }
+    context.Doc().MoveTable(from, to);
+    context.MarkChanged();
+    context.Out() << "Moved table " << from << " to position " << to << std::endl;
+    return kExitOk;
+}
+
+int RunTableForGroup(CCliContext& context)
+{
+    const std::string groupName = CCliArgs(context.Args()).Positionals(1).front();
+    CNewOrvDoc& doc = context.Doc();
+    const CGroup* group = doc.FindGroup(groupName);
+    if (group == nullptr)
+        return context.Fail(kExitNotFound, "no group " + Quoted(groupName));
+    const int tablesBefore = doc.GetTableCount();
+    const int seated = doc.AddTableForGroup(group);
+    const bool created = doc.GetTableCount() > tablesBefore;
+    if (created)
+        context.MarkChanged();
+    const std::string message =
+        seated >= 1 ? FormatText(LoadString(IDS_TABLE_FOR_GROUP_CREATED), {FormatInt(seated)})
+                    : LoadString(IDS_TABLE_FOR_GROUP_DONE);
+    if (context.Json())
+        context.PrintJson({{"tableId", created ? json(tablesBefore) : json(nullptr)},
+                           {"seated", seated},
+                           {"message", message}});
+    else
+        context.Out() << message << std::endl;
+    return created ? kExitOk : context.Fail(kExitRefused, "no table could be added");
+}
+
+int RunArrange(CCliContext& context)
+{
+    const std::string which = CCliArgs(context.Args()).Positionals(1).front();
+    if (which != "all" && which != "tableless")
+        throw SCliUsageError{"arrange takes all or tableless, not " + which};
+    CNewOrvDoc& doc = context.Doc();
+    const int tablesBefore = doc.GetTableCount();
+    const int unseatedBefore = doc.CountLinesAtTable(0);
+
+    const bool all = which == "all";
+    if (!(all ? doc.ArrangeAllGuests() : doc.ArrangeTablelessGuests()))
+        return context.Fail(kExitRefused, "the arrangement was declined");
+
+    const int unseated = doc.CountLinesAtTable(0);
+    const int newTables = all ? doc.GetTableCount() - 1 : doc.GetTableCount() - tablesBefore;
+    const int seated = all ? doc.GetGuestCount() - unseated : unseatedBefore - unseated;
+    if (all || newTables > 0 || seated > 0)
+        context.MarkChanged();
+    if (context.Json())
+        context.PrintJson(
+            {{"tablesCreated", newTables}, {"linesSeated", seated}, {"linesUnseated", unseated}});
+    else if (!all && unseatedBefore == 0)
+        context.Out() << "No guest line is unseated; nothing to arrange" << std::endl;
+    else
+        context.Out() << "Created " << newTables << " tables and seated " << seated
+                      << " guest lines; " << unseated << " stay unseated" << std::endl;
+    return kExitOk;
+}

@@ -1,5 +1,7 @@
 #include "BenchEvent.h"
 
+#include "model/Category.h"
+#include "model/Expence.h"
 #include "model/Group.h"
 #include "model/Guest.h"
 #include "model/Table.h"
@@ -91,7 +93,34 @@ void CBenchEvent::Fill()
         guest->SetInfo(Text("Note ", i, text));
         guest->SetGift(Text("Gift ", i, text));
         guest->SetStatus(i % 3);
+        guest->SetMobile(Text("050-", i, std::min(text, 12)));
+        guest->SetGiftDetails(Text("Details ", i, text));
+        guest->SetRelation(i % 3 == 0 ? "Bride" : i % 3 == 1 ? "Groom" : "Mutual");
+        guest->SetTransportation(i % 6);
         if (m_shape.restrictedEvery > 0 && i > 0 && i % m_shape.restrictedEvery == 0)
             guest->AddRestricted(doc.GetGuestAt(i - 1)->GetFullName(), false);
     }
+
+    if (m_shape.expenses > 0)
+    {
+        while (!doc.GetExpenses().empty())
+            doc.RemoveExpense(doc.GetExpenses().front().get());
+        for (int e = 0; e < m_shape.expenses; ++e)
+        {
+            auto expense = std::make_unique<CExpence>(&doc);
+            expense->SetName(Text("Expense ", e, m_shape.nameLength));
+            expense->SetInfo(Text("Comment ", e, text));
+            expense->SetCategory(Text("Category ", e % 12, m_shape.nameLength));
+            for (int p = 0; p < m_shape.paymentsPerExpense; ++p)
+                expense->SetPayment(p, 1000 + p, 300 + p, p % 2, SDate(2027, 1 + p, 10 + p),
+                                    Text("Payment ", p, text));
+            expense->RecomputePaidState();
+            doc.AddExpense(std::move(expense));
+        }
+    }
+    for (int o = 0; o < m_shape.offers; ++o)
+        doc.AddOffer(Text("Offer ", o, m_shape.nameLength),
+                     doc.GetCategories()[static_cast<std::size_t>(o) % doc.GetCategories().size()]
+                         ->GetName(),
+                     500 + o, Text("Offer details ", o, text));
 }

@@ -21,6 +21,9 @@ struct SBenchEventShape
     int nameLength = 8;       // least length of names (group, table, guest), ASCII bytes
     int textLength = 24;      // least length of address, e-mail, info and gift texts
     int restrictedEvery = 50; // every n-th line names the line before it as restricted; 0: none
+    int expenses = 0;         // expenses added to the default ones' place (0: the defaults stay)
+    int paymentsPerExpense = 3;
+    int offers = 0;           // offers added beside the example offers
 };
 
 // A document over a fresh temporary data root, filled with a generated event; the root is

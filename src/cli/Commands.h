@@ -21,5 +21,8 @@ const std::vector<SCliCommand>& CliCommands();
 int RunVersion(CCliContext& context);
 int RunEvents(CCliContext& context);
 int RunSelectEvent(CCliContext& context);
+int RunAddEvent(CCliContext& context);
+int RunExportHallDraft(CCliContext& context);
+int RunImportHallDraft(CCliContext& context);
 int RunDump(CCliContext& context);
 int RunSave(CCliContext& context);

@@ -57,8 +57,14 @@ const std::vector<SCliCommand>& CliCommands()
         {"version", false, "", RunVersion},
         {"events", false, "", RunEvents},
         {"select-event", true, "ID", RunSelectEvent},
+        {"add-event", true,
+         "--type N --date YYYY-MM-DD --bride NAME [--groom NAME] [--bride-family NAME] "
+         "[--groom-family NAME] [--phone TEXT] [--name TEXT] [--copy-from ID] [--no-groups]",
+         RunAddEvent},
         {"dump", false, "", RunDump},
         {"save", true, "", RunSave},
+        {"export-hall-draft", false, "FILE", RunExportHallDraft},
+        {"import-hall-draft", true, "FILE", RunImportHallDraft},
     };
     return commands;
 }

@@ -651,6 +651,22 @@ const SStringEntry kEntries[] = {
      "disk are as they were.",
      "האירוע לא נשמר: %s\r\nהשינויים שלכם עדיין פתוחים בתוכנה והקבצים בדיסק נשארו כפי שהיו."},
     {IDS_SAVE_FAILED_CAPTION, "Saving failed", "השמירה נכשלה"},
+
+    // Hall draft files
+    {IDS_HALL_DRAFT_OPEN_FAILED_TEXT,
+     "The hall draft file \"%s\" could not be opened.\r\nThe shapes were not changed.",
+     "לא ניתן היה לפתוח את קובץ סידור האולם \"%s\".\r\nהצורות לא שונו."},
+    {IDS_HALL_DRAFT_DAMAGED_TEXT,
+     "The hall draft file \"%s\" is damaged (%s).\r\nOnly the shapes read before the damage "
+     "were loaded.",
+     "קובץ סידור האולם \"%s\" פגום (%s).\r\nנטענו רק הצורות שנקראו לפני מקום הפגם."},
+
+    // Main frame
+    {IDS_MENU_SEARCH, "Search ...", "חיפוש ..."},
+    {IDS_NO_CALCULATOR_TEXT, "No calculator program was found on this computer.\r\nInstall one (for example gnome-calculator) and try again.", "לא נמצאה תוכנת מחשבון במחשב זה.\r\nהתקינו מחשבון (למשל gnome-calculator) ונסו שוב."},
+    {IDS_ABOUT_TEXT, "Velloran %s\r\nThe planner for weddings and family celebrations: guests, tables, budget, meetings and the day of the event.", "Velloran %s\r\nהמתכנן לחתונות ולשמחות משפחתיות: אורחים, שולחנות, תקציב, פגישות ויום האירוע."},
+    {IDS_ABOUT_CAPTION, "About Velloran", "אודות Velloran"},
+    {IDS_LOADING_EVENT, "Loading the event ...", "טוען את האירוע ..."},
 };
 
 const SStringEntry* Find(int id)

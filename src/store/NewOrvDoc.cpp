@@ -13,6 +13,7 @@
 #include "model/Shape.h"
 #include "model/Table.h"
 #include "model/Task.h"
+#include "platform/AtomicFile.h"
 #include "platform/EventFiles.h"
 #include "platform/NumberText.h"
 #include "platform/ProfileFile.h"
@@ -22,6 +23,7 @@
 #include "platform/StringTable.h"
 #include "platform/Trace.h"
 #include "store/DocView.h"
+#include "store/EventTypes.h"
 #include "store/ProgramFolders.h"
 
 namespace fs = std::filesystem;
@@ -108,8 +110,9 @@ void CNewOrvDoc::LoadEventsList()
     m_eventSettings.Load(m_folders.FilePath(kFileSettingsIni));
     const std::string groom = m_eventSettings.GetKeySetting("GroumName");
     const std::string bride = m_eventSettings.GetKeySetting("BrideName");
-    std::string name;
-    if (!groom.empty() || !bride.empty())
+    // An event name the user gave is kept; only a nameless event is named after the couple.
+    std::string name = m_eventSettings.GetEventName();
+    if (name.empty() && (!groom.empty() || !bride.empty()))
         name = FormatText(LoadString(IDS_WEDDING_OF), {bride, groom});
     m_events.push_back(
         std::make_unique<CEventInfo>(CProgramFolders::EventId(0), m_folders.ActiveEventFolder(), name));
@@ -140,22 +143,128 @@ void CNewOrvDoc::ActivateForRun(CEventInfo* event)
     m_folders.SetActiveEventFolder(event->GetFolder());
 }
 
+bool CNewOrvDoc::SaveCurrentEventSettings()
+{
+    if (m_activeEvent != nullptr)
+        m_eventSettings.SetEventName(m_activeEvent->GetName());
+    m_eventSettings.SetLastGuestUniqueId(CRecordCounters::GetLastUniqueGuestId());
+    return SaveEventSettings();
+}
+
 bool CNewOrvDoc::SelectEvent(CEventInfo* event)
 {
     if (event == nullptr || event == m_activeEvent)
         return false;
-    if (!SaveModified())
-        return false;
-    if (m_activeEvent != nullptr)
-        m_eventSettings.SetEventName(m_activeEvent->GetName());
-    m_eventSettings.SetLastGuestUniqueId(CRecordCounters::GetLastUniqueGuestId());
-    if (!SaveEventSettings())
+    if (!SaveModified() || !SaveCurrentEventSettings())
         return false;
     Activate(event);
+    // The settings first: the load builds the guests with them, and the unique ids of the new
+    // event continue from its own counter.
     ReloadEventSettings();
     CRecordCounters::SetLastUniqueGuestId(m_eventSettings.GetLastGuestUniqueId());
     ReloadEvent();
     return true;
+}
+
+CEventInfo* CNewOrvDoc::AddEvent(const SNewEvent& details)
+{
+    if (m_readOnly)
+        return nullptr;
+    if (!SaveModified() || !SaveCurrentEventSettings())
+        return nullptr;
+
+    int n = 1;
+    for (std::error_code error; fs::exists(m_folders.EventFolder(n), error); ++n)
+    {
+    }
+    m_events.push_back(std::make_unique<CEventInfo>(CProgramFolders::EventId(n),
+                                                    m_folders.EventFolder(n), std::string()));
+    CEventInfo* added = m_events.back().get();
+    Activate(added);
+    m_folders.EnsureActiveEventFolder(); // a failure shows at the save below
+    Trace("CNewOrvDoc::AddEvent", added->GetFolder().string());
+    if (details.copyFrom != nullptr && details.copyFrom != added)
+        CopyEventData(*details.copyFrom, added->GetFolder());
+
+    ReloadEventSettings();
+    CRecordCounters::SetLastUniqueGuestId(m_eventSettings.GetLastGuestUniqueId());
+    ReloadEvent();
+    // Runs whether or not anything was copied: without copied guests it finds nothing to reset.
+    ResetGuestsForNewEvent();
+
+    std::string eventName = details.eventName;
+    if (eventName.empty())
+        eventName = CEventTypes::MakeEventName(details.type, details.brideFirstName,
+                                               details.groomFirstName);
+    ApplyNewEventSettings(details, eventName);
+    added->SetName(eventName);
+    if (details.createGroups)
+        CreateDefaultGroups(details.brideFirstName, CEventTypes::HasPartyOwner(details.type)
+                                                        ? std::string()
+                                                        : details.groomFirstName);
+    Broadcast(HINT_EVENT_RELOADED, nullptr);
+    SaveEventData(); // a failure was told and leaves the new event marked changed
+    return added;
+}
+
+void CNewOrvDoc::CopyEventData(const CEventInfo& source, const fs::path& targetFolder)
+{
+    // WeddingData.xml is the event's data. An event that was never saved since it came from an
+    // older installation has only its legacy record files; copying nothing would silently give
+    // an empty event, so those are copied instead. Settings, tasks and the data version never.
+    std::vector<int> kinds = {kFileWeddingDataXml};
+    std::error_code ignored;
+    if (!fs::exists(EventFilePath(source.GetFolder(), kFileWeddingDataXml), ignored))
+        kinds = {kFileGuestsIni,   kFileGroupsIni,   kFileTablesIni, kFileExpencesIni,
+                 kFileMeetingsIni, kFileCategoryIni, kFileOffersIni, kFileGanArrangementIni};
+    for (int kind : kinds)
+    {
+        const fs::path from = EventFilePath(source.GetFolder(), kind);
+        const fs::path to = EventFilePath(targetFolder, kind);
+        if (!fs::exists(from, ignored) || fs::exists(to, ignored))
+            continue;
+        std::string error;
+        if (!CopyFileAtomic(from, to, &error))
+            ReportWriteFailure(error);
+    }
+}
+
+void CNewOrvDoc::ResetGuestsForNewEvent()
+{
+    for (const auto& guest : m_guests)
+    {
+        guest->SetTable(0);
+        guest->SetArrivedCount(0);
+        guest->SetArrived(false);
+        guest->SetInvitationSent(false);
+        guest->SetStatus(CGuest::kStatusUnknown);
+        guest->SetGiftDollars(0.0f);
+        guest->SetGiftShekels(0.0f);
+        guest->SetSmsCount(0);
+        guest->SetGift(std::string());
+        guest->SetGiftDetails(std::string());
+    }
+    SetDataChanged(true);
+}
+
+void CNewOrvDoc::ApplyNewEventSettings(const SNewEvent& details, const std::string& eventName)
+{
+    const std::pair<const char*, std::string> keys[] = {
+        {"GroumName", details.groomFirstName},
+        {"GroomMid", details.groomMiddleName},
+        {"GroumFamily", details.groomFamilyName},
+        {"BrideName", details.brideFirstName},
+        {"BrideMid", details.brideMiddleName},
+        {"BrideFamily", details.brideFamilyName},
+        {"CouplePhone", details.phone},
+        {"WeddingYear", FormatInt(details.date.year)},
+        {"WeddingMonth", FormatInt(details.date.month)},
+        {"WeddingDay", FormatInt(details.date.day)},
+    };
+    for (const auto& [key, value] : keys)
+        m_eventSettings.SetKeySetting(key, value);
+    m_eventSettings.SetEventName(eventName);
+    m_eventSettings.SetEventType(details.type);
 }
 
 // --- Settings -------------------------------------------------------------------------------

@@ -11,6 +11,8 @@
 #include "settings/AppSettings.h"
 #include "settings/EventSettings.h"
 #include "store/EventInfo.h"
+#include "store/NewEvent.h"
+#include "store/SeatingIndex.h"
 
 class CCategory;
 class CExpence;
@@ -86,6 +88,20 @@ public:
     // save), writes the current event's settings, activates the chosen event and reloads.
     bool SelectEvent(CEventInfo* event);
 
+    // Add Event ("Finish" of the wizard). In order: the current event is offered for saving as at
+    // shutdown (Cancel or a failed save: null, nothing changed) and its settings are written;
+    // the new folder "DB<n>" (smallest n >= 1 not on disk) becomes the active entry at the end of
+    // the list; with copyFrom, that event's WeddingData.xml is copied into it (an event never
+    // saved as XML gives its legacy record files instead; nothing is overwritten, and settings,
+    // tasks and data version are never copied); the document is reloaded from the new folder;
+    // every guest loses its seat, arrival, invitation-sent flag, approval, gifts and SMS count;
+    // the names, phone, date, event name and type go to the new event's settings; the default
+    // groups are made when asked (a wedding from both first names, other types from the party
+    // owner's); hint 25 is broadcast; the new event is saved (a failed save is told to the user
+    // and leaves the data marked changed). Returns the new entry (owned by the document), or
+    // null when refused or on a read-only document.
+    CEventInfo* AddEvent(const SNewEvent& details);
+
     // --- Settings -----------------------------------------------------------------------------
 
     CEventSettings& GetSettings() { return m_eventSettings; }
@@ -100,7 +116,21 @@ public:
 
     // --- Changes and views --------------------------------------------------------------------
 
-    void SetDataChanged(bool changed) override { m_dataChanged = changed; }
+    // Also drops the seating index: every setter of an owned record comes through here.
+    void SetDataChanged(bool changed) override
+    {
+        m_seatingIndex.Invalidate();
+        if (m_dataChanged == changed)
+            return;
+        m_dataChanged = changed;
+        if (m_dataChangedListener)
+            m_dataChangedListener(changed);
+    }
+    // Told whenever the unsaved-changes flag changes (the frame enables Save by it).
+    void SetDataChangedListener(std::function<void(bool)> listener)
+    {
+        m_dataChangedListener = std::move(listener);
+    }
     bool IsDataChanged() const { return m_dataChanged; }
 
     void AddView(IDocView* view);
@@ -192,19 +222,41 @@ public:
     void SwapGroups(CGroup* a, CGroup* b);
 
     // --- Tables (the seating rules are in seating/) --------------------------------------------
+    //
+    // Table ids are positions: the table at position k has id k, the unseated table (id 0,
+    // "Unseated Guests", no seats, no place) is at position 0, and guests sit at a table by
+    // carrying its id (0: not seated). The document owns the tables; a table pointer stays good
+    // until its table is deleted (hint 10 first) or every table is removed (hint 21 first).
+    // Seat capacity counts people (coming counts), never lines. Every operation that changes
+    // tables or seating marks the data changed.
 
     int GetTableCount() const { return static_cast<int>(m_tables.size()); }
+    // Null when i is past the last table (or negative).
     CTable* GetTableAt(int i) const;
     const std::vector<std::unique_ptr<CTable>>& GetTables() const { return m_tables; }
+    // The first table with that id or that place in the hall; null when none.
+    CTable* FindTableById(int id) const;
+    CTable* FindTableByHallNumber(int number) const;
+    // The place in the hall of the table with that id; 0 when there is none or the id is 0.
+    int HallNumberOfTable(int id) const;
+
+    // The sum of the guests' counts at a table id (mode: IRecordOwner::ECountMode; 0 for another
+    // mode), whether some guest sits there (peopleOnly: one whose coming count is above 0), and
+    // its guests appended to guests: in guest-list order, or ascending by full name in byte order
+    // with equal full names once (the first in list order).
     int CountAtTable(int tableId, int mode) override;
+    // The number of guest lines at a table id.
+    int CountLinesAtTable(int tableId);
     bool TableHasGuests(int tableId, bool peopleOnly) override;
     void GetGuestsAtTable(int tableId, std::vector<CGuest*>& guests, bool sortedByName) override;
 
     // Creates a table bound to the document and appends it with the next id (its position).
     // hallNumber -1 takes NextFreeHallNumber, seats -1 the default size of the event settings.
-    // Broadcasts hint 13 with the table.
+    // Broadcasts hint 13 with the table. Null (nothing changed) when a guest could not carry the
+    // new id: ids are 16-bit, so there are at most 32,768 tables.
     CTable* CreateTable(const std::string& name, int hallNumber = -1, int seats = -1);
-    // The unseated table (id 0, "Unseated Guests", no seats, no place) on an empty collection.
+    // The unseated table (id 0, "Unseated Guests", no seats, no place) on an empty collection;
+    // otherwise the table at position 0.
     CTable* CreateUnseatedTable();
     // The smallest n in 1..table count that no table uses as hall number; 0 when all are used.
     int NextFreeHallNumber() const;
@@ -212,6 +264,52 @@ public:
     bool IsHallNumberFree(int number, int* usingId = nullptr,
                           std::string* usingName = nullptr) const;
 
+    // Unseats the table's guests, broadcasts hint 10 with it, destroys it and renumbers every
+    // later table down by one, its guests with it. False (nothing done) for null, a table not in
+    // this document, or the unseated table.
+    bool DeleteTable(CTable* table);
+    // The user's delete: asks Yes/No first when people sit at the table; true when it was
+    // deleted (the pointer is then gone).
+    bool DeleteTableWithQuestion(CTable* table);
+    // Every guest whose table id is fromId gets toId.
+    void MoveGuestsBetweenTables(int fromId, int toId);
+    // The two tables exchange their guests, names, infos, places and seats; ids, positions and
+    // hall-plan geometry stay. False for null, equal or foreign tables and the unseated table.
+    bool SwapTables(CTable* a, CTable* b);
+    // Moves the contents of the table at position from to position to, as successive swaps with
+    // each neighbour on the way would. False for a position out of range or 0; true for from ==
+    // to (nothing to do).
+    bool MoveTable(int from, int to);
+
+    // True when the guest may be put on the table: may ask about the guest's restricted names
+    // (No refuses) and about the capacity (Yes enlarges the table to the new total, No seats over
+    // capacity, Cancel refuses); the unseated table grows silently. The caller then seats the
+    // guest with SetTable. False at once for a null guest or table.
+    bool CanSeatGuest(CGuest* guest, CTable* table);
+    // Creates a table named after the group and seats the group's unseated guests there in list
+    // order until the default table size is reached. Returns the people seated; -1 when the table
+    // could not be created or no guest was unseated (the new table then stays, empty).
+    int AddTableForGroup(const CGroup* group);
+
+    // The automatic arrangement: both ask first and return false (nothing changed) unless the
+    // answer is Yes; both broadcast hint 14 when done. "All Guests" broadcasts hint 21, unseats
+    // everybody and replaces every table (every CTable pointer is then gone). The tableless
+    // variant returns true without doing anything when no guest line is unseated.
+    bool ArrangeTablelessGuests();
+    bool ArrangeAllGuests();
+
+    // The table queries use an index of the guests by table id, dropped on every data change.
+    // Tests and benchmarks only: false answers every query by walking the guest list.
+    void UseSeatingIndex(bool use);
+
+private:
+    // The index, current for the guest list; null when it is not used.
+    const CSeatingIndex* SeatingIndex();
+
+    CSeatingIndex m_seatingIndex;
+    bool m_useSeatingIndex = true;
+
+public:
     // --- Default content (budget/) ------------------------------------------------------------
 
     // The default groups from the couple's names (either may be empty), only when the event has
@@ -221,24 +319,64 @@ public:
 
     // --- Money --------------------------------------------------------------------------------
 
+    // Stores the event's dollar rate ("DolarToShekel") and broadcasts hint 9.
+    void SetDollarRate(double rate);
+
+    // The Remove operations below mark the data changed and hand the record to the caller (who
+    // destroys it); null for none or a record that is not in the collection.
     const std::vector<std::unique_ptr<CExpence>>& GetExpenses() const { return m_expenses; }
+    // Appends the expense (none is ignored) and marks the data changed.
     void AddExpense(std::unique_ptr<CExpence> expense);
     std::unique_ptr<CExpence> RemoveExpense(CExpence* expense);
+
     const std::vector<std::unique_ptr<CCategory>>& GetCategories() const { return m_categories; }
+    CCategory* FindCategory(const std::string& name) const;
+    // Appends a budget category with that name; the document owns it.
+    CCategory* AddCategory(const std::string& name);
+    // Destroys the category and every offer whose category text is its name (expenses are left
+    // alone: their category is a text of the expense list). False when the category is not the
+    // document's.
+    bool DeleteCategory(CCategory* category);
+    // Renames the category and moves every offer that carried the old name to the new one.
+    void RenameCategory(CCategory* category, const std::string& newName);
+
     const std::vector<std::unique_ptr<COffer>>& GetOffers() const { return m_offers; }
     // Appends an offer with that name, category and price (the info only when not empty).
     COffer* AddOffer(const std::string& name, const std::string& category, int shekels,
                      const std::string& info);
+    std::unique_ptr<COffer> RemoveOffer(COffer* offer);
 
     // --- Meetings, tasks, hall shapes ---------------------------------------------------------
 
     const std::vector<std::unique_ptr<CMeeting>>& GetMeetings() const { return m_meetings; }
+    // Appends a meeting named "New meeting" (interface language), dated today.
+    CMeeting* AddMeeting();
+    std::unique_ptr<CMeeting> RemoveMeeting(CMeeting* meeting);
     // Orders the meetings by date, earliest first (latest first when reversed); equal dates keep
     // their order.
     void SortMeetings(bool latestFirst = false);
+    // Exchanges the meetings at positions i and j; nothing when either is out of range.
+    void SwapMeetings(int i, int j);
     CTask* GetTaskRoot() const { return m_taskRoot.get(); }
-    const std::vector<std::unique_ptr<CShape>>& GetShapes() const { return m_shapes; }
     CCheckpoint& GetCheckpoint() { return m_checkpoint; }
+
+    const std::vector<std::unique_ptr<CShape>>& GetShapes() const { return m_shapes; }
+    // Appends the shape (none is ignored) and marks the data changed; returns it.
+    CShape* AddShape(std::unique_ptr<CShape> shape);
+    std::unique_ptr<CShape> RemoveShape(CShape* shape);
+
+    // Hall draft files: a stand-alone XML file holding the shape list (never the tables).
+    // The default path of a new draft: "Sketch<n>.xml" in the data root's "HallsArrangement"
+    // folder, n the smallest number from 0 with no such file.
+    std::filesystem::path NextHallDraftPath();
+    // Writes the shapes as a hall draft file, replacing path atomically. Allowed on a read-only
+    // document too: the file is the caller's explicit output. The default folder is created when
+    // missing. False (told to the user) when path is empty or the write failed.
+    bool ExportHallDraft(const std::filesystem::path& path);
+    // Replaces every shape (not the tables) by the shapes of a hall draft file and marks the data
+    // changed; the caller redraws. A file that cannot be opened changes nothing. A damaged file
+    // keeps the shapes read before the damage. Both are told to the user and answer false.
+    bool ImportHallDraft(const std::filesystem::path& path);
 
 private:
     friend class CDocumentSink;
@@ -255,6 +393,12 @@ private:
     void FillCalculatorPath();
     bool ShowTermsNoticeIfNeeded();
     void ReportWriteFailure(const std::string& error);
+    bool SaveCurrentEventSettings();
+    void CopyEventData(const CEventInfo& source, const std::filesystem::path& targetFolder);
+    void ResetGuestsForNewEvent();
+    void ApplyNewEventSettings(const SNewEvent& details, const std::string& eventName);
+    template <class T>
+    std::unique_ptr<T> RemoveRecord(std::vector<std::unique_ptr<T>>& records, const T* record);
 
     CProgramFolders& m_folders;
     IPrompt& m_prompt;
@@ -283,4 +427,5 @@ private:
     bool m_dataChanged = false;
     std::string m_title;
     std::function<bool()> m_termsNotice;
+    std::function<void(bool)> m_dataChangedListener;
 };

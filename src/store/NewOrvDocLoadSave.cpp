@@ -237,6 +237,7 @@ bool CNewOrvDoc::SaveTasks()
 
 void CNewOrvDoc::ClearAll()
 {
+    m_seatingIndex.Invalidate();
     m_guests.clear();
     m_tables.clear();
     m_expenses.clear();

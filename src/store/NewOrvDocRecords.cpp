@@ -1,15 +1,21 @@
-// The document's collection operations on guests, groups, tables and money records.
+// The document's collection operations on guests, groups, tables, money records, meetings and
+// hall shapes.
 
 #include <algorithm>
-#include <map>
 
 #include "model/Category.h"
 #include "model/Expence.h"
 #include "model/Group.h"
 #include "model/Guest.h"
+#include "model/Meeting.h"
 #include "model/Offer.h"
+#include "model/Shape.h"
 #include "model/Table.h"
+#include "platform/StringTable.h"
 #include "store/NewOrvDoc.h"
+
+#include <algorithm>
+#include <map>
 
 namespace
 {
@@ -254,53 +260,6 @@ void CNewOrvDoc::SwapGroups(CGroup* a, CGroup* b)
     SetDataChanged(true);
 }
 
-// --- Tables ---------------------------------------------------------------------------------
-
-CTable* CNewOrvDoc::GetTableAt(int i) const { return At(m_tables, i); }
-
-int CNewOrvDoc::CountAtTable(int tableId, int mode)
-{
-    int sum = 0;
-    for (const auto& guest : m_guests)
-    {
-        if (guest->GetTable() != tableId)
-            continue;
-        switch (mode)
-        {
-        case kCountPlanned: sum += guest->GetInvitedCount(); break;
-        case kCountComing: sum += guest->GetComingCount(); break;
-        case kCountArrived: sum += guest->GetArrivedCount(); break;
-        default: break;
-        }
-    }
-    return sum;
-}
-
-bool CNewOrvDoc::TableHasGuests(int tableId, bool peopleOnly)
-{
-    return std::any_of(m_guests.begin(), m_guests.end(), [&](const auto& guest) {
-        return guest->GetTable() == tableId && (!peopleOnly || guest->GetComingCount() > 0);
-    });
-}
-
-void CNewOrvDoc::GetGuestsAtTable(int tableId, std::vector<CGuest*>& guests, bool sortedByName)
-{
-    if (!sortedByName)
-    {
-        for (const auto& guest : m_guests)
-            if (guest->GetTable() == tableId)
-                guests.push_back(guest.get());
-        return;
-    }
-    // Ascending by full name in byte order; equal full names appear once (the first in list order).
-    std::map<std::string, CGuest*> byName;
-    for (const auto& guest : m_guests)
-        if (guest->GetTable() == tableId)
-            byName.emplace(guest->GetFullName(), guest.get());
-    for (const auto& [name, guest] : byName)
-        guests.push_back(guest);
-}
-
 // --- Money ----------------------------------------------------------------------------------
 
 void CNewOrvDoc::AddExpense(std::unique_ptr<CExpence> expense)
@@ -311,10 +270,115 @@ void CNewOrvDoc::AddExpense(std::unique_ptr<CExpence> expense)
     m_expenses.push_back(std::move(expense));
 }
 
-std::unique_ptr<CExpence> CNewOrvDoc::RemoveExpense(CExpence* expense)
+template <class T>
+std::unique_ptr<T> CNewOrvDoc::RemoveRecord(std::vector<std::unique_ptr<T>>& records,
+                                            const T* record)
 {
-    if (expense == nullptr || expense->GetIndex() < 0)
+    if (record == nullptr)
         return nullptr;
     SetDataChanged(true);
-    return Take(m_expenses, expense);
+    if (record->GetIndex() < 0)
+        return nullptr;
+    return Take(records, record);
+}
+
+void CNewOrvDoc::SetDollarRate(double rate)
+{
+    m_eventSettings.SetDollarRate(rate);
+    Broadcast(HINT_DOLLAR_RATE, nullptr);
+}
+
+std::unique_ptr<CExpence> CNewOrvDoc::RemoveExpense(CExpence* expense)
+{
+    return RemoveRecord(m_expenses, static_cast<const CExpence*>(expense));
+}
+
+CCategory* CNewOrvDoc::FindCategory(const std::string& name) const
+{
+    for (const auto& category : m_categories)
+        if (category->GetName() == name)
+            return category.get();
+    return nullptr;
+}
+
+CCategory* CNewOrvDoc::AddCategory(const std::string& name)
+{
+    auto category = std::make_unique<CCategory>(this);
+    category->SetName(name);
+    CCategory* added = category.get();
+    m_categories.push_back(std::move(category));
+    SetDataChanged(true);
+    return added;
+}
+
+bool CNewOrvDoc::DeleteCategory(CCategory* category)
+{
+    std::unique_ptr<CCategory> removed =
+        RemoveRecord(m_categories, static_cast<const CCategory*>(category));
+    if (!removed)
+        return false;
+    const std::string name = removed->GetName();
+    m_offers.erase(std::remove_if(m_offers.begin(), m_offers.end(),
+                                  [&name](const auto& offer)
+                                  { return offer->GetCategory() == name; }),
+                   m_offers.end());
+    return true;
+}
+
+void CNewOrvDoc::RenameCategory(CCategory* category, const std::string& newName)
+{
+    if (category == nullptr)
+        return;
+    const std::string oldName = category->GetName();
+    category->SetName(newName);
+    SetDataChanged(true);
+    for (const auto& offer : m_offers)
+        if (offer->GetCategory() == oldName)
+            offer->SetCategory(newName);
+}
+
+std::unique_ptr<COffer> CNewOrvDoc::RemoveOffer(COffer* offer)
+{
+    return RemoveRecord(m_offers, static_cast<const COffer*>(offer));
+}
+
+// --- Meetings and hall shapes ---------------------------------------------------------------
+
+CMeeting* CNewOrvDoc::AddMeeting()
+{
+    auto meeting = std::make_unique<CMeeting>(this);
+    meeting->SetName(LoadString(IDS_NEW_MEETING));
+    CMeeting* added = meeting.get();
+    m_meetings.push_back(std::move(meeting));
+    SetDataChanged(true);
+    return added;
+}
+
+std::unique_ptr<CMeeting> CNewOrvDoc::RemoveMeeting(CMeeting* meeting)
+{
+    return RemoveRecord(m_meetings, static_cast<const CMeeting*>(meeting));
+}
+
+void CNewOrvDoc::SwapMeetings(int i, int j)
+{
+    const int count = static_cast<int>(m_meetings.size());
+    if (i < 0 || j < 0 || i >= count || j >= count)
+        return;
+    std::swap(m_meetings[static_cast<std::size_t>(i)], m_meetings[static_cast<std::size_t>(j)]);
+}
+
+CShape* CNewOrvDoc::AddShape(std::unique_ptr<CShape> shape)
+{
+    if (!shape)
+        return nullptr;
+    shape->SetOwner(this);
+    CShape* added = shape.get();
+    m_shapes.push_back(std::move(shape));
+    SetDataChanged(true);
+    return added;
+}
+
+std::unique_ptr<CShape> CNewOrvDoc::RemoveShape(CShape* shape)
+{
+    return RemoveRecord(m_shapes, static_cast<const CShape*>(shape));
 }

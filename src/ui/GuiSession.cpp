@@ -1,21 +1,26 @@
 #include "ui/GuiSession.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include "store/NewOrvDoc.h"
 #include "ui/MainFrame.h"
 #include "ui/ModalSeam.h"
+#include "ui/QtProgress.h"
 #include "ui/QtPrompt.h"
 #include "ui/TermsDialog.h"
 #include "ui/TipDialog.h"
 
 CGuiSession::CGuiSession(SAppOptions options)
-    : m_options(std::move(options)), m_prompt(std::make_unique<CQtPrompt>())
+    : m_options(std::move(options)), m_prompt(std::make_unique<CQtPrompt>()),
+      m_progress(std::make_unique<CQtProgress>())
 {
 }
 
 CGuiSession::~CGuiSession()
 {
+    if (m_app)
+        m_app->GetDocument().SetProgress(nullptr);
     m_frame.reset(); // views detach from the document before it goes
     m_app.reset();
 }
@@ -60,8 +65,12 @@ bool CGuiSession::Start(int& exitCode, bool showWindow)
     m_app->Initialize();
     // Before any window exists, so every layout mirrors itself in Hebrew.
     QApplication::setLayoutDirection(IsHebrewUi() ? Qt::RightToLeft : Qt::LeftToRight);
+    // Calendars and numbers of Qt's widgets follow the interface language too.
+    QLocale::setDefault(IsHebrewUi() ? QLocale(QLocale::Hebrew, QLocale::Israel)
+                                     : QLocale(QLocale::English, QLocale::UnitedStates));
 
     CNewOrvDoc& doc = m_app->GetDocument();
+    doc.SetProgress(m_progress.get());
     doc.SetTermsNotice([] {
         CTermsDialog dialog;
         return CModalSeam::Exec(dialog) == QDialog::Accepted;
@@ -70,6 +79,7 @@ bool CGuiSession::Start(int& exitCode, bool showWindow)
         return false; // "I Disagree": end at once, nothing saved
 
     m_frame = std::make_unique<CMainFrame>(*m_app, *m_prompt);
+    m_progress->SetParent(m_frame.get());
     if (showWindow)
         m_frame->showMaximized();
 

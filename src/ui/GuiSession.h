@@ -6,6 +6,7 @@
 #include "app/NewOrvApp.h"
 
 class CMainFrame;
+class CQtProgress;
 class CQtPrompt;
 
 // The GUI's start-up and shutdown around the application object: used by main() and by the GUI
@@ -30,6 +31,7 @@ public:
 private:
     SAppOptions m_options;
     std::unique_ptr<CQtPrompt> m_prompt;
+    std::unique_ptr<CQtProgress> m_progress;
     std::unique_ptr<CNewOrvApp> m_app;
     std::unique_ptr<CMainFrame> m_frame;
 };

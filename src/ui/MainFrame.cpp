@@ -1,41 +1,147 @@
 #include "ui/MainFrame.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
+#include <QHBoxLayout>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
 
 #include "app/NewOrvApp.h"
+#include "platform/Prompt.h"
+#include "platform/Shell.h"
 #include "store/NewOrvDoc.h"
+#include "ui/AddEventWizard.h"
+#include "ui/Icons.h"
+#include "ui/ModalSeam.h"
+#include "ui/OptionsDialog.h"
 #include "ui/QtPrompt.h"
+#include "ui/SelectEventDialog.h"
+#include "ui/TipMarkup.h"
+#include "ui/TooltipFilter.h"
 #include "ui/UiText.h"
+#include "ui/ViewCodes.h"
+#include "ui/ViewRegistry.h"
+#include "ui/WeddingInfoDialog.h"
+
+namespace
+{
+constexpr int kBarWidth = 112;
+} // namespace
 
 CMainFrame::CMainFrame(CNewOrvApp& app, CQtPrompt& prompt, QWidget* parent)
-    : QMainWindow(parent), m_app(app), m_prompt(prompt)
+    : QMainWindow(parent), m_app(app), m_doc(app.GetDocument()), m_prompt(prompt)
 {
     setWindowTitle(UiText(IDS_PRODUCT_NAME_FRAME));
     m_prompt.SetParent(this);
-    BuildMenus();
+    m_doc.AddView(this);
+    m_doc.SetDataChangedListener([this](bool) { UpdateCommandState(); });
 
-    const CEventInfo* event = m_app.GetDocument().GetActiveEvent();
-    m_placeholder = new QLabel(event != nullptr ? ToQt(event->GetName()) : QString());
-    m_placeholder->setAlignment(Qt::AlignCenter);
-    setCentralWidget(m_placeholder);
+    AskLeaveRealTime();
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    statusBar();
+
+    auto* central = new QWidget;
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_bar = new QListWidget;
+    m_bar->setViewMode(QListView::IconMode);
+    m_bar->setFlow(QListView::TopToBottom);
+    m_bar->setWrapping(false);
+    m_bar->setMovement(QListView::Static);
+    m_bar->setIconSize(QSize(32, 32));
+    m_bar->setSpacing(6);
+    m_bar->setFixedWidth(kBarWidth);
+    m_bar->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pane = new QStackedWidget;
+    layout->addWidget(m_bar);
+    layout->addWidget(m_pane, 1);
+    setCentralWidget(central);
+
+    CreateViews();
+    connect(m_bar, &QListWidget::currentItemChanged, this,
+            [this](QListWidgetItem* item) {
+                if (item != nullptr)
+                    ShowView(item->data(Qt::UserRole).toInt());
+            });
+    connect(qApp, &QApplication::focusChanged, this, [this] { UpdateCommandState(); });
+
+    // The view of the last run; an unknown code falls back to the guests view, or the first view.
+    const int last = m_doc.GetSettings().GetLastUiMode();
+    if (!ShowView(last) && !ShowView(VIEW_GUESTS) && !m_views.empty())
+        ShowView(BarCodes().front());
+    ApplyShowTips();
     UpdateCommandState();
 }
 
-CMainFrame::~CMainFrame() { m_prompt.SetParent(nullptr); }
-
-void CMainFrame::BuildMenus()
+CMainFrame::~CMainFrame()
 {
-    QMenu* eventMenu = menuBar()->addMenu(UiText(IDS_MENU_EVENT));
-    m_save = eventMenu->addAction(UiText(IDS_MENU_SAVE), this, &CMainFrame::OnSave);
-    m_save->setShortcut(QKeySequence::Save);
-    eventMenu->addSeparator();
-    eventMenu->addAction(UiText(IDS_MENU_EXIT), this, &QWidget::close);
+    m_doc.SetDataChangedListener({});
+    m_doc.RemoveView(this);
+    m_prompt.SetParent(nullptr);
+}
 
-    QMenu* realTimeMenu = menuBar()->addMenu(UiText(IDS_MENU_REAL_TIME));
-    m_realTime = realTimeMenu->addAction(UiText(IDS_MENU_REAL_TIME_STATE));
+void CMainFrame::AskLeaveRealTime()
+{
+    if (!m_app.IsRealTime())
+        return;
+    if (AskString(m_prompt, IDS_LEAVE_REALTIME_QUESTION, IDS_PRODUCT_NAME, EButtons::YesNo) ==
+        EAnswer::Yes)
+        m_app.LeaveRealTime();
+}
+
+void CMainFrame::CreateActions()
+{
+    m_save = new QAction(ThemeIcon("document-save"), UiText(IDS_MENU_SAVE), this);
+    m_save->setIconText(UiText(IDS_TOOLBAR_SAVE));
+    m_save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_save->setToolTip(MarkupToRichText(LoadString(IDS_TOOLTIP_SAVE)));
+    connect(m_save, &QAction::triggered, this, &CMainFrame::OnSave);
+
+    auto generic = [this](const char* icon, int menuText, int toolbarText, int tooltip,
+                          QKeySequence key, CFrameView::ECommand command) {
+        auto* action = new QAction(ThemeIcon(icon), UiText(menuText), this);
+        action->setIconText(UiText(toolbarText));
+        action->setShortcut(key);
+        action->setToolTip(MarkupToRichText(LoadString(tooltip)));
+        action->setData(UiText(menuText));
+        connect(action, &QAction::triggered, this, [this, command] { RunGeneric(command); });
+        return action;
+    };
+    m_generic.add = generic("list-add", IDS_MENU_ADD, IDS_TOOLBAR_ADD, IDS_TOOLTIP_ADD,
+                            QKeySequence(Qt::CTRL | Qt::Key_N), CFrameView::kCommandAdd);
+    m_generic.edit = generic("document-edit", IDS_MENU_EDIT, IDS_TOOLBAR_EDIT, IDS_TOOLTIP_EDIT,
+                             QKeySequence(Qt::CTRL | Qt::Key_E), CFrameView::kCommandEdit);
+    m_generic.remove =
+        generic("edit-delete", IDS_MENU_DELETE, IDS_TOOLBAR_DELETE, IDS_TOOLTIP_DELETE,
+                QKeySequence(Qt::CTRL | Qt::Key_D), CFrameView::kCommandDelete);
+    m_generic.search = generic("edit-find", IDS_MENU_SEARCH, IDS_TOOLBAR_SEARCH,
+                               IDS_TOOLTIP_SEARCH, QKeySequence(Qt::CTRL | Qt::Key_F),
+                               CFrameView::kCommandSearch);
+
+    m_weddingInfo = new QAction(UiText(IDS_MENU_WEDDING_INFORMATION), this);
+    connect(m_weddingInfo, &QAction::triggered, this, &CMainFrame::OnWeddingInformation);
+    m_addEvent = new QAction(ThemeIcon("document-new"), UiText(IDS_MENU_ADD_EVENT), this);
+    m_addEvent->setIconText(UiText(IDS_TOOLBAR_ADD_EVENT));
+    m_addEvent->setToolTip(MarkupToRichText(LoadString(IDS_TOOLTIP_ADD_EVENT)));
+    connect(m_addEvent, &QAction::triggered, this, &CMainFrame::OnAddEvent);
+    m_selectEvent =
+        new QAction(ThemeIcon("document-open"), UiText(IDS_MENU_SELECT_EVENT), this);
+    m_selectEvent->setIconText(UiText(IDS_TOOLBAR_SELECT_EVENT));
+    m_selectEvent->setToolTip(MarkupToRichText(LoadString(IDS_TOOLTIP_SELECT_EVENT)));
+    connect(m_selectEvent, &QAction::triggered, this, &CMainFrame::OnSelectEvent);
+    m_exit = new QAction(UiText(IDS_MENU_EXIT), this);
+    connect(m_exit, &QAction::triggered, this, &QWidget::close);
+
+    m_realTime = new QAction(UiText(IDS_MENU_REAL_TIME_STATE), this);
     m_realTime->setCheckable(true);
     m_realTime->setChecked(m_app.IsRealTimeRequested());
     connect(m_realTime, &QAction::triggered, this, [this] {
@@ -43,27 +149,327 @@ void CMainFrame::BuildMenus()
         m_realTime->setChecked(m_app.IsRealTimeRequested());
     });
 
-    QMenu* toolsMenu = menuBar()->addMenu(UiText(IDS_MENU_TOOLS));
-    QMenu* language = toolsMenu->addMenu(UiText(IDS_MENU_LANGUAGE));
-    language->addAction(UiText(IDS_MENU_ENGLISH), this, [this] { m_app.SetForceEnglish(true); });
-    language->addAction(UiText(IDS_MENU_DEFAULT_LANGUAGE), this,
-                        [this] { m_app.SetForceEnglish(false); });
+    m_nextView = new QAction(UiText(IDS_MENU_NEXT_VIEW), this);
+    m_nextView->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab));
+    connect(m_nextView, &QAction::triggered, this, &CMainFrame::NextView);
+    m_previousView = new QAction(UiText(IDS_MENU_PREVIOUS_VIEW), this);
+    // Ctrl+Shift+Tab arrives as Ctrl+Backtab on most keyboards; bind both.
+    m_previousView->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                                  QKeySequence(Qt::CTRL | Qt::Key_Backtab)});
+    connect(m_previousView, &QAction::triggered, this, &CMainFrame::PreviousView);
+    m_statusBarToggle = new QAction(UiText(IDS_MENU_STATUS_BAR), this);
+    m_statusBarToggle->setCheckable(true);
+    connect(m_statusBarToggle, &QAction::toggled, this,
+            [this](bool shown) { statusBar()->setVisible(shown); });
+
+    m_calculator = new QAction(UiText(IDS_MENU_CALCULATOR), this);
+    connect(m_calculator, &QAction::triggered, this, &CMainFrame::OnCalculator);
+    m_options = new QAction(UiText(IDS_MENU_OPTIONS), this);
+    connect(m_options, &QAction::triggered, this, &CMainFrame::OnOptions);
+    m_english = new QAction(UiText(IDS_MENU_ENGLISH), this);
+    connect(m_english, &QAction::triggered, this, [this] { m_app.SetForceEnglish(true); });
+    m_defaultLanguage = new QAction(UiText(IDS_MENU_DEFAULT_LANGUAGE), this);
+    connect(m_defaultLanguage, &QAction::triggered, this,
+            [this] { m_app.SetForceEnglish(false); });
+
+    m_about = new QAction(ThemeIcon("help-about"), UiText(IDS_MENU_ABOUT), this);
+    connect(m_about, &QAction::triggered, this, &CMainFrame::OnAbout);
+    m_webSite = new QAction(UiText(IDS_MENU_WEB_SITE), this);
+    connect(m_webSite, &QAction::triggered, this,
+            [this] { ShellOpen(m_app.GetGeneral().webSite); });
+
+    for (QAction* action : {m_save, m_generic.add, m_generic.edit, m_generic.remove,
+                            m_generic.search, m_nextView, m_previousView})
+        addAction(action); // window-wide shortcuts, whichever menu shows the action
 }
 
-void CMainFrame::OnSave()
+void CMainFrame::CreateMenus()
 {
-    m_app.GetDocument().SaveEventData();
+    QMenu* eventMenu = menuBar()->addMenu(UiText(IDS_MENU_EVENT));
+    eventMenu->addAction(m_save);
+    eventMenu->addAction(m_weddingInfo);
+    eventMenu->addSeparator();
+    eventMenu->addAction(m_addEvent);
+    eventMenu->addAction(m_selectEvent);
+    eventMenu->addSeparator();
+    eventMenu->addAction(m_exit);
+
+    QMenu* realTimeMenu = menuBar()->addMenu(UiText(IDS_MENU_REAL_TIME));
+    realTimeMenu->addAction(m_realTime);
+
+    QMenu* viewMenu = menuBar()->addMenu(UiText(IDS_MENU_VIEW));
+    m_viewGroup = new QActionGroup(this);
+    for (const SViewInfo& info : RegisteredViews())
+    {
+        const bool inMode = m_app.IsRealTime() ? info.realTimeMode : info.regularMode;
+        if (!inMode)
+            continue;
+        auto* action = viewMenu->addAction(UiText(info.menuTextId));
+        action->setCheckable(true);
+        action->setShortcut(info.shortcut);
+        action->setActionGroup(m_viewGroup);
+        const int code = info.code;
+        connect(action, &QAction::triggered, this, [this, code] { ShowView(code); });
+        addAction(action);
+        m_viewActions[code] = action;
+    }
+    viewMenu->addSeparator();
+    viewMenu->addAction(m_nextView);
+    viewMenu->addAction(m_previousView);
+    viewMenu->addSeparator();
+    viewMenu->addAction(m_statusBarToggle);
+    m_viewMenuAnchor = viewMenu->menuAction();
+
+    QMenu* toolsMenu = menuBar()->addMenu(UiText(IDS_MENU_TOOLS));
+    toolsMenu->addAction(m_calculator);
+    toolsMenu->addAction(m_options);
+    QMenu* language = toolsMenu->addMenu(UiText(IDS_MENU_LANGUAGE));
+    language->addAction(m_english);
+    language->addAction(m_defaultLanguage);
+
+    QMenu* helpMenu = menuBar()->addMenu(UiText(IDS_MENU_HELP));
+    helpMenu->addAction(m_about);
+    helpMenu->addAction(m_webSite);
+}
+
+void CMainFrame::CreateToolBar()
+{
+    m_toolBar = addToolBar(UiText(IDS_PRODUCT_NAME_FRAME));
+    m_toolBar->setObjectName(QStringLiteral("MainToolBar"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_toolBar->addAction(m_save);
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(m_generic.add);
+    m_toolBar->addAction(m_generic.edit);
+    m_toolBar->addAction(m_generic.remove);
+    m_toolBar->addAction(m_generic.search);
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(m_addEvent);
+    m_toolBar->addAction(m_selectEvent);
+}
+
+void CMainFrame::CreateViews()
+{
+    for (const SViewInfo& info : RegisteredViews())
+    {
+        const bool inMode = m_app.IsRealTime() ? info.realTimeMode : info.regularMode;
+        if (!inMode)
+            continue;
+        CFrameView* view = info.create(m_doc);
+        view->SetFrameActions(m_generic);
+        connect(view, &CFrameView::CommandStateChanged, this, &CMainFrame::UpdateCommandState);
+        m_pane->addWidget(view);
+        m_views[info.code] = view;
+        auto* item = new QListWidgetItem(ThemeIcon(info.icon), UiText(info.captionId), m_bar);
+        item->setData(Qt::UserRole, info.code);
+        item->setTextAlignment(Qt::AlignHCenter);
+        item->setSizeHint(QSize(kBarWidth - 16, 64));
+    }
+}
+
+std::vector<int> CMainFrame::BarCodes() const
+{
+    std::vector<int> codes;
+    for (int row = 0; row < m_bar->count(); ++row)
+        codes.push_back(m_bar->item(row)->data(Qt::UserRole).toInt());
+    return codes;
+}
+
+CFrameView* CMainFrame::ViewByCode(int code) const
+{
+    auto it = m_views.find(code);
+    return it == m_views.end() ? nullptr : it->second;
+}
+
+int CMainFrame::ActiveViewCode() const
+{
+    return m_activeView != nullptr ? m_activeView->ViewCode() : 0;
+}
+
+bool CMainFrame::ShowView(int code)
+{
+    CFrameView* view = ViewByCode(code);
+    if (view == nullptr)
+        return false;
+    for (int row = 0; row < m_bar->count(); ++row)
+    {
+        if (m_bar->item(row)->data(Qt::UserRole).toInt() == code && m_bar->currentRow() != row)
+        {
+            QSignalBlocker block(m_bar);
+            m_bar->setCurrentRow(row);
+        }
+    }
+    if (view != m_activeView)
+        ActivateView(view);
+    m_doc.GetSettings().SetLastUiMode(code);
+    if (QAction* action = m_viewActions[code])
+        action->setChecked(true);
+    return true;
+}
+
+void CMainFrame::ActivateView(CFrameView* view)
+{
+    if (m_activeViewMenu != nullptr)
+    {
+        menuBar()->removeAction(m_activeViewMenu);
+        m_activeViewMenu = nullptr;
+    }
+    m_activeView = view;
+    m_pane->setCurrentWidget(view);
+    if (QMenu* menu = view->ViewMenu())
+    {
+        // Right after "&View".
+        const QList<QAction*> entries = menuBar()->actions();
+        const int anchor = static_cast<int>(entries.indexOf(m_viewMenuAnchor));
+        QAction* before = anchor + 1 < entries.size() ? entries[anchor + 1] : nullptr;
+        menuBar()->insertMenu(before, menu);
+        m_activeViewMenu = menu->menuAction();
+    }
+    view->OnActivated();
+    UpdateCommandState();
+}
+
+void CMainFrame::NextView()
+{
+    int candidate = m_doc.GetSettings().GetLastUiMode() + 1;
+    if (candidate >= VIEW_LAST_CODE + 1)
+        candidate = VIEW_FIRST_CODE;
+    ShowView(candidate);
+}
+
+void CMainFrame::PreviousView()
+{
+    int candidate = m_doc.GetSettings().GetLastUiMode() - 1;
+    if (candidate <= 1)
+        candidate = VIEW_LAST_CODE;
+    ShowView(candidate);
+}
+
+void CMainFrame::RunGeneric(CFrameView::ECommand command)
+{
+    if (m_activeView != nullptr && m_activeView->IsCommandEnabled(command))
+        m_activeView->RunCommand(command);
     UpdateCommandState();
 }
 
 void CMainFrame::UpdateCommandState()
 {
-    m_save->setEnabled(m_app.GetDocument().IsDataChanged());
+    // An in-place edit still open is a change too: Ctrl+S must save it.
+    const bool pendingEdit = m_activeView != nullptr && m_activeView->HasPendingEdit();
+    m_save->setEnabled(m_doc.IsDataChanged() || pendingEdit);
+
+    const std::pair<QAction*, CFrameView::ECommand> commands[] = {
+        {m_generic.add, CFrameView::kCommandAdd},
+        {m_generic.edit, CFrameView::kCommandEdit},
+        {m_generic.remove, CFrameView::kCommandDelete},
+        {m_generic.search, CFrameView::kCommandSearch}};
+    for (const auto& [action, command] : commands)
+    {
+        const bool enabled = m_activeView != nullptr && m_activeView->IsCommandEnabled(command);
+        action->setEnabled(enabled);
+        const QString text = m_activeView != nullptr ? m_activeView->CommandText(command) : QString();
+        action->setText(text.isEmpty() ? action->data().toString() : text);
+    }
+}
+
+void CMainFrame::OnSave()
+{
+    m_doc.SaveEventData();
+    UpdateCommandState();
+}
+
+void CMainFrame::OnWeddingInformation()
+{
+    CWeddingInfoDialog dialog(m_doc, this);
+    if (CModalSeam::Exec(dialog) == QDialog::Accepted)
+        dialog.Apply();
+}
+
+void CMainFrame::OnAddEvent()
+{
+    CAddEventWizard wizard(m_doc, this);
+    if (CModalSeam::Exec(wizard) != QDialog::Accepted)
+        return;
+    // The core offers to save the current event first; Cancel there leaves everything as it was.
+    m_doc.AddEvent(wizard.Details());
+    UpdateCommandState();
+}
+
+void CMainFrame::OnSelectEvent()
+{
+    CSelectEventDialog dialog(m_doc, this);
+    if (CModalSeam::Exec(dialog) != QDialog::Accepted)
+        return;
+    CEventInfo* chosen = dialog.ChosenEvent();
+    if (chosen != nullptr && chosen != m_doc.GetActiveEvent())
+        m_doc.SelectEvent(chosen);
+    UpdateCommandState();
+}
+
+void CMainFrame::OnOptions()
+{
+    const bool showTipsBefore = m_doc.GetAppSettings().GetShowTips();
+    COptionsDialog dialog(m_doc, this);
+    if (CModalSeam::Exec(dialog) != QDialog::Accepted)
+        return;
+    dialog.Apply();
+    if (showTipsBefore != m_doc.GetAppSettings().GetShowTips())
+        ApplyShowTips();
+}
+
+void CMainFrame::ApplyShowTips()
+{
+    CTooltipFilter::Install(m_doc.GetAppSettings().GetShowTips());
+}
+
+void CMainFrame::OnCalculator()
+{
+    const std::string program = m_doc.GetAppSettings().GetCalculatorPath();
+    if (program.empty() || !StartProgram(program, {}))
+        AskString(m_prompt, IDS_NO_CALCULATOR_TEXT, IDS_PRODUCT_NAME, EButtons::Ok);
+}
+
+void CMainFrame::OnAbout()
+{
+    m_prompt.Ask(FormatText(LoadString(IDS_ABOUT_TEXT), {VELLORAN_VERSION_TEXT}),
+                 LoadString(IDS_ABOUT_CAPTION), EButtons::Ok);
+}
+
+void CMainFrame::OnUpdate(IDocView*, EUpdateHint hint, CRecord*)
+{
+    switch (hint)
+    {
+    case HINT_GOTO_GUEST: ShowView(VIEW_GUESTS); break;
+    case HINT_EVENT_RELOADED: UpdateCommandState(); break;
+    default: break;
+    }
+}
+
+void CMainFrame::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_firstActivationDone)
+        return;
+    m_firstActivationDone = true;
+    statusBar()->hide();
+    m_statusBarToggle->setChecked(false);
+    setWindowTitle(UiText(IDS_PRODUCT_NAME_FRAME));
+    QTimer::singleShot(0, this, &CMainFrame::RunDeferredStartup);
+}
+
+void CMainFrame::RunDeferredStartup()
+{
+    const CEventSettings& settings = m_doc.GetSettings();
+    if (settings.GetKeySetting("GroumName").empty() && settings.GetKeySetting("BrideName").empty())
+        OnWeddingInformation();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    // Pending in-place edits are committed by the close prompt before it decides.
+    for (const auto& [code, view] : m_views)
+        view->OnFrameClosing();
+    // The close prompt commits pending in-place edits before it decides.
     if (!m_app.CanClose())
     {
         event->ignore();

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include "ui/DialogButtons.h"
 #include "ui/ModalSeam.h"
 
 namespace
@@ -50,5 +51,6 @@ EAnswer CQtPrompt::Ask(const std::string& text, const std::string& caption, EBut
                     Lines(caption), Lines(text), ButtonsOf(buttons), m_parent);
     if (buttons == EButtons::YesNo || buttons == EButtons::YesNoCancel)
         box.setDefaultButton(QMessageBox::Yes);
+    TranslateButtons(box);
     return AnswerOf(CModalSeam::Exec(box), buttons);
 }

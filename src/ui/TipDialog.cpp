@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/TipOfDay.h"
+#include "ui/DialogButtons.h"
 #include "ui/UiText.h"
 
 CTipDialog::CTipDialog(int firstTip, bool showAtStartup, QWidget* parent)
@@ -32,6 +33,7 @@ CTipDialog::CTipDialog(int firstTip, bool showAtStartup, QWidget* parent)
     auto* buttons = new QDialogButtonBox;
     QPushButton* next = buttons->addButton(UiText(IDS_TIP_NEXT), QDialogButtonBox::ActionRole);
     buttons->addButton(QDialogButtonBox::Close);
+    TranslateButtons(*buttons);
     connect(next, &QPushButton::clicked, this, &CTipDialog::ShowNextTip);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::accept);
     layout->addWidget(buttons);

@@ -124,6 +124,14 @@ TEST_F(EventsListTest, ShutdownWritesTheActiveEventAndItsName)
               1000);
 }
 
+TEST_F(EventsListTest, FirstRunKeepsAnEventNameTheUserGave)
+{
+    MakeEventFolder("DB", "[GenSettings]\r\nEveName=Our party\r\n[KeySettings]\r\nBrideName=Dana\r\n");
+    auto doc = MakeDocument();
+    EXPECT_EQ(doc->GetActiveEvent()->GetName(), "Our party");
+    EXPECT_EQ(doc->GetSettings().GetEventName(), "Our party");
+}
+
 TEST_F(EventsListTest, AnEventForThisRunLeavesActiveAsItWas)
 {
     MakeEventFolder("DB");

@@ -43,8 +43,8 @@ void CGuiTestBench::Answer(std::function<int(QDialog&)> answer)
 void CGuiTestBench::AcceptNext()
 {
     Answer([](QDialog& dialog) {
-        dialog.accept();
-        return static_cast<int>(QDialog::Accepted);
+        dialog.accept(); // a dialog may refuse (and stay open): report what it did
+        return dialog.result();
     });
 }
 

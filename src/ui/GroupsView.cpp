@@ -1,0 +1,385 @@
+#include "ui/GroupsView.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QPushButton>
+#include <QStringListModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "model/Group.h"
+#include "model/Guest.h"
+#include "platform/NumberText.h"
+#include "platform/Prompt.h"
+#include "store/NewOrvDoc.h"
+#include "ui/GroupNameDialog.h"
+#include "ui/GuestListModel.h"
+#include "ui/Icons.h"
+#include "ui/ModalSeam.h"
+#include "ui/UiText.h"
+#include "ui/ViewCodes.h"
+
+namespace
+{
+constexpr unsigned kStaleGroups = 1;
+constexpr unsigned kStaleGuests = 2;
+} // namespace
+
+CGroupsView::CGroupsView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, parent)
+{
+    auto* layout = new QVBoxLayout(this);
+    auto* explanation = new QLabel(UiText(IDS_GROUPS_EXPLANATION));
+    explanation->setWordWrap(true);
+    layout->addWidget(explanation);
+
+    auto* columns = new QHBoxLayout;
+    layout->addLayout(columns, 1);
+
+    auto* left = new QVBoxLayout;
+    m_caption = new QLabel;
+    left->addWidget(m_caption);
+    m_groups = new QListView;
+    m_groups->setObjectName(QStringLiteral("GroupsList"));
+    m_groupNames = new QStringListModel(this);
+    m_groups->setModel(m_groupNames);
+    m_groups->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_groups->setAlternatingRowColors(true);
+    m_groups->setContextMenuPolicy(Qt::CustomContextMenu);
+    left->addWidget(m_groups, 1);
+
+    auto* buttons = new QHBoxLayout;
+    m_add = new QPushButton(ThemeIcon("list-add"), UiText(IDS_GROUPS_ADD_BUTTON));
+    m_rename = new QPushButton(ThemeIcon("document-edit"), UiText(IDS_GROUPS_RENAME_BUTTON));
+    m_delete = new QPushButton(ThemeIcon("edit-delete"), UiText(IDS_GROUPS_DELETE_BUTTON));
+    m_up = new QPushButton(ThemeIcon("go-up"), UiText(IDS_BUTTON_UP));
+    m_down = new QPushButton(ThemeIcon("go-down"), UiText(IDS_BUTTON_DOWN));
+    for (QPushButton* button : {m_add, m_rename, m_delete, m_up, m_down})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    left->addLayout(buttons);
+    columns->addLayout(left, 2);
+
+    auto* right = new QVBoxLayout;
+    m_guestModel = new CGuestListModel({CGuestListModel::kFirstName, CGuestListModel::kFamilyName,
+                                        CGuestListModel::kComing, CGuestListModel::kStatus},
+                                       this);
+    m_guests = new QTableView;
+    m_guests->setObjectName(QStringLiteral("GroupGuestsList"));
+    m_guests->setModel(m_guestModel);
+    m_guests->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_guests->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_guests->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_guests->setAlternatingRowColors(true);
+    m_guests->verticalHeader()->hide();
+    m_guests->horizontalHeader()->setStretchLastSection(true);
+    m_guests->setContextMenuPolicy(Qt::CustomContextMenu);
+    right->addWidget(m_guests, 1);
+    m_countLine = new QLabel;
+    right->addWidget(m_countLine);
+    columns->addLayout(right, 3);
+
+    connect(m_add, &QPushButton::clicked, this, &CGroupsView::AddGroup);
+    connect(m_rename, &QPushButton::clicked, this, &CGroupsView::RenameGroup);
+    connect(m_delete, &QPushButton::clicked, this, &CGroupsView::DeleteGroup);
+    connect(m_up, &QPushButton::clicked, this, &CGroupsView::MoveUp);
+    connect(m_down, &QPushButton::clicked, this, &CGroupsView::MoveDown);
+    connect(m_groups->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+        RefreshGuests();
+        UpdateButtons();
+        emit CommandStateChanged();
+    });
+    connect(m_groups, &QListView::doubleClicked, this, &CGroupsView::RenameGroup);
+    connect(m_groups, &QWidget::customContextMenuRequested, this, &CGroupsView::ShowGroupsMenu);
+    connect(m_guests, &QWidget::customContextMenuRequested, this, &CGroupsView::ShowGuestsMenu);
+    connect(m_guests, &QTableView::doubleClicked, this, &CGroupsView::GoToGuestDetails);
+
+    RefreshGroups();
+    if (m_groupNames->rowCount() > 0)
+        SelectRow(0);
+    RefreshGuests();
+    UpdateButtons();
+}
+
+int CGroupsView::ViewCode() const { return VIEW_GROUPS; }
+
+void CGroupsView::BuildViewMenu(QMenu& menu)
+{
+    menu.setTitle(UiText(IDS_VIEW_GROUPS));
+    menu.addAction(FrameActions().add);
+    menu.addAction(FrameActions().edit);
+    menu.addAction(FrameActions().remove);
+}
+
+bool CGroupsView::IsCommandEnabled(ECommand command) const
+{
+    switch (command)
+    {
+    case kCommandAdd: return true;
+    case kCommandEdit:
+    case kCommandDelete: return SelectedGroup() != nullptr;
+    case kCommandSearch: return false;
+    }
+    return false;
+}
+
+QString CGroupsView::CommandText(ECommand command) const
+{
+    switch (command)
+    {
+    case kCommandAdd: return UiText(IDS_MENU_ADD);
+    case kCommandEdit: return UiText(IDS_MENU_RENAME);
+    case kCommandDelete: return UiText(IDS_MENU_DELETE);
+    case kCommandSearch: return {};
+    }
+    return {};
+}
+
+void CGroupsView::RunCommand(ECommand command)
+{
+    switch (command)
+    {
+    case kCommandAdd: AddGroup(); break;
+    case kCommandEdit: RenameGroup(); break;
+    case kCommandDelete: DeleteGroup(); break;
+    case kCommandSearch: break;
+    }
+}
+
+void CGroupsView::HandleHint(IDocView* sender, EUpdateHint hint, CRecord* record)
+{
+    switch (hint)
+    {
+    case HINT_EVENT_RELOADING:
+    case HINT_TABLES_REMOVING:
+        m_guestModel->Clear(); // the records are about to go
+        MarkStale();
+        break;
+    case HINT_GUEST_REMOVING: m_guestModel->Remove(static_cast<CGuest*>(record)); break;
+    default:
+        if (sender != this)
+            MarkStale();
+        break;
+    }
+}
+
+void CGroupsView::Refresh(unsigned stale)
+{
+    if (stale & kStaleGroups)
+        RefreshGroups();
+    if (stale & (kStaleGroups | kStaleGuests))
+        RefreshGuests();
+    UpdateButtons();
+}
+
+void CGroupsView::RefreshGroups()
+{
+    const int keep = SelectedRow();
+    QStringList names;
+    for (const auto& group : Doc().GetGroups())
+        names << ToQt(group->GetName());
+    m_groupNames->setStringList(names);
+    m_caption->setText(
+        ToQt(FormatText(LoadString(IDS_GROUPS_COUNT_CAPTION), {FormatInt(Doc().GetGroupCount())})));
+    if (names.isEmpty())
+        return;
+    SelectRow(qBound(0, keep, static_cast<int>(names.size()) - 1));
+}
+
+void CGroupsView::RefreshGuests()
+{
+    std::vector<CGuest*> members;
+    int people = 0;
+    int approved = 0;
+    if (const CGroup* group = SelectedGroup())
+    {
+        Doc().GetGuestsOfGroup(group->GetName(), members);
+        for (const CGuest* guest : members)
+        {
+            people += guest->GetComingCount();
+            if (guest->IsApproved())
+                approved += guest->GetComingCount();
+        }
+    }
+    m_guestModel->SetGuests(std::move(members));
+    m_countLine->setText(ToQt(FormatText(LoadString(IDS_GROUP_GUESTS_COUNT),
+                                         {FormatInt(people), FormatInt(approved)})));
+}
+
+void CGroupsView::UpdateButtons()
+{
+    const int row = SelectedRow();
+    const bool selected = SelectedGroup() != nullptr;
+    m_rename->setEnabled(selected);
+    m_delete->setEnabled(selected);
+    m_up->setEnabled(selected && row > 0);
+    m_down->setEnabled(selected && row + 1 < Doc().GetGroupCount());
+}
+
+int CGroupsView::SelectedRow() const
+{
+    const QModelIndex current = m_groups->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void CGroupsView::SelectRow(int row)
+{
+    if (row < 0 || row >= m_groupNames->rowCount())
+        return;
+    m_groups->setCurrentIndex(m_groupNames->index(row));
+}
+
+CGroup* CGroupsView::SelectedGroup() const { return Doc().GetGroupAt(SelectedRow()); }
+
+QString CGroupsView::GroupsCaption() const { return m_caption->text(); }
+
+QString CGroupsView::CountLine() const { return m_countLine->text(); }
+
+bool CGroupsView::NameTaken(const QString& name, const CGroup* except) const
+{
+    for (const auto& group : Doc().GetGroups())
+        if (group.get() != except &&
+            QString::compare(ToQt(group->GetName()), name, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+void CGroupsView::AddGroup()
+{
+    QString proposal = UiText(IDS_NEW_GROUP);
+    for (int n = 1; NameTaken(proposal, nullptr); ++n)
+        proposal = ToQt(FormatText(LoadString(IDS_NEW_GROUP_NUMBERED), {FormatInt(n)}));
+
+    CGroupNameDialog dialog(CGroupNameDialog::kAdd, proposal, Doc().GetPrompt(), this);
+    if (CModalSeam::Exec(dialog) != QDialog::Accepted)
+        return;
+    const QString name = dialog.Name();
+    if (NameTaken(name, nullptr))
+    {
+        AskString(Doc().GetPrompt(), IDS_GROUP_EXISTS_CAPTION, IDS_GROUP_EXISTS_CAPTION,
+                  EButtons::Ok);
+        return;
+    }
+    Doc().AddGroup(FromQt(name), this);
+    RefreshGroups();
+    SelectRow(Doc().GetGroupCount() - 1);
+    Doc().UpdateAllViews(this, HINT_GROUPS_CHANGED);
+    if (dialog.CreateTable())
+        Doc().CreateTable(FromQt(name));
+    emit CommandStateChanged();
+}
+
+void CGroupsView::RenameGroup()
+{
+    CGroup* group = SelectedGroup();
+    if (group == nullptr)
+        return;
+    CGroupNameDialog dialog(CGroupNameDialog::kRename, ToQt(group->GetName()), Doc().GetPrompt(),
+                            this);
+    if (CModalSeam::Exec(dialog) != QDialog::Accepted)
+        return;
+    const QString name = dialog.Name();
+    if (NameTaken(name, group))
+    {
+        Doc().GetPrompt().Ask(FormatText(LoadString(IDS_GROUP_NAME_EXISTS_TEXT), {FromQt(name)}),
+                              LoadString(IDS_GROUP_EXISTS_CAPTION), EButtons::Ok);
+        return;
+    }
+    const std::string oldName = group->GetName();
+    if (oldName == FromQt(name))
+        return;
+    group->SetName(FromQt(name));
+    Doc().RenameGroupInGuests(oldName, FromQt(name));
+    RefreshGroups();
+    RefreshGuests();
+    Doc().UpdateAllViews(this, HINT_GROUPS_CHANGED);
+    Doc().UpdateAllViews(this, HINT_GROUP_RENAMED);
+}
+
+void CGroupsView::DeleteGroup()
+{
+    CGroup* group = SelectedGroup();
+    if (group == nullptr)
+        return;
+    if (Doc().IsGroupUsed(group))
+    {
+        AskString(Doc().GetPrompt(), IDS_GROUP_NOT_EMPTY_TEXT, IDS_GROUP_NOT_EMPTY_CAPTION,
+                  EButtons::Ok);
+        return;
+    }
+    const int row = SelectedRow();
+    const int count = Doc().GetGroupCount();
+    Doc().RemoveGroup(group); // destroyed here
+    RefreshGroups();
+    // The row that took the deleted one's place, but the one before when it was among the last two.
+    SelectRow(qMax(0, row >= count - 2 ? row - 1 : row));
+    RefreshGuests();
+    Doc().UpdateAllViews(this, HINT_GROUPS_CHANGED);
+    emit CommandStateChanged();
+}
+
+void CGroupsView::MoveUp()
+{
+    const int row = SelectedRow();
+    if (row <= 0)
+        return;
+    Doc().SwapGroups(Doc().GetGroupAt(row), Doc().GetGroupAt(row - 1));
+    RefreshGroups();
+    SelectRow(row - 1);
+    Doc().UpdateAllViews(this, HINT_GROUPS_CHANGED);
+}
+
+void CGroupsView::MoveDown()
+{
+    const int row = SelectedRow();
+    if (row < 0 || row + 1 >= Doc().GetGroupCount())
+        return;
+    Doc().SwapGroups(Doc().GetGroupAt(row), Doc().GetGroupAt(row + 1));
+    RefreshGroups();
+    SelectRow(row + 1);
+    Doc().UpdateAllViews(this, HINT_GROUPS_CHANGED);
+}
+
+void CGroupsView::AddTableForGroup()
+{
+    CGroup* group = SelectedGroup();
+    if (group == nullptr)
+        return;
+    const int seated = Doc().AddTableForGroup(group);
+    IPrompt& prompt = Doc().GetPrompt();
+    if (seated >= 1)
+        prompt.Ask(FormatText(LoadString(IDS_TABLE_FOR_GROUP_CREATED), {FormatInt(seated)}),
+                   LoadString(IDS_TABLE_FOR_GROUP_DONE), EButtons::Ok);
+    else
+        AskString(prompt, IDS_TABLE_FOR_GROUP_DONE, IDS_TABLE_FOR_GROUP_DONE, EButtons::Ok);
+    RefreshGuests();
+}
+
+void CGroupsView::GoToGuestDetails()
+{
+    const QModelIndex current = m_guests->currentIndex();
+    if (CGuest* guest = m_guestModel->GuestAt(current.isValid() ? current.row() : -1))
+        Doc().UpdateAllViews(this, HINT_GOTO_GUEST, guest);
+}
+
+void CGroupsView::ShowGroupsMenu(const QPoint& position)
+{
+    if (SelectedGroup() == nullptr)
+        return;
+    QMenu menu(this);
+    QAction* addTable = menu.addAction(UiText(IDS_GROUPS_MENU_ADD_TABLE));
+    if (CModalSeam::ExecMenu(menu, m_groups->viewport()->mapToGlobal(position)) == addTable)
+        AddTableForGroup();
+}
+
+void CGroupsView::ShowGuestsMenu(const QPoint& position)
+{
+    if (!m_guests->currentIndex().isValid())
+        return;
+    QMenu menu(this);
+    QAction* details = menu.addAction(UiText(IDS_GROUPS_MENU_GO_TO_GUEST));
+    if (CModalSeam::ExecMenu(menu, m_guests->viewport()->mapToGlobal(position)) == details)
+        GoToGuestDetails();
+}

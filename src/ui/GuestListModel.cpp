@@ -1,0 +1,88 @@
+#include "ui/GuestListModel.h"
+
+#include <algorithm>
+
+#include "model/Guest.h"
+#include "ui/UiText.h"
+
+CGuestListModel::CGuestListModel(std::vector<EColumn> columns, QObject* parent)
+    : QAbstractTableModel(parent), m_columns(std::move(columns))
+{
+}
+
+void CGuestListModel::SetGuests(std::vector<CGuest*> guests)
+{
+    beginResetModel();
+    m_guests = std::move(guests);
+    endResetModel();
+}
+
+void CGuestListModel::Remove(const CGuest* guest)
+{
+    const int row = RowOf(guest);
+    if (row < 0)
+        return;
+    beginRemoveRows(QModelIndex(), row, row);
+    m_guests.erase(m_guests.begin() + row);
+    endRemoveRows();
+}
+
+CGuest* CGuestListModel::GuestAt(int row) const
+{
+    if (row < 0 || row >= static_cast<int>(m_guests.size()))
+        return nullptr;
+    return m_guests[static_cast<std::size_t>(row)];
+}
+
+int CGuestListModel::RowOf(const CGuest* guest) const
+{
+    auto it = std::find(m_guests.begin(), m_guests.end(), guest);
+    return it == m_guests.end() ? -1 : static_cast<int>(it - m_guests.begin());
+}
+
+int CGuestListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_guests.size());
+}
+
+int CGuestListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_columns.size());
+}
+
+QVariant CGuestListModel::data(const QModelIndex& index, int role) const
+{
+    const CGuest* guest = GuestAt(index.row());
+    if (guest == nullptr || index.column() >= static_cast<int>(m_columns.size()))
+        return {};
+    const EColumn column = m_columns[static_cast<std::size_t>(index.column())];
+    if (role == Qt::TextAlignmentRole && column == kComing)
+        return QVariant::fromValue(Qt::AlignTrailing | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (column)
+    {
+    case kFirstName: return ToQt(guest->GetName());
+    case kFamilyName: return ToQt(guest->GetFamilyName());
+    case kGroup: return ToQt(guest->GetGroupName());
+    case kComing: return guest->GetComingCount();
+    case kStatus: return ToQt(guest->GetStatusText());
+    }
+    return {};
+}
+
+QVariant CGuestListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole ||
+        section >= static_cast<int>(m_columns.size()))
+        return {};
+    switch (m_columns[static_cast<std::size_t>(section)])
+    {
+    case kFirstName: return UiText(IDS_COLUMN_FIRST_NAMES);
+    case kFamilyName: return UiText(IDS_COLUMN_LAST_NAME);
+    case kGroup: return UiText(IDS_COLUMN_GROUP);
+    case kComing: return UiText(IDS_COLUMN_ACTUAL);
+    case kStatus: return UiText(IDS_COLUMN_STATUS);
+    }
+    return {};
+}

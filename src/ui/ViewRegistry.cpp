@@ -1,0 +1,15 @@
+#include "ui/ViewRegistry.h"
+
+#include "platform/StringIds.h"
+#include "ui/GroupsView.h"
+#include "ui/ViewCodes.h"
+
+const std::vector<SViewInfo>& RegisteredViews()
+{
+    static const std::vector<SViewInfo> views = {
+        {VIEW_GROUPS, IDS_VIEW_GROUPS, IDS_MENU_VIEW_GROUPS, "view-groups",
+         QKeySequence(Qt::CTRL | Qt::Key_2), true, false,
+         [](CNewOrvDoc& doc) { return new CGroupsView(doc); }},
+    };
+    return views;
+}

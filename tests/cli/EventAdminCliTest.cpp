@@ -1,0 +1,178 @@
+#include "cli/CliApp.h"
+#include "platform/Language.h"
+#include "platform/ProfileFile.h"
+#include "support/TempDir.h"
+#include "support/XmlReaderProbe.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace
+{
+struct SRun
+{
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class EventAdminCliTest : public ::testing::Test
+{
+protected:
+    void TearDown() override { SetUiLanguage(ELanguage::English); }
+
+    SRun Run(std::vector<std::string> arguments)
+    {
+        arguments.insert(arguments.begin(), {"--data-root", m_root.Path().string(), "--program-dir",
+                                             (m_root / "program").string()});
+        std::ostringstream out, err;
+        const int status = RunCli(arguments, out, err);
+        return {status, out.str(), err.str()};
+    }
+
+    nlohmann::json Dump()
+    {
+        const SRun run = Run({"dump", "--json"});
+        EXPECT_EQ(run.status, 0) << run.err;
+        return nlohmann::json::parse(run.out);
+    }
+
+    // The groups an event's saved data file holds (read as text: the check needs no reader).
+    int SavedGroups(const std::string& id)
+    {
+        const std::string text = ReadBytes(m_root / id / "WeddingData.xml");
+        int count = 0;
+        for (std::size_t at = text.find("<Group>"); at != std::string::npos;
+             at = text.find("<Group>", at + 1))
+            ++count;
+        return count;
+    }
+
+    std::map<std::string, std::string> Snapshot()
+    {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : fs::recursive_directory_iterator(m_root.Path()))
+            files[entry.path().string()] =
+                entry.is_regular_file() ? ReadBytes(entry.path()) : std::string("<dir>");
+        return files;
+    }
+
+    CTempDir m_root;
+};
+} // namespace
+
+TEST_F(EventAdminCliTest, AddEventRefusesBadUsage)
+{
+    const std::vector<std::vector<std::string>> bad = {
+        {"--type", "7", "--date", "2026-06-15", "--bride", "Dana", "--groom", "Avi"},
+        {"--type", "-1", "--date", "2026-06-15", "--bride", "Dana", "--groom", "Avi"},
+        {"--date", "2026-06-15", "--bride", "Dana", "--groom", "Avi"},
+        {"--type", "0", "--bride", "Dana", "--groom", "Avi"},
+        {"--type", "0", "--date", "2026-06-15", "--groom", "Avi"},
+        {"--type", "0", "--date", "2026-06-15", "--bride", "", "--groom", "Avi"},
+        {"--type", "0", "--date", "2026-06-15", "--bride", "Dana"},
+        {"--type", "0", "--date", "2026-02-30", "--bride", "Dana", "--groom", "Avi"},
+        {"--type", "0", "--date", "2025-02-29", "--bride", "Dana", "--groom", "Avi"},
+        {"--type", "0", "--date", "2026-13-01", "--bride", "Dana", "--groom", "Avi"},
+        {"--type", "0", "--date", "2026-6-15", "--bride", "Dana", "--groom", "Avi"},
+        {"--type", "0", "--date", "15/06/2026", "--bride", "Dana", "--groom", "Avi"},
+        {"--type", "3", "--date", "2026-06-15", "--bride", "Yoni", "extra"},
+    };
+    for (std::vector<std::string> arguments : bad)
+    {
+        arguments.insert(arguments.begin(), "add-event");
+        const SRun run = Run(arguments);
+        EXPECT_EQ(run.status, 2) << arguments[2] << " " << arguments.back() << "\n" << run.err;
+    }
+    EXPECT_FALSE(fs::exists(m_root / "DB1"));
+
+    const SRun run = Run({"add-event", "--type", "0", "--date", "2026-06-15", "--bride", "Dana",
+                          "--groom", "Avi", "--copy-from", "DB7"});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_NE(run.err.find("DB7"), std::string::npos);
+    EXPECT_FALSE(fs::exists(m_root / "DB1"));
+}
+
+TEST_F(EventAdminCliTest, AddEventCreatesTheEventAndMakesItActive)
+{
+    SRun run = Run({"add-event", "--json", "--type", "0", "--date", "2028-02-29", "--bride", "Dana",
+                    "--groom", "Avi", "--bride-family", "Cohen"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["event"]["id"], "DB1");
+    EXPECT_EQ(json["event"]["name"], "The wedding of Dana and Avi");
+    EXPECT_EQ(json["event"]["folder"], (m_root / "DB1").string());
+    EXPECT_EQ(ReadProfileString(m_root / "events.ini", "Events", "Active"), "DB1");
+    const fs::path settings = m_root / "DB1" / "Settings.ini";
+    EXPECT_EQ(ReadProfileString(settings, "KeySettings", "WeddingDay"), "29");
+    EXPECT_EQ(ReadProfileString(settings, "KeySettings", "BrideFamily"), "Cohen");
+    EXPECT_EQ(SavedGroups("DB1"), 12);
+
+    run = Run({"add-event", "--type", "3", "--date", "2027-01-10", "--bride", "Yoni"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "New event: DB2 The Bar Mitzvah of Yoni \n");
+    EXPECT_EQ(SavedGroups("DB2"), 6);
+
+    run = Run({"add-event", "--type", "6", "--date", "2027-01-10", "--bride", "Noa", "--name",
+               "Henna night", "--no-groups", "--copy-from", "DB1"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "New event: DB3 Henna night\n");
+    EXPECT_EQ(ReadProfileString(m_root / "events.ini", "Events", "Active"), "DB3");
+    if (XmlReaderAvailable())
+    {
+        EXPECT_EQ(SavedGroups("DB3"), 12) << "the groups of the copied wedding";
+    }
+    else
+    {
+        // Without a reader nothing of the copy loads, and --no-groups makes no group either.
+        EXPECT_EQ(SavedGroups("DB3"), 0);
+    }
+
+    run = Run({"events", "--json"});
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(nlohmann::json::parse(run.out)["events"].size(), 4u);
+}
+
+TEST_F(EventAdminCliTest, HallDraftsInAndOut)
+{
+    ASSERT_EQ(Run({"save"}).status, 0);
+    const fs::path draft = m_root / "drafts" / "hall.xml";
+    fs::create_directories(draft.parent_path());
+
+    const auto before = Snapshot();
+    SRun run = Run({"export-hall-draft", draft.string()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    auto after = Snapshot();
+    const std::string bytes = after[draft.string()];
+    after.erase(draft.string());
+    EXPECT_EQ(after, before) << "a reading command writes only the file it is given";
+    EXPECT_EQ(bytes.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n<Shapes>\r\n", 0), 0u);
+    EXPECT_EQ(Run({"export-hall-draft", (m_root / "nowhere" / "x.xml").string()}).status, 1);
+    EXPECT_EQ(Run({"export-hall-draft"}).status, 2);
+
+    EXPECT_EQ(Run({"import-hall-draft", (m_root / "missing.xml").string()}).status, 3);
+    const std::string saved = ReadBytes(m_root / "DB" / "WeddingData.xml");
+    WriteBytes(m_root / "broken.xml", "<Shapes><Shape sType=");
+    run = Run({"import-hall-draft", (m_root / "broken.xml").string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("broken.xml"), std::string::npos) << "the user is told";
+    EXPECT_EQ(ReadBytes(m_root / "DB" / "WeddingData.xml"), saved) << "nothing saved";
+
+    SKIP_WITHOUT_XML_READER();
+    WriteBytes(m_root / "one.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n<Shapes>\r\n"
+                                   "<Shape sType=\"2\">\r\n<spName><![CDATA[Dance]]></spName>\r\n"
+                                   "<sColor>255</sColor>\r\n<sClass><![CDATA[Dancing area]]>"
+                                   "</sClass>\r\n<sLocX>5</sLocX>\r\n<sLocY>6</sLocY>\r\n"
+                                   "<sSizeX>70</sSizeX>\r\n<sSizeY>80</sSizeY>\r\n</Shape>\r\n"
+                                   "\r\n</Shapes>\r\n");
+    run = Run({"import-hall-draft", (m_root / "one.xml").string()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto dump = Dump();
+    ASSERT_EQ(dump["shapes"].size(), 1u);
+    EXPECT_EQ(dump["shapes"][0]["name"], "Dance");
+    EXPECT_EQ(dump["tables"].size(), 2u);
+}

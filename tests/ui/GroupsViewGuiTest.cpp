@@ -1,0 +1,249 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTableView>
+#include <QtTest>
+
+#include "GuiTestSupport.h"
+#include "model/Group.h"
+#include "model/Guest.h"
+#include "model/Table.h"
+#include "store/NewOrvDoc.h"
+#include "support/SpyView.h"
+#include "ui/GroupNameDialog.h"
+#include "ui/GroupsView.h"
+#include "ui/GuiSession.h"
+#include "ui/MainFrame.h"
+#include "ui/ModalSeam.h"
+#include "ui/ViewCodes.h"
+
+namespace
+{
+// Answers the next "Group name" dialog with a name (and the table box).
+void NameNextGroup(CGuiTestBench& bench, const QString& name, bool createTable = false,
+                   QString* proposed = nullptr)
+{
+    bench.Answer([name, createTable, proposed](QDialog& dialog) {
+        auto& named = static_cast<CGroupNameDialog&>(dialog);
+        if (proposed != nullptr)
+            *proposed = named.NameField()->text();
+        named.NameField()->setText(name);
+        if (named.CreateTableBox() != nullptr)
+            named.CreateTableBox()->setChecked(createTable);
+        return static_cast<int>(QDialog::Accepted);
+    });
+}
+
+QStringList GroupNames(const CNewOrvDoc& doc)
+{
+    QStringList names;
+    for (const auto& group : doc.GetGroups())
+        names << QString::fromStdString(group->GetName());
+    return names;
+}
+} // namespace
+
+class GroupsViewGuiTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<CGuiTestBench> m_bench;
+    std::unique_ptr<CGuiSession> m_session;
+    CGroupsView* m_view = nullptr;
+    CSpyView m_spy;
+
+    CNewOrvDoc& Doc() { return m_session->App().GetDocument(); }
+
+private slots:
+    void init()
+    {
+        m_bench = std::make_unique<CGuiTestBench>();
+        m_bench->AcceptNext();
+        m_bench->AcceptNext();
+        m_session = m_bench->Start(ELanguage::English);
+        CMainFrame& frame = *m_session->Frame();
+        QVERIFY(frame.ShowView(VIEW_GROUPS));
+        m_view = static_cast<CGroupsView*>(frame.ActiveView());
+        Doc().AddView(&m_spy);
+    }
+
+    void cleanup()
+    {
+        Doc().RemoveView(&m_spy);
+        m_spy.hints.clear();
+        m_session.reset();
+        m_bench.reset();
+    }
+
+    void addingProposesAFreeNameAndRefusesClashes()
+    {
+        QString proposed;
+        NameNextGroup(*m_bench, QStringLiteral("New group"), false, &proposed);
+        m_view->AddGroup();
+        QCOMPARE(proposed, QStringLiteral("New group"));
+        NameNextGroup(*m_bench, QStringLiteral("new GROUP 1"), false, &proposed);
+        m_view->AddGroup();
+        QCOMPARE(proposed, QStringLiteral("New group 1"));
+        NameNextGroup(*m_bench, QStringLiteral("Friends"), true, &proposed);
+        m_view->AddGroup();
+        QCOMPARE(proposed, QStringLiteral("New group 2"));
+        QCOMPARE(GroupNames(Doc()),
+                 QStringList({"New group", "new GROUP 1", "Friends"}));
+        QCOMPARE(m_view->SelectedRow(), 2);
+        QCOMPARE(m_view->GroupsCaption(), QStringLiteral(" 3 Groups "));
+        QCOMPARE(Doc().GetTables().back()->GetName(), std::string("Friends"));
+        QCOMPARE(m_spy.Count(HINT_GROUPS_CHANGED), 3);
+        QCOMPARE(m_spy.Count(HINT_GROUP_ADDED), 3);
+
+        NameNextGroup(*m_bench, QStringLiteral("friends"));
+        m_bench->AnswerMessage(QMessageBox::Ok);
+        m_view->AddGroup();
+        QCOMPARE(m_bench->MessageTexts().back(), QStringLiteral("Group already exists"));
+        QCOMPARE(Doc().GetGroupCount(), 3);
+
+        // An empty name is refused by the dialog itself, which stays open.
+        m_bench->Answer([this](QDialog& dialog) {
+            auto& named = static_cast<CGroupNameDialog&>(dialog);
+            named.NameField()->setText(QStringLiteral("  "));
+            m_bench->AnswerMessage(QMessageBox::Ok);
+            named.accept();
+            return named.result();
+        });
+        m_view->AddGroup();
+        QVERIFY(m_bench->MessageTexts().back().startsWith(QStringLiteral("Group name is mandatory")));
+        QCOMPARE(Doc().GetGroupCount(), 3);
+    }
+
+    void renamingMovesTheGuests()
+    {
+        Doc().AddGroup("Friends");
+        Doc().AddGroup("Family");
+        CGuest* dan = Doc().AddGuest("Dan", "Levi");
+        dan->SetGroupName("Friends");
+        dan->SetComingCount(3);
+        dan->SetApproved(true);
+        Doc().AddGuest("Dana", "Cohen")->SetGroupName("Friends");
+        m_view->FlushRefresh();
+        m_view->SelectRow(0);
+        QCOMPARE(m_view->CountLine(), QStringLiteral("5 Guests , of them 3 approved"));
+        QCOMPARE(m_view->GuestsList()->model()->rowCount(), 2);
+
+        NameNextGroup(*m_bench, QStringLiteral("FAMILY"));
+        m_bench->AnswerMessage(QMessageBox::Ok);
+        m_view->RenameGroup();
+        QCOMPARE(m_bench->MessageTexts().back(), QStringLiteral("Group 'FAMILY' already exists"));
+        QCOMPARE(dan->GetGroupName(), std::string("Friends"));
+
+        m_spy.hints.clear();
+        NameNextGroup(*m_bench, QStringLiteral("Old friends"));
+        m_view->RenameGroup();
+        QCOMPARE(dan->GetGroupName(), std::string("Old friends"));
+        QCOMPARE(Doc().GetGroupAt(0)->GetName(), std::string("Old friends"));
+        QCOMPARE(m_spy.HintNumbers(),
+                 (std::vector<EUpdateHint>{HINT_GROUPS_CHANGED, HINT_GROUP_RENAMED}));
+    }
+
+    void deletingIsRefusedWhileGuestsCarryTheName()
+    {
+        for (const char* name : {"A", "B", "C", "D"})
+            Doc().AddGroup(name);
+        Doc().AddGuest("Dan", "Levi")->SetGroupName("B");
+        m_view->FlushRefresh();
+
+        m_view->SelectRow(1);
+        m_bench->AnswerMessage(QMessageBox::Ok);
+        m_view->DeleteGroup();
+        QVERIFY(m_bench->MessageTexts().back().startsWith(
+            QStringLiteral("You cannot delete a group that has guests in it.")));
+        QCOMPARE(Doc().GetGroupCount(), 4);
+
+        m_view->SelectRow(0);
+        m_view->DeleteGroup(); // A: the row that takes its place is selected
+        QCOMPARE(GroupNames(Doc()), QStringList({"B", "C", "D"}));
+        QCOMPARE(m_view->SelectedRow(), 0);
+        m_view->SelectRow(1);
+        m_view->DeleteGroup(); // C, one of the last two: the row before is selected
+        QCOMPARE(GroupNames(Doc()), QStringList({"B", "D"}));
+        QCOMPARE(m_view->SelectedRow(), 0);
+        QCOMPARE(m_spy.Count(HINT_GROUPS_CHANGED), 2);
+    }
+
+    void movingUpAndDownChangesTheOrder()
+    {
+        for (const char* name : {"A", "B", "C"})
+            Doc().AddGroup(name);
+        m_view->FlushRefresh();
+        m_view->SelectRow(2);
+        m_view->MoveUp();
+        QCOMPARE(GroupNames(Doc()), QStringList({"A", "C", "B"}));
+        QCOMPARE(m_view->SelectedRow(), 1);
+        m_view->MoveDown();
+        m_view->MoveDown(); // on the last row: nothing
+        QCOMPARE(GroupNames(Doc()), QStringList({"A", "B", "C"}));
+        QCOMPARE(m_view->SelectedRow(), 2);
+        m_view->SelectRow(0);
+        m_view->MoveUp(); // on the first row: nothing
+        QCOMPARE(GroupNames(Doc()), QStringList({"A", "B", "C"}));
+    }
+
+    void addTableForGroupTellsTheOutcome()
+    {
+        Doc().AddGroup("Friends");
+        for (int i = 0; i < 3; ++i)
+        {
+            CGuest* guest = Doc().AddGuest("Guest" + std::to_string(i), "");
+            guest->SetGroupName("Friends");
+            guest->SetComingCount(4);
+        }
+        m_view->FlushRefresh();
+        m_view->SelectRow(0);
+        m_bench->AnswerMessage(QMessageBox::Ok);
+        CModalSeam::SetMenuHandler([](QMenu& menu) { return menu.actions().first(); });
+        m_view->GroupsList()->customContextMenuRequested(QPoint(1, 1));
+        CModalSeam::SetMenuHandler({});
+        QCOMPARE(m_bench->MessageTexts().back(),
+                 QStringLiteral("A new table was created for this group with 12 guests"));
+        QCOMPARE(Doc().GetTables().back()->GetName(), std::string("Friends"));
+    }
+
+    void goToGuestDetailsBroadcastsTheGuest()
+    {
+        Doc().AddGroup("Friends");
+        CGuest* dan = Doc().AddGuest("Dan", "Levi");
+        dan->SetGroupName("Friends");
+        m_view->FlushRefresh();
+        m_view->SelectRow(0);
+        m_view->GuestsList()->setCurrentIndex(m_view->GuestsList()->model()->index(0, 0));
+        m_spy.hints.clear();
+        m_view->GoToGuestDetails();
+        QCOMPARE(m_spy.hints.size(), std::size_t(1));
+        QCOMPARE(m_spy.hints[0].hint, HINT_GOTO_GUEST);
+        QCOMPARE(m_spy.hints[0].record, static_cast<CRecord*>(dan));
+    }
+
+    void aRemovedGuestLeavesTheListAtOnce()
+    {
+        Doc().AddGroup("Friends");
+        CGuest* dan = Doc().AddGuest("Dan", "Levi");
+        dan->SetGroupName("Friends");
+        m_view->FlushRefresh();
+        m_view->SelectRow(0);
+        QCOMPARE(m_view->GuestsList()->model()->rowCount(), 1);
+        auto removed = Doc().RemoveGuest(dan);
+        QCOMPARE(m_view->GuestsList()->model()->rowCount(), 0);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    Q_INIT_RESOURCE(ui);
+    QApplication application(argc, argv);
+    GroupsViewGuiTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "GroupsViewGuiTest.moc"

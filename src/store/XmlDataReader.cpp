@@ -68,7 +68,8 @@
 // known faults in DTD handling, and entities are the way to billion-laughs and external-entity
 // attacks). No entity is ever resolved, a security manager caps expansions should one get
 // through, and the depth, the number of element names (each costs the parser a declaration),
-// the number of records and the length of a field are bounded.
+// the number of records, the length of a field and the number of fatal errors (the parse goes
+// on after one) are bounded.
 
 namespace
 {
@@ -76,7 +77,7 @@ namespace xml = xercesc;
 
 static_assert(sizeof(XMLCh) == sizeof(char16_t), "XMLCh is a UTF-16 code unit");
 
-// A data file is five levels deep.
+// A data file is six levels deep.
 constexpr std::size_t kMaxDepth = 256;
 // A data file uses about ninety element names.
 constexpr std::size_t kMaxElementNames = 10000;

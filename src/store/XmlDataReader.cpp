@@ -102,22 +102,56 @@ struct SReadStopped
 // UTF-16 from the parser to UTF-8. A surrogate without its partner (cut off by the field limit,
 // or from a damaged UTF-16 file) becomes U+FFFD: Xerces' encoder would throw or write bytes that
 // are not UTF-8.
-std::string Transcode(xml::XMLTranscoder& utf8, const XMLCh* text, XMLSize_t length)
+// UTF-16 from the parser to UTF-8, appended to out. A surrogate without its partner (cut off by
+// the field limit, or from a damaged UTF-16 file) becomes U+FFFD. Our own conversion: the loader
+// runs it for every field, and Xerces' transcoder allocates twice per call.
+void AppendUtf8(std::string& out, const XMLCh* text, XMLSize_t length)
 {
-    if (length == 0)
-        return std::string();
-    std::u16string clean(reinterpret_cast<const char16_t*>(text), length);
-    const auto isHigh = [](char16_t c) { return c >= 0xD800 && c <= 0xDBFF; };
-    const auto isLow = [](char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; };
-    for (std::size_t i = 0; i < clean.size(); ++i)
+    const std::size_t start = out.size();
+    out.resize(start + length * 3);
+    char* write = out.data() + start;
+    const auto isHigh = [](char32_t c) { return c >= 0xD800 && c <= 0xDBFF; };
+    const auto isLow = [](char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; };
+    for (XMLSize_t i = 0; i < length; ++i)
     {
-        if (isHigh(clean[i]) && i + 1 < clean.size() && isLow(clean[i + 1]))
-            ++i;
-        else if (isHigh(clean[i]) || isLow(clean[i]))
-            clean[i] = 0xFFFD;
+        char32_t cp = static_cast<char16_t>(text[i]);
+        if (cp < 0x80)
+        {
+            *write++ = static_cast<char>(cp);
+            continue;
+        }
+        if (isHigh(cp) && i + 1 < length && isLow(static_cast<char16_t>(text[i + 1])))
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (static_cast<char16_t>(text[++i]) - 0xDC00);
+        else if (isHigh(cp) || isLow(cp))
+            cp = 0xFFFD;
+        if (cp < 0x800)
+        {
+            *write++ = static_cast<char>(0xC0 | (cp >> 6));
+            *write++ = static_cast<char>(0x80 | (cp & 0x3F));
+        }
+        else if (cp < 0x10000)
+        {
+            *write++ = static_cast<char>(0xE0 | (cp >> 12));
+            *write++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            *write++ = static_cast<char>(0x80 | (cp & 0x3F));
+        }
+        else
+        {
+            // A surrogate pair took two units of the three bytes each reserved.
+            *write++ = static_cast<char>(0xF0 | (cp >> 18));
+            *write++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+            *write++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            *write++ = static_cast<char>(0x80 | (cp & 0x3F));
+        }
     }
-    xml::TranscodeToStr bytes(reinterpret_cast<const XMLCh*>(clean.data()), clean.size(), &utf8);
-    return std::string(reinterpret_cast<const char*>(bytes.str()), bytes.length());
+    out.resize(static_cast<std::size_t>(write - out.data()));
+}
+
+std::string Transcode(xml::XMLTranscoder&, const XMLCh* text, XMLSize_t length)
+{
+    std::string out;
+    AppendUtf8(out, text, length);
+    return out;
 }
 
 std::string LinePrefix(long long line)
@@ -144,11 +178,25 @@ std::string AsciiLower(const XMLCh* name)
     return result;
 }
 
+// FNV-1a over the UTF-16 units: element names are short, and this runs twice per element.
 std::size_t HashName(const XMLCh* name)
 {
-    const std::u16string_view view(reinterpret_cast<const char16_t*>(name),
-                                   xml::XMLString::stringLen(name));
-    return std::hash<std::u16string_view>()(view);
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const XMLCh* c = name; *c != 0; ++c)
+    {
+        hash ^= static_cast<std::uint64_t>(*c);
+        hash *= 1099511628211ull;
+    }
+    return static_cast<std::size_t>(hash);
+}
+
+bool SameName(const XMLCh* name, const std::u16string& known)
+{
+    std::size_t i = 0;
+    for (; name[i] != 0; ++i)
+        if (i >= known.size() || static_cast<char16_t>(name[i]) != known[i])
+            return false;
+    return i == known.size();
 }
 
 // ---- Values ------------------------------------------------------------------------------
@@ -166,14 +214,22 @@ std::string_view Trim(std::string_view text)
 // Every line feed not already preceded by a carriage return gets one.
 std::string WithCrLf(std::string_view text)
 {
+    std::size_t lineFeed = text.find('\n');
+    if (lineFeed == std::string_view::npos)
+        return std::string(text); // most values are one line
     std::string result;
     result.reserve(text.size() + 16);
-    for (std::size_t i = 0; i < text.size(); ++i)
+    std::size_t from = 0;
+    while (lineFeed != std::string_view::npos)
     {
-        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
+        result.append(text, from, lineFeed - from);
+        if (lineFeed == 0 || text[lineFeed - 1] != '\r')
             result += '\r';
-        result += text[i];
+        result += '\n';
+        from = lineFeed + 1;
+        lineFeed = text.find('\n', from);
     }
+    result.append(text, from, std::string_view::npos);
     return result;
 }
 
@@ -513,11 +569,8 @@ public:
         if (m_stack.size() >= kMaxDepth)
             Stop("the elements are nested too deeply (damaged file)");
         const std::size_t hash = HashName(name);
-        if (m_names.insert(hash).second && m_names.size() > kMaxElementNames)
-            Stop("the file uses too many different element names (damaged file)");
-
         SOpen open{hash, ERole::Other, nullptr, -1};
-        if (const SElementInfo* info = FindElement(AsciiLower(name)))
+        if (const SElementInfo* info = KnownElement(name, hash, open.name))
         {
             switch (info->role)
             {
@@ -547,8 +600,36 @@ public:
         m_stack.push_back(open);
     }
 
+    const SElementInfo* KnownElement(const XMLCh* name, std::size_t hash,
+                                     const std::u16string*& spelling)
+    {
+        auto found = m_names.find(hash);
+        if (found != m_names.end())
+        {
+            if (!SameName(name, found->second.name))
+                return FindElement(AsciiLower(name)); // a different name of the same hash
+            spelling = &found->second.name;
+            return found->second.info;
+        }
+        if (m_names.size() >= kMaxElementNames)
+            Stop("the file uses too many different element names (damaged file)");
+        const SElementInfo* info = FindElement(AsciiLower(name));
+        auto added = m_names.emplace(
+            hash, SNameEntry{std::u16string(reinterpret_cast<const char16_t*>(name)), info});
+        spelling = &added.first->second.name;
+        return info;
+    }
+
     void endElement(const XMLCh* const name) override
     {
+        // In a well-formed file the end tag closes the innermost element: no hash needed.
+        if (!m_stack.empty() && m_stack.back().name != nullptr &&
+            SameName(name, *m_stack.back().name))
+        {
+            Close(m_stack.back());
+            m_stack.pop_back();
+            return;
+        }
         const std::size_t hash = HashName(name);
         for (std::size_t i = m_stack.size(); i-- > 0;)
         {
@@ -607,6 +688,7 @@ private:
         ERole role;
         CRecord* record;
         int payment;
+        const std::u16string* name = nullptr; // the spelling met at the start, when cached
     };
 
     bool BeginRecord(EKind kind, xml::AttributeList& attributes)
@@ -745,8 +827,10 @@ private:
                 m_fieldOpen = false;
                 if (m_hasText)
                 {
-                    const std::string text = WithCrLf(Trim(Transcode(
-                        *m_utf8, reinterpret_cast<const XMLCh*>(m_text.data()), m_text.size())));
+                    m_textUtf8.clear(); // reused: one allocation less for every field
+                    AppendUtf8(m_textUtf8, reinterpret_cast<const XMLCh*>(m_text.data()),
+                               m_text.size());
+                    const std::string text = WithCrLf(Trim(m_textUtf8));
                     Apply(m_field, text);
                 }
             }
@@ -1139,7 +1223,14 @@ private:
     int m_fatalErrors = 0;
 
     std::vector<SOpen> m_stack;
-    std::unordered_set<std::size_t> m_names;
+    // What each element name met so far means, by the hash of its exact spelling (a file uses
+    // a few dozen names; looking each one up again for every element was a fifth of the load).
+    struct SNameEntry
+    {
+        std::u16string name;
+        const SElementInfo* info;
+    };
+    std::unordered_map<std::size_t, SNameEntry> m_names;
     int m_recordCount = 0;
 
     CRecord* m_record = nullptr;
@@ -1148,6 +1239,7 @@ private:
     bool m_fieldOpen = false;
     EField m_field = EField::None;
     std::u16string m_text;
+    std::string m_textUtf8;
     bool m_hasText = false;
 
     int m_paymentIndex = -1;

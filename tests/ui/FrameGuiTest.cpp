@@ -19,6 +19,7 @@
 #include "platform/FileFaults.h"
 #include "platform/ProfileFile.h"
 #include "store/NewOrvDoc.h"
+#include "support/SpyView.h"
 #include "ui/AddEventWizard.h"
 #include "ui/FrameView.h"
 #include "ui/GuiSession.h"
@@ -184,6 +185,28 @@ private slots:
         SetFileFaultHook({});
         QVERIFY(session->Frame()->close());
         QVERIFY(fs::exists(bench.Root() / "data" / "DB" / "WeddingData.xml"));
+    }
+
+    void closingCommitsAPendingEditFirst()
+    {
+        CGuiTestBench bench;
+        PassFirstStart(bench);
+        auto session = bench.Start(ELanguage::English);
+        CNewOrvDoc& doc = session->App().GetDocument();
+        CGuest* guest = doc.AddGuest("Dan", "Levi");
+        QVERIFY(doc.SaveEventData());
+        QVERIFY(!doc.IsDataChanged());
+
+        // A view still holding an in-place edit: nothing looks changed until it is committed.
+        CSpyView editing;
+        editing.pendingEdit = [guest] { guest->SetPhone("03-7777777"); };
+        doc.AddView(&editing);
+        QVERIFY(session->Frame()->close()); // AutoSaveOnExit: saved without a question
+        doc.RemoveView(&editing);
+        QVERIFY(!doc.IsDataChanged());
+        const std::string saved = ReadBytes(bench.Root() / "data" / "DB" / "WeddingData.xml");
+        QVERIFY(saved.find("03-7777777") != std::string::npos);
+        QCOMPARE(bench.MessageTexts().size(), std::size_t(0));
     }
 
     void statusBarStartsHiddenAndToggles()

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "CliTestSupport.h"
 #include "cli/CliApp.h"
 #include "platform/Language.h"
 #include "platform/ProfileFile.h"
@@ -12,26 +13,9 @@ namespace fs = std::filesystem;
 
 namespace
 {
-struct SRun
-{
-    int status;
-    std::string out;
-    std::string err;
-};
-
-class CliTest : public ::testing::Test
+class CliTest : public CCliTest
 {
 protected:
-    void TearDown() override { SetUiLanguage(ELanguage::English); }
-
-    SRun Run(std::vector<std::string> arguments)
-    {
-        arguments.insert(arguments.begin(), {"--data-root", m_root.Path().string(),
-                                             "--program-dir", (m_root / "program").string()});
-        std::ostringstream out, err;
-        int status = RunCli(arguments, out, err);
-        return {status, out.str(), err.str()};
-    }
 
     // Every file under the data root with its content, to prove a command wrote nothing.
     std::map<std::string, std::string> Snapshot()
@@ -43,13 +27,12 @@ protected:
         return files;
     }
 
-    CTempDir m_root;
 };
 } // namespace
 
 TEST_F(CliTest, VersionAndUsage)
 {
-    SRun run = Run({"version"});
+    SCliRun run = Run({"version"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "Velloran 2.52\n");
 
@@ -83,7 +66,7 @@ TEST_F(CliTest, EventsJson)
     fs::create_directories(m_root / "DB");
     WriteBytes(m_root / "DB1" / "Settings.ini", "[GenSettings]\r\nEveName=Bar Mitzvah\r\n");
     WriteBytes(m_root / "events.ini", "[Events]\r\nActive=DB1\r\n");
-    SRun run = Run({"events", "--json"});
+    SCliRun run = Run({"events", "--json"});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto json = nlohmann::json::parse(run.out);
     ASSERT_EQ(json["events"].size(), 2u);
@@ -104,7 +87,7 @@ TEST_F(CliTest, SelectEventAndUnknownEvents)
     EXPECT_EQ(Run({"select-event", "DB9"}).status, 3);
     EXPECT_EQ(Run({"--event", "DB9", "events"}).status, 3);
 
-    SRun run = Run({"select-event", "DB1"});
+    SCliRun run = Run({"select-event", "DB1"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(ReadProfileString(m_root / "events.ini", "Events", "Active"), "DB1");
 
@@ -114,7 +97,7 @@ TEST_F(CliTest, SelectEventAndUnknownEvents)
 
 TEST_F(CliTest, HebrewEditionUsesItsOwnDefaults)
 {
-    SRun run = Run({"--lang", "he", "events", "--json"});
+    SCliRun run = Run({"--lang", "he", "events", "--json"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(nlohmann::json::parse(run.out)["events"].size(), 1u);
 }

@@ -1,3 +1,4 @@
+#include "CliTestSupport.h"
 #include "cli/CliApp.h"
 #include "platform/Language.h"
 #include "support/TempDir.h"
@@ -10,13 +11,6 @@ namespace fs = std::filesystem;
 
 namespace
 {
-struct SRun
-{
-    int status;
-    std::string out;
-    std::string err;
-};
-
 // What a save wrote of one table.
 struct SSavedTable
 {
@@ -38,11 +32,10 @@ std::ostream& operator<<(std::ostream& out, const SSavedTable& table)
 // A legacy event (INI files): groups Friends and Family; the unseated table, "Near stage" with 8
 // seats at place 1 and "Back" with 10 seats at place 2; Ron (6) at Near stage, Dana Levi (4, of
 // Friends) and Avi (2, of Family) unseated, Tal (4, of Friends) at Back.
-class SeatingCommandsTest : public ::testing::Test
+class SeatingCommandsTest : public CCliTest
 {
 protected:
     void SetUp() override { WriteEvent(); }
-    void TearDown() override { SetUiLanguage(ELanguage::English); }
 
     void WriteEvent()
     {
@@ -61,19 +54,10 @@ protected:
                    "[Guest3]\r\nNM=Tal\r\nFM=Or\r\nGN=Friends\r\nAN=4\r\nTI=2\r\n");
     }
 
-    SRun Run(std::vector<std::string> arguments)
-    {
-        arguments.insert(arguments.begin(), {"--data-root", m_root.Path().string(), "--program-dir",
-                                             (m_root / "program").string()});
-        std::ostringstream out, err;
-        int status = RunCli(arguments, out, err);
-        return {status, out.str(), err.str()};
-    }
-
     // The unique id a reading run gives the guest (a legacy event's ids are handed out at load).
     std::string UniqueIdOf(const std::string& fullName)
     {
-        const SRun run = Run({"dump", "--json"});
+        const SCliRun run = Run({"dump", "--json"});
         const nlohmann::json dump = nlohmann::json::parse(run.out);
         for (const auto& guest : dump["guests"])
             if (guest["fullName"] == fullName)
@@ -131,13 +115,12 @@ protected:
         }
     }
 
-    CTempDir m_root;
 };
 } // namespace
 
 TEST_F(SeatingCommandsTest, TablesList)
 {
-    SRun run = Run({"tables", "--json"});
+    SCliRun run = Run({"tables", "--json"});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto tables = nlohmann::json::parse(run.out)["tables"];
     ASSERT_EQ(tables.size(), 3u);
@@ -174,7 +157,7 @@ TEST_F(SeatingCommandsTest, SeatingAskedAboutRoom)
     for (const SCase& c : {SCase{"--yes", 0, 10}, SCase{"--no", 0, 8}, SCase{"--cancel", 1, 8}})
     {
         WriteEvent();
-        SRun run = Run({c.answer, "--json", "seat", UniqueIdOf("Dana Levi"), "1"});
+        SCliRun run = Run({c.answer, "--json", "seat", UniqueIdOf("Dana Levi"), "1"});
         EXPECT_EQ(run.status, c.status) << c.answer << run.err;
         EXPECT_NE(run.err.find("No more room in this table!"), std::string::npos) << run.err;
         if (c.status != 0)
@@ -192,14 +175,14 @@ TEST_F(SeatingCommandsTest, SeatingAskedAboutRoom)
     EXPECT_EQ(Run({"seat", "99999", "1"}).status, 3);
     EXPECT_EQ(Run({"seat", dana, "7"}).status, 3);
     EXPECT_EQ(Run({"seat", dana, "one"}).status, 2);
-    SRun run = Run({"seat", UniqueIdOf("Avi Cohen"), "2"});
+    SCliRun run = Run({"seat", UniqueIdOf("Avi Cohen"), "2"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "Avi Cohen sits at table 2 \"Back\"\n");
 }
 
 TEST_F(SeatingCommandsTest, CreatingTables)
 {
-    SRun run = Run({"create-table", "Garden"});
+    SCliRun run = Run({"create-table", "Garden"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "Created table 3 \"Garden\": place 3, 10 seats\n");
     EXPECT_EQ(SavedTables().back(), (SSavedTable{"Garden", 10, 3}));
@@ -235,7 +218,7 @@ TEST_F(SeatingCommandsTest, DeletingTables)
 {
     EXPECT_EQ(Run({"--yes", "delete-table", "0"}).status, 1);
     EXPECT_EQ(Run({"--yes", "delete-table", "5"}).status, 3);
-    SRun run = Run({"--no", "delete-table", "1"});
+    SCliRun run = Run({"--no", "delete-table", "1"});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("Deletion: Are you sure"), std::string::npos) << run.err;
     EXPECT_FALSE(fs::exists(m_root / "DB" / "WeddingData.xml"));
@@ -257,7 +240,7 @@ TEST_F(SeatingCommandsTest, SwappingAndMovingTables)
     EXPECT_EQ(Run({"move-table", "1"}).status, 2);
     EXPECT_FALSE(fs::exists(m_root / "DB" / "WeddingData.xml"));
 
-    SRun run = Run({"swap-tables", "1", "2"});
+    SCliRun run = Run({"swap-tables", "1", "2"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(SavedTables(),
               (std::vector<SSavedTable>{
@@ -273,7 +256,7 @@ TEST_F(SeatingCommandsTest, SwappingAndMovingTables)
 TEST_F(SeatingCommandsTest, TableForAGroup)
 {
     EXPECT_EQ(Run({"table-for-group", "Strangers"}).status, 3);
-    SRun run = Run({"table-for-group", "Friends"});
+    SCliRun run = Run({"table-for-group", "Friends"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "A new table was created for this group with 4 guests\n");
     EXPECT_EQ(SavedTables().back(), (SSavedTable{"Friends", 10, 3}));
@@ -283,7 +266,7 @@ TEST_F(SeatingCommandsTest, TableForAGroup)
 TEST_F(SeatingCommandsTest, Arranging)
 {
     EXPECT_EQ(Run({"--yes", "arrange", "some"}).status, 2);
-    SRun run = Run({"--no", "arrange", "all"});
+    SCliRun run = Run({"--no", "arrange", "all"});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("Automatic table arrangement: "), std::string::npos) << run.err;
     EXPECT_FALSE(fs::exists(m_root / "DB" / "WeddingData.xml"));

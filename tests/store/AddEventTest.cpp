@@ -6,7 +6,6 @@
 #include "platform/ProfileFile.h"
 #include "store/EventTypes.h"
 #include "support/DocFixture.h"
-#include "support/XmlReaderProbe.h"
 
 #include <gtest/gtest.h>
 
@@ -197,7 +196,6 @@ TEST_F(AddEventTest, CopyingKeepsTheGuestsButNoneOfTheirEventDayState)
 
 TEST_F(AddEventTest, CopyingAnXmlEventKeepsItsGuestsUnseated)
 {
-    SKIP_WITHOUT_XML_READER();
     Open();
     CGuest* dan = m_doc->AddGuest("Dan", "Levi");
     dan->SetTable(1);

@@ -1,5 +1,7 @@
 #include "ui/QtPrompt.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QMessageBox>
 
 #include "ui/ModalSeam.h"
@@ -50,5 +52,12 @@ EAnswer CQtPrompt::Ask(const std::string& text, const std::string& caption, EBut
                     Lines(caption), Lines(text), ButtonsOf(buttons), m_parent);
     if (buttons == EButtons::YesNo || buttons == EButtons::YesNoCancel)
         box.setDefaultButton(QMessageBox::Yes);
-    return AnswerOf(CModalSeam::Exec(box), buttons);
+    // Work running under a wait cursor may ask; the question gets the arrow back.
+    const bool waiting = QGuiApplication::overrideCursor() != nullptr;
+    if (waiting)
+        QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
+    const int answer = CModalSeam::Exec(box);
+    if (waiting)
+        QGuiApplication::restoreOverrideCursor();
+    return AnswerOf(answer, buttons);
 }

@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSpinBox>
@@ -56,6 +57,9 @@ CTableDetailsDialog::CTableDetailsDialog(const SValues& values, const QStringLis
     layout->addLayout(form);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    // In the interface language, not Qt's.
+    buttons->button(QDialogButtonBox::Ok)->setText(UiText(IDS_BUTTON_OK));
+    buttons->button(QDialogButtonBox::Cancel)->setText(UiText(IDS_BUTTON_CANCEL));
     connect(buttons, &QDialogButtonBox::accepted, this, &CTableDetailsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -48,6 +49,9 @@ CTableSetupDialog::CTableSetupDialog(CNewOrvDoc& doc, QWidget* parent) : QDialog
     layout->addWidget(m_showId);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    // In the interface language, not Qt's.
+    buttons->button(QDialogButtonBox::Ok)->setText(UiText(IDS_BUTTON_OK));
+    buttons->button(QDialogButtonBox::Cancel)->setText(UiText(IDS_BUTTON_CANCEL));
     connect(buttons, &QDialogButtonBox::accepted, this, &CTableSetupDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

@@ -60,6 +60,8 @@ CTablesView::CTablesView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, par
     m_tables->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tables->setAlternatingRowColors(true);
     m_tables->verticalHeader()->hide();
+    // The numbers take what they need; the name takes the rest.
+    m_tables->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_tables->horizontalHeader()->setSectionResizeMode(CTablesModel::kColumnName,
                                                        QHeaderView::Stretch);
     left->addWidget(m_tables, 1);
@@ -74,15 +76,16 @@ CTablesView::CTablesView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, par
         buttons->addWidget(button);
     buttons->addStretch();
     left->addLayout(buttons);
-    columns->addLayout(left, 3);
+    columns->addLayout(left, 1);
 
     auto* right = new QVBoxLayout;
     m_guestsCaption = new QLabel;
     right->addWidget(m_guestsCaption);
-    m_guestModel = new CGuestListModel({CGuestListModel::kFirstName, CGuestListModel::kFamilyName,
-                                        CGuestListModel::kGroup, CGuestListModel::kComing,
-                                        CGuestListModel::kStatus},
-                                       this);
+    // The names and the group share the width; the count and the status take what they need.
+    const std::vector<CGuestListModel::EColumn> guestColumns = {
+        CGuestListModel::kFirstName, CGuestListModel::kFamilyName, CGuestListModel::kGroup,
+        CGuestListModel::kComing, CGuestListModel::kStatus};
+    m_guestModel = new CGuestListModel(guestColumns, this);
     m_guests = new QTableView;
     m_guests->setObjectName(QStringLiteral("TableGuestsList"));
     m_guests->setModel(m_guestModel);
@@ -91,10 +94,16 @@ CTablesView::CTablesView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, par
     m_guests->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_guests->setAlternatingRowColors(true);
     m_guests->verticalHeader()->hide();
-    m_guests->horizontalHeader()->setStretchLastSection(true);
+    for (int column = 0; column < static_cast<int>(guestColumns.size()); ++column)
+    {
+        const auto kind = guestColumns[static_cast<std::size_t>(column)];
+        const bool text = kind != CGuestListModel::kComing && kind != CGuestListModel::kStatus;
+        m_guests->horizontalHeader()->setSectionResizeMode(
+            column, text ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+    }
     m_guests->setContextMenuPolicy(Qt::CustomContextMenu);
     right->addWidget(m_guests, 1);
-    columns->addLayout(right, 2);
+    columns->addLayout(right, 1);
 
     connect(m_add, &QPushButton::clicked, this, &CTablesView::AddTable);
     connect(m_edit, &QPushButton::clicked, this, &CTablesView::EditTable);
@@ -109,7 +118,6 @@ CTablesView::CTablesView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, par
 
     RefreshTables();
     RefreshGuests();
-    m_tables->resizeColumnsToContents();
     UpdateButtons();
 }
 

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/NumberText.h"
 #include "platform/Prompt.h"
@@ -46,12 +47,13 @@ CTableDetailsDialog::CTableDetailsDialog(const SValues& values, const QStringLis
     form->addRow(UiText(IDS_TABLE_DETAILS_GROUPS), m_groups);
 
     m_seats = new QSpinBox;
-    m_seats->setRange(0, kSeatsFieldMax);
+    // A table the arrangement or an enlargement made larger still shows its own values.
+    m_seats->setRange(0, std::max(kSeatsFieldMax, values.seats));
     m_seats->setValue(values.seats);
     form->addRow(UiText(IDS_TABLE_DETAILS_SEATS), m_seats);
 
     m_place = new QSpinBox;
-    m_place->setRange(0, kPlaceFieldMax);
+    m_place->setRange(0, std::max(kPlaceFieldMax, values.place));
     m_place->setValue(values.place);
     form->addRow(UiText(IDS_TABLE_DETAILS_PLACE), m_place);
     layout->addLayout(form);

@@ -1,5 +1,6 @@
 #include "ui/TablesView.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -116,8 +117,14 @@ CTablesView::CTablesView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, par
     connect(m_guests, &QWidget::customContextMenuRequested, this, &CTablesView::ShowGuestsMenu);
     connect(m_guests, &QTableView::doubleClicked, this, &CTablesView::GoToGuestInformation);
 
+    auto* deleteKey = new QAction(m_tables);
+    deleteKey->setShortcut(QKeySequence::Delete);
+    deleteKey->setShortcutContext(Qt::WidgetShortcut);
+    connect(deleteKey, &QAction::triggered, this, &CTablesView::DeleteTable);
+    m_tables->addAction(deleteKey);
+
     RefreshTables();
-    RefreshGuests();
+    RefreshGuests(false);
     UpdateButtons();
 }
 
@@ -228,7 +235,7 @@ void CTablesView::Refresh(unsigned stale)
     if (stale & kStaleTables)
         RefreshTables();
     if (stale & (kStaleTables | kStaleGuests))
-        RefreshGuests();
+        RefreshGuests(true);
     UpdateButtons();
 }
 
@@ -252,9 +259,9 @@ void CTablesView::RefreshTables()
         SelectRow(std::min(keep, rows - 1));
 }
 
-void CTablesView::RefreshGuests()
+void CTablesView::RefreshGuests(bool keepSelection)
 {
-    const std::vector<int> keep = SelectedGuestRows();
+    const std::vector<int> keep = keepSelection ? SelectedGuestRows() : std::vector<int>();
     std::vector<CGuest*> guests;
     const CTable* table = SelectedTable();
     if (table != nullptr)
@@ -282,7 +289,7 @@ void CTablesView::UpdateButtons()
 
 void CTablesView::OnTableSelected()
 {
-    RefreshGuests();
+    RefreshGuests(false);
     UpdateButtons();
     emit CommandStateChanged();
     CTable* table = SelectedTable();

@@ -79,7 +79,8 @@ protected:
 
 private:
     void RefreshTables();
-    void RefreshGuests();
+    // keepSelection: the guest row selected before stays selected (bounded to the list).
+    void RefreshGuests(bool keepSelection);
     void UpdateButtons();
     void OnTableSelected();
     // Drops every table and guest pointer (the records are about to go).

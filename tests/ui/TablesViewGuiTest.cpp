@@ -241,6 +241,19 @@ private slots:
             QCOMPARE(Doc().GetTableAt(1)->GetSeats(), seats);
         }
         QCOMPARE(m_bench->MessageTexts().size(), messages);
+
+        // A table made larger than the ranges (an enlargement, a large arrangement) stays
+        // editable with its own values.
+        Doc().GetTableAt(1)->SetSeats(1500);
+        Doc().GetTableAt(1)->SetHallNumber(1050);
+        CTableDetailsDialog::SValues shown;
+        FillNextDetails(*m_bench, QStringLiteral("Bigger"), 1500, 1050, &shown);
+        m_view->EditTable();
+        QCOMPARE(shown.seats, 1500);
+        QCOMPARE(shown.place, 1050);
+        QCOMPARE(Doc().GetTableAt(1)->GetName(), std::string("Bigger"));
+        QCOMPARE(Doc().GetTableAt(1)->GetHallNumber(), 1050);
+        QCOMPARE(m_bench->MessageTexts().size(), messages);
     }
 
     void editingStoresTheValuesAndTellsTheViews()
@@ -654,6 +667,15 @@ private slots:
         m_view->FlushRefresh();
         QCOMPARE(m_view->TablesModel()->rowCount(), 3);
         QCOMPARE(m_view->SelectedRow(), 2);
+
+        // Hint 12 opens "Table details" once the sender's operation is over.
+        m_bench->Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+        const std::size_t dialogs = m_bench->DialogTitles().size();
+        Doc().UpdateAllViews(nullptr, HINT_ADD_TABLE_REQUEST);
+        QCOMPARE(m_bench->DialogTitles().size(), dialogs);
+        QCoreApplication::processEvents();
+        QCOMPARE(m_bench->DialogTitles().size(), dialogs + 1);
+        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Table details"));
 
         // Hints 13, 5, 6 and 7 only mark the list stale: nothing changes until the refresh,
         // which runs once.

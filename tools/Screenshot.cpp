@@ -89,8 +89,8 @@ int main(int argc, char** argv)
         for (const auto& group : doc.GetGroups())
             groups << QString::fromStdString(group->GetName());
         const CTableDetailsDialog::SValues values{
-            QString::fromStdString(LoadString(IDS_NOT_MAPPED)), doc.GetSettings().GetGuestsPerTable(),
-            doc.NextFreeHallNumber()};
+            QString::fromStdString(LoadString(IDS_NOT_MAPPED)),
+            doc.GetSettings().GetGuestsPerTable(), doc.NextFreeHallNumber()};
         dialog = std::make_unique<CTableDetailsDialog>(values, groups, nullptr, doc.GetPrompt(),
                                                        &frame);
     }

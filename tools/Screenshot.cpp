@@ -1,8 +1,8 @@
 // Renders the main window with one view shown to a PNG file, for looking at screens in both
 // languages without a display (QT_QPA_PLATFORM=offscreen):
 //   velloran-screenshot --lang en|he --data-root DIR --view CODE --out FILE.png [--size WxH]
-//       [--dialog NAME]   NAME: options, wedding-info, select-event, add-event[-N] (renders that
-//                         dialog instead; N is the wizard's page)
+//       [--dialog NAME]   NAME: options, wedding-info, select-event, table-details, table-setup,
+//                         add-event[-N] (renders that dialog instead; N is the wizard's page)
 // Dialogs that would block at start-up (terms of use, tip of the day) are accepted.
 
 #include <QApplication>
@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <iostream>
 
+#include "model/Group.h"
+#include "platform/StringTable.h"
 #include "store/NewOrvDoc.h"
 #include "ui/AddEventWizard.h"
 #include "ui/GuiSession.h"
@@ -18,6 +20,8 @@
 #include "ui/ModalSeam.h"
 #include "ui/OptionsDialog.h"
 #include "ui/SelectEventDialog.h"
+#include "ui/TableDetailsDialog.h"
+#include "ui/TableSetupDialog.h"
 #include "ui/WeddingInfoDialog.h"
 
 int main(int argc, char** argv)
@@ -90,6 +94,19 @@ int main(int argc, char** argv)
             wizard->next();
         dialog = std::move(wizard);
     }
+    else if (dialogName == QLatin1String("table-details"))
+    {
+        QStringList groups;
+        for (const auto& group : doc.GetGroups())
+            groups << QString::fromStdString(group->GetName());
+        const CTableDetailsDialog::SValues values{
+            QString::fromStdString(LoadString(IDS_NOT_MAPPED)),
+            doc.GetSettings().GetGuestsPerTable(), doc.NextFreeHallNumber()};
+        dialog = std::make_unique<CTableDetailsDialog>(values, groups, nullptr, doc.GetPrompt(),
+                                                       &frame);
+    }
+    else if (dialogName == QLatin1String("table-setup"))
+        dialog = std::make_unique<CTableSetupDialog>(doc, &frame);
     if (dialog)
     {
         dialog->show();

@@ -667,6 +667,13 @@ const SStringEntry kEntries[] = {
     {IDS_ABOUT_TEXT, "Velloran %s\r\nThe planner for weddings and family celebrations: guests, tables, budget, meetings and the day of the event.", "Velloran %s\r\nהמתכנן לחתונות ולשמחות משפחתיות: אורחים, שולחנות, תקציב, פגישות ויום האירוע."},
     {IDS_ABOUT_CAPTION, "About Velloran", "אודות Velloran"},
     {IDS_LOADING_EVENT, "Loading the event ...", "טוען את האירוע ..."},
+
+    // Tables view: buttons and captions
+    {IDS_TABLES_ADD_BUTTON, "Add Table", "הוספת שולחן"},
+    {IDS_TABLES_EDIT_BUTTON, "Edit Table", "עריכת שולחן"},
+    {IDS_TABLES_DELETE_BUTTON, "Delete Table", "מחיקת שולחן"},
+    {IDS_TABLES_EXPLANATION, "On this screen, you define the tables of the hall. Select a table to see the guests seated at it; right-click guests to move them to another table or to see their details.", "במסך זה מגדירים את שולחנות האולם. בחרו שולחן כדי לראות את האורחים שיושבים בו; לחצו על אורחים בכפתור הימני כדי להעבירם לשולחן אחר או לראות את פרטיהם."},
+    {IDS_TABLE_GUESTS_CAPTION, "Guests at table %d (%s)", "האורחים בשולחן %d (%s)"},
 };
 
 const SStringEntry* Find(int id)

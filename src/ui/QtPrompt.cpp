@@ -1,5 +1,7 @@
 #include "ui/QtPrompt.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QMessageBox>
 
 #include "ui/DialogButtons.h"
@@ -52,5 +54,12 @@ EAnswer CQtPrompt::Ask(const std::string& text, const std::string& caption, EBut
     if (buttons == EButtons::YesNo || buttons == EButtons::YesNoCancel)
         box.setDefaultButton(QMessageBox::Yes);
     TranslateButtons(box);
-    return AnswerOf(CModalSeam::Exec(box), buttons);
+    // Work running under a wait cursor may ask; the question gets the arrow back.
+    const bool waiting = QGuiApplication::overrideCursor() != nullptr;
+    if (waiting)
+        QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
+    const int answer = CModalSeam::Exec(box);
+    if (waiting)
+        QGuiApplication::restoreOverrideCursor();
+    return AnswerOf(answer, buttons);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/StringIds.h"
 #include "ui/GroupsView.h"
+#include "ui/TablesView.h"
 #include "ui/ViewCodes.h"
 
 const std::vector<SViewInfo>& RegisteredViews()
@@ -10,6 +11,9 @@ const std::vector<SViewInfo>& RegisteredViews()
         {VIEW_GROUPS, IDS_VIEW_GROUPS, IDS_MENU_VIEW_GROUPS, "view-groups",
          QKeySequence(Qt::CTRL | Qt::Key_2), true, false,
          [](CNewOrvDoc& doc) { return new CGroupsView(doc); }},
+        {VIEW_TABLES, IDS_VIEW_TABLES, IDS_MENU_VIEW_TABLES, "view-tables",
+         QKeySequence(Qt::CTRL | Qt::Key_5), true, false,
+         [](CNewOrvDoc& doc) { return new CTablesView(doc); }},
     };
     return views;
 }

@@ -1,0 +1,107 @@
+#include "ui/TableDetailsDialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "platform/NumberText.h"
+#include "platform/Prompt.h"
+#include "ui/UiText.h"
+
+namespace
+{
+// The fields take any number of their width, so that a value out of range reaches the check on OK
+// and is told about rather than silently clamped.
+constexpr int kSeatsFieldMax = 9999;
+constexpr int kPlaceFieldMax = 999;
+} // namespace
+
+CTableDetailsDialog::CTableDetailsDialog(const SValues& values, const QStringList& groupNames,
+                                         const SValues* kept, IPrompt& prompt, QWidget* parent)
+    : QDialog(parent), m_prompt(prompt), m_editing(kept != nullptr)
+{
+    if (kept != nullptr)
+        m_kept = *kept;
+    setWindowTitle(UiText(IDS_TABLE_DETAILS_TITLE));
+    auto* layout = new QVBoxLayout(this);
+
+    auto* help = new QLabel(UiText(IDS_TABLE_DETAILS_NAME_HELP));
+    help->setWordWrap(true);
+    layout->addWidget(help);
+
+    auto* form = new QFormLayout;
+    m_name = new QLineEdit;
+    m_name->setMaxLength(kMaxNameLength);
+    m_name->setText(values.name);
+    form->addRow(UiText(IDS_TABLE_DETAILS_BELONGS_TO), m_name);
+
+    m_groups = new QListWidget;
+    m_groups->addItems(groupNames);
+    m_groups->setMaximumHeight(m_groups->fontMetrics().height() * 8);
+    form->addRow(UiText(IDS_TABLE_DETAILS_GROUPS), m_groups);
+
+    m_seats = new QSpinBox;
+    // A table the arrangement or an enlargement made larger still shows its own values.
+    m_seats->setRange(0, std::max(kSeatsFieldMax, values.seats));
+    m_seats->setValue(values.seats);
+    form->addRow(UiText(IDS_TABLE_DETAILS_SEATS), m_seats);
+
+    m_place = new QSpinBox;
+    m_place->setRange(0, std::max(kPlaceFieldMax, values.place));
+    m_place->setValue(values.place);
+    form->addRow(UiText(IDS_TABLE_DETAILS_PLACE), m_place);
+    layout->addLayout(form);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    // In the interface language, not Qt's.
+    buttons->button(QDialogButtonBox::Ok)->setText(UiText(IDS_BUTTON_OK));
+    buttons->button(QDialogButtonBox::Cancel)->setText(UiText(IDS_BUTTON_CANCEL));
+    connect(buttons, &QDialogButtonBox::accepted, this, &CTableDetailsDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    connect(m_groups, &QListWidget::currentTextChanged, this, [this](const QString& group) {
+        if (!group.isEmpty())
+            m_name->setText(group); // cut to the name's length by the field
+    });
+    setMinimumWidth(360);
+    m_name->selectAll();
+    m_name->setFocus();
+}
+
+CTableDetailsDialog::SValues CTableDetailsDialog::Values() const
+{
+    SValues values;
+    values.name = m_name->text().trimmed();
+    if (values.name.isEmpty())
+        values.name = UiText(IDS_NOT_MAPPED);
+    values.seats = m_seats->value();
+    values.place = m_place->value();
+    return values;
+}
+
+bool CTableDetailsDialog::CheckRange(QSpinBox* field, int min, int max, int keptValue)
+{
+    const int value = field->value();
+    if ((value >= min && value <= max) || (m_editing && value == keptValue))
+        return true;
+    m_prompt.Ask(FormatText(LoadString(IDS_RANGE_INTEGER_TEXT), {FormatInt(min), FormatInt(max)}),
+                 LoadString(IDS_TABLE_DETAILS_TITLE), EButtons::Ok);
+    field->setFocus();
+    field->selectAll();
+    return false;
+}
+
+void CTableDetailsDialog::accept()
+{
+    if (!CheckRange(m_seats, kMinSeats, kMaxSeats, m_kept.seats) ||
+        !CheckRange(m_place, kMinPlace, kMaxPlace, m_kept.place))
+        return;
+    QDialog::accept();
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+class IPrompt;
+class QLineEdit;
+class QListWidget;
+class QSpinBox;
+
+// "Table details": the name of a table (free text of at most 25 characters, or a group name
+// picked from "Groups:"), its number of seats and its place in the hall, for adding and editing.
+//
+// OK checks the ranges (seats 1 to 1000, place 1 to 999; on edit the table's own values are
+// accepted unchanged) and stays open with the range message otherwise. Whether the place is
+// free is the caller's question, asked after the dialog closed.
+class CTableDetailsDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    static constexpr int kMaxNameLength = 25;
+    static constexpr int kMinSeats = 1;
+    static constexpr int kMaxSeats = 1000;
+    static constexpr int kMinPlace = 1;
+    static constexpr int kMaxPlace = 999;
+
+    struct SValues
+    {
+        QString name;
+        int seats = 0;
+        int place = 0;
+    };
+
+    // kept: the table's values on edit, which pass the range check unchanged; null when adding.
+    CTableDetailsDialog(const SValues& values, const QStringList& groupNames, const SValues* kept,
+                        IPrompt& prompt, QWidget* parent = nullptr);
+
+    // The entered values; a blank name is given as "Not mapped".
+    SValues Values() const;
+
+    QLineEdit* NameField() const { return m_name; }
+    QListWidget* GroupsList() const { return m_groups; }
+    QSpinBox* SeatsField() const { return m_seats; }
+    QSpinBox* PlaceField() const { return m_place; }
+
+    void accept() override;
+
+private:
+    // False (after the range message) when value is outside min..max and not the kept value.
+    bool CheckRange(QSpinBox* field, int min, int max, int keptValue);
+
+    IPrompt& m_prompt;
+    bool m_editing;
+    SValues m_kept;
+    QLineEdit* m_name;
+    QListWidget* m_groups;
+    QSpinBox* m_seats;
+    QSpinBox* m_place;
+};

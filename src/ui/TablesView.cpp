@@ -1,0 +1,582 @@
+#include "ui/TablesView.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "model/Group.h"
+#include "model/Guest.h"
+#include "model/Table.h"
+#include "platform/NumberText.h"
+#include "platform/Prompt.h"
+#include "store/NewOrvDoc.h"
+#include "ui/GuestListModel.h"
+#include "ui/Icons.h"
+#include "ui/ModalSeam.h"
+#include "ui/TableDetailsDialog.h"
+#include "ui/TableSetupDialog.h"
+#include "ui/TablesModel.h"
+#include "ui/UiText.h"
+#include "ui/ViewCodes.h"
+#include "ui/WaitCursor.h"
+
+namespace
+{
+constexpr unsigned kStaleTables = 1;
+constexpr unsigned kStaleGuests = 2;
+
+// A menu shows "&" as a mnemonic marker; a table name shows it as itself.
+QString MenuText(const std::string& text)
+{
+    return ToQt(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+} // namespace
+
+CTablesView::CTablesView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, parent)
+{
+    auto* layout = new QVBoxLayout(this);
+    auto* explanation = new QLabel(UiText(IDS_TABLES_EXPLANATION));
+    explanation->setWordWrap(true);
+    layout->addWidget(explanation);
+
+    auto* columns = new QHBoxLayout;
+    layout->addLayout(columns, 1);
+
+    auto* left = new QVBoxLayout;
+    m_caption = new QLabel;
+    left->addWidget(m_caption);
+    m_tablesModel = new CTablesModel(this);
+    m_tables = new QTableView;
+    m_tables->setObjectName(QStringLiteral("TablesList"));
+    m_tables->setModel(m_tablesModel);
+    m_tables->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_tables->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_tables->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tables->setAlternatingRowColors(true);
+    m_tables->verticalHeader()->hide();
+    // The numbers take what they need; the name takes the rest.
+    m_tables->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_tables->horizontalHeader()->setSectionResizeMode(CTablesModel::kColumnName,
+                                                       QHeaderView::Stretch);
+    left->addWidget(m_tables, 1);
+
+    auto* buttons = new QHBoxLayout;
+    m_add = new QPushButton(ThemeIcon("list-add"), UiText(IDS_TABLES_ADD_BUTTON));
+    m_edit = new QPushButton(ThemeIcon("document-edit"), UiText(IDS_TABLES_EDIT_BUTTON));
+    m_delete = new QPushButton(ThemeIcon("edit-delete"), UiText(IDS_TABLES_DELETE_BUTTON));
+    m_up = new QPushButton(ThemeIcon("go-up"), UiText(IDS_BUTTON_UP));
+    m_down = new QPushButton(ThemeIcon("go-down"), UiText(IDS_BUTTON_DOWN));
+    for (QPushButton* button : {m_add, m_edit, m_delete, m_up, m_down})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    left->addLayout(buttons);
+    columns->addLayout(left, 1);
+
+    auto* right = new QVBoxLayout;
+    m_guestsCaption = new QLabel;
+    right->addWidget(m_guestsCaption);
+    // The names and the group share the width; the count and the status take what they need.
+    const std::vector<CGuestListModel::EColumn> guestColumns = {
+        CGuestListModel::kFirstName, CGuestListModel::kFamilyName, CGuestListModel::kGroup,
+        CGuestListModel::kComing, CGuestListModel::kStatus};
+    m_guestModel = new CGuestListModel(guestColumns, this);
+    m_guests = new QTableView;
+    m_guests->setObjectName(QStringLiteral("TableGuestsList"));
+    m_guests->setModel(m_guestModel);
+    m_guests->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_guests->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_guests->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_guests->setAlternatingRowColors(true);
+    m_guests->verticalHeader()->hide();
+    for (int column = 0; column < static_cast<int>(guestColumns.size()); ++column)
+    {
+        const auto kind = guestColumns[static_cast<std::size_t>(column)];
+        const bool text = kind != CGuestListModel::kComing && kind != CGuestListModel::kStatus;
+        m_guests->horizontalHeader()->setSectionResizeMode(
+            column, text ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+    }
+    m_guests->setContextMenuPolicy(Qt::CustomContextMenu);
+    right->addWidget(m_guests, 1);
+    columns->addLayout(right, 1);
+
+    connect(m_add, &QPushButton::clicked, this, &CTablesView::AddTable);
+    connect(m_edit, &QPushButton::clicked, this, &CTablesView::EditTable);
+    connect(m_delete, &QPushButton::clicked, this, &CTablesView::DeleteTable);
+    connect(m_up, &QPushButton::clicked, this, &CTablesView::MoveUp);
+    connect(m_down, &QPushButton::clicked, this, &CTablesView::MoveDown);
+    connect(m_tables->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &CTablesView::OnTableSelected);
+    connect(m_tables, &QTableView::doubleClicked, this, &CTablesView::EditTable);
+    connect(m_guests, &QWidget::customContextMenuRequested, this, &CTablesView::ShowGuestsMenu);
+    connect(m_guests, &QTableView::doubleClicked, this, &CTablesView::GoToGuestInformation);
+
+    auto* deleteKey = new QAction(m_tables);
+    deleteKey->setShortcut(QKeySequence::Delete);
+    deleteKey->setShortcutContext(Qt::WidgetShortcut);
+    connect(deleteKey, &QAction::triggered, this, &CTablesView::DeleteTable);
+    m_tables->addAction(deleteKey);
+
+    RefreshTables();
+    RefreshGuests(false);
+    UpdateButtons();
+}
+
+int CTablesView::ViewCode() const { return VIEW_TABLES; }
+
+void CTablesView::BuildViewMenu(QMenu& menu)
+{
+    menu.setTitle(UiText(IDS_VIEW_TABLES));
+    menu.addAction(FrameActions().add);
+    menu.addAction(FrameActions().edit);
+    menu.addAction(FrameActions().remove);
+    menu.addSeparator();
+    menu.addAction(UiText(IDS_MENU_TABLE_SETUP), this, &CTablesView::TableSetup);
+    QMenu* arrange = menu.addMenu(UiText(IDS_MENU_AUTO_ARRANGE));
+    arrange->addAction(UiText(IDS_MENU_ARRANGE_ALL), this, &CTablesView::ArrangeAllGuests);
+    arrange->addAction(UiText(IDS_MENU_ARRANGE_TABLELESS), this,
+                       &CTablesView::ArrangeTablelessGuests);
+}
+
+bool CTablesView::IsCommandEnabled(ECommand command) const
+{
+    switch (command)
+    {
+    case kCommandAdd: return true;
+    // Edit on the unseated table explains it.
+    case kCommandEdit: return SelectedTable() != nullptr;
+    case kCommandDelete: return SelectedRow() >= 1 && SelectedTable() != nullptr;
+    case kCommandSearch: return false;
+    }
+    return false;
+}
+
+QString CTablesView::CommandText(ECommand command) const
+{
+    switch (command)
+    {
+    case kCommandAdd: return UiText(IDS_MENU_ADD);
+    case kCommandEdit: return UiText(IDS_MENU_EDIT);
+    case kCommandDelete: return UiText(IDS_MENU_DELETE);
+    case kCommandSearch: return {};
+    }
+    return {};
+}
+
+void CTablesView::RunCommand(ECommand command)
+{
+    switch (command)
+    {
+    case kCommandAdd: AddTable(); break;
+    case kCommandEdit: EditTable(); break;
+    case kCommandDelete: DeleteTable(); break;
+    case kCommandSearch: break;
+    }
+}
+
+// --- Hints and refresh ------------------------------------------------------------------------
+
+void CTablesView::HandleHint(IDocView* sender, EUpdateHint hint, CRecord* record)
+{
+    switch (hint)
+    {
+    case HINT_TABLE_DELETING:
+    case HINT_TABLES_REMOVING:
+    case HINT_EVENT_RELOADING:
+        DropRecords();
+        MarkStale();
+        break;
+    case HINT_GUEST_REMOVING:
+        m_guestModel->Remove(static_cast<CGuest*>(record));
+        MarkStale(); // the counts change once the guest is gone
+        break;
+    case HINT_SELECT_TABLE:
+        if (sender != this)
+        {
+            const int row = m_tablesModel->RowOf(static_cast<CTable*>(record));
+            if (row >= 0 && row != SelectedRow())
+            {
+                m_followingOtherView = true;
+                SelectRow(row);
+                m_followingOtherView = false;
+            }
+        }
+        break;
+    case HINT_ADD_TABLE_REQUEST:
+        // After the sender's operation, not inside its broadcast.
+        QMetaObject::invokeMethod(this, &CTablesView::AddTable, Qt::QueuedConnection);
+        break;
+    case HINT_GOTO_GUEST:
+    case HINT_LOCATE_TABLE:
+        break;
+    default:
+        if (sender != this)
+            MarkStale();
+        break;
+    }
+}
+
+void CTablesView::DropRecords()
+{
+    if (m_tablesModel->rowCount() > 0)
+        m_rowBeforeDrop = SelectedRow();
+    m_guestModel->Clear();
+    m_tablesModel->Clear();
+}
+
+void CTablesView::Refresh(unsigned stale)
+{
+    if (stale & kStaleTables)
+        RefreshTables();
+    if (stale & (kStaleTables | kStaleGuests))
+        RefreshGuests(true);
+    UpdateButtons();
+}
+
+void CTablesView::RefreshNow()
+{
+    MarkStale();
+    FlushRefresh();
+}
+
+void CTablesView::RefreshTables()
+{
+    int keep = SelectedRow();
+    if (keep < 0)
+        keep = std::max(m_rowBeforeDrop, 0);
+    m_rowBeforeDrop = -1;
+    m_tablesModel->Rebuild(Doc());
+    m_caption->setText(ToQt(FormatText(LoadString(IDS_TABLES_COUNT_CAPTION),
+                                       {FormatInt(std::max(Doc().GetTableCount() - 1, 0))})));
+    const int rows = m_tablesModel->rowCount();
+    if (rows > 0 && keep != SelectedRow())
+        SelectRow(std::min(keep, rows - 1));
+}
+
+void CTablesView::RefreshGuests(bool keepSelection)
+{
+    const std::vector<int> keep = keepSelection ? SelectedGuestRows() : std::vector<int>();
+    std::vector<CGuest*> guests;
+    const CTable* table = SelectedTable();
+    if (table != nullptr)
+    {
+        Doc().GetGuestsAtTable(table->GetId(), guests, false);
+        m_guestsCaption->setText(ToQt(FormatText(LoadString(IDS_TABLE_GUESTS_CAPTION),
+                                                 {FormatInt(table->GetId()), table->GetName()})));
+    }
+    else
+        m_guestsCaption->clear();
+    m_guestModel->SetGuests(std::move(guests));
+    if (!keep.empty() && m_guestModel->rowCount() > 0)
+        SelectGuestRows({std::min(keep.front(), m_guestModel->rowCount() - 1)});
+}
+
+void CTablesView::UpdateButtons()
+{
+    const int row = SelectedRow();
+    const int count = m_tablesModel->rowCount();
+    m_edit->setEnabled(row >= 1);
+    m_delete->setEnabled(row >= 1);
+    m_up->setEnabled(row >= 2);
+    m_down->setEnabled(row >= 1 && row + 1 < count);
+}
+
+void CTablesView::OnTableSelected()
+{
+    RefreshGuests(false);
+    UpdateButtons();
+    emit CommandStateChanged();
+    CTable* table = SelectedTable();
+    if (table != nullptr && !m_followingOtherView)
+        Doc().UpdateAllViews(this, HINT_SELECT_TABLE, table);
+}
+
+// --- Selection --------------------------------------------------------------------------------
+
+int CTablesView::SelectedRow() const
+{
+    const QModelIndex current = m_tables->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void CTablesView::SelectRow(int row)
+{
+    if (row < 0 || row >= m_tablesModel->rowCount())
+        return;
+    m_tables->setCurrentIndex(m_tablesModel->index(row, 0));
+}
+
+CTable* CTablesView::SelectedTable() const { return m_tablesModel->TableAt(SelectedRow()); }
+
+std::vector<int> CTablesView::SelectedGuestRows() const
+{
+    std::vector<int> rows;
+    for (const QModelIndex& index : m_guests->selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void CTablesView::SelectGuestRows(const std::vector<int>& rows)
+{
+    QItemSelectionModel* selection = m_guests->selectionModel();
+    selection->clearSelection();
+    bool first = true;
+    for (int row : rows)
+    {
+        if (row < 0 || row >= m_guestModel->rowCount())
+            continue;
+        const QModelIndex index = m_guestModel->index(row, 0);
+        const auto flags = QItemSelectionModel::Select | QItemSelectionModel::Rows;
+        if (first)
+            selection->setCurrentIndex(index, flags);
+        else
+            selection->select(index, flags);
+        first = false;
+    }
+}
+
+QString CTablesView::TablesCaption() const { return m_caption->text(); }
+
+// --- Table commands ---------------------------------------------------------------------------
+
+bool CTablesView::ReportPlaceTaken(int place)
+{
+    int usingId = 0;
+    std::string usingName;
+    if (Doc().IsHallNumberFree(place, &usingId, &usingName))
+        return false;
+    Doc().GetPrompt().Ask(
+        FormatText(LoadString(IDS_HALL_PLACE_USED_TEXT), {FormatInt(usingId), usingName}),
+        LoadString(IDS_HALL_PLACE_USED_CAPTION), EButtons::Ok);
+    return true;
+}
+
+namespace
+{
+QStringList GroupNames(const CNewOrvDoc& doc)
+{
+    QStringList names;
+    for (const auto& group : doc.GetGroups())
+        names << ToQt(group->GetName());
+    return names;
+}
+} // namespace
+
+void CTablesView::AddTable()
+{
+    CTableDetailsDialog::SValues values;
+    values.name = UiText(IDS_NOT_MAPPED);
+    values.seats = Doc().GetSettings().GetGuestsPerTable();
+    values.place = Doc().NextFreeHallNumber();
+    // A place in use is told and the dialog opens again with what was entered.
+    for (;;)
+    {
+        CTableDetailsDialog dialog(values, GroupNames(Doc()), nullptr, Doc().GetPrompt(), this);
+        if (CModalSeam::Exec(dialog) != QDialog::Accepted)
+            return;
+        values = dialog.Values();
+        if (!ReportPlaceTaken(values.place))
+            break;
+    }
+    if (Doc().CreateTable(FromQt(values.name), values.place, values.seats) == nullptr)
+        return;
+    RefreshNow();
+    SelectRow(m_tablesModel->rowCount() - 1);
+}
+
+void CTablesView::EditTable()
+{
+    const int row = SelectedRow();
+    CTable* table = SelectedTable();
+    if (table == nullptr)
+        return;
+    if (table->GetId() == 0)
+    {
+        AskString(Doc().GetPrompt(), IDS_UNSEATED_TABLE_EXPLANATION, IDS_EXPLANATION_CAPTION,
+                  EButtons::Ok);
+        return;
+    }
+    CTableDetailsDialog::SValues kept;
+    kept.name = ToQt(table->GetName());
+    kept.seats = table->GetSeats();
+    kept.place = table->GetHallNumber();
+    CTableDetailsDialog::SValues values = kept;
+    for (;;)
+    {
+        CTableDetailsDialog dialog(values, GroupNames(Doc()), &kept, Doc().GetPrompt(), this);
+        if (CModalSeam::Exec(dialog) != QDialog::Accepted)
+            return;
+        values = dialog.Values();
+        // The table's own place is not asked about again.
+        if (values.place == kept.place || !ReportPlaceTaken(values.place))
+            break;
+    }
+    if (Doc().GetTableAt(row) != table)
+        return; // the tables changed while the dialog was open
+    table->SetName(FromQt(values.name));
+    table->SetHallNumber(values.place);
+    table->SetSeats(values.seats);
+    Doc().UpdateAllViews(this, HINT_RECORD_CHANGED, table);
+    RefreshNow();
+}
+
+void CTablesView::DeleteTable()
+{
+    const int row = SelectedRow();
+    CTable* table = SelectedTable();
+    if (row < 1 || table == nullptr)
+        return;
+    {
+        CWaitCursor wait;
+        if (!Doc().DeleteTableWithQuestion(table))
+            return;
+    }
+    RefreshNow();
+    // The row that took the deleted one's place, or the new last row.
+    SelectRow(std::min(row, m_tablesModel->rowCount() - 1));
+}
+
+void CTablesView::MoveUp()
+{
+    const int row = SelectedRow();
+    if (row < 2)
+        return;
+    if (!Doc().SwapTables(Doc().GetTableAt(row), Doc().GetTableAt(row - 1)))
+        return;
+    RefreshNow();
+    SelectRow(row - 1);
+}
+
+void CTablesView::MoveDown()
+{
+    const int row = SelectedRow();
+    if (row < 1 || row + 1 >= Doc().GetTableCount())
+        return;
+    if (!Doc().SwapTables(Doc().GetTableAt(row), Doc().GetTableAt(row + 1)))
+        return;
+    RefreshNow();
+    SelectRow(row + 1);
+}
+
+void CTablesView::TableSetup()
+{
+    CTableSetupDialog dialog(Doc(), this);
+    if (CModalSeam::Exec(dialog) != QDialog::Accepted)
+        return;
+    dialog.Apply(this);
+    RefreshNow();
+}
+
+void CTablesView::ArrangeAllGuests()
+{
+    {
+        CWaitCursor wait;
+        if (!Doc().ArrangeAllGuests())
+            return;
+    }
+    RefreshNow();
+}
+
+void CTablesView::ArrangeTablelessGuests()
+{
+    {
+        CWaitCursor wait;
+        if (!Doc().ArrangeTablelessGuests())
+            return;
+    }
+    RefreshNow();
+}
+
+// --- Guests of the selected table -------------------------------------------------------------
+
+void CTablesView::GoToGuestInformation()
+{
+    const QModelIndex current = m_guests->currentIndex();
+    if (CGuest* guest = m_guestModel->GuestAt(current.isValid() ? current.row() : -1))
+        Doc().UpdateAllViews(this, HINT_GOTO_GUEST, guest);
+}
+
+QList<QAction*> CTablesView::BuildMoveMenu(QMenu& menu)
+{
+    QList<QAction*> entries;
+    const CTable* selected = SelectedTable();
+    auto addEntry = [&](QMenu& into, const QString& text, int id, const CTable* table) {
+        QAction* action = into.addAction(text);
+        action->setData(id);
+        if (table != nullptr && table == selected)
+        {
+            action->setCheckable(true);
+            action->setChecked(true);
+        }
+        entries << action;
+    };
+    addEntry(menu, UiText(IDS_MOVE_TO_NOT_SEATED), 0, Doc().GetTableAt(0));
+
+    const int lastId = std::min(Doc().GetTableCount() - 1, kMoveBlocks * kMoveBlockSize);
+    for (int first = 1; first <= lastId; first += kMoveBlockSize)
+    {
+        const int last = first + kMoveBlockSize - 1;
+        QMenu* block = menu.addMenu(ToQt(FormatText(LoadString(IDS_MOVE_TO_TABLE_BLOCK),
+                                                    {FormatInt(first), FormatInt(last)})));
+        for (int id = first; id <= std::min(last, lastId); ++id)
+        {
+            const CTable* table = Doc().GetTableAt(id);
+            if (table == nullptr)
+                continue;
+            const std::string text = FormatText(LoadString(IDS_MOVE_TO_TABLE_ENTRY),
+                                                {FormatInt(id), table->GetName()});
+            addEntry(*block, MenuText(text), id, table);
+        }
+    }
+    return entries;
+}
+
+void CTablesView::MoveSelectedGuests(int tableId)
+{
+    const std::vector<int> rows = SelectedGuestRows();
+    if (rows.empty())
+        return;
+    // Taken before anyone moves: every move changes the data the list was built from.
+    std::vector<CGuest*> guests;
+    for (int row : rows)
+        if (CGuest* guest = m_guestModel->GuestAt(row))
+            guests.push_back(guest);
+    for (CGuest* guest : guests)
+    {
+        CTable* target = Doc().FindTableById(tableId);
+        if (target == nullptr)
+            break;
+        if (Doc().CanSeatGuest(guest, target))
+            guest->SetTable(static_cast<std::int16_t>(tableId));
+    }
+    RefreshNow();
+    const int count = m_guestModel->rowCount();
+    if (count == 0)
+        return;
+    const int first = rows.front();
+    SelectGuestRows({std::clamp(first >= count - 1 ? first - 1 : first, 0, count - 1)});
+}
+
+void CTablesView::ShowGuestsMenu(const QPoint& position)
+{
+    if (SelectedGuestRows().empty())
+        return;
+    QMenu menu(this);
+    QMenu* move = menu.addMenu(UiText(IDS_MOVE_TO_TABLE));
+    BuildMoveMenu(*move);
+    QAction* details = menu.addAction(UiText(IDS_GO_TO_GUEST_INFORMATION));
+    QAction* chosen = CModalSeam::ExecMenu(menu, m_guests->viewport()->mapToGlobal(position));
+    if (chosen == nullptr)
+        return;
+    if (chosen == details)
+        GoToGuestInformation();
+    else if (chosen->data().isValid())
+        MoveSelectedGuests(chosen->data().toInt());
+}

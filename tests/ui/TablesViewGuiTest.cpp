@@ -1,0 +1,703 @@
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QtTest>
+
+#include "GuiTestSupport.h"
+#include "model/Group.h"
+#include "model/Guest.h"
+#include "model/Table.h"
+#include "store/NewOrvDoc.h"
+#include "support/SpyView.h"
+#include "ui/GuiSession.h"
+#include "ui/MainFrame.h"
+#include "ui/ModalSeam.h"
+#include "ui/TableDetailsDialog.h"
+#include "ui/TableSetupDialog.h"
+#include "ui/TablesModel.h"
+#include "ui/TablesView.h"
+#include "ui/ViewCodes.h"
+
+namespace
+{
+// Fills the next "Table details" dialog and presses OK; the values it opened with go to *shown.
+void FillNextDetails(CGuiTestBench& bench, const QString& name, int seats, int place,
+                     CTableDetailsDialog::SValues* shown = nullptr)
+{
+    bench.Answer([name, seats, place, shown](QDialog& dialog) {
+        auto* opened = qobject_cast<CTableDetailsDialog*>(&dialog);
+        if (opened == nullptr)
+        {
+            QTest::qFail("another dialog opened instead of \"Table details\"", __FILE__, __LINE__);
+            return static_cast<int>(QDialog::Rejected);
+        }
+        CTableDetailsDialog& details = *opened;
+        if (shown != nullptr)
+            *shown = {details.NameField()->text(), details.SeatsField()->value(),
+                      details.PlaceField()->value()};
+        details.NameField()->setText(name);
+        details.SeatsField()->setValue(seats);
+        details.PlaceField()->setValue(place);
+        details.accept(); // may refuse and stay open
+        return details.result();
+    });
+}
+
+std::vector<std::string> TableNames(const CNewOrvDoc& doc)
+{
+    std::vector<std::string> names;
+    for (const auto& table : doc.GetTables())
+        names.push_back(table->GetName());
+    return names;
+}
+
+// The move entry of the popup with that target id.
+QAction* MoveEntry(const QList<QAction*>& entries, int id)
+{
+    for (QAction* action : entries)
+        if (action->data().toInt() == id)
+            return action;
+    return nullptr;
+}
+
+QStringList SubmenuTitles(const QMenu& menu)
+{
+    QStringList titles;
+    for (QAction* action : menu.actions())
+        if (action->menu() != nullptr)
+            titles << action->text();
+    return titles;
+}
+
+// The action of a menu (searched in its submenus too) with that text.
+QAction* FindAction(const QMenu& menu, const QString& text)
+{
+    for (QAction* action : menu.actions())
+    {
+        if (action->text() == text)
+            return action;
+        if (action->menu() != nullptr)
+            if (QAction* inner = FindAction(*action->menu(), text))
+                return inner;
+    }
+    return nullptr;
+}
+} // namespace
+
+class TablesViewGuiTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<CGuiTestBench> m_bench;
+    std::unique_ptr<CGuiSession> m_session;
+    CTablesView* m_view = nullptr;
+    CSpyView m_spy;
+
+    CNewOrvDoc& Doc() { return m_session->App().GetDocument(); }
+
+    // The unseated table and tables "T1".."Tn" at places 1..n with the given seats; the example
+    // table of a new event is replaced.
+    void MakeTables(int count, int seats = 10)
+    {
+        while (Doc().GetTableCount() > 1)
+            Doc().DeleteTable(Doc().GetTables().back().get());
+        for (int i = 1; i <= count; ++i)
+            Doc().CreateTable("T" + std::to_string(i), i, seats);
+        m_view->FlushRefresh();
+    }
+
+    CGuest* AddGuest(const std::string& name, int coming, int table,
+                     const std::string& group = {})
+    {
+        CGuest* guest = Doc().AddGuest(name, "Levi");
+        guest->SetComingCount(coming);
+        guest->SetTable(static_cast<std::int16_t>(table));
+        guest->SetGroupName(group);
+        return guest;
+    }
+
+private slots:
+    void init()
+    {
+        m_bench = std::make_unique<CGuiTestBench>();
+        m_bench->AcceptNext();
+        m_bench->AcceptNext();
+        m_session = m_bench->Start(ELanguage::English);
+        CMainFrame& frame = *m_session->Frame();
+        QVERIFY(frame.ShowView(VIEW_TABLES));
+        m_view = static_cast<CTablesView*>(frame.ActiveView());
+        QCOMPARE(m_bench->Unanswered(), 0);
+        Doc().AddView(&m_spy);
+    }
+
+    void cleanup()
+    {
+        CModalSeam::SetMenuHandler({});
+        Doc().RemoveView(&m_spy);
+        m_spy.hints.clear();
+        m_session.reset();
+        m_bench.reset();
+    }
+
+    void listShowsTablesWithPeopleAndMarksFullOnes()
+    {
+        MakeTables(2, 4);
+        AddGuest("Dan", 3, 1);
+        AddGuest("Dana", 2, 1);
+        AddGuest("Ron", 7, 0);
+        m_view->FlushRefresh();
+        const CTablesModel& model = *m_view->TablesModel();
+        QCOMPARE(model.rowCount(), 3);
+        QCOMPARE(m_view->TablesCaption(), QStringLiteral(" 2 Tables"));
+        auto cell = [&](int row, int column) {
+            return model.data(model.index(row, column)).toString();
+        };
+        QCOMPARE(cell(0, CTablesModel::kColumnName), QStringLiteral("Unseated Guests"));
+        QCOMPARE(cell(0, CTablesModel::kColumnHallNumber), QStringLiteral("--"));
+        QCOMPARE(cell(0, CTablesModel::kColumnSeats), QStringLiteral("--"));
+        QCOMPARE(cell(0, CTablesModel::kColumnGuests), QStringLiteral("7"));
+        QCOMPARE(cell(1, CTablesModel::kColumnGuests), QStringLiteral("5"));
+        QCOMPARE(cell(2, CTablesModel::kColumnHallNumber), QStringLiteral("2"));
+        // Row 1 holds 5 people at 4 seats; the unseated table (7 at 0 seats) is never marked.
+        QVERIFY(model.IsOverCapacity(1));
+        QVERIFY(model.data(model.index(1, 0), Qt::ForegroundRole).isValid());
+        QVERIFY(!model.IsOverCapacity(0));
+        QVERIFY(!model.data(model.index(0, 0), Qt::ForegroundRole).isValid());
+        QVERIFY(!model.IsOverCapacity(2));
+
+        // The guests of the selected table, in list order.
+        m_view->SelectRow(1);
+        QCOMPARE(m_view->GuestsList()->model()->rowCount(), 2);
+        QCOMPARE(m_view->GuestsList()->model()->index(1, 0).data().toString(),
+                 QStringLiteral("Dana"));
+    }
+
+    void addingATableAtATakenPlaceAsksAgainWithTheEnteredValues()
+    {
+        MakeTables(2);
+        Doc().GetSettings().SetGuestsPerTable(12);
+        CTableDetailsDialog::SValues first;
+        CTableDetailsDialog::SValues second;
+        FillNextDetails(*m_bench, QStringLiteral("Friends"), 8, 2, &first);
+        m_bench->AnswerMessage(QMessageBox::Ok);
+        FillNextDetails(*m_bench, QStringLiteral("Friends"), 8, 7, &second);
+        m_spy.hints.clear();
+        m_view->AddTable();
+
+        // A new table is proposed with the default seats and the next free place.
+        QCOMPARE(first.name, QStringLiteral("Not mapped"));
+        QCOMPARE(first.seats, 12);
+        QCOMPARE(first.place, 3);
+        QCOMPARE(m_bench->MessageTexts().back(),
+                 QStringLiteral("The location you chose is already in use by table 2 (T2)"));
+        QCOMPARE(second.name, QStringLiteral("Friends"));
+        QCOMPARE(second.seats, 8);
+        QCOMPARE(second.place, 2);
+        QCOMPARE(Doc().GetTableCount(), 4);
+        const CTable* added = Doc().GetTableAt(3);
+        QCOMPARE(added->GetName(), std::string("Friends"));
+        QCOMPARE(added->GetSeats(), 8);
+        QCOMPARE(added->GetHallNumber(), 7);
+        QCOMPARE(m_view->SelectedRow(), 3);
+        QCOMPARE(m_view->TablesCaption(), QStringLiteral(" 3 Tables"));
+        QCOMPARE(m_spy.Count(HINT_TABLE_CREATED), 1);
+
+        // A blank name becomes "Not mapped"; Cancel adds nothing.
+        FillNextDetails(*m_bench, QStringLiteral("   "), 8, 9);
+        m_view->AddTable();
+        QCOMPARE(Doc().GetTableAt(4)->GetName(), std::string("Not mapped"));
+        m_bench->Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+        m_view->AddTable();
+        QCOMPARE(Doc().GetTableCount(), 5);
+    }
+
+    void seatsAreAcceptedFromOneToAThousand()
+    {
+        MakeTables(1);
+        m_view->SelectRow(1);
+        // 1001 and 0 are refused with the range message and the dialog stays open.
+        for (int seats : {1001, 0})
+        {
+            FillNextDetails(*m_bench, QStringLiteral("Big"), seats, 1);
+            m_bench->AnswerMessage(QMessageBox::Ok); // the dialog asks before it closes
+            m_view->EditTable();
+            QCOMPARE(m_bench->MessageTexts().back(),
+                     QStringLiteral("Please enter an integer between 1 and 1000."));
+            QCOMPARE(Doc().GetTableAt(1)->GetSeats(), 10);
+        }
+        const std::size_t messages = m_bench->MessageTexts().size();
+        for (int seats : {1000, 1})
+        {
+            FillNextDetails(*m_bench, QStringLiteral("Big"), seats, 1);
+            m_view->EditTable();
+            QCOMPARE(Doc().GetTableAt(1)->GetSeats(), seats);
+        }
+        QCOMPARE(m_bench->MessageTexts().size(), messages);
+
+        // A table made larger than the ranges (an enlargement, a large arrangement) stays
+        // editable with its own values.
+        Doc().GetTableAt(1)->SetSeats(1500);
+        Doc().GetTableAt(1)->SetHallNumber(1050);
+        CTableDetailsDialog::SValues shown;
+        FillNextDetails(*m_bench, QStringLiteral("Bigger"), 1500, 1050, &shown);
+        m_view->EditTable();
+        QCOMPARE(shown.seats, 1500);
+        QCOMPARE(shown.place, 1050);
+        QCOMPARE(Doc().GetTableAt(1)->GetName(), std::string("Bigger"));
+        QCOMPARE(Doc().GetTableAt(1)->GetHallNumber(), 1050);
+        QCOMPARE(m_bench->MessageTexts().size(), messages);
+    }
+
+    void editingStoresTheValuesAndTellsTheViews()
+    {
+        MakeTables(3);
+        m_view->SelectRow(2);
+        m_spy.hints.clear();
+        CTableDetailsDialog::SValues shown;
+        FillNextDetails(*m_bench, QStringLiteral("Family"), 14, 9, &shown);
+        m_view->EditTable();
+        QCOMPARE(shown.name, QStringLiteral("T2"));
+        QCOMPARE(shown.seats, 10);
+        QCOMPARE(shown.place, 2);
+        CTable* table = Doc().GetTableAt(2);
+        QCOMPARE(table->GetName(), std::string("Family"));
+        QCOMPARE(table->GetSeats(), 14);
+        QCOMPARE(table->GetHallNumber(), 9);
+        QCOMPARE(m_spy.hints.size(), std::size_t(1));
+        QCOMPARE(m_spy.hints[0].hint, HINT_RECORD_CHANGED);
+        QCOMPARE(m_spy.hints[0].record, static_cast<CRecord*>(table));
+        QCOMPARE(m_view->TablesModel()->index(2, CTablesModel::kColumnName).data().toString(),
+                 QStringLiteral("Family"));
+
+        // Another table's place is told; the table's own place is not asked about again, even
+        // when (as in damaged data) another table shares it.
+        Doc().GetTableAt(3)->SetHallNumber(9);
+        FillNextDetails(*m_bench, QStringLiteral("Family"), 14, 1);
+        m_bench->AnswerMessage(QMessageBox::Ok);
+        FillNextDetails(*m_bench, QStringLiteral("Family"), 15, 9);
+        const std::size_t messages = m_bench->MessageTexts().size();
+        m_view->EditTable();
+        QCOMPARE(m_bench->MessageTexts().size(), messages + 1);
+        QCOMPARE(table->GetSeats(), 15);
+        QCOMPARE(table->GetHallNumber(), 9);
+
+        // A group name fills the name field.
+        Doc().AddGroup("School friends");
+        m_bench->Answer([](QDialog& dialog) {
+            auto& details = static_cast<CTableDetailsDialog&>(dialog);
+            const auto found = details.GroupsList()->findItems(QStringLiteral("School friends"),
+                                                               Qt::MatchExactly);
+            details.GroupsList()->setCurrentItem(found.value(0));
+            details.accept();
+            return details.result();
+        });
+        m_view->EditTable();
+        QCOMPARE(table->GetName(), std::string("School friends"));
+    }
+
+    void theUnseatedTableIsExplainedNotEdited()
+    {
+        MakeTables(2);
+        m_view->SelectRow(0);
+        QVERIFY(!m_view->EditButton()->isEnabled());
+        QVERIFY(!m_view->DeleteButton()->isEnabled());
+        const std::size_t dialogs = m_bench->DialogTitles().size();
+        m_bench->AnswerMessage(QMessageBox::Ok);
+        m_view->EditTable();
+        QCOMPARE(m_bench->DialogTitles().size(), dialogs + 1);
+        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Explanation"));
+        QVERIFY(m_bench->MessageTexts().back().startsWith(
+            QStringLiteral("In this cell you can see all the guests")));
+
+        // A table that only has no place in the hall is edited as any other.
+        Doc().GetTableAt(2)->SetHallNumber(0);
+        m_view->SelectRow(2);
+        QVERIFY(m_view->EditButton()->isEnabled());
+        CTableDetailsDialog::SValues shown;
+        FillNextDetails(*m_bench, QStringLiteral("T2"), 10, 0, &shown);
+        m_view->EditTable();
+        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Table details"));
+        QCOMPARE(shown.place, 0);
+        QCOMPARE(m_bench->Unanswered(), 0);
+    }
+
+    void deletingATableWithGuestsAsksAndUnseatsThem()
+    {
+        MakeTables(4);
+        CGuest* dan = AddGuest("Dan", 2, 2);
+        CGuest* ron = AddGuest("Ron", 1, 3);
+        m_view->FlushRefresh();
+        m_view->SelectRow(2);
+        CTable* doomed = Doc().GetTableAt(2);
+
+        m_bench->AnswerMessage(QMessageBox::No);
+        m_view->DeleteTable();
+        QVERIFY(m_bench->MessageTexts().back().startsWith(
+            QStringLiteral("Are you sure you want to delete this table?")));
+        QCOMPARE(Doc().GetTableCount(), 5);
+
+        m_spy.hints.clear();
+        m_bench->AnswerMessage(QMessageBox::Yes);
+        m_view->DeleteTable();
+        QCOMPARE(TableNames(Doc()),
+                 (std::vector<std::string>{"Unseated Guests", "T1", "T3", "T4"}));
+        QCOMPARE(dan->GetTable(), std::int16_t(0));
+        QCOMPARE(ron->GetTable(), std::int16_t(2)); // moved down with its table
+        QCOMPARE(m_spy.hints.front().hint, HINT_TABLE_DELETING);
+        QCOMPARE(m_spy.hints.front().record, static_cast<CRecord*>(doomed));
+        // The row that took its place, showing its guests.
+        QCOMPARE(m_view->SelectedRow(), 2);
+        QCOMPARE(m_view->GuestsList()->model()->rowCount(), 1);
+
+        // An empty table goes without a question; the last row leaves the new last row selected.
+        const std::size_t messages = m_bench->MessageTexts().size();
+        m_view->SelectRow(3);
+        m_view->DeleteTable();
+        QCOMPARE(m_bench->MessageTexts().size(), messages);
+        QCOMPARE(Doc().GetTableCount(), 3);
+        QCOMPARE(m_view->SelectedRow(), 2);
+
+        // Row 0 is never deleted.
+        m_view->SelectRow(0);
+        QVERIFY(!m_view->IsCommandEnabled(CFrameView::kCommandDelete));
+        m_view->DeleteTable();
+        QCOMPARE(Doc().GetTableCount(), 3);
+    }
+
+    void theMovePopupListsTablesInBlocksOfTen()
+    {
+        MakeTables(23);
+        Doc().GetTableAt(5)->SetName("Rock & Roll");
+        m_view->FlushRefresh();
+        m_view->SelectRow(12);
+        QMenu menu;
+        const QList<QAction*> entries = m_view->BuildMoveMenu(menu);
+        QCOMPARE(menu.actions().first()->text(), QStringLiteral("Not seated"));
+        QCOMPARE(SubmenuTitles(menu), QStringList({"1-10", "11-20", "21-30"}));
+        QCOMPARE(entries.size(), 24);
+        QCOMPARE(MoveEntry(entries, 0)->text(), QStringLiteral("Not seated"));
+        QCOMPARE(MoveEntry(entries, 23)->text(), QStringLiteral("23 (T23)"));
+        QCOMPARE(MoveEntry(entries, 5)->text(), QStringLiteral("5 (Rock && Roll)"));
+        QVERIFY(MoveEntry(entries, 12)->isChecked());
+        QVERIFY(!MoveEntry(entries, 0)->isChecked());
+        QVERIFY(!MoveEntry(entries, 11)->isChecked());
+
+        // Tables past 200 are out of reach: never more than twenty blocks.
+        MakeTables(205);
+        m_view->SelectRow(0);
+        QMenu big;
+        const QList<QAction*> reachable = m_view->BuildMoveMenu(big);
+        QCOMPARE(SubmenuTitles(big).size(), 20);
+        QCOMPARE(SubmenuTitles(big).back(), QStringLiteral("191-200"));
+        QCOMPARE(reachable.size(), 201);
+        QVERIFY(MoveEntry(reachable, 0)->isChecked());
+    }
+
+    void movingAGuestToAFullTableAsksAboutTheRoom()
+    {
+        MakeTables(2, 8);
+        AddGuest("Seated", 6, 1);
+        CGuest* family = AddGuest("Family", 4, 0);
+        m_view->FlushRefresh();
+
+        // Cancel: the family stays where it was.
+        m_view->SelectRow(0);
+        m_view->SelectGuestRows({0});
+        m_bench->AnswerMessage(QMessageBox::Cancel);
+        m_view->MoveSelectedGuests(1);
+        QCOMPARE(m_bench->MessageTexts().back(),
+                 QStringLiteral("The number of guests in this table is bigger then the number of "
+                                "places in it.\nDo you want to enlarge the number of guests in "
+                                "this table?"));
+        QCOMPARE(family->GetTable(), std::int16_t(0));
+        QCOMPARE(Doc().GetTableAt(1)->GetSeats(), 8);
+
+        // No: seated over capacity, and the row is marked.
+        m_bench->AnswerMessage(QMessageBox::No);
+        m_view->MoveSelectedGuests(1);
+        QCOMPARE(family->GetTable(), std::int16_t(1));
+        QCOMPARE(Doc().GetTableAt(1)->GetSeats(), 8);
+        QVERIFY(m_view->TablesModel()->IsOverCapacity(1));
+
+        // Back through "Not seated", which never asks.
+        m_view->SelectRow(1);
+        m_view->SelectGuestRows({1});
+        const std::size_t messages = m_bench->MessageTexts().size();
+        m_view->MoveSelectedGuests(0);
+        QCOMPARE(m_bench->MessageTexts().size(), messages);
+        QCOMPARE(family->GetTable(), std::int16_t(0));
+
+        // Yes, chosen through the popup itself: the table grows to the new total.
+        m_view->SelectRow(0);
+        m_view->SelectGuestRows({0});
+        m_bench->AnswerMessage(QMessageBox::Yes);
+        CModalSeam::SetMenuHandler([](QMenu& menu) {
+            return FindAction(menu, QStringLiteral("1 (T1)"));
+        });
+        emit m_view->GuestsList()->customContextMenuRequested(QPoint(1, 1));
+        QCOMPARE(family->GetTable(), std::int16_t(1));
+        QCOMPARE(Doc().GetTableAt(1)->GetSeats(), 10);
+        QVERIFY(!m_view->TablesModel()->IsOverCapacity(1));
+        QCOMPARE(m_bench->Unanswered(), 0);
+    }
+
+    void movingSeveralGuestsSkipsRefusedOnesAndReselects()
+    {
+        MakeTables(2, 5);
+        CGuest* a = AddGuest("A", 4, 0);
+        CGuest* b = AddGuest("B", 4, 0);
+        CGuest* c = AddGuest("C", 1, 0);
+        CGuest* d = AddGuest("D", 1, 0);
+        m_view->FlushRefresh();
+        m_view->SelectRow(0);
+
+        // A fits, B does not (Cancel: it stays), C fits; the walk goes on past the refusal.
+        m_view->SelectGuestRows({0, 1, 2});
+        m_bench->AnswerMessage(QMessageBox::Cancel);
+        m_view->MoveSelectedGuests(1);
+        QCOMPARE(a->GetTable(), std::int16_t(1));
+        QCOMPARE(b->GetTable(), std::int16_t(0));
+        QCOMPARE(c->GetTable(), std::int16_t(1));
+        // B and D are left; position 0 is not the last row: it stays selected.
+        QCOMPARE(m_view->SelectedGuestRows(), std::vector<int>({0}));
+
+        // Position 1 is now past the last row: the row before it is selected.
+        m_view->SelectGuestRows({1});
+        m_view->MoveSelectedGuests(2);
+        QCOMPARE(d->GetTable(), std::int16_t(2));
+        QCOMPARE(m_view->SelectedGuestRows(), std::vector<int>({0}));
+
+        // Moving the third of four leaves it the position of the last row: the one before it.
+        for (const char* name : {"E", "F", "G"})
+            AddGuest(name, 1, 0);
+        m_view->FlushRefresh();
+        m_view->SelectGuestRows({2});
+        m_view->MoveSelectedGuests(2);
+        QCOMPARE(m_view->GuestsList()->model()->rowCount(), 3);
+        QCOMPARE(m_view->SelectedGuestRows(), std::vector<int>({1}));
+    }
+
+    void moveUpAndDownStopAtTheEdges()
+    {
+        MakeTables(3);
+        CGuest* dan = AddGuest("Dan", 2, 1);
+        m_view->FlushRefresh();
+
+        m_view->SelectRow(0);
+        QVERIFY(!m_view->UpButton()->isEnabled());
+        QVERIFY(!m_view->DownButton()->isEnabled());
+        m_view->SelectRow(1);
+        QVERIFY(!m_view->UpButton()->isEnabled()); // never swapped with the unseated table
+        QVERIFY(m_view->DownButton()->isEnabled());
+        m_view->MoveUp();
+        QCOMPARE(Doc().GetTableAt(1)->GetName(), std::string("T1"));
+
+        m_view->MoveDown();
+        QCOMPARE(TableNames(Doc()),
+                 (std::vector<std::string>{"Unseated Guests", "T2", "T1", "T3"}));
+        QCOMPARE(dan->GetTable(), std::int16_t(2)); // the guests go with their table
+        QCOMPARE(m_view->SelectedRow(), 2);
+        m_view->MoveDown();
+        QCOMPARE(m_view->SelectedRow(), 3);
+        QVERIFY(m_view->UpButton()->isEnabled());
+        QVERIFY(!m_view->DownButton()->isEnabled());
+        m_view->MoveDown(); // the last row: nothing
+        QCOMPARE(TableNames(Doc()),
+                 (std::vector<std::string>{"Unseated Guests", "T2", "T3", "T1"}));
+        m_view->MoveUp();
+        m_view->MoveUp();
+        QCOMPARE(TableNames(Doc()),
+                 (std::vector<std::string>{"Unseated Guests", "T1", "T2", "T3"}));
+        QCOMPARE(m_view->SelectedRow(), 1);
+        QCOMPARE(dan->GetTable(), std::int16_t(1));
+    }
+
+    void theMenuRunsSetupAndBothArrangements()
+    {
+        CMainFrame& frame = *m_session->Frame();
+        frame.UpdateCommandState();
+        QMenu* menu = m_view->ViewMenu();
+        QVERIFY(menu != nullptr);
+        QCOMPARE(menu->title(), QStringLiteral("Tables"));
+        const QList<QAction*> actions = menu->actions();
+        QCOMPARE(actions.size(), 6);
+        QCOMPARE(actions[0]->text(), QStringLiteral("Add ..."));
+        QCOMPARE(actions[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+        QCOMPARE(actions[1]->text(), QStringLiteral("Edit ..."));
+        QCOMPARE(actions[2]->text(), QStringLiteral("Delete ..."));
+        QVERIFY(actions[3]->isSeparator());
+        QCOMPARE(actions[4]->text(), QStringLiteral("Table setup  ..."));
+        QCOMPARE(actions[5]->text(), QStringLiteral("Automatic table arrangement"));
+
+        MakeTables(1);
+        Doc().GetSettings().SetGuestsPerTable(10);
+        Doc().AddGroup("Friends");
+        Doc().AddGroup("Family");
+        for (int i = 0; i < 3; ++i)
+            AddGuest("Friend" + std::to_string(i), 4, 0, "Friends");
+        AddGuest("Aunt", 2, 0, "Family");
+        CGuest* uncle = AddGuest("Uncle", 2, 1, "Family");
+        m_view->FlushRefresh();
+        m_view->SelectRow(1);
+
+        // Declined: nothing changes.
+        m_bench->AnswerMessage(QMessageBox::No);
+        FindAction(*menu, QStringLiteral("All Guests"))->trigger();
+        QCOMPARE(Doc().GetTableCount(), 2);
+
+        m_spy.hints.clear();
+        m_bench->AnswerMessage(QMessageBox::Yes);
+        FindAction(*menu, QStringLiteral("All Guests"))->trigger();
+        QCOMPARE(m_spy.Count(HINT_TABLES_REMOVING), 1);
+        QCOMPARE(TableNames(Doc()), (std::vector<std::string>{"Unseated Guests", "Friends - 0",
+                                                              "Friends - 1", "Family - 0"}));
+        QCOMPARE(m_view->TablesModel()->rowCount(), 4);
+        QCOMPARE(m_view->TablesCaption(), QStringLiteral(" 3 Tables"));
+        QCOMPARE(uncle->GetTable(), std::int16_t(3));
+        QCOMPARE(m_view->SelectedRow(), 1);
+        QCOMPARE(m_view->GuestsList()->model()->rowCount(), 2);
+
+        // The tableless variant only places the unseated guests.
+        AddGuest("Cousin", 3, 0, "Family");
+        m_bench->AnswerMessage(QMessageBox::Yes);
+        FindAction(*menu, QStringLiteral("Only Guests that are tableless"))->trigger();
+        QCOMPARE(TableNames(Doc()).back(), std::string("Family - 1"));
+        QCOMPARE(m_view->TablesModel()->rowCount(), 5);
+        QVERIFY(m_bench->MessageTexts().back().startsWith(
+            QStringLiteral("Automatic table arrangement will create tables")));
+        QCOMPARE(m_bench->Unanswered(), 0);
+    }
+
+    void tableSetupStoresItsValues()
+    {
+        CEventSettings& settings = Doc().GetSettings();
+        settings.SetArrangeTablesByHallNumber(false);
+        settings.SetDontShowNonComing(false);
+        m_bench->Answer([this](QDialog& dialog) {
+            auto& setup = static_cast<CTableSetupDialog&>(dialog);
+            setup.SeatsField()->setValue(1001);
+            m_bench->AnswerMessage(QMessageBox::Ok);
+            setup.accept(); // refused: stays open
+            if (setup.result() == QDialog::Accepted)
+                return static_cast<int>(QDialog::Accepted);
+            setup.SeatsField()->setValue(1000);
+            setup.ByHallNumber()->setChecked(true);
+            setup.ShowId()->setChecked(true);
+            setup.accept();
+            return setup.result();
+        });
+        m_spy.hints.clear();
+        FindAction(*m_view->ViewMenu(), QStringLiteral("Table setup  ..."))->trigger();
+        QCOMPARE(m_bench->MessageTexts().back(),
+                 QStringLiteral("Please enter an integer between 1 and 1000."));
+        QCOMPARE(settings.GetGuestsPerTable(), short(1000));
+        QVERIFY(settings.GetArrangeTablesByHallNumber());
+        QVERIFY(!settings.GetDontShowNonComing());
+        QCOMPARE(settings.GetKeySetting("ShowSerial"), std::string("1"));
+        // Two of the three display settings changed.
+        QCOMPARE(m_spy.HintNumbers(),
+                 (std::vector<EUpdateHint>{HINT_RECORD_CHANGED, HINT_RECORD_CHANGED}));
+
+        // Unchecked is stored as "0"; a new table now proposes 1000 seats.
+        m_bench->Answer([](QDialog& dialog) {
+            static_cast<CTableSetupDialog&>(dialog).ShowId()->setChecked(false);
+            return static_cast<int>(QDialog::Accepted);
+        });
+        m_view->TableSetup();
+        QCOMPARE(settings.GetKeySetting("ShowSerial"), std::string("0"));
+        CTableDetailsDialog::SValues shown;
+        m_bench->Answer([&shown](QDialog& dialog) {
+            shown.seats = static_cast<CTableDetailsDialog&>(dialog).SeatsField()->value();
+            return static_cast<int>(QDialog::Rejected);
+        });
+        m_view->AddTable();
+        QCOMPARE(shown.seats, 1000);
+    }
+
+    void hintsDropPointersAtOnceAndRefreshOnce()
+    {
+        MakeTables(3);
+        CGuest* dan = AddGuest("Dan", 2, 2);
+        m_view->FlushRefresh();
+
+        // Selecting a row tells the other views.
+        m_spy.hints.clear();
+        m_view->SelectRow(2);
+        QCOMPARE(m_spy.hints.size(), std::size_t(1));
+        QCOMPARE(m_spy.hints[0].hint, HINT_SELECT_TABLE);
+        QCOMPARE(m_spy.hints[0].record, static_cast<CRecord*>(Doc().GetTableAt(2)));
+
+        // Another view's selection is followed without an answer.
+        m_spy.hints.clear();
+        CSpyView other;
+        Doc().AddView(&other);
+        Doc().UpdateAllViews(&other, HINT_SELECT_TABLE, Doc().GetTableAt(3));
+        QCOMPARE(m_view->SelectedRow(), 3);
+        QVERIFY(m_spy.hints.size() == 1 && other.hints.empty());
+        Doc().RemoveView(&other);
+
+        // Go to guest information.
+        m_view->SelectRow(2);
+        m_view->SelectGuestRows({0});
+        m_spy.hints.clear();
+        m_view->GoToGuestInformation();
+        QCOMPARE(m_spy.hints.size(), std::size_t(1));
+        QCOMPARE(m_spy.hints[0].hint, HINT_GOTO_GUEST);
+        QCOMPARE(m_spy.hints[0].record, static_cast<CRecord*>(dan));
+
+        // Hint 27 drops the guest before it goes.
+        auto removed = Doc().RemoveGuest(dan);
+        QCOMPARE(m_view->GuestsList()->model()->rowCount(), 0);
+
+        // Hint 10 drops every pointer at once, whoever deletes; the refresh rebuilds.
+        AddGuest("Ron", 1, 2);
+        m_view->FlushRefresh();
+        QCOMPARE(m_view->GuestsList()->model()->rowCount(), 1);
+        Doc().DeleteTable(Doc().GetTableAt(1));
+        QCOMPARE(m_view->TablesModel()->rowCount(), 0);
+        QCOMPARE(m_view->GuestsList()->model()->rowCount(), 0);
+        m_view->FlushRefresh();
+        QCOMPARE(m_view->TablesModel()->rowCount(), 3);
+        QCOMPARE(m_view->SelectedRow(), 2);
+
+        // Hint 12 opens "Table details" once the sender's operation is over.
+        m_bench->Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+        const std::size_t dialogs = m_bench->DialogTitles().size();
+        Doc().UpdateAllViews(nullptr, HINT_ADD_TABLE_REQUEST);
+        QCOMPARE(m_bench->DialogTitles().size(), dialogs);
+        QCoreApplication::processEvents();
+        QCOMPARE(m_bench->DialogTitles().size(), dialogs + 1);
+        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Table details"));
+
+        // Hints 13, 5, 6 and 7 only mark the list stale: nothing changes until the refresh,
+        // which runs once.
+        Doc().CreateTable("Late", 8, 10);
+        Doc().GetGuestAt(0)->SetTable(3);
+        Doc().UpdateAllViews(nullptr, HINT_GUEST_CHANGED, Doc().GetGuestAt(0));
+        Doc().AddGuest("New", "Guest");
+        QCOMPARE(m_view->TablesModel()->rowCount(), 3);
+        QCoreApplication::processEvents(); // the view is hidden: it stays stale
+        QCOMPARE(m_view->TablesModel()->rowCount(), 3);
+        m_view->FlushRefresh();
+        QCOMPARE(m_view->TablesModel()->rowCount(), 4);
+        QCOMPARE(m_view->TablesModel()->index(3, CTablesModel::kColumnGuests).data().toInt(), 1);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    Q_INIT_RESOURCE(ui);
+    QApplication application(argc, argv);
+    TablesViewGuiTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TablesViewGuiTest.moc"

@@ -51,11 +51,20 @@ CGuestSearchDialog::CGuestSearchDialog(const QString& firstName, const QString& 
     setMinimumWidth(320);
 }
 
-QString CGuestSearchDialog::FirstName() const { return m_firstName->text().trimmed(); }
+QString CGuestSearchDialog::FirstName() const
+{
+    return m_firstName->text().trimmed();
+}
 
-QString CGuestSearchDialog::FamilyName() const { return m_familyName->text().trimmed(); }
+QString CGuestSearchDialog::FamilyName() const
+{
+    return m_familyName->text().trimmed();
+}
 
-bool CGuestSearchDialog::Backwards() const { return m_backwards->isChecked(); }
+bool CGuestSearchDialog::Backwards() const
+{
+    return m_backwards->isChecked();
+}
 
 bool CGuestSearchDialog::Matches(const QString& firstNameText, const QString& familyNameText,
                                  const QString& firstName, const QString& familyName)

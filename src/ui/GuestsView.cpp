@@ -41,13 +41,15 @@ constexpr unsigned kStaleGroups = 4;
 
 // The width keys of the event settings, by column.
 constexpr const char* kWidthKeys[CGuestsTableModel::kColumnCount] = {
-    "GV_GUEST_NUM", "GV_NAMES",   "GV_FAMILY_NAME", "GV_RELATION", "GV_GROUP",
-    "GV_INVITATION_SENT", "GV_INVITED", "GV_ACTUAL", "GV_APROVED",
+    "GV_GUEST_NUM",       "GV_NAMES",   "GV_FAMILY_NAME", "GV_RELATION", "GV_GROUP",
+    "GV_INVITATION_SENT", "GV_INVITED", "GV_ACTUAL",      "GV_APROVED",
 };
 
 // The ID and the first names are always shown.
 constexpr int kFirstOptionalColumn = CGuestsTableModel::kColumnFamilyName;
 constexpr int kMinimumColumnWidth = 16;
+// Room around a cell's text (the item margins and the header's sort-indicator gap).
+constexpr int kCellPadding = 16;
 
 // The statistics table: the row label, then these columns.
 constexpr int kStatisticsTitles[] = {IDS_COLUMN_ACTUAL, IDS_COLUMN_PLANNED, IDS_STAT_WONT_COME,
@@ -79,10 +81,17 @@ CGuestsView::CGuestsView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, par
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(BuildFilters());
 
+    // The Add button, and beside it a line of help while the event has no guests.
+    auto* actions = new QHBoxLayout;
+    m_add = new QPushButton(ThemeIcon("list-add"), UiText(IDS_MENU_ADD_GUEST));
+    m_add->setObjectName(QStringLiteral("AddGuestButton"));
     m_emptyHelp = new QLabel(UiText(IDS_GUESTS_EMPTY_HELP));
     m_emptyHelp->setObjectName(QStringLiteral("GuestsEmptyHelp"));
     m_emptyHelp->setWordWrap(true);
-    layout->addWidget(m_emptyHelp);
+    actions->addWidget(m_add);
+    actions->addWidget(m_emptyHelp, 1);
+    actions->addStretch();
+    layout->addLayout(actions);
 
     m_model = new CGuestsTableModel(this);
     m_delegate = new CGuestItemDelegate([this] { return GroupNames(); }, this);
@@ -113,15 +122,7 @@ CGuestsView::CGuestsView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, par
     header->setToolTip(UiText(IDS_COLUMN_CHOOSER_TITLE));
     layout->addWidget(m_list, 1);
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(BuildStatistics(), 1);
-    auto* buttons = new QVBoxLayout;
-    m_add = new QPushButton(ThemeIcon("list-add"), UiText(IDS_MENU_ADD_GUEST));
-    m_add->setObjectName(QStringLiteral("AddGuestButton"));
-    buttons->addWidget(m_add);
-    buttons->addStretch();
-    bottom->addLayout(buttons);
-    layout->addLayout(bottom);
+    layout->addWidget(BuildStatistics());
 
     // F3 and Shift+F3 repeat the search; as window shortcuts of this view they only work while it
     // is the one shown.
@@ -159,9 +160,8 @@ QWidget* CGuestsView::BuildFilters()
     m_groupFilter->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_relationFilter = new QComboBox;
     m_relationFilter->setObjectName(QStringLiteral("RelationFilter"));
-    m_relationFilter->addItems({QString::fromLatin1(CGuestFilter::kAny),
-                                UiText(IDS_RELATION_BRIDE), UiText(IDS_RELATION_GROOM),
-                                UiText(IDS_RELATION_MUTUAL)});
+    m_relationFilter->addItems({QString::fromLatin1(CGuestFilter::kAny), UiText(IDS_RELATION_BRIDE),
+                                UiText(IDS_RELATION_GROOM), UiText(IDS_RELATION_MUTUAL)});
     m_statusFilter = new QComboBox;
     m_statusFilter->setObjectName(QStringLiteral("StatusFilter"));
     // In the order of the status choices: all, approved, not coming, neither.
@@ -175,8 +175,8 @@ QWidget* CGuestsView::BuildFilters()
     m_clearFilters = new QPushButton(QString::fromLatin1(CGuestFilter::kAny));
     m_clearFilters->setObjectName(QStringLiteral("ClearFilters"));
     m_clearFilters->setToolTip(UiText(IDS_GUESTS_CLEAR_FILTERS_TIP));
-    m_clearFilters->setFixedWidth(m_clearFilters->fontMetrics().horizontalAdvance(
-                                      QStringLiteral("***")) + 16);
+    m_clearFilters->setFixedWidth(
+        m_clearFilters->fontMetrics().horizontalAdvance(QStringLiteral("***")) + 16);
 
     row->addWidget(BuddyLabel(IDS_FIRST_NAME_LABEL, m_firstNameFilter));
     row->addWidget(m_firstNameFilter, 1);
@@ -240,7 +240,10 @@ QWidget* CGuestsView::BuildStatistics()
     return box;
 }
 
-int CGuestsView::ViewCode() const { return VIEW_GUESTS; }
+int CGuestsView::ViewCode() const
+{
+    return VIEW_GUESTS;
+}
 
 void CGuestsView::BuildViewMenu(QMenu& menu)
 {
@@ -284,11 +287,20 @@ void CGuestsView::RunCommand(ECommand command)
     }
 }
 
-bool CGuestsView::HasPendingEdit() const { return m_delegate->HasOpenEditor(); }
+bool CGuestsView::HasPendingEdit() const
+{
+    return m_delegate->HasOpenEditor();
+}
 
-void CGuestsView::CommitPendingEdit() { m_delegate->CommitAndClose(); }
+void CGuestsView::CommitPendingEdit()
+{
+    m_delegate->CommitAndClose();
+}
 
-QWidget* CGuestsView::OpenEditor() const { return m_delegate->OpenEditor(); }
+QWidget* CGuestsView::OpenEditor() const
+{
+    return m_delegate->OpenEditor();
+}
 
 // --- Hints and refresh ---------------------------------------------------------------------------
 
@@ -317,9 +329,7 @@ void CGuestsView::HandleHint(IDocView* sender, EUpdateHint hint, CRecord* record
         break;
     case HINT_GROUPS_CHANGED:
     case HINT_GROUP_RENAMED:
-    case HINT_GROUP_ADDED:
-        MarkStale(kStaleGroups);
-        break;
+    case HINT_GROUP_ADDED: MarkStale(kStaleGroups); break;
     default:
         if (sender != this)
             MarkStale(kStaleGuests | kStaleStatistics);
@@ -414,7 +424,10 @@ void CGuestsView::RefreshStatistics()
     }
 }
 
-void CGuestsView::UpdateEmptyState() { m_emptyHelp->setVisible(Doc().GetGuestCount() == 0); }
+void CGuestsView::UpdateEmptyState()
+{
+    m_emptyHelp->setVisible(Doc().GetGuestCount() == 0);
+}
 
 QString CGuestsView::StatisticsCell(int row, int column) const
 {
@@ -432,6 +445,36 @@ QStringList CGuestsView::GroupNames() const
 
 // --- Columns -------------------------------------------------------------------------------------
 
+int CGuestsView::FittingWidth(int column) const
+{
+    // Columns of a few fixed words (and numbers) never cut them; free text columns keep the width
+    // the user gave them.
+    QStringList texts{CGuestsTableModel::ColumnTitle(column)};
+    switch (column)
+    {
+    case CGuestsTableModel::kColumnId: texts << QStringLiteral("99999"); break;
+    case CGuestsTableModel::kColumnRelation:
+        texts << UiText(IDS_RELATION_BRIDE) << UiText(IDS_RELATION_GROOM)
+              << UiText(IDS_RELATION_MUTUAL);
+        break;
+    case CGuestsTableModel::kColumnInvitationSent:
+        texts << UiText(IDS_YES) << UiText(IDS_NO);
+        break;
+    case CGuestsTableModel::kColumnPlanned:
+    case CGuestsTableModel::kColumnActual: texts << QStringLiteral("999"); break;
+    case CGuestsTableModel::kColumnStatus:
+        texts << UiText(IDS_STATUS_APPROVED) << UiText(IDS_STATUS_NOT_COMING)
+              << UiText(IDS_UNKNOWN);
+        break;
+    default: return 0;
+    }
+    const QFontMetrics metrics = m_list->horizontalHeader()->fontMetrics();
+    int widest = 0;
+    for (const QString& text : texts)
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    return widest + kCellPadding;
+}
+
 void CGuestsView::ReadColumnWidths()
 {
     QHeaderView* header = m_list->horizontalHeader();
@@ -440,11 +483,11 @@ void CGuestsView::ReadColumnWidths()
     {
         int width = ParseLeadingInt(settings.GetKeySetting(kWidthKeys[column]));
         if (width <= 0 && column < kFirstOptionalColumn)
-            width = 2 * header->fontMetrics().horizontalAdvance(
-                            CGuestsTableModel::ColumnTitle(column));
+            width =
+                2 * header->fontMetrics().horizontalAdvance(CGuestsTableModel::ColumnTitle(column));
         header->setSectionHidden(column, width <= 0);
         if (width > 0)
-            header->resizeSection(column, width);
+            header->resizeSection(column, std::max(width, FittingWidth(column)));
     }
 }
 
@@ -508,8 +551,8 @@ void CGuestsView::SelectRow(int row, int column)
     if (m_list->horizontalHeader()->isSectionHidden(column))
         column = CGuestsTableModel::kColumnFirstName;
     const QModelIndex index = m_model->index(row, column);
-    m_list->selectionModel()->setCurrentIndex(
-        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                         QItemSelectionModel::Rows);
     m_list->scrollTo(index);
 }
 
@@ -628,8 +671,8 @@ void CGuestsView::FindNext(bool backwards)
         if (CGuestSearchDialog::Matches(m_searchFirstName, m_searchFamilyName,
                                         ToQt(guest->GetName()), ToQt(guest->GetFamilyName())))
         {
-            SelectRow(row, current.isValid() ? current.column()
-                                             : CGuestsTableModel::kColumnFirstName);
+            SelectRow(row,
+                      current.isValid() ? current.column() : CGuestsTableModel::kColumnFirstName);
             return;
         }
     }
@@ -662,8 +705,7 @@ void CGuestsView::ShowGuestMenu(const QPoint& position)
 
 bool CGuestsView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_list && event->type() == QEvent::KeyPress &&
-        !m_delegate->HasOpenEditor())
+    if (watched == m_list && event->type() == QEvent::KeyPress && !m_delegate->HasOpenEditor())
     {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier)
@@ -678,9 +720,7 @@ bool CGuestsView::eventFilter(QObject* watched, QEvent* event)
                     return true;
                 }
                 break;
-            case Qt::Key_Delete:
-                DeleteGuest();
-                return true;
+            case Qt::Key_Delete: DeleteGuest(); return true;
             default: break;
             }
         }

@@ -49,6 +49,8 @@ public:
     // Repeats the last search (the dialog when there was none). "Not found" leaves the selection.
     void FindNext(bool backwards);
     void ClearFilters();
+    // Recomputes the statistics table over the shown lines.
+    void RefreshStatistics();
     // Selects the guest's line, clearing the filters when they hide it.
     void SelectGuest(CGuest* guest);
 
@@ -80,6 +82,8 @@ private:
     QWidget* BuildFilters();
     QWidget* BuildStatistics();
     void ReadColumnWidths();
+    // The least width that shows a fixed-choice column's texts whole; 0 for free text columns.
+    int FittingWidth(int column) const;
     void ShowColumnChooser(const QPoint& position);
     void FlipColumn(int column);
     void ShowGuestMenu(const QPoint& position);
@@ -89,7 +93,6 @@ private:
     void RebuildList();
     // Returns true when the group filter had to fall back to "*".
     bool RebuildGroupFilter();
-    void RefreshStatistics();
     void UpdateEmptyState();
     void SelectRow(int row, int column);
     void OnGuestEdited(CGuest* guest);

@@ -172,15 +172,17 @@ private slots:
     void filterKeystrokeUpdatesRowsAndStatistics()
     {
         AddThreeGuests();
-        QCOMPARE(m_view->StatisticsCell(3, 1), QStringLiteral("3"));  // actual
-        QCOMPARE(m_view->StatisticsCell(3, 2), QStringLiteral("9"));  // planned
-        QCOMPARE(m_view->StatisticsCell(3, 3), QStringLiteral("4"));  // won't come
+        QCOMPARE(m_view->StatisticsCell(3, 1), QStringLiteral("3")); // actual
+        QCOMPARE(m_view->StatisticsCell(3, 2), QStringLiteral("9")); // planned
+        QCOMPARE(m_view->StatisticsCell(3, 3), QStringLiteral("4")); // won't come
         QCOMPARE(m_view->StatisticsCell(3, 4), QStringLiteral("2 [1 Guests]"));
-        QCOMPARE(m_view->StatisticsCell(3, 5), QStringLiteral("2"));  // approved
-        QCOMPARE(m_view->StatisticsCell(0, 5), QStringLiteral("2"));  // bride approved
+        QCOMPARE(m_view->StatisticsCell(3, 5), QStringLiteral("2")); // approved
+        QCOMPARE(m_view->StatisticsCell(0, 5), QStringLiteral("2")); // bride approved
         QCOMPARE(m_view->StatisticsCell(1, 4), QStringLiteral("2 [1 Guests]"));
 
+        SelectLine(1); // David stays current while the filter keeps him
         QTest::keyClicks(m_view->FirstNameFilter(), QStringLiteral("D"));
+        QCOMPARE(m_view->CurrentGuest(), Doc().GetGuestAt(1));
         QCOMPARE(FirstNames(*m_view), QStringList({"Dana", "David"}));
         QTest::keyClicks(m_view->FirstNameFilter(), QStringLiteral("a"));
         QCOMPARE(FirstNames(*m_view), QStringList({"Dana", "David"}));
@@ -501,9 +503,70 @@ private slots:
         QCOMPARE(m_view->Model()->rowCount(), 3);
     }
 
+    void keysReachTheViewInTheShownWindow()
+    {
+        AddThreeGuests();
+        CMainFrame& frame = Frame();
+        m_bench->Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); }); // details
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QTRY_COMPARE(m_bench->DialogTitles().back(), QStringLiteral("Wedding Information"));
+        QTest::keyClick(&frame, Qt::Key_2, Qt::ControlModifier);
+        QTest::keyClick(&frame, Qt::Key_1, Qt::ControlModifier);
+        QCOMPARE(frame.ActiveViewCode(), static_cast<int>(VIEW_GUESTS));
+        const QStringList titles = [&frame] {
+            QStringList list;
+            for (QAction* action : frame.menuBar()->actions())
+                list << action->text();
+            return list;
+        }();
+        QCOMPARE(titles.at(titles.indexOf(QStringLiteral("&View")) + 1), QStringLiteral("Guests"));
+        QCOMPARE(m_view->ViewMenu()->actions(),
+                 QList<QAction*>({frame.GenericActions().add, frame.GenericActions().remove}));
+
+        // Ctrl+F opens the search; F3 and Shift+F3 repeat it.
+        SelectLine(0);
+        m_bench->Answer([](QDialog& dialog) {
+            static_cast<CGuestSearchDialog&>(dialog).FirstNameField()->setText("a");
+            return static_cast<int>(QDialog::Accepted);
+        });
+        QTest::keyClick(&frame, Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(m_view->CurrentGuest()->GetName(), std::string("David"));
+        QTest::keyClick(&frame, Qt::Key_F3);
+        QCOMPARE(m_view->CurrentGuest()->GetName(), std::string("Ada"));
+        QTest::keyClick(&frame, Qt::Key_F3, Qt::ShiftModifier);
+        QCOMPARE(m_view->CurrentGuest()->GetName(), std::string("David"));
+
+        // F2 and Enter edit the current cell; Delete asks to delete the line.
+        QTableView* list = m_view->List();
+        list->setFocus();
+        SelectLine(0, Col::kColumnFamilyName);
+        QTest::keyClick(list, Qt::Key_F2);
+        QVERIFY(qobject_cast<QLineEdit*>(m_view->OpenEditor()) != nullptr);
+        QTest::keyClick(m_view->OpenEditor(), Qt::Key_Escape);
+        QVERIFY(!m_view->HasPendingEdit());
+        SelectLine(0, Col::kColumnPlanned);
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(qobject_cast<QSpinBox*>(m_view->OpenEditor()) != nullptr);
+        m_view->CommitPendingEdit();
+        m_bench->AnswerMessage(QMessageBox::No);
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Delete guest?"));
+        QCOMPARE(Doc().GetGuestCount(), 3);
+        frame.hide();
+    }
+
     void aGuestRemovedElsewhereLeavesAtOnce()
     {
         AddThreeGuests();
+        // A guest added elsewhere comes in at once when the filter lets it through.
+        m_view->FirstNameFilter()->setText(QStringLiteral("D"));
+        Doc().AddGuest("Dov", "Bar");
+        Doc().AddGuest("Moshe", "Bar");
+        QCOMPARE(FirstNames(*m_view), QStringList({"Dana", "David", "Dov"}));
+        m_view->ClearFilters();
+        Doc().RemoveGuest(Doc().GetGuestAt(4));
+        Doc().RemoveGuest(Doc().GetGuestAt(3));
         SelectLine(1);
         m_view->List()->edit(m_view->Model()->index(1, Col::kColumnFamilyName));
         QVERIFY(m_view->HasPendingEdit());

@@ -1,7 +1,8 @@
 // Renders the main window with one view shown to a PNG file, for looking at screens in both
 // languages without a display (QT_QPA_PLATFORM=offscreen):
 //   velloran-screenshot --lang en|he --data-root DIR --view CODE --out FILE.png [--size WxH]
-//       [--dialog NAME]   NAME: options, wedding-info, select-event (renders that dialog instead)
+//       [--dialog NAME]   NAME: options, wedding-info, select-event, guest-search,
+//                         restricted-guests (of the first guest) (renders that dialog instead)
 // Dialogs that would block at start-up (terms of use, tip of the day) are accepted.
 
 #include <QApplication>
@@ -13,8 +14,10 @@
 #include "store/NewOrvDoc.h"
 #include "ui/GuiSession.h"
 #include "ui/MainFrame.h"
+#include "ui/GuestSearchDialog.h"
 #include "ui/ModalSeam.h"
 #include "ui/OptionsDialog.h"
+#include "ui/RestrictedGuestsDialog.h"
 #include "ui/SelectEventDialog.h"
 #include "ui/WeddingInfoDialog.h"
 
@@ -78,6 +81,10 @@ int main(int argc, char** argv)
         dialog = std::make_unique<CWeddingInfoDialog>(doc, &frame);
     else if (dialogName == QLatin1String("select-event"))
         dialog = std::make_unique<CSelectEventDialog>(doc, &frame);
+    else if (dialogName == QLatin1String("guest-search"))
+        dialog = std::make_unique<CGuestSearchDialog>(QString(), QString(), false, &frame);
+    else if (dialogName == QLatin1String("restricted-guests") && doc.GetGuestCount() > 0)
+        dialog = std::make_unique<CRestrictedGuestsDialog>(doc, *doc.GetGuestAt(0), &frame);
     if (dialog)
     {
         dialog->show();

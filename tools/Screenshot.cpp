@@ -2,7 +2,8 @@
 // languages without a display (QT_QPA_PLATFORM=offscreen):
 //   velloran-screenshot --lang en|he --data-root DIR --view CODE --out FILE.png [--size WxH]
 //       [--dialog NAME]   NAME: options, wedding-info, select-event, table-details, table-setup,
-//                         add-event[-N] (renders that dialog instead; N is the wizard's page)
+//                         guest-search, restricted-guests (of the first guest), add-event[-N]
+//                         (renders that dialog instead; N is the wizard's page)
 // Dialogs that would block at start-up (terms of use, tip of the day) are accepted.
 
 #include <QApplication>
@@ -17,8 +18,10 @@
 #include "ui/AddEventWizard.h"
 #include "ui/GuiSession.h"
 #include "ui/MainFrame.h"
+#include "ui/GuestSearchDialog.h"
 #include "ui/ModalSeam.h"
 #include "ui/OptionsDialog.h"
+#include "ui/RestrictedGuestsDialog.h"
 #include "ui/SelectEventDialog.h"
 #include "ui/TableDetailsDialog.h"
 #include "ui/TableSetupDialog.h"
@@ -107,6 +110,10 @@ int main(int argc, char** argv)
     }
     else if (dialogName == QLatin1String("table-setup"))
         dialog = std::make_unique<CTableSetupDialog>(doc, &frame);
+    else if (dialogName == QLatin1String("guest-search"))
+        dialog = std::make_unique<CGuestSearchDialog>(QString(), QString(), false, &frame);
+    else if (dialogName == QLatin1String("restricted-guests") && doc.GetGuestCount() > 0)
+        dialog = std::make_unique<CRestrictedGuestsDialog>(doc, *doc.GetGuestAt(0), &frame);
     if (dialog)
     {
         dialog->show();

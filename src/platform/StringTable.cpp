@@ -668,6 +668,16 @@ const SStringEntry kEntries[] = {
     {IDS_ABOUT_CAPTION, "About Velloran", "אודות Velloran"},
     {IDS_LOADING_EVENT, "Loading the event ...", "טוען את האירוע ..."},
 
+    // Guests view: restricted guests dialog
+    {IDS_RESTRICTED_TITLE, "Restricted guests", "אורחים מוגבלים"},
+    {IDS_RESTRICTED_LIST_LABEL, "Do not seat %s with:", "אין להושיב את %s עם:"},
+    {IDS_RESTRICTED_OTHERS_LABEL, "Other guests:", "אורחים אחרים:"},
+    {IDS_RESTRICTED_ADD, "Add", "הוספה"},
+    {IDS_RESTRICTED_REMOVE, "Remove", "הסרה"},
+    {IDS_RESTRICTED_BOTH_WAYS, "Both ways (also restrict the other guest from this guest)",
+     "בשני הכיוונים (גם האורח השני מוגבל מאורח זה)"},
+    {IDS_RESTRICTED_FIND, "Find:", "חיפוש:"},
+
     // Tables view: buttons and captions
     {IDS_TABLES_ADD_BUTTON, "Add Table", "הוספת שולחן"},
     {IDS_TABLES_EDIT_BUTTON, "Edit Table", "עריכת שולחן"},

@@ -2,12 +2,16 @@
 
 #include "platform/StringIds.h"
 #include "ui/GroupsView.h"
+#include "ui/GuestsView.h"
 #include "ui/TablesView.h"
 #include "ui/ViewCodes.h"
 
 const std::vector<SViewInfo>& RegisteredViews()
 {
     static const std::vector<SViewInfo> views = {
+        {VIEW_GUESTS, IDS_VIEW_GUESTS, IDS_MENU_VIEW_GUESTS, "system-users",
+         QKeySequence(Qt::CTRL | Qt::Key_1), true, true,
+         [](CNewOrvDoc& doc) { return new CGuestsView(doc); }},
         {VIEW_GROUPS, IDS_VIEW_GROUPS, IDS_MENU_VIEW_GROUPS, "view-groups",
          QKeySequence(Qt::CTRL | Qt::Key_2), true, false,
          [](CNewOrvDoc& doc) { return new CGroupsView(doc); }},

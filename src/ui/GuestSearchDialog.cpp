@@ -1,0 +1,81 @@
+#include "ui/GuestSearchDialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "ui/UiText.h"
+
+CGuestSearchDialog::CGuestSearchDialog(const QString& firstName, const QString& familyName,
+                                       bool backwards, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(UiText(IDS_SEARCH_TITLE));
+    auto* layout = new QVBoxLayout(this);
+
+    auto* guest = new QGroupBox(UiText(IDS_SEARCH_GUEST));
+    auto* form = new QFormLayout(guest);
+    m_firstName = new QLineEdit(firstName);
+    m_familyName = new QLineEdit(familyName);
+    form->addRow(UiText(IDS_FIRST_NAME_LABEL), m_firstName);
+    form->addRow(UiText(IDS_LAST_NAME_LABEL), m_familyName);
+    layout->addWidget(guest);
+
+    auto* direction = new QGroupBox(UiText(IDS_SEARCH_DIRECTION));
+    auto* directions = new QHBoxLayout(direction);
+    m_forwards = new QRadioButton(UiText(IDS_SEARCH_FORWARDS));
+    m_backwards = new QRadioButton(UiText(IDS_SEARCH_BACKWARDS));
+    (backwards ? m_backwards : m_forwards)->setChecked(true);
+    directions->addWidget(m_forwards);
+    directions->addWidget(m_backwards);
+    directions->addStretch();
+    layout->addWidget(direction);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
+    m_find = buttons->addButton(UiText(IDS_SEARCH_FIND_NEXT), QDialogButtonBox::AcceptRole);
+    m_find->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    connect(m_firstName, &QLineEdit::textChanged, this, &CGuestSearchDialog::UpdateFindButton);
+    connect(m_familyName, &QLineEdit::textChanged, this, &CGuestSearchDialog::UpdateFindButton);
+    UpdateFindButton();
+    m_firstName->selectAll();
+    m_firstName->setFocus();
+    setMinimumWidth(320);
+}
+
+QString CGuestSearchDialog::FirstName() const
+{
+    return m_firstName->text().trimmed();
+}
+
+QString CGuestSearchDialog::FamilyName() const
+{
+    return m_familyName->text().trimmed();
+}
+
+bool CGuestSearchDialog::Backwards() const
+{
+    return m_backwards->isChecked();
+}
+
+bool CGuestSearchDialog::Matches(const QString& firstNameText, const QString& familyNameText,
+                                 const QString& firstName, const QString& familyName)
+{
+    if (firstNameText.isEmpty() && familyNameText.isEmpty())
+        return false;
+    return firstName.contains(firstNameText, Qt::CaseInsensitive) &&
+           familyName.contains(familyNameText, Qt::CaseInsensitive);
+}
+
+void CGuestSearchDialog::UpdateFindButton()
+{
+    m_find->setEnabled(!FirstName().isEmpty() || !FamilyName().isEmpty());
+}

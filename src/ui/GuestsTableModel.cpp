@@ -1,0 +1,163 @@
+#include "ui/GuestsTableModel.h"
+
+#include <algorithm>
+
+#include "model/Guest.h"
+#include "ui/UiText.h"
+
+namespace
+{
+constexpr int kTitleIds[CGuestsTableModel::kColumnCount] = {
+    IDS_COLUMN_ID,       IDS_COLUMN_FIRST_NAMES, IDS_COLUMN_LAST_NAME,
+    IDS_COLUMN_RELATION, IDS_COLUMN_GROUP,       IDS_COLUMN_INVITATION_SENT,
+    IDS_COLUMN_PLANNED,  IDS_COLUMN_ACTUAL,      IDS_COLUMN_STATUS,
+};
+
+bool IsNumberColumn(int column)
+{
+    return column == CGuestsTableModel::kColumnId || column == CGuestsTableModel::kColumnPlanned ||
+           column == CGuestsTableModel::kColumnActual;
+}
+} // namespace
+
+CGuestsTableModel::CGuestsTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+QString CGuestsTableModel::ColumnTitle(int column)
+{
+    if (column < 0 || column >= kColumnCount)
+        return {};
+    return UiText(kTitleIds[column]);
+}
+
+void CGuestsTableModel::SetGuests(std::vector<CGuest*> guests)
+{
+    beginResetModel();
+    m_guests = std::move(guests);
+    endResetModel();
+}
+
+void CGuestsTableModel::Append(CGuest* guest)
+{
+    const int row = static_cast<int>(m_guests.size());
+    beginInsertRows(QModelIndex(), row, row);
+    m_guests.push_back(guest);
+    endInsertRows();
+}
+
+void CGuestsTableModel::Remove(const CGuest* guest)
+{
+    const int row = RowOf(guest);
+    if (row < 0)
+        return;
+    beginRemoveRows(QModelIndex(), row, row);
+    m_guests.erase(m_guests.begin() + row);
+    endRemoveRows();
+    // The running numbers of the lines below moved up.
+    if (row < static_cast<int>(m_guests.size()))
+        emit dataChanged(index(row, kColumnId), index(rowCount() - 1, kColumnId));
+}
+
+void CGuestsTableModel::GuestChanged(const CGuest* guest)
+{
+    const int row = RowOf(guest);
+    if (row >= 0)
+        emit dataChanged(index(row, 0), index(row, kColumnCount - 1));
+}
+
+CGuest* CGuestsTableModel::GuestAt(int row) const
+{
+    if (row < 0 || row >= static_cast<int>(m_guests.size()))
+        return nullptr;
+    return m_guests[static_cast<std::size_t>(row)];
+}
+
+int CGuestsTableModel::RowOf(const CGuest* guest) const
+{
+    auto it = std::find(m_guests.begin(), m_guests.end(), guest);
+    return it == m_guests.end() ? -1 : static_cast<int>(it - m_guests.begin());
+}
+
+int CGuestsTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_guests.size());
+}
+
+int CGuestsTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : kColumnCount;
+}
+
+QVariant CGuestsTableModel::data(const QModelIndex& index, int role) const
+{
+    const CGuest* guest = GuestAt(index.row());
+    if (guest == nullptr)
+        return {};
+    const int column = index.column();
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(IsNumberColumn(column) ? Qt::AlignTrailing | Qt::AlignVCenter
+                                                          : Qt::AlignLeading | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
+        return {};
+    switch (column)
+    {
+    case kColumnId: return index.row() + 1;
+    case kColumnFirstName: return ToQt(guest->GetName());
+    case kColumnFamilyName: return ToQt(guest->GetFamilyName());
+    case kColumnRelation: return ToQt(guest->GetRelation());
+    case kColumnGroup: return ToQt(guest->GetGroupName());
+    case kColumnInvitationSent:
+        if (role == Qt::EditRole)
+            return guest->GetInvitationSent();
+        return ToQt(CGuest::GetYesNoText(guest->GetInvitationSent()));
+    case kColumnPlanned: return guest->GetInvitedCount();
+    case kColumnActual: return guest->GetComingCount();
+    case kColumnStatus: return ToQt(guest->GetStatusText());
+    default: return {};
+    }
+}
+
+bool CGuestsTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    CGuest* guest = GuestAt(index.row());
+    if (guest == nullptr || role != Qt::EditRole)
+        return false;
+    bool changed = false;
+    switch (index.column())
+    {
+    case kColumnFirstName: changed = guest->SetName(FromQt(value.toString().trimmed())); break;
+    case kColumnFamilyName:
+        changed = guest->SetFamilyName(FromQt(value.toString().trimmed()));
+        break;
+    case kColumnRelation: changed = guest->SetRelation(FromQt(value.toString())); break;
+    case kColumnGroup: changed = guest->SetGroupName(FromQt(value.toString())); break;
+    case kColumnInvitationSent: changed = guest->SetInvitationSent(value.toBool()); break;
+    case kColumnPlanned: changed = guest->SetInvitedCount(std::max(0, value.toInt())); break;
+    case kColumnActual: changed = guest->SetComingCount(std::max(0, value.toInt())); break;
+    default: return false;
+    }
+    if (changed)
+    {
+        emit dataChanged(index, index);
+        emit GuestEdited(guest);
+    }
+    return true;
+}
+
+Qt::ItemFlags CGuestsTableModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.isValid() && index.column() != kColumnId && index.column() != kColumnStatus)
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+QVariant CGuestsTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount)
+        return {};
+    if (role == Qt::DisplayRole)
+        return ColumnTitle(section);
+    if (role == Qt::ToolTipRole && section != kColumnId && section != kColumnStatus)
+        return UiText(IDS_GUESTS_EDIT_CELL_TIP);
+    return {};
+}

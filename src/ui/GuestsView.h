@@ -1,0 +1,120 @@
+#pragma once
+
+#include <QString>
+
+#include "model/GuestFilter.h"
+#include "ui/FrameView.h"
+
+class CGuest;
+class CGuestItemDelegate;
+class CGuestsTableModel;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+class QTableWidget;
+
+// The guests view, the program's main screen: the guest lines a filter lets through (group,
+// relation, first-name and family-name prefixes, status), the statistics over them, and adding,
+// deleting, searching and in-place editing of guests.
+//
+// The list is a CGuestsTableModel over guest pointers: hint 27 drops one guest at once, hints 21
+// and 26 every pointer. Every edit goes through the guest's setter and is told to the other views
+// with hint 7. The column widths live in the event settings under the "GV_" keys: read when the
+// view is built, written in OnFrameClosing (0 hides a column).
+class CGuestsView : public CFrameView
+{
+    Q_OBJECT
+public:
+    explicit CGuestsView(CNewOrvDoc& doc, QWidget* parent = nullptr);
+
+    int ViewCode() const override;
+    bool IsCommandEnabled(ECommand command) const override;
+    QString CommandText(ECommand command) const override;
+    void RunCommand(ECommand command) override;
+    bool HasPendingEdit() const override;
+    void CommitPendingEdit() override;
+    void OnFrameClosing() override;
+
+    // Appends a "New Guest" line and selects it; an existing line of that name is selected instead.
+    void AddGuest();
+    // Asks, then removes and destroys the current guest.
+    void DeleteGuest();
+    // Approved <-> no answer yet, for the current guest.
+    void ToggleApproved();
+    void EditRestrictions();
+    // The search dialog, then the first match from the current line on.
+    void Search();
+    // Repeats the last search (the dialog when there was none). "Not found" leaves the selection.
+    void FindNext(bool backwards);
+    void ClearFilters();
+    // Recomputes the statistics table over the shown lines.
+    void RefreshStatistics();
+    // Selects the guest's line, clearing the filters when they hide it.
+    void SelectGuest(CGuest* guest);
+
+    CGuest* CurrentGuest() const;
+    // The text of a statistics cell: row 0 to 3 (Bride, Groom, Mutual, Total), column 0 (the row
+    // label) to 5.
+    QString StatisticsCell(int row, int column) const;
+
+    QTableView* List() const { return m_list; }
+    CGuestsTableModel* Model() const { return m_model; }
+    QTableWidget* StatisticsTable() const { return m_statistics; }
+    QComboBox* GroupFilter() const { return m_groupFilter; }
+    QComboBox* RelationFilter() const { return m_relationFilter; }
+    QComboBox* StatusFilter() const { return m_statusFilter; }
+    QLineEdit* FirstNameFilter() const { return m_firstNameFilter; }
+    QLineEdit* FamilyNameFilter() const { return m_familyNameFilter; }
+    QLabel* EmptyHelp() const { return m_emptyHelp; }
+    QPushButton* AddButton() const { return m_add; }
+    // The in-place editor that is open, or null.
+    QWidget* OpenEditor() const;
+
+protected:
+    void HandleHint(IDocView* sender, EUpdateHint hint, CRecord* record) override;
+    void Refresh(unsigned stale) override;
+    void BuildViewMenu(QMenu& menu) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* BuildFilters();
+    QWidget* BuildStatistics();
+    void ReadColumnWidths();
+    // The least width that shows a fixed-choice column's texts whole; 0 for free text columns.
+    int FittingWidth(int column) const;
+    void ShowColumnChooser(const QPoint& position);
+    void FlipColumn(int column);
+    void ShowGuestMenu(const QPoint& position);
+
+    // Takes the filter from the fields and rebuilds the list and the statistics.
+    void OnFilterChanged();
+    void RebuildList();
+    // Returns true when the group filter had to fall back to "*".
+    bool RebuildGroupFilter();
+    void UpdateEmptyState();
+    void SelectRow(int row, int column);
+    void OnGuestEdited(CGuest* guest);
+    QStringList GroupNames() const;
+
+    CGuestFilter m_filter;
+    QComboBox* m_groupFilter = nullptr;
+    QComboBox* m_relationFilter = nullptr;
+    QComboBox* m_statusFilter = nullptr;
+    QLineEdit* m_firstNameFilter = nullptr;
+    QLineEdit* m_familyNameFilter = nullptr;
+    QPushButton* m_clearFilters = nullptr;
+    QLabel* m_emptyHelp = nullptr;
+    QTableView* m_list = nullptr;
+    CGuestsTableModel* m_model = nullptr;
+    CGuestItemDelegate* m_delegate = nullptr;
+    QTableWidget* m_statistics = nullptr;
+    QPushButton* m_add = nullptr;
+    bool m_settingFilters = false;
+
+    // The last search.
+    bool m_hasSearch = false;
+    QString m_searchFirstName;
+    QString m_searchFamilyName;
+};

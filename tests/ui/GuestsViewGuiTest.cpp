@@ -1,0 +1,601 @@
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QtTest>
+#include <fstream>
+#include <sstream>
+
+#include "GuiTestSupport.h"
+#include "model/Group.h"
+#include "model/Guest.h"
+#include "platform/ProfileFile.h"
+#include "store/NewOrvDoc.h"
+#include "support/SpyView.h"
+#include "ui/GuestSearchDialog.h"
+#include "ui/GuestsTableModel.h"
+#include "ui/GuestsView.h"
+#include "ui/GuiSession.h"
+#include "ui/MainFrame.h"
+#include "ui/ModalSeam.h"
+#include "ui/RestrictedGuestsDialog.h"
+#include "ui/ViewCodes.h"
+
+namespace fs = std::filesystem;
+
+namespace
+{
+using Col = CGuestsTableModel;
+
+CGuest* AddGuest(CNewOrvDoc& doc, const char* first, const char* family, const char* relation,
+                 int planned, int actual, int status)
+{
+    CGuest* guest = doc.AddGuest(first, family);
+    guest->SetRelation(relation);
+    guest->SetInvitedCount(planned);
+    guest->SetComingCount(actual);
+    guest->SetStatus(status);
+    return guest;
+}
+
+QStringList FirstNames(const CGuestsView& view)
+{
+    QStringList names;
+    for (const CGuest* guest : view.Model()->Guests())
+        names << QString::fromStdString(guest->GetName());
+    return names;
+}
+
+// Picks the popup menu entry with this text.
+void PickMenuEntry(const QString& text)
+{
+    CModalSeam::SetMenuHandler([text](QMenu& menu) -> QAction* {
+        for (QAction* action : menu.actions())
+            if (action->text() == text)
+                return action;
+        return nullptr;
+    });
+}
+
+std::string ReadFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+} // namespace
+
+class GuestsViewGuiTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<CGuiTestBench> m_bench;
+    std::unique_ptr<CGuiSession> m_session;
+    CGuestsView* m_view = nullptr;
+    CSpyView m_spy;
+
+    CNewOrvDoc& Doc() { return m_session->App().GetDocument(); }
+    CMainFrame& Frame() { return *m_session->Frame(); }
+
+    void StartSession()
+    {
+        m_session = m_bench->Start(ELanguage::English);
+        QVERIFY(Frame().ShowView(VIEW_GUESTS));
+        m_view = static_cast<CGuestsView*>(Frame().ActiveView());
+        Doc().AddView(&m_spy);
+    }
+
+    void CloseSession()
+    {
+        Doc().RemoveView(&m_spy);
+        Doc().SaveEventData(); // no close prompt
+        QVERIFY(Frame().close());
+        m_session.reset();
+    }
+
+    // Dana (bride, approved), David (groom, invitation sent), Ada (mutual, not coming).
+    void AddThreeGuests()
+    {
+        AddGuest(Doc(), "Dana", "Cohen", "Bride", 2, 2, CGuest::kStatusApproved);
+        CGuest* david = AddGuest(Doc(), "David", "Levi", "Groom", 3, 1, CGuest::kStatusUnknown);
+        david->SetInvitationSent(true);
+        david->SetInvitations(2);
+        AddGuest(Doc(), "Ada", "Gal", "Mutual", 4, 0, CGuest::kStatusNotComing);
+        m_view->FlushRefresh();
+    }
+
+    void SelectLine(int row, int column = Col::kColumnFirstName)
+    {
+        m_view->List()->setCurrentIndex(m_view->Model()->index(row, column));
+    }
+
+private slots:
+    void init()
+    {
+        m_bench = std::make_unique<CGuiTestBench>();
+        m_bench->AcceptNext();
+        m_bench->AcceptNext();
+        StartSession();
+    }
+
+    void cleanup()
+    {
+        CModalSeam::SetMenuHandler({});
+        if (m_session)
+            Doc().RemoveView(&m_spy);
+        m_spy.hints.clear();
+        m_session.reset();
+        m_bench.reset();
+    }
+
+    void addingAppendsOrSelectsTheNewGuest()
+    {
+        QCOMPARE(Frame().ActiveViewCode(), static_cast<int>(VIEW_GUESTS));
+        QVERIFY(!m_view->EmptyHelp()->isHidden());
+        QCOMPARE(Frame().GenericActions().add->text(), QStringLiteral("Add Guest"));
+        QVERIFY(Frame().GenericActions().search->isEnabled());
+        QVERIFY(!Frame().GenericActions().remove->isEnabled());
+
+        Frame().GenericActions().add->trigger();
+        QCOMPARE(Doc().GetGuestCount(), 1);
+        CGuest* added = Doc().GetGuestAt(0);
+        QCOMPARE(added->GetName(), std::string("New Guest"));
+        QCOMPARE(m_view->CurrentGuest(), added);
+        QVERIFY(m_view->EmptyHelp()->isHidden());
+        QCOMPARE(m_spy.Count(HINT_GUEST_ADDED), 1);
+        QVERIFY(Frame().GenericActions().remove->isEnabled());
+        QCOMPARE(Frame().GenericActions().remove->text(), QStringLiteral("Delete Guest"));
+
+        // A second Add selects the line that has the name, even through a filter that hides it.
+        Doc().AddGuest("Dan", "Levi");
+        m_view->FlushRefresh();
+        m_view->FirstNameFilter()->setText(QStringLiteral("Dan"));
+        QCOMPARE(FirstNames(*m_view), QStringList({"Dan"}));
+        m_view->AddGuest();
+        QCOMPARE(Doc().GetGuestCount(), 2);
+        QCOMPARE(m_view->CurrentGuest(), added);
+        QVERIFY(m_view->FirstNameFilter()->text().isEmpty());
+        QCOMPARE(m_view->Model()->rowCount(), 2);
+    }
+
+    void filterKeystrokeUpdatesRowsAndStatistics()
+    {
+        AddThreeGuests();
+        QCOMPARE(m_view->StatisticsCell(3, 1), QStringLiteral("3")); // actual
+        QCOMPARE(m_view->StatisticsCell(3, 2), QStringLiteral("9")); // planned
+        QCOMPARE(m_view->StatisticsCell(3, 3), QStringLiteral("4")); // won't come
+        QCOMPARE(m_view->StatisticsCell(3, 4), QStringLiteral("2 [1 Guests]"));
+        QCOMPARE(m_view->StatisticsCell(3, 5), QStringLiteral("2")); // approved
+        QCOMPARE(m_view->StatisticsCell(0, 5), QStringLiteral("2")); // bride approved
+        QCOMPARE(m_view->StatisticsCell(1, 4), QStringLiteral("2 [1 Guests]"));
+
+        SelectLine(1); // David stays current while the filter keeps him
+        QTest::keyClicks(m_view->FirstNameFilter(), QStringLiteral("D"));
+        QCOMPARE(m_view->CurrentGuest(), Doc().GetGuestAt(1));
+        QCOMPARE(FirstNames(*m_view), QStringList({"Dana", "David"}));
+        QTest::keyClicks(m_view->FirstNameFilter(), QStringLiteral("a"));
+        QCOMPARE(FirstNames(*m_view), QStringList({"Dana", "David"}));
+        QCOMPARE(m_view->StatisticsCell(3, 2), QStringLiteral("5"));
+        QCOMPARE(m_view->StatisticsCell(3, 3), QStringLiteral("0"));
+        QCOMPARE(m_view->StatisticsCell(2, 2), QStringLiteral("0")); // Ada left
+        QTest::keyClicks(m_view->FirstNameFilter(), QStringLiteral("n"));
+        QCOMPARE(FirstNames(*m_view), QStringList({"Dana"}));
+
+        m_view->ClearFilters();
+        m_view->RelationFilter()->setCurrentText(QStringLiteral("Groom"));
+        QCOMPARE(FirstNames(*m_view), QStringList({"David"}));
+        m_view->RelationFilter()->setCurrentIndex(0);
+        m_view->StatusFilter()->setCurrentIndex(CGuestFilter::kNoAnswerOnly);
+        QCOMPARE(FirstNames(*m_view), QStringList({"David"}));
+        m_view->StatusFilter()->setCurrentIndex(CGuestFilter::kNotComingOnly);
+        QCOMPARE(FirstNames(*m_view), QStringList({"Ada"}));
+
+        // Everything filtered out: every cell is 0.
+        m_view->FamilyNameFilter()->setText(QStringLiteral("levi"));
+        QCOMPARE(m_view->Model()->rowCount(), 0);
+        for (int row = 0; row < 4; ++row)
+            for (int column = 1; column <= 5; ++column)
+                QCOMPARE(m_view->StatisticsCell(row, column),
+                         column == 4 ? QStringLiteral("0 [0 Guests]") : QStringLiteral("0"));
+
+        // The group filter follows the group list; a group that goes falls back to "*".
+        m_view->ClearFilters();
+        Doc().AddGroup("Friends");
+        Doc().GetGuestAt(1)->SetGroupName("Friends");
+        m_view->FlushRefresh();
+        QCOMPARE(m_view->GroupFilter()->count(), Doc().GetGroupCount() + 1);
+        m_view->GroupFilter()->setCurrentText(QStringLiteral("Friends"));
+        QCOMPARE(FirstNames(*m_view), QStringList({"David"}));
+        Doc().GetGuestAt(1)->SetGroupName("");
+        auto gone = Doc().RemoveGroup(Doc().FindGroup("Friends"));
+        Doc().UpdateAllViews(nullptr, HINT_GROUPS_CHANGED);
+        m_view->FlushRefresh();
+        QCOMPARE(m_view->GroupFilter()->currentText(), QStringLiteral("*"));
+        QCOMPARE(m_view->Model()->rowCount(), 3);
+    }
+
+    void editingInPlaceStoresAndTellsTheOthers()
+    {
+        AddThreeGuests();
+        Doc().AddGroup("Friends");
+        Doc().AddGroup("Family");
+        m_view->FlushRefresh();
+        CGuest* david = Doc().GetGuestAt(1);
+        QTableView* list = m_view->List();
+
+        // Relation: a drop-down in the interface language, opening on the current value.
+        list->edit(m_view->Model()->index(1, Col::kColumnRelation));
+        auto* relation = qobject_cast<QComboBox*>(m_view->OpenEditor());
+        QVERIFY(relation != nullptr);
+        QCOMPARE(relation->currentText(), QStringLiteral("Groom"));
+        QCOMPARE(relation->count(), 3);
+        relation->setCurrentIndex(2);
+        m_spy.hints.clear();
+        m_view->CommitPendingEdit();
+        QCOMPARE(david->GetRelation(), std::string("Mutual"));
+        QVERIFY(!m_view->HasPendingEdit());
+        QCOMPARE(m_spy.hints.size(), std::size_t(1));
+        QCOMPARE(m_spy.hints[0].hint, HINT_GUEST_CHANGED);
+        QCOMPARE(m_spy.hints[0].record, static_cast<CRecord*>(david));
+        QCOMPARE(m_view->StatisticsCell(2, 1), QStringLiteral("1")); // mutual actual: David now
+
+        // Group: every group in collection order; no entry chosen while the guest has none.
+        list->edit(m_view->Model()->index(1, Col::kColumnGroup));
+        auto* group = qobject_cast<QComboBox*>(m_view->OpenEditor());
+        QVERIFY(group != nullptr);
+        QCOMPARE(group->itemText(group->count() - 2), QStringLiteral("Friends"));
+        QCOMPARE(group->itemText(group->count() - 1), QStringLiteral("Family"));
+        QCOMPARE(group->currentIndex(), -1);
+        group->setCurrentIndex(group->count() - 1);
+        m_view->CommitPendingEdit();
+        QCOMPARE(david->GetGroupName(), std::string("Family"));
+
+        // Invitation sent: "Yes"/"No".
+        list->edit(m_view->Model()->index(1, Col::kColumnInvitationSent));
+        auto* sent = qobject_cast<QComboBox*>(m_view->OpenEditor());
+        QVERIFY(sent != nullptr);
+        QCOMPARE(sent->currentText(), QStringLiteral("Yes"));
+        sent->setCurrentText(QStringLiteral("No"));
+        m_view->CommitPendingEdit();
+        QVERIFY(!david->GetInvitationSent());
+
+        // Counts: a spin box.
+        list->edit(m_view->Model()->index(1, Col::kColumnActual));
+        auto* actual = qobject_cast<QSpinBox*>(m_view->OpenEditor());
+        QVERIFY(actual != nullptr);
+        QCOMPARE(actual->value(), 1);
+        actual->setValue(5);
+        m_view->CommitPendingEdit();
+        QCOMPARE(david->GetComingCount(), 5);
+        QCOMPARE(m_view->StatisticsCell(3, 1), QStringLiteral("7"));
+
+        // The ID and the status are not edited in place.
+        QVERIFY(!(m_view->Model()->flags(m_view->Model()->index(1, Col::kColumnId)) &
+                  Qt::ItemIsEditable));
+        QVERIFY(!(m_view->Model()->flags(m_view->Model()->index(1, Col::kColumnStatus)) &
+                  Qt::ItemIsEditable));
+    }
+
+    void anEditStillOpenIsSavedByCtrlS()
+    {
+        AddThreeGuests();
+        QVERIFY(Doc().SaveEventData());
+        QVERIFY(!Frame().SaveAction()->isEnabled());
+
+        SelectLine(1);
+        m_view->List()->edit(m_view->Model()->index(1, Col::kColumnFirstName));
+        auto* editor = qobject_cast<QLineEdit*>(m_view->OpenEditor());
+        QVERIFY(editor != nullptr);
+        QVERIFY(Frame().SaveAction()->isEnabled()); // the open edit counts as a change
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("Danny"));
+        Frame().SaveAction()->trigger();
+
+        QVERIFY(!m_view->HasPendingEdit());
+        QCOMPARE(Doc().GetGuestAt(1)->GetName(), std::string("Danny"));
+        QVERIFY(!Doc().IsDataChanged());
+        const std::string xml = ReadFile(m_bench->Root() / "data" / "DB" / "WeddingData.xml");
+        QVERIFY(xml.find("Danny") != std::string::npos);
+        QVERIFY(!Frame().SaveAction()->isEnabled());
+    }
+
+    void deletingAsksFirst()
+    {
+        AddThreeGuests();
+        SelectLine(1);
+        m_bench->AnswerMessage(QMessageBox::No);
+        Frame().GenericActions().remove->trigger();
+        QCOMPARE(m_bench->MessageTexts().back(),
+                 QStringLiteral("Are you sure you want to delete guest 'David Levi'?"));
+        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Delete guest?"));
+        QCOMPARE(Doc().GetGuestCount(), 3);
+
+        m_spy.hints.clear();
+        m_bench->AnswerMessage(QMessageBox::Yes);
+        PickMenuEntry(QStringLiteral("Delete guest"));
+        m_view->List()->customContextMenuRequested(
+            m_view->List()->visualRect(m_view->Model()->index(1, 1)).center());
+        QCOMPARE(Doc().GetGuestCount(), 2);
+        QCOMPARE(FirstNames(*m_view), QStringList({"Dana", "Ada"}));
+        QCOMPARE(m_spy.Count(HINT_GUEST_REMOVING), 1);
+        QCOMPARE(m_view->CurrentGuest(), Doc().GetGuestAt(1)); // the line that took its place
+        QCOMPARE(m_view->Model()->data(m_view->Model()->index(1, Col::kColumnId)).toInt(), 2);
+        QCOMPARE(m_view->StatisticsCell(3, 2), QStringLiteral("6"));
+        QVERIFY(Doc().IsDataChanged());
+    }
+
+    void approvedArrivalToggles()
+    {
+        AddThreeGuests();
+        CGuest* david = Doc().GetGuestAt(1);
+        SelectLine(1);
+        m_spy.hints.clear();
+        PickMenuEntry(QStringLiteral("Aproved arrival"));
+        m_view->List()->customContextMenuRequested(
+            m_view->List()->visualRect(m_view->Model()->index(1, 1)).center());
+        QVERIFY(david->IsApproved());
+        QCOMPARE(m_view->StatisticsCell(3, 5), QStringLiteral("3"));
+        m_view->ToggleApproved();
+        QCOMPARE(david->GetStatus(), static_cast<int>(CGuest::kStatusUnknown));
+        QCOMPARE(m_spy.Count(HINT_GUEST_CHANGED), 2);
+        QCOMPARE(m_spy.hints.back().record, static_cast<CRecord*>(david));
+    }
+
+    void hidingPlannedIsKeptAcrossStarts()
+    {
+        const fs::path settings = m_bench->Root() / "data" / "DB" / "Settings.ini";
+        QHeaderView* header = m_view->List()->horizontalHeader();
+        QVERIFY(header->isSectionHidden(Col::kColumnPlanned)); // hidden by default
+
+        // The chooser offers the nine columns; the ID and the first names cannot be hidden.
+        QStringList entries;
+        QList<bool> enabled;
+        CModalSeam::SetMenuHandler([&](QMenu& menu) -> QAction* {
+            for (QAction* action : menu.actions())
+            {
+                entries << action->text();
+                enabled << action->isEnabled();
+            }
+            return menu.actions().at(Col::kColumnPlanned);
+        });
+        header->customContextMenuRequested(QPoint(2, 2));
+        QCOMPARE(entries.size(), 9);
+        QCOMPARE(entries.at(Col::kColumnFirstName), QStringLiteral("First names"));
+        QCOMPARE(enabled, QList<bool>({false, false, true, true, true, true, true, true, true}));
+        QCOMPARE(entries.at(Col::kColumnPlanned), QStringLiteral("Planned"));
+        QVERIFY(!header->isSectionHidden(Col::kColumnPlanned));
+        const int shownWidth = header->sectionSize(Col::kColumnPlanned);
+        QCOMPARE(shownWidth, 2 * header->fontMetrics().horizontalAdvance("Planned"));
+        CloseSession();
+        QCOMPARE(ReadProfileString(settings, "KeySettings", "GV_INVITED"),
+                 std::to_string(shownWidth));
+
+        m_bench->AcceptNext(); // the tip
+        StartSession();
+        header = m_view->List()->horizontalHeader();
+        QVERIFY(!header->isSectionHidden(Col::kColumnPlanned));
+        QCOMPARE(header->sectionSize(Col::kColumnPlanned), shownWidth);
+        PickMenuEntry(QStringLiteral("Planned"));
+        header->customContextMenuRequested(QPoint(2, 2));
+        QVERIFY(header->isSectionHidden(Col::kColumnPlanned));
+        CloseSession();
+        QCOMPARE(ReadProfileString(settings, "KeySettings", "GV_INVITED"), std::string("0"));
+        // Untouched widths go back as they were read (the English default here).
+        QCOMPARE(ReadProfileString(settings, "KeySettings", "GV_NAMES"), std::string("150"));
+
+        m_bench->AcceptNext();
+        StartSession();
+        QVERIFY(m_view->List()->horizontalHeader()->isSectionHidden(Col::kColumnPlanned));
+    }
+
+    void restrictionEditorWorksBothWays()
+    {
+        CGuest* dan = Doc().AddGuest("Dan", "Levi");
+        CGuest* dana = Doc().AddGuest("Dana", "Cohen");
+        CGuest* avi = Doc().AddGuest("Avi", "Gal");
+        m_view->FlushRefresh();
+        SelectLine(0);
+
+        QStringList offered;
+        m_bench->Answer([&offered](QDialog& dialog) {
+            auto& restricted = static_cast<CRestrictedGuestsDialog&>(dialog);
+            offered = restricted.OfferedNames();
+            restricted.BothWaysBox()->setChecked(true);
+            restricted.AddNames({"Dana Cohen", "Avi Gal", "Nobody Here"});
+            return static_cast<int>(QDialog::Accepted);
+        });
+        m_spy.hints.clear();
+        PickMenuEntry(QStringLiteral("Edit restricted guests list ..."));
+        m_view->List()->customContextMenuRequested(
+            m_view->List()->visualRect(m_view->Model()->index(0, 1)).center());
+        QCOMPARE(offered, QStringList({"Dana Cohen", "Avi Gal"}));
+        QCOMPARE(dan->GetRestrictedList(), (std::vector<std::string>{"Dana Cohen", "Avi Gal"}));
+        QVERIFY(dana->IsRestricted("Dan Levi"));
+        QVERIFY(avi->IsRestricted("Dan Levi"));
+        QCOMPARE(m_spy.Count(HINT_GUEST_CHANGED), 3);
+
+        // One way only: the other guest keeps its entry.
+        m_bench->Answer([](QDialog& dialog) {
+            auto& restricted = static_cast<CRestrictedGuestsDialog&>(dialog);
+            restricted.BothWaysBox()->setChecked(false);
+            restricted.RemoveNames({"Avi Gal"});
+            return static_cast<int>(QDialog::Accepted);
+        });
+        m_view->EditRestrictions();
+        QCOMPARE(dan->GetRestrictedList(), (std::vector<std::string>{"Dana Cohen"}));
+        QVERIFY(avi->IsRestricted("Dan Levi"));
+
+        // Both ways removes the other guest's entry too; Cancel changes nothing.
+        m_bench->Answer([](QDialog& dialog) {
+            static_cast<CRestrictedGuestsDialog&>(dialog).RemoveNames({"Dana Cohen"});
+            return static_cast<int>(QDialog::Rejected);
+        });
+        m_view->EditRestrictions();
+        QCOMPARE(dan->GetRestrictedCount(), 1);
+        m_bench->Answer([](QDialog& dialog) {
+            static_cast<CRestrictedGuestsDialog&>(dialog).RemoveNames({"Dana Cohen"});
+            return static_cast<int>(QDialog::Accepted);
+        });
+        m_view->EditRestrictions();
+        QCOMPARE(dan->GetRestrictedCount(), 0);
+        QCOMPARE(dana->GetRestrictedCount(), 0);
+    }
+
+    void searchRunsThroughTheShownLines()
+    {
+        AddThreeGuests();
+        Doc().AddGuest("Adam", "Dar");
+        m_view->FlushRefresh();
+        SelectLine(0);
+        // Family names with an "a", in any letter case: Gal and Dar.
+        m_bench->Answer([](QDialog& dialog) {
+            static_cast<CGuestSearchDialog&>(dialog).FamilyNameField()->setText("A");
+            return static_cast<int>(QDialog::Accepted);
+        });
+        Frame().GenericActions().search->trigger();
+        QCOMPARE(m_view->CurrentGuest()->GetName(), std::string("Ada"));
+        m_view->FindNext(false); // F3
+        QCOMPARE(m_view->CurrentGuest()->GetName(), std::string("Adam"));
+        m_view->FindNext(false); // around the end
+        QCOMPARE(m_view->CurrentGuest()->GetName(), std::string("Ada"));
+        m_view->FindNext(true); // Shift+F3, around the start
+        QCOMPARE(m_view->CurrentGuest()->GetName(), std::string("Adam"));
+
+        // Only the lines the filter shows are searched.
+        m_view->RelationFilter()->setCurrentText(QStringLiteral("Mutual"));
+        m_view->FindNext(false);
+        QCOMPARE(m_view->CurrentGuest()->GetName(), std::string("Ada"));
+        m_bench->Answer([](QDialog& dialog) {
+            auto& search = static_cast<CGuestSearchDialog&>(dialog);
+            const bool keptLastSearch = search.FamilyNameField()->text() == QLatin1String("A");
+            search.FamilyNameField()->setText(keptLastSearch ? QString() : QStringLiteral("?"));
+            search.FirstNameField()->setText("Dana");
+            search.BackwardsButton()->setChecked(true);
+            return static_cast<int>(QDialog::Accepted);
+        });
+        m_bench->AnswerMessage(QMessageBox::Ok);
+        m_view->Search();
+        QCOMPARE(m_bench->MessageTexts().back(), QStringLiteral("This guest was not found"));
+        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Guest not found"));
+        QCOMPARE(m_view->CurrentGuest()->GetName(), std::string("Ada"));
+    }
+
+    void goToGuestClearsAFilterThatHidesIt()
+    {
+        AddThreeGuests();
+        Frame().ShowView(VIEW_GROUPS);
+        m_view->FirstNameFilter()->setText(QStringLiteral("Ada"));
+        CGuest* david = Doc().GetGuestAt(1);
+        Doc().UpdateAllViews(nullptr, HINT_GOTO_GUEST, david);
+        QCOMPARE(Frame().ActiveViewCode(), static_cast<int>(VIEW_GUESTS));
+        QCOMPARE(m_view->CurrentGuest(), david);
+        QCOMPARE(m_view->Model()->rowCount(), 3);
+    }
+
+    void keysReachTheViewInTheShownWindow()
+    {
+        AddThreeGuests();
+        CMainFrame& frame = Frame();
+        m_bench->Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); }); // details
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QTRY_COMPARE(m_bench->DialogTitles().back(), QStringLiteral("Wedding Information"));
+        QTest::keyClick(&frame, Qt::Key_2, Qt::ControlModifier);
+        QTest::keyClick(&frame, Qt::Key_1, Qt::ControlModifier);
+        QCOMPARE(frame.ActiveViewCode(), static_cast<int>(VIEW_GUESTS));
+        const QStringList titles = [&frame] {
+            QStringList list;
+            for (QAction* action : frame.menuBar()->actions())
+                list << action->text();
+            return list;
+        }();
+        QCOMPARE(titles.at(titles.indexOf(QStringLiteral("&View")) + 1), QStringLiteral("Guests"));
+        QCOMPARE(m_view->ViewMenu()->actions(),
+                 QList<QAction*>({frame.GenericActions().add, frame.GenericActions().remove}));
+
+        // Ctrl+F opens the search; F3 and Shift+F3 repeat it.
+        SelectLine(0);
+        m_bench->Answer([](QDialog& dialog) {
+            static_cast<CGuestSearchDialog&>(dialog).FirstNameField()->setText("a");
+            return static_cast<int>(QDialog::Accepted);
+        });
+        QTest::keyClick(&frame, Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(m_view->CurrentGuest()->GetName(), std::string("David"));
+        QTest::keyClick(&frame, Qt::Key_F3);
+        QCOMPARE(m_view->CurrentGuest()->GetName(), std::string("Ada"));
+        QTest::keyClick(&frame, Qt::Key_F3, Qt::ShiftModifier);
+        QCOMPARE(m_view->CurrentGuest()->GetName(), std::string("David"));
+
+        // F2 and Enter edit the current cell; Delete asks to delete the line.
+        QTableView* list = m_view->List();
+        list->setFocus();
+        SelectLine(0, Col::kColumnFamilyName);
+        QTest::keyClick(list, Qt::Key_F2);
+        QVERIFY(qobject_cast<QLineEdit*>(m_view->OpenEditor()) != nullptr);
+        QTest::keyClick(m_view->OpenEditor(), Qt::Key_Escape);
+        QVERIFY(!m_view->HasPendingEdit());
+        SelectLine(0, Col::kColumnPlanned);
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(qobject_cast<QSpinBox*>(m_view->OpenEditor()) != nullptr);
+        m_view->CommitPendingEdit();
+        m_bench->AnswerMessage(QMessageBox::No);
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Delete guest?"));
+        QCOMPARE(Doc().GetGuestCount(), 3);
+        frame.hide();
+    }
+
+    void aGuestRemovedElsewhereLeavesAtOnce()
+    {
+        AddThreeGuests();
+        // A guest added elsewhere comes in at once when the filter lets it through.
+        m_view->FirstNameFilter()->setText(QStringLiteral("D"));
+        Doc().AddGuest("Dov", "Bar");
+        Doc().AddGuest("Moshe", "Bar");
+        QCOMPARE(FirstNames(*m_view), QStringList({"Dana", "David", "Dov"}));
+        m_view->ClearFilters();
+        Doc().RemoveGuest(Doc().GetGuestAt(4));
+        Doc().RemoveGuest(Doc().GetGuestAt(3));
+        SelectLine(1);
+        m_view->List()->edit(m_view->Model()->index(1, Col::kColumnFamilyName));
+        QVERIFY(m_view->HasPendingEdit());
+        CGuest* david = Doc().GetGuestAt(1);
+        // Another view removes the guest: the line and its editor go before the guest does.
+        std::unique_ptr<CGuest> removed = Doc().RemoveGuest(david);
+        QCOMPARE(m_view->Model()->RowOf(david), -1);
+        QCOMPARE(m_view->Model()->rowCount(), 2);
+        QVERIFY(!m_view->HasPendingEdit());
+        removed.reset();
+        m_view->CommitPendingEdit(); // nothing left to commit into
+        QCOMPARE(FirstNames(*m_view), QStringList({"Dana", "Ada"}));
+        m_view->FlushRefresh();
+        QCOMPARE(m_view->StatisticsCell(3, 2), QStringLiteral("6"));
+
+        // Hint 26: every pointer goes at once.
+        Doc().UpdateAllViews(nullptr, HINT_EVENT_RELOADING);
+        QCOMPARE(m_view->Model()->rowCount(), 0);
+        m_view->FlushRefresh();
+        QCOMPARE(m_view->Model()->rowCount(), 2);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    Q_INIT_RESOURCE(ui);
+    QApplication application(argc, argv);
+    GuestsViewGuiTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "GuestsViewGuiTest.moc"

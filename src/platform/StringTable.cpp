@@ -684,6 +684,7 @@ const SStringEntry kEntries[] = {
     {IDS_TABLES_DELETE_BUTTON, "Delete Table", "מחיקת שולחן"},
     {IDS_TABLES_EXPLANATION, "On this screen, you define the tables of the hall. Select a table to see the guests seated at it; right-click guests to move them to another table or to see their details.", "במסך זה מגדירים את שולחנות האולם. בחרו שולחן כדי לראות את האורחים שיושבים בו; לחצו על אורחים בכפתור הימני כדי להעבירם לשולחן אחר או לראות את פרטיהם."},
     {IDS_TABLE_GUESTS_CAPTION, "Guests at table %d (%s)", "האורחים בשולחן %d (%s)"},
+    {IDS_TABLES_COLUMN_LINES, "Guest lines", "שורות אורחים"},
 };
 
 const SStringEntry* Find(int id)

@@ -95,6 +95,19 @@ TEST_F(CliTest, SelectEventAndUnknownEvents)
     EXPECT_EQ(run.status, 0) << run.err;
 }
 
+TEST_F(CliTest, ADamagedDataFileIsReportedAndTheCommandStillRuns)
+{
+    WriteBytes(m_root / "DB" / "WeddingData.xml",
+               "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n<WeddingData>\r\n<Guests>\r\n"
+               "<Guest>\r\n<gsName><![CDATA[Dan]]></gsName>\r\n</Guest>\r\n<Guest><gsName>");
+    SCliRun run = Run({"dump", "--json"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.err.find("Damaged data file"), std::string::npos) << run.err;
+    const auto dump = nlohmann::json::parse(run.out);
+    ASSERT_GE(dump["guests"].size(), 1u);
+    EXPECT_EQ(dump["guests"][0]["firstName"], "Dan");
+}
+
 TEST_F(CliTest, HebrewEditionUsesItsOwnDefaults)
 {
     SCliRun run = Run({"--lang", "he", "events", "--json"});

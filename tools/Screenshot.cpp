@@ -1,8 +1,9 @@
 // Renders the main window with one view shown to a PNG file, for looking at screens in both
 // languages without a display (QT_QPA_PLATFORM=offscreen):
 //   velloran-screenshot --lang en|he --data-root DIR --view CODE --out FILE.png [--size WxH]
-//       [--dialog NAME]   NAME: options, wedding-info, select-event, table-details, table-setup,
-//                         guest-search, restricted-guests (of the first guest), add-event[-N]
+//       [--dialog NAME]   NAME: options, wedding-info, terms, tip, select-event, table-details,
+//                         table-setup, guest-search, restricted-guests (of the first guest),
+//                         add-event[-N]
 //                         (renders that dialog instead; N is the wizard's page)
 // Dialogs that would block at start-up (terms of use, tip of the day) are accepted.
 
@@ -23,6 +24,8 @@
 #include "ui/OptionsDialog.h"
 #include "ui/RestrictedGuestsDialog.h"
 #include "ui/SelectEventDialog.h"
+#include "ui/TermsDialog.h"
+#include "ui/TipDialog.h"
 #include "ui/TableDetailsDialog.h"
 #include "ui/TableSetupDialog.h"
 #include "ui/WeddingInfoDialog.h"
@@ -85,6 +88,10 @@ int main(int argc, char** argv)
         dialog = std::make_unique<COptionsDialog>(doc, &frame);
     else if (dialogName == QLatin1String("wedding-info"))
         dialog = std::make_unique<CWeddingInfoDialog>(doc, &frame);
+    else if (dialogName == QLatin1String("terms"))
+        dialog = std::make_unique<CTermsDialog>(&frame);
+    else if (dialogName == QLatin1String("tip"))
+        dialog = std::make_unique<CTipDialog>(1, true, &frame);
     else if (dialogName == QLatin1String("select-event"))
         dialog = std::make_unique<CSelectEventDialog>(doc, &frame);
     else if (dialogName.startsWith(QLatin1String("add-event")))

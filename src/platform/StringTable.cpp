@@ -335,10 +335,23 @@ const SStringEntry kEntries[] = {
     // Start-up: terms of use and tip of the day
     {IDS_TERMS_TITLE, "Terms of Use", "תנאי שימוש"},
     {IDS_TERMS_TEXT,
-     "Please read the terms of use of this software.\r\nPress \"I Agree\" to accept them and go "
-     "on, or \"I Disagree\" to close the program.",
-     "נא לקרוא את תנאי השימוש בתוכנה.\r\nלחצו \"אני מסכים\" כדי לקבל אותם ולהמשיך, או \"אני לא "
-     "מסכים\" כדי לסגור את התוכנה."},
+     "Terms of use\r\n\r\n"
+     "1. Velloran is provided as it is, without any warranty. You use it at your own risk; the "
+     "makers are not liable for any damage or loss that comes from using it.\r\n"
+     "2. Your events stay on this computer. The program sends nothing about your guests anywhere "
+     "unless you yourself set up sharing through an FTP server or send mail from it.\r\n"
+     "3. Keep copies of your events: you are responsible for your data.\r\n"
+     "4. Respect the privacy of your guests: keep their details only for your event.\r\n\r\n"
+     "Press \"I Agree\" to accept these terms and go on, or \"I Disagree\" to close the "
+     "program.",
+     "תנאי שימוש\r\n\r\n"
+     "1. התוכנה Velloran ניתנת כמות שהיא, ללא כל אחריות. השימוש בה על אחריותכם; יוצרי התוכנה אינם "
+     "אחראים לכל נזק או אובדן הנובעים מהשימוש בה.\r\n"
+     "2. האירועים שלכם נשמרים במחשב זה. התוכנה אינה שולחת דבר על האורחים שלכם, אלא אם הגדרתם בעצמכם "
+     "שיתוף דרך שרת FTP או שלחתם ממנה דואר.\r\n"
+     "3. שמרו עותקים של האירועים שלכם: האחריות לנתונים היא שלכם.\r\n"
+     "4. כבדו את פרטיות האורחים: השתמשו בפרטיהם לצורך האירוע בלבד.\r\n\r\n"
+     "לחצו \"אני מסכים\" כדי לקבל את התנאים ולהמשיך, או \"אני לא מסכים\" כדי לסגור את התוכנה."},
     {IDS_TERMS_AGREE, "I Agree", "אני מסכים"},
     {IDS_TERMS_DISAGREE, "I Disagree", "אני לא מסכים"},
     {IDS_TIP_TITLE, "Tip of the Day", "הטיפ היומי"},
@@ -354,14 +367,14 @@ const SStringEntry kEntries[] = {
      "Select a cell in the guest list and press F2 or Enter to change its value in place.",
      "בחרו תא ברשימת האורחים והקישו F2 או Enter כדי לשנות את ערכו במקום."},
     {IDS_TIP_4,
-     "A backup of the event is made every time the program starts, and again every few minutes.",
-     "גיבוי של האירוע נוצר בכל הפעלה של התוכנה, ושוב בכל כמה דקות."},
+     "In the tables screen, right-click guests to move them to another table.",
+     "במסך השולחנות, לחצו על אורחים בכפתור הימני כדי להעבירם לשולחן אחר."},
     {IDS_TIP_5,
      "Keep apart guests who should not sit together: edit the restricted guests list of a guest.",
      "הפרידו בין אורחים שלא כדאי שישבו יחד: ערכו את רשימת האורחים המוגבלים של האורח."},
     {IDS_TIP_6,
-     "On the day of the event switch to Real Time mode and mark each guest who arrives.",
-     "ביום האירוע עברו למצב זמן אמת וסמנו כל אורח שמגיע."},
+     "Right-click a guest and choose \"Aproved arrival\" when the guest confirms coming.",
+     "לחצו על אורח בכפתור הימני ובחרו \"אישור הגעה\" כשהאורח מאשר את הגעתו."},
     {IDS_TIP_7,
      "You can keep several events side by side: use Add Event and Select Event in the Event menu.",
      "אפשר לנהל כמה אירועים זה לצד זה: השתמשו בהוספת אירוע ובבחירת אירוע בתפריט אירוע."},

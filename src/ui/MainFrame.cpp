@@ -177,6 +177,9 @@ void CMainFrame::CreateActions()
     m_webSite = new QAction(UiText(IDS_MENU_WEB_SITE), this);
     connect(m_webSite, &QAction::triggered, this,
             [this] { ShellOpen(m_app.GetGeneral().webSite); });
+    m_comments = new QAction(UiText(IDS_MENU_COMMENTS), this);
+    connect(m_comments, &QAction::triggered, this,
+            [this] { ShellOpen("mailto:" + m_app.GetGeneral().salesEmail); });
 
     for (QAction* action : {m_save, m_generic.add, m_generic.edit, m_generic.remove,
                             m_generic.search, m_nextView, m_previousView})
@@ -230,6 +233,7 @@ void CMainFrame::CreateMenus()
     QMenu* helpMenu = menuBar()->addMenu(UiText(IDS_MENU_HELP));
     helpMenu->addAction(m_about);
     helpMenu->addAction(m_webSite);
+    helpMenu->addAction(m_comments);
 }
 
 void CMainFrame::CreateToolBar()

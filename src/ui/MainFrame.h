@@ -105,6 +105,7 @@ private:
     QAction* m_defaultLanguage = nullptr;
     QAction* m_about = nullptr;
     QAction* m_webSite = nullptr;
+    QAction* m_comments = nullptr;
     QActionGroup* m_viewGroup = nullptr;
     bool m_firstActivationDone = false;
 };

@@ -521,6 +521,15 @@ SRect WithEdge(const SRect& rect, int which, int value)
 
 // ---- The handler -------------------------------------------------------------------------
 
+// What an element name met in the file means: its exact spelling, its role (null for names the
+// reader does not know) and its hash.
+struct SNameEntry
+{
+    std::u16string name;
+    const SElementInfo* info = nullptr;
+    std::size_t hash = 0;
+};
+
 class CDataHandler : public xml::HandlerBase
 {
 public:
@@ -568,56 +577,73 @@ public:
     {
         if (m_stack.size() >= kMaxDepth)
             Stop("the elements are nested too deeply (damaged file)");
-        const std::size_t hash = HashName(name);
-        SOpen open{hash, ERole::Other, nullptr, -1};
-        if (const SElementInfo* info = KnownElement(name, hash, open.name))
+        const SNameEntry& entry = Lookup(name);
+        SOpen& open = m_stack.emplace_back();
+        open.nameHash = entry.hash;
+        open.name = &entry.name;
+        if (const SElementInfo* info = entry.info)
         {
             switch (info->role)
             {
             case ERole::Record:
                 if (BeginRecord(info->kind, attributes))
                 {
-                    open.role = ERole::Record;
-                    open.record = m_record;
+                    m_stack.back().role = ERole::Record;
+                    m_stack.back().record = m_record;
                 }
                 break;
             case ERole::Payment:
                 if (BeginPayment())
                 {
-                    open.role = ERole::Payment;
-                    open.payment = m_paymentIndex;
+                    m_stack.back().role = ERole::Payment;
+                    m_stack.back().payment = m_paymentIndex;
                 }
                 break;
             case ERole::Field:
             case ERole::PaymentField:
                 if (BeginField(*info))
-                    open.role = ERole::Field;
+                    m_stack.back().role = ERole::Field;
                 break;
             case ERole::Other:
                 break;
             }
         }
-        m_stack.push_back(open);
     }
 
-    const SElementInfo* KnownElement(const XMLCh* name, std::size_t hash,
-                                     const std::u16string*& spelling)
+    // The entry of an element name. The parser hands over the same name pointer for every element
+    // of one spelling (it belongs to the element's declaration), so a small cache by pointer,
+    // checked against the spelling, saves hashing the name for nearly every element.
+    const SNameEntry& Lookup(const XMLCh* name)
+    {
+        SPointerSlot& slot =
+            m_byPointer[(reinterpret_cast<std::uintptr_t>(name) >> 4) % kPointerSlots];
+        if (slot.pointer == name && SameName(name, slot.entry->name))
+            return *slot.entry;
+        const std::size_t hash = HashName(name);
+        const SNameEntry& entry = KnownElement(name, hash);
+        slot.pointer = name;
+        slot.entry = &entry;
+        return entry;
+    }
+
+    const SNameEntry& KnownElement(const XMLCh* name, std::size_t hash)
     {
         auto found = m_names.find(hash);
         if (found != m_names.end())
         {
-            if (!SameName(name, found->second.name))
-                return FindElement(AsciiLower(name)); // a different name of the same hash
-            spelling = &found->second.name;
-            return found->second.info;
+            if (SameName(name, found->second.name))
+                return found->second;
+            // A different spelling of the same hash: looked up in full, not cached.
+            m_collision = SNameEntry{std::u16string(reinterpret_cast<const char16_t*>(name)),
+                                     FindElement(AsciiLower(name)), hash};
+            return m_collision;
         }
         if (m_names.size() >= kMaxElementNames)
             Stop("the file uses too many different element names (damaged file)");
-        const SElementInfo* info = FindElement(AsciiLower(name));
         auto added = m_names.emplace(
-            hash, SNameEntry{std::u16string(reinterpret_cast<const char16_t*>(name)), info});
-        spelling = &added.first->second.name;
-        return info;
+            hash, SNameEntry{std::u16string(reinterpret_cast<const char16_t*>(name)),
+                             FindElement(AsciiLower(name)), hash});
+        return added.first->second;
     }
 
     void endElement(const XMLCh* const name) override
@@ -684,11 +710,11 @@ public:
 private:
     struct SOpen
     {
-        std::size_t nameHash;
-        ERole role;
-        CRecord* record;
-        int payment;
-        const std::u16string* name = nullptr; // the spelling met at the start, when cached
+        std::size_t nameHash = 0;
+        ERole role = ERole::Other;
+        CRecord* record = nullptr;
+        int payment = -1;
+        const std::u16string* name = nullptr; // the spelling met at the start
     };
 
     bool BeginRecord(EKind kind, xml::AttributeList& attributes)
@@ -1225,12 +1251,15 @@ private:
     std::vector<SOpen> m_stack;
     // What each element name met so far means, by the hash of its exact spelling (a file uses
     // a few dozen names; looking each one up again for every element was a fifth of the load).
-    struct SNameEntry
-    {
-        std::u16string name;
-        const SElementInfo* info;
-    };
     std::unordered_map<std::size_t, SNameEntry> m_names;
+    SNameEntry m_collision;
+    struct SPointerSlot
+    {
+        const XMLCh* pointer = nullptr;
+        const SNameEntry* entry = nullptr;
+    };
+    static constexpr std::size_t kPointerSlots = 64;
+    SPointerSlot m_byPointer[kPointerSlots];
     int m_recordCount = 0;
 
     CRecord* m_record = nullptr;
@@ -1271,7 +1300,8 @@ public:
     }
 };
 
-// Xerces counts its initialisations; every read has its own.
+// Xerces is initialised at the first read and terminated when the program ends: setting it up
+// again for every read would cost a small event's load as much again.
 class CXmlPlatform
 {
 public:
@@ -1341,7 +1371,7 @@ bool CXmlDataReader::ReadText(std::string_view bytes, IXmlDataSink& sink, std::s
     bool ok = false;
     try
     {
-        CXmlPlatform platform;
+        static CXmlPlatform platform;
         ok = ReadWithParser(bytes, sink, filter, reason);
     }
     catch (const SReadStopped& stopped)

@@ -314,6 +314,10 @@ void CGuestsView::HandleHint(IDocView* sender, EUpdateHint hint, CRecord* record
         m_model->Clear(); // the records are about to go
         MarkStale();
         break;
+    case HINT_EVENT_RELOADED:
+        ReadColumnWidths(); // another event may keep other widths
+        MarkStale();
+        break;
     case HINT_GUEST_REMOVING:
         m_model->Remove(guest);
         MarkStale(kStaleStatistics);

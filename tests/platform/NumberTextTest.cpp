@@ -9,9 +9,10 @@
 #include <string>
 #include <unistd.h>
 
-#include "TempFolder.h"
 #include "platform/NumberText.h"
 #include "platform/ProfileFile.h"
+#include "support/EnvGuard.h"
+#include "support/TempDir.h"
 
 namespace
 {
@@ -148,7 +149,7 @@ TEST(NumberTextLocale, CppGlobalLocaleWithDecimalComma)
 TEST(NumberTextLocale, CLibraryLocaleWithDecimalComma)
 {
     CLocaleGuard guard;
-    CTempFolder folder;
+    CTempDir folder;
     CEnvGuard locpath("LOCPATH", nullptr);
     if (!SetCommaLocale() && ::access("/usr/bin/localedef", X_OK) == 0)
     {

@@ -293,8 +293,8 @@ TEST(ProfileFileWrites, NewKeysGoToTheEndOfTheirSectionAndNewSectionsToTheEnd)
     file.SetString("B", "W", "5");
     file.SetString("C", "K", "v");
     file.SetString("C", "L", "w");
-    EXPECT_EQ(file.ToText(), "[A]\r\nX=1\r\nZ=3\r\n\r\n\r\n[Empty]\r\nQ=4\r\n\r\n[B]\r\nY=2\r\nW=5\r\n"
-                             "[C]\r\nK=v\r\nL=w\r\n");
+    EXPECT_EQ(file.ToText(), "[A]\r\nX=1\r\nZ=3\r\n\r\n\r\n[Empty]\r\nQ=4\r\n\r\n"
+                             "[B]\r\nY=2\r\nW=5\r\n[C]\r\nK=v\r\nL=w\r\n");
 }
 
 TEST(ProfileFileWrites, DeleteKeyRemovesOnlyItsLines)

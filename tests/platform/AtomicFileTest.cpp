@@ -90,14 +90,3 @@ TEST(AtomicFileRemove, MissingIsGoneAndFailuresAreReported)
     EXPECT_TRUE(RemoveFileChecked(folder / "a.ini", &error));
     EXPECT_FALSE(fs::exists(folder / "a.ini"));
 }
-
-TEST(AtomicFileRead, WholeFileOrFalse)
-{
-    CTempDir folder;
-    std::string bytes = "kept";
-    EXPECT_FALSE(ReadWholeFile(folder / "missing", bytes));
-    EXPECT_EQ(bytes, "kept");
-    WriteBytes(folder / "f", std::string(100000, 'z'));
-    ASSERT_TRUE(ReadWholeFile(folder / "f", bytes));
-    EXPECT_EQ(bytes, std::string(100000, 'z'));
-}

@@ -1,6 +1,5 @@
 #include "platform/StringTable.h"
 
-#include "platform/Language.h"
 #include "platform/TextEncoding.h"
 
 #include <gtest/gtest.h>
@@ -68,13 +67,6 @@ int MnemonicCount(const std::string& text)
     return count;
 }
 
-class StringTableLanguage : public ::testing::Test
-{
-protected:
-    void TearDown() override { SetUiLanguage(m_saved); }
-
-    ELanguage m_saved = GetUiLanguage();
-};
 } // namespace
 
 TEST(StringTable, IsSortedWithoutDuplicatesAndFindsEveryEntry)
@@ -158,15 +150,6 @@ TEST(StringTable, TextsThatStoredDataComparesWithAreExact)
     EXPECT_EQ(LoadStringIn(IDS_RELATION_GROOM, false), "Groom");
     EXPECT_EQ(LoadStringIn(IDS_RELATION_MUTUAL, false), "Mutual");
     EXPECT_EQ(LoadStringIn(IDS_PAYER_BOTH_PARENTS, false), "Grooms and Brides Parents");
-}
-
-TEST_F(StringTableLanguage, LoadStringFollowsTheInterfaceLanguage)
-{
-    SetUiLanguage(ELanguage::Hebrew);
-    EXPECT_EQ(LoadString(IDS_TASKS_ROOT), "משימות");
-    SetUiLanguage(ELanguage::English);
-    EXPECT_EQ(LoadString(IDS_TASKS_ROOT), "Tasks");
-    EXPECT_EQ(LoadString(59401), "");
 }
 
 TEST(FormatText, FillsConversionsInOrderAndLeavesEveryOtherPercentSign)

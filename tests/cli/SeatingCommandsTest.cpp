@@ -9,8 +9,9 @@ namespace fs = std::filesystem;
 namespace
 {
 // A legacy event (INI files): groups Friends and Family; the unseated table, "Near stage" with 8
-// seats at place 1 and "Back" with 10 seats at place 2; Ron (6) at Near stage, Dana Levi (4, of
-// Friends) and Avi (2, of Family) unseated, Tal (4, of Friends) at Back.
+// seats at place 1, "Back" with 10 seats at place 2 and an empty "Garden" with 10 seats at place
+// 3; Ron (6) at Near stage, Dana Levi (4, of Friends) and Avi (2, of Family) unseated, Tal (4, of
+// Friends) at Back.
 class SeatingCommandsTest : public CCliTest
 {
 protected:
@@ -25,7 +26,8 @@ protected:
         WriteBytes(m_root / "DB" / "Tables.ini",
                    "[Table0]\r\nName=Unseated Guests\r\nPlaces=0\r\n"
                    "[Table1]\r\nName=Near stage\r\nPlaces=8\r\nInHall=1\r\n"
-                   "[Table2]\r\nName=Back\r\nPlaces=10\r\nInHall=2\r\n");
+                   "[Table2]\r\nName=Back\r\nPlaces=10\r\nInHall=2\r\n"
+                   "[Table3]\r\nName=Garden\r\nPlaces=10\r\nInHall=3\r\n");
         WriteBytes(m_root / "DB" / "Guests.ini",
                    "[Guest0]\r\nNM=Ron\r\nFM=Bar\r\nAN=6\r\nPN=7\r\nTI=1\r\n"
                    "[Guest1]\r\nNM=Dana\r\nFM=Levi\r\nGN=Friends\r\nAN=4\r\nPN=4\r\n"
@@ -68,7 +70,7 @@ TEST_F(SeatingCommandsTest, TablesList)
     SCliRun run = Run({"tables", "--json"});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto tables = nlohmann::json::parse(run.out)["tables"];
-    ASSERT_EQ(tables.size(), 3u);
+    ASSERT_EQ(tables.size(), 4u);
     EXPECT_EQ(tables[0], nlohmann::json({{"id", 0},
                                          {"name", "Unseated Guests"},
                                          {"hallNumber", 0},
@@ -82,7 +84,7 @@ TEST_F(SeatingCommandsTest, TablesList)
 
     run = Run({"tables"});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find(" 2 Tables\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(" 3 Tables\n"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("0\tUnseated Guests\t--\t--\t6\t2\n"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("2\tBack\t2\t10\t4\t1\n"), std::string::npos) << run.out;
     EXPECT_FALSE(Saved()) << "a reading command";
@@ -114,7 +116,7 @@ TEST_F(SeatingCommandsTest, RefusalsSaveNothing)
         {{"--yes", "delete-table", "5"}, 3, ""},
         {{"--no", "delete-table", "1"}, 1, "Deletion: Are you sure"},
         {{"swap-tables", "0", "1"}, 1, ""},
-        {{"swap-tables", "1", "3"}, 3, ""},
+        {{"swap-tables", "1", "4"}, 3, ""},
         {{"swap-tables", "1", "1"}, 1, ""},
         {{"move-table", "2", "0"}, 1, ""},
         {{"move-table", "9", "1"}, 3, ""},
@@ -136,7 +138,7 @@ TEST_F(SeatingCommandsTest, RefusalsSaveNothing)
 TEST_F(SeatingCommandsTest, EachCommandSavesWhatItChanged)
 {
     const std::string hebrew = "\xD7\xA9\xD7\x95\xD7\x9C\xD7\x97\xD7\x9F"; // five letters
-    const std::string tables = "Unseated Guests 0 0; Near stage 8 1; Back 10 2; ";
+    const std::string tables = "Unseated Guests 0 0; Near stage 8 1; Back 10 2; Garden 10 3; ";
     struct SCase
     {
         std::vector<std::string> arguments;
@@ -146,24 +148,28 @@ TEST_F(SeatingCommandsTest, EachCommandSavesWhatItChanged)
     const std::vector<SCase> cases = {
         // Dana's family of 4 at Near stage (6 of 8 seats taken): the capacity question.
         {{"--yes", "seat", "Dana Levi", "1"}, "",
-         "Unseated Guests 0 0; Near stage 10 1; Back 10 2; | 1 1 0 2"},
+         "Unseated Guests 0 0; Near stage 10 1; Back 10 2; Garden 10 3; | 1 1 0 2"},
         {{"--no", "seat", "Dana Levi", "1"}, "", tables + "| 1 1 0 2"},
         {{"seat", "Avi Cohen", "2"}, "Avi Cohen sits at table 2 \"Back\"\n", tables + "| 1 0 2 2"},
-        {{"create-table", "Garden"}, "Created table 3 \"Garden\": place 3, 10 seats\n",
-         tables + "Garden 10 3; | 1 0 0 2"},
+        {{"create-table", "Porch"}, "Created table 4 \"Porch\": place 4, 10 seats\n",
+         tables + "Porch 10 4; | 1 0 0 2"},
         // Names are cut to 25 characters, not bytes; an empty name is "Not mapped".
         {{"create-table", hebrew + hebrew + hebrew + hebrew + hebrew + "x", "--hall", "12",
           "--seats", "30"},
          "", tables + hebrew + hebrew + hebrew + hebrew + hebrew + " 30 12; | 1 0 0 2"},
-        {{"create-table", ""}, "Created table 3 \"Not mapped\": place 3, 10 seats\n", ""},
-        {{"--yes", "delete-table", "1"}, "", "Unseated Guests 0 0; Back 10 2; | 0 0 0 1"},
-        {{"swap-tables", "1", "2"}, "", "Unseated Guests 0 0; Back 10 2; Near stage 8 1; | 2 0 0 1"},
-        {{"move-table", "2", "1"}, "", "Unseated Guests 0 0; Back 10 2; Near stage 8 1; | 2 0 0 1"},
+        {{"create-table", ""}, "Created table 4 \"Not mapped\": place 4, 10 seats\n", ""},
+        {{"--yes", "delete-table", "1"}, "",
+         "Unseated Guests 0 0; Back 10 2; Garden 10 3; | 0 0 0 1"},
+        {{"swap-tables", "1", "2"}, "",
+         "Unseated Guests 0 0; Back 10 2; Near stage 8 1; Garden 10 3; | 2 0 0 1"},
+        {{"move-table", "3", "1"}, "",
+         "Unseated Guests 0 0; Garden 10 3; Near stage 8 1; Back 10 2; | 2 0 0 3"},
         {{"table-for-group", "Friends"}, "A new table was created for this group with 4 guests\n",
-         tables + "Friends 10 3; | 1 3 0 2"},
+         tables + "Friends 10 4; | 1 4 0 2"},
         {{"--yes", "arrange", "tableless"}, "",
-         tables + "Friends - 0 10 3; Family - 0 10 4; | 1 3 4 2"},
-        {{"--yes", "arrange", "all"}, "Created 2 tables and seated 3 guest lines; 1 stay unseated\n",
+         tables + "Friends - 0 10 4; Family - 0 10 5; | 1 4 5 2"},
+        {{"--yes", "arrange", "all"},
+         "Created 2 tables and seated 3 guest lines; 1 stay unseated\n",
          "Unseated Guests 0 0; Friends - 0 10 1; Family - 0 10 2; | 0 1 2 1"},
     };
     for (SCase c : cases)

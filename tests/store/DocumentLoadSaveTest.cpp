@@ -46,7 +46,8 @@ TEST_F(DocumentLoadSaveTest, LegacyEventLoadsAndConvertsOnTheFirstSave)
 {
     WriteLegacy();
     CNewOrvDoc& doc = Open();
-    EXPECT_TRUE(doc.IsDataChanged()) << "an event read from INI files is converted at the next save";
+    EXPECT_TRUE(doc.IsDataChanged())
+        << "an event read from INI files is converted at the next save";
     ASSERT_EQ(doc.GetGuestCount(), 2);
     EXPECT_EQ(doc.GetGuestAt(0)->GetFullName(), "Dan Levi");
     ASSERT_EQ(doc.GetTableCount(), 2);
@@ -124,7 +125,8 @@ TEST_F(DocumentLoadSaveTest, NothingChangedWritesNoDataFile)
     ASSERT_TRUE(m_doc->SaveEventData());
     int dataWrites = 0;
     SetFileFaultHook([&](EFileStep step, const std::string& path) {
-        dataWrites += step == EFileStep::Rename && path.find("WeddingData.xml") != std::string::npos;
+        dataWrites +=
+            step == EFileStep::Rename && path.find("WeddingData.xml") != std::string::npos;
         return false;
     });
     ASSERT_TRUE(m_doc->SaveEventData());

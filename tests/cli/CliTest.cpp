@@ -1,13 +1,5 @@
-#include <sstream>
-
-#include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
-
 #include "CliTestSupport.h"
-#include "cli/CliApp.h"
-#include "platform/Language.h"
 #include "platform/ProfileFile.h"
-#include "support/TempDir.h"
 
 namespace fs = std::filesystem;
 
@@ -15,18 +7,6 @@ namespace
 {
 class CliTest : public CCliTest
 {
-protected:
-
-    // Every file under the data root with its content, to prove a command wrote nothing.
-    std::map<std::string, std::string> Snapshot()
-    {
-        std::map<std::string, std::string> files;
-        for (const auto& entry : fs::recursive_directory_iterator(m_root.Path()))
-            files[entry.path().string()] =
-                entry.is_regular_file() ? ReadBytes(entry.path()) : std::string("<dir>");
-        return files;
-    }
-
 };
 } // namespace
 
@@ -106,11 +86,4 @@ TEST_F(CliTest, ADamagedDataFileIsReportedAndTheCommandStillRuns)
     const auto dump = nlohmann::json::parse(run.out);
     ASSERT_GE(dump["guests"].size(), 1u);
     EXPECT_EQ(dump["guests"][0]["firstName"], "Dan");
-}
-
-TEST_F(CliTest, HebrewEditionUsesItsOwnDefaults)
-{
-    SCliRun run = Run({"--lang", "he", "events", "--json"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(nlohmann::json::parse(run.out)["events"].size(), 1u);
 }

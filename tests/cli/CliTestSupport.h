@@ -1,10 +1,13 @@
 #pragma once
 
+#include <filesystem>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include "cli/CliApp.h"
 #include "platform/Language.h"
@@ -31,6 +34,24 @@ protected:
         std::ostringstream out, err;
         const int status = RunCli(arguments, out, err);
         return {status, out.str(), err.str()};
+    }
+
+    // The active event as "dump --json" shows it.
+    nlohmann::json Dump()
+    {
+        const SCliRun run = Run({"dump", "--json"});
+        EXPECT_EQ(run.status, 0) << run.err;
+        return nlohmann::json::parse(run.out);
+    }
+
+    // Every file under the data root with its content, to prove a command wrote nothing.
+    std::map<std::string, std::string> Snapshot()
+    {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(m_root.Path()))
+            files[entry.path().string()] =
+                entry.is_regular_file() ? ReadBytes(entry.path()) : std::string("<dir>");
+        return files;
     }
 
     CTempDir m_root;

@@ -1,14 +1,12 @@
 #pragma once
 
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+
 #include "model/RecordCounters.h"
 #include "platform/Language.h"
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <gtest/gtest.h>
-#include <iterator>
-#include <string>
+#include "support/TempDir.h"
 
 // Fixture for record tests: fresh counters, English unless a test says otherwise, and a private
 // temporary folder removed afterwards.
@@ -18,36 +16,17 @@ protected:
     void SetUp() override
     {
         CRecordCounters::ResetAllForTests();
-        m_savedLanguage = GetUiLanguage();
         SetUiLanguage(ELanguage::English);
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "velloran-model-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        m_folder = pattern;
     }
-
-    void TearDown() override
-    {
-        SetUiLanguage(m_savedLanguage);
-        std::error_code error;
-        std::filesystem::remove_all(m_folder, error);
-    }
+    void TearDown() override { SetUiLanguage(ELanguage::English); }
 
     // Writes bytes as they are (no encoding) and returns the path.
     std::filesystem::path WriteFile(const std::string& name, const std::string& bytes)
     {
-        const std::filesystem::path path = m_folder / name;
-        std::ofstream file(path, std::ios::binary);
-        file << bytes;
-        return path;
+        WriteBytes(m_dir / name, bytes);
+        return m_dir / name;
     }
 
-    std::string ReadFile(const std::filesystem::path& path)
-    {
-        std::ifstream file(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    }
-
-    std::filesystem::path m_folder;
-    ELanguage m_savedLanguage = ELanguage::English;
+    CTempDir m_dir;
+    const std::filesystem::path& m_folder = m_dir.Path();
 };

@@ -1,7 +1,6 @@
 #include "FakeOwner.h"
 #include "ModelTestSupport.h"
 #include "model/Category.h"
-#include "model/Expence.h"
 #include "model/Group.h"
 #include "model/Guest.h"
 #include "model/Table.h"
@@ -32,22 +31,6 @@ TEST_F(RecordTest, SetterMarksRecordAndOwnerOnlyOnChange)
     // Case matters: a different spelling is a change.
     EXPECT_TRUE(group.SetName("family"));
     EXPECT_EQ(owner.dataChangedCalls, 1);
-}
-
-TEST_F(RecordTest, EveryRecordKindReachesTheOwnerThroughItsSetters)
-{
-    CFakeOwner owner;
-    CGuest guest(nullptr, &owner);
-    CTable table(&owner);
-    CExpence expense(&owner);
-
-    EXPECT_TRUE(guest.SetComingCount(5));
-    EXPECT_TRUE(table.SetSeats(12));
-    EXPECT_TRUE(expense.SetDollars(300));
-    EXPECT_TRUE(expense.SetPayer("Groom"));
-    EXPECT_EQ(owner.dataChangedCalls, 4);
-    EXPECT_FALSE(table.SetSeats(12));
-    EXPECT_EQ(owner.dataChangedCalls, 4);
 }
 
 TEST_F(RecordTest, IndexesSerialsAndSectionNames)

@@ -3,14 +3,15 @@
 #include <string>
 #include <sys/stat.h>
 
-#include "TempFolder.h"
 #include "platform/AtomicFile.h"
+#include "support/FaultHookGuard.h"
+#include "support/TempDir.h"
 
 namespace fs = std::filesystem;
 
 TEST(AtomicFileWrite, CreatesAndReplaces)
 {
-    CTempFolder folder;
+    CTempDir folder;
     const fs::path path = folder / "Data.xml";
     std::string error;
     ASSERT_TRUE(WriteFileAtomic(path, "first", &error)) << error;
@@ -18,12 +19,12 @@ TEST(AtomicFileWrite, CreatesAndReplaces)
     EXPECT_EQ(ReadBytes(path), std::string("a\0b", 3));
     ASSERT_TRUE(WriteFileAtomic(path, "", &error)) << error;
     EXPECT_EQ(ReadBytes(path), "");
-    EXPECT_EQ(folder.Entries(), std::set<std::string>{"Data.xml"});
+    EXPECT_EQ(FolderEntries(folder.Path()), std::set<std::string>{"Data.xml"});
 }
 
 TEST(AtomicFileWrite, NewFilesFollowTheUmaskAndOldFilesKeepTheirMode)
 {
-    CTempFolder folder;
+    CTempDir folder;
     const mode_t old = ::umask(022);
     EXPECT_TRUE(WriteFileAtomic(folder / "New.ini", "x"));
     ::umask(old);
@@ -40,7 +41,7 @@ TEST(AtomicFileWrite, NewFilesFollowTheUmaskAndOldFilesKeepTheirMode)
 
 TEST(AtomicFileWrite, ALinkIsWrittenThroughAndStaysALink)
 {
-    CTempFolder folder;
+    CTempDir folder;
     fs::create_directory(folder / "real");
     WriteBytes(folder / "real" / "Settings.ini", "old");
     fs::create_symlink("real/Settings.ini", folder / "Settings.ini");
@@ -51,7 +52,7 @@ TEST(AtomicFileWrite, ALinkIsWrittenThroughAndStaysALink)
 
 TEST(AtomicFileWrite, AMissingFolderIsAnErrorNamingTheFile)
 {
-    CTempFolder folder;
+    CTempDir folder;
     const fs::path path = folder / "missing" / "Data.xml";
     std::string error;
     EXPECT_FALSE(WriteFileAtomic(path, "x", &error));
@@ -61,7 +62,7 @@ TEST(AtomicFileWrite, AMissingFolderIsAnErrorNamingTheFile)
 
 TEST(AtomicFileWrite, AFailedFolderFlushIsReported)
 {
-    CTempFolder folder;
+    CTempDir folder;
     const fs::path path = folder / "Data.xml";
     std::string error;
     CFaultHookGuard guard([](EFileStep step, const std::string&) {
@@ -69,12 +70,12 @@ TEST(AtomicFileWrite, AFailedFolderFlushIsReported)
     });
     EXPECT_FALSE(WriteFileAtomic(path, "x", &error));
     EXPECT_NE(error.find(path.string()), std::string::npos);
-    EXPECT_EQ(folder.Entries(), std::set<std::string>{"Data.xml"});
+    EXPECT_EQ(FolderEntries(folder.Path()), std::set<std::string>{"Data.xml"});
 }
 
 TEST(AtomicFileRemove, MissingIsGoneAndFailuresAreReported)
 {
-    CTempFolder folder;
+    CTempDir folder;
     std::string error;
     EXPECT_TRUE(RemoveFileChecked(folder / "never.ini", &error));
     WriteBytes(folder / "a.ini", "x");
@@ -88,15 +89,4 @@ TEST(AtomicFileRemove, MissingIsGoneAndFailuresAreReported)
     EXPECT_NE(error.find((folder / "a.ini").string()), std::string::npos);
     EXPECT_TRUE(RemoveFileChecked(folder / "a.ini", &error));
     EXPECT_FALSE(fs::exists(folder / "a.ini"));
-}
-
-TEST(AtomicFileRead, WholeFileOrFalse)
-{
-    CTempFolder folder;
-    std::string bytes = "kept";
-    EXPECT_FALSE(ReadWholeFile(folder / "missing", bytes));
-    EXPECT_EQ(bytes, "kept");
-    WriteBytes(folder / "f", std::string(100000, 'z'));
-    ASSERT_TRUE(ReadWholeFile(folder / "f", bytes));
-    EXPECT_EQ(bytes, std::string(100000, 'z'));
 }

@@ -3,9 +3,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "TempFolder.h"
 #include "platform/Environment.h"
 #include "platform/Trace.h"
+#include "support/EnvGuard.h"
+#include "support/TempDir.h"
 
 namespace fs = std::filesystem;
 
@@ -24,7 +25,7 @@ TEST(Environment, XdgFoldersAndTheirFallbacks)
 
 TEST(Environment, PrivateTempFolderIsRefusedWhenOthersCanReachIt)
 {
-    CTempFolder folder;
+    CTempDir folder;
     CEnvGuard tmp("TMPDIR", folder.Path().c_str());
     const fs::path made = PrivateTempFolder();
     ASSERT_FALSE(made.empty());

@@ -3,8 +3,9 @@
 #include <set>
 #include <string>
 
-#include "TempFolder.h"
 #include "platform/EventFiles.h"
+#include "support/FaultHookGuard.h"
+#include "support/TempDir.h"
 
 namespace fs = std::filesystem;
 
@@ -18,29 +19,29 @@ struct SRoot
         fs::create_directories(from);
         fs::create_directories(to);
     }
-    CTempFolder root;
+    CTempDir root;
     fs::path from = root / "data" / "from";
     fs::path to = root / "backup" / "to";
 };
 } // namespace
 
-TEST(EventFilesNames, KindsAndPaths)
+TEST(EventFilesNames, SharedSettingsLiveBesideTheEventFolders)
 {
-    EXPECT_EQ(EventFileName(kFileGuestsIni), "Guests.ini");
-    EXPECT_EQ(EventFileName(kFileExpencesIni), "Expences.ini");
-    EXPECT_EQ(EventFileName(kFileTasksIni), "Tasks.ini");
-    EXPECT_EQ(EventFileName(13), "");
-    EXPECT_EQ(EventFileName(-1), "");
     EXPECT_EQ(EventFilePath("/data/Event1", kFileAppSettingsIni),
               fs::path("/data/AppSettings.ini"));
     EXPECT_EQ(EventFilePath("/data/Event1", kFileWeddingDataXml),
               fs::path("/data/Event1/WeddingData.xml"));
     EXPECT_EQ(EventFilePath("/data/Event1", 99), fs::path());
+    EXPECT_EQ(EventFileName(-1), "");
 }
 
 TEST(EventFilesCopy, CopiesTheSetOverExistingTargetsAndSkipsMissingFiles)
 {
     SRoot r;
+    EXPECT_TRUE(CopyEventFiles(r.from, r.to, true, true, true)) << "nothing to copy";
+    EXPECT_TRUE(fs::is_empty(r.to));
+    EXPECT_TRUE(CopyEventFiles(r.root / "missing", r.to, true, false, false));
+
     WriteBytes(r.from / "Settings.ini", "new settings");
     WriteBytes(r.from / "WeddingData.xml", "<xml/>");
     WriteBytes(r.from / "Notes.txt", "not an event file");
@@ -56,23 +57,11 @@ TEST(EventFilesCopy, CopiesTheSetOverExistingTargetsAndSkipsMissingFiles)
     EXPECT_FALSE(fs::exists(r.to.parent_path() / "AppSettings.ini"));
     // A copy leaves the source alone.
     EXPECT_EQ(ReadBytes(r.from / "Settings.ini"), "new settings");
-}
 
-TEST(EventFilesCopy, SharedSettingsLandInTheParentOfTheTarget)
-{
-    SRoot r;
-    WriteBytes(r.from.parent_path() / "AppSettings.ini", "shared");
+    // The shared settings land in the parent of the target.
     EXPECT_TRUE(CopyEventFiles(r.from, r.to, true, false, false));
     EXPECT_EQ(ReadBytes(r.to.parent_path() / "AppSettings.ini"), "shared");
     EXPECT_FALSE(fs::exists(r.to / "AppSettings.ini"));
-}
-
-TEST(EventFilesCopy, NothingToCopyIsSuccess)
-{
-    SRoot r;
-    EXPECT_TRUE(CopyEventFiles(r.from, r.to, true, true, true));
-    EXPECT_TRUE(fs::is_empty(r.to));
-    EXPECT_TRUE(CopyEventFiles(r.root / "missing", r.to, true, false, false));
 }
 
 TEST(EventFilesCopy, MoveTakesTheFilesAway)
@@ -115,12 +104,9 @@ TEST(EventFilesCopy, AFailedCopyGivesFalseButTheOtherFilesAreCopied)
     EXPECT_EQ(ReadBytes(r.to / "Expences.ini"), "new Expences.ini");
     EXPECT_EQ(ReadBytes(r.to / "Offers.ini"), "new Offers.ini");
     EXPECT_EQ(ReadBytes(r.to / "Settings.ini"), "new Settings.ini");
-    EXPECT_EQ(r.root.Entries(), (std::set<std::string>{"data", "backup"}));
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(r.to))
-        names.insert(entry.path().filename().string());
-    EXPECT_EQ(names, (std::set<std::string>{"Expences.ini", "Guests.ini", "Offers.ini",
-                                            "Settings.ini"}));
+    EXPECT_EQ(FolderEntries(r.root.Path()), (std::set<std::string>{"data", "backup"}));
+    EXPECT_EQ(FolderEntries(r.to), (std::set<std::string>{"Expences.ini", "Guests.ini",
+                                                          "Offers.ini", "Settings.ini"}));
 }
 
 TEST(EventFilesCopy, AFailedMoveKeepsTheSource)

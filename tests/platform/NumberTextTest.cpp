@@ -9,9 +9,10 @@
 #include <string>
 #include <unistd.h>
 
-#include "TempFolder.h"
 #include "platform/NumberText.h"
 #include "platform/ProfileFile.h"
+#include "support/EnvGuard.h"
+#include "support/TempDir.h"
 
 namespace
 {
@@ -95,17 +96,14 @@ TEST(NumberTextFormat, FixedDecimalsRoundHalfAwayFromZero)
     EXPECT_EQ(FormatFixed(std::nextafter(0.125, 0.0), 2), "0.12");
     EXPECT_EQ(FormatFixed(std::numeric_limits<double>::max(), 0).size(), 309u);
     EXPECT_EQ(FormatFixed(std::numeric_limits<double>::max(), 2).size(), 312u);
-}
-
-TEST(NumberTextFormat, NonFiniteNumbersAndOddDecimalCountsGiveNumbers)
-{
+    // Non-finite numbers and odd decimal counts still give numbers.
     EXPECT_EQ(FormatFixed(std::nan(""), 2), "0.00");
     EXPECT_EQ(FormatFixed(std::numeric_limits<double>::infinity(), 1), "0.0");
     EXPECT_EQ(FormatFixed(1.25, -3), "1");
     EXPECT_EQ(FormatFixed(1.25, 400).substr(0, 6), "1.2500");
 }
 
-TEST(NumberTextParse, LeadingDecimalOrZero)
+TEST(NumberTextParse, LeadingNumberOrZeroAndNeverInfinite)
 {
     EXPECT_DOUBLE_EQ(ParseLeadingDouble("4.5abc"), 4.5);
     EXPECT_DOUBLE_EQ(ParseLeadingDouble("  -1.25"), -1.25);
@@ -117,20 +115,14 @@ TEST(NumberTextParse, LeadingDecimalOrZero)
     EXPECT_DOUBLE_EQ(ParseLeadingDouble(""), 0.0);
     EXPECT_DOUBLE_EQ(ParseLeadingDouble("+-2"), 0.0);
     EXPECT_DOUBLE_EQ(ParseLeadingDouble("- 2"), 0.0);
-}
-
-TEST(NumberTextParse, NoInfinityOrNotANumberFromText)
-{
+    // No infinity or not-a-number comes from text.
     for (const char* text : {"inf", "-infinity", "nan", "NAN(123)", "1e400", "-1e400"})
     {
         const double value = ParseLeadingDouble(text);
         EXPECT_TRUE(std::isfinite(value)) << text;
         EXPECT_DOUBLE_EQ(value, 0.0) << text;
     }
-}
 
-TEST(NumberTextParse, IntegersSaturate)
-{
     EXPECT_EQ(ParseLeadingInt("\t 12abc"), 12);
     EXPECT_EQ(ParseLeadingInt("-"), 0);
     EXPECT_EQ(ParseLeadingInt("2147483648"), std::numeric_limits<int>::max());
@@ -148,7 +140,7 @@ TEST(NumberTextLocale, CppGlobalLocaleWithDecimalComma)
 TEST(NumberTextLocale, CLibraryLocaleWithDecimalComma)
 {
     CLocaleGuard guard;
-    CTempFolder folder;
+    CTempDir folder;
     CEnvGuard locpath("LOCPATH", nullptr);
     if (!SetCommaLocale() && ::access("/usr/bin/localedef", X_OK) == 0)
     {

@@ -5,8 +5,9 @@
 #include <sys/stat.h>
 #include <thread>
 
-#include "TempFolder.h"
 #include "platform/Shell.h"
+#include "support/EnvGuard.h"
+#include "support/TempDir.h"
 
 namespace fs = std::filesystem;
 
@@ -31,7 +32,7 @@ std::string WaitForFile(const fs::path& path)
 
 TEST(ShellOpen, TargetGoesToTheHandlerAsOneArgumentWithoutAShell)
 {
-    CTempFolder folder;
+    CTempDir folder;
     const fs::path output = folder / "args";
     MakeRecorder(folder.Path(), "xdg-open", output);
     CEnvGuard path("PATH", (folder.Path().string() + ":/usr/bin:/bin").c_str());
@@ -45,7 +46,7 @@ TEST(ShellOpen, TargetGoesToTheHandlerAsOneArgumentWithoutAShell)
 
 TEST(ShellOpen, RefusesWhatTheHandlerWouldTakeAsAnOption)
 {
-    CTempFolder folder;
+    CTempDir folder;
     const fs::path output = folder / "args";
     MakeRecorder(folder.Path(), "xdg-open", output);
     CEnvGuard path("PATH", folder.Path().c_str());
@@ -56,7 +57,7 @@ TEST(ShellOpen, RefusesWhatTheHandlerWouldTakeAsAnOption)
 
 TEST(ShellStart, MissingProgramIsAFailure)
 {
-    CTempFolder folder;
+    CTempDir folder;
     CEnvGuard path("PATH", folder.Path().c_str());
     EXPECT_FALSE(StartProgram("velloran-no-such-program", {}));
     EXPECT_FALSE(ShellOpen("https://example.org"));
@@ -64,7 +65,7 @@ TEST(ShellStart, MissingProgramIsAFailure)
 
 TEST(ShellFind, FirstNameFoundOnPathThatIsAnExecutableFile)
 {
-    CTempFolder folder;
+    CTempDir folder;
     fs::create_directories(folder / "a" / "calc");   // a folder is no program
     WriteBytes(folder / "a" / "plain", "not executable");
     fs::permissions(folder / "a" / "plain", fs::perms::owner_read);

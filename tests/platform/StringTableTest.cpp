@@ -1,6 +1,6 @@
 #include "platform/StringTable.h"
 
-#include "platform/Language.h"
+#include "platform/TextEncoding.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -38,26 +38,6 @@ std::vector<std::string> Placeholders(const std::string& text)
     return found;
 }
 
-bool IsValidUtf8(const std::string& text)
-{
-    for (std::size_t i = 0; i < text.size();)
-    {
-        auto byte = static_cast<unsigned char>(text[i]);
-        std::size_t length = byte < 0x80           ? 1
-                             : (byte >> 5) == 0x6  ? 2
-                             : (byte >> 4) == 0xE  ? 3
-                             : (byte >> 3) == 0x1E ? 4
-                                                   : 0;
-        if (length == 0 || i + length > text.size())
-            return false;
-        for (std::size_t k = 1; k < length; ++k)
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
-                return false;
-        i += length;
-    }
-    return true;
-}
-
 bool HasHebrewLetter(const std::string& text)
 {
     // Hebrew letters are U+05D0..U+05EA: UTF-8 D7 90..D7 AA.
@@ -87,13 +67,6 @@ int MnemonicCount(const std::string& text)
     return count;
 }
 
-class StringTableLanguage : public ::testing::Test
-{
-protected:
-    void TearDown() override { SetUiLanguage(m_saved); }
-
-    ELanguage m_saved = GetUiLanguage();
-};
 } // namespace
 
 TEST(StringTable, IsSortedWithoutDuplicatesAndFindsEveryEntry)
@@ -161,79 +134,42 @@ TEST(StringTable, MenuMnemonicsAreKeptInHebrew)
     }
 }
 
-TEST(StringTable, StoredAndDefaultHebrewTextsAreExact)
+TEST(StringTable, TextsThatStoredDataComparesWithAreExact)
 {
-    // Stored event data and settings compare with these texts.
-    const std::vector<std::pair<int, const char*>> binding = {
-        {IDS_RELATION_BRIDE, "כלה"},
-        {IDS_RELATION_GROOM, "חתן"},
-        {IDS_RELATION_MUTUAL, "משותף"},
-        {IDS_UNSEATED_GUESTS, "אורחים ללא שולחן"},
-        {IDS_TASKS_ROOT, "משימות"},
-        {IDS_UNKNOWN, "לא ידוע"},
-        {IDS_YES, "כן"},
-        {IDS_NO, "לא"},
-        {IDS_PARTLY, "חלקית"},
-        {IDS_EXAMPLE_TABLE_NAME, "חברים מהתיכון - דוגמה"},
-        {IDS_NOT_MAPPED, "לא ממופה"},
-        {IDS_EVENT, "אירוע"},
-        {IDS_WEDDING_OF, "החתונה של %s ו%s"},
-        {IDS_NEW_GUEST, "אורח חדש"},
-        {IDS_NEW_GROUP, "קבוצה חדשה"},
-        {IDS_NEW_MEETING, "פגישה חדשה"},
-        {IDS_PAYER_GROOM, "חתן"},
-        {IDS_PAYER_BRIDE, "כלה"},
-        {IDS_PAYER_GROOM_AND_BRIDE, "חתן וכלה"},
-        {IDS_PAYER_GROOM_PARENTS, "הורי החתן"},
-        {IDS_PAYER_BRIDE_PARENTS, "הורי הכלה"},
+    // Legacy files and the data of either edition hold these words; the default content and
+    // the guests' relations compare with them.
+    const std::vector<std::pair<int, const char*>> hebrew = {
+        {IDS_RELATION_BRIDE, "כלה"}, {IDS_RELATION_GROOM, "חתן"}, {IDS_RELATION_MUTUAL, "משותף"},
+        {IDS_TASKS_ROOT, "משימות"},  {IDS_UNKNOWN, "לא ידוע"},    {IDS_YES, "כן"},
+        {IDS_NO, "לא"},              {IDS_PARTLY, "חלקית"},       {IDS_NOT_MAPPED, "לא ממופה"},
         {IDS_PAYER_BOTH_PARENTS, "הורי החתן והכלה"},
-        {IDS_CATEGORY_CATERINGS, "קייטרינג"},
-        {IDS_CATEGORY_DJS, "תקליטנים"},
-        {IDS_CATEGORY_PHOTOGRAPHERS, "צלמים"},
-        {IDS_CATEGORY_BANDS, "להקות"},
-        {IDS_SAVE_CHANGES_PROMPT_CAPTION, "שמירת שינוים?"},
-        {IDS_SAVE_CHANGES_PROMPT_TEXT, "ישנם שינוים בילתי שמורים. האם לשמור ?"},
     };
-    for (const auto& [id, hebrew] : binding)
-        EXPECT_EQ(LoadStringIn(id, true), hebrew) << id;
-
-    // The English words that stored data and the default content compare with.
+    for (const auto& [id, text] : hebrew)
+        EXPECT_EQ(LoadStringIn(id, true), text) << id;
     EXPECT_EQ(LoadStringIn(IDS_RELATION_BRIDE, false), "Bride");
     EXPECT_EQ(LoadStringIn(IDS_RELATION_GROOM, false), "Groom");
     EXPECT_EQ(LoadStringIn(IDS_RELATION_MUTUAL, false), "Mutual");
     EXPECT_EQ(LoadStringIn(IDS_PAYER_BOTH_PARENTS, false), "Grooms and Brides Parents");
-    EXPECT_EQ(LoadStringIn(IDS_TABLES_COUNT_CAPTION, false), " %d Tables");
-    EXPECT_EQ(LoadStringIn(IDS_MENU_TABLE_SETUP, false), "Table setup  ...");
 }
 
-TEST_F(StringTableLanguage, LoadStringFollowsTheInterfaceLanguage)
-{
-    SetUiLanguage(ELanguage::Hebrew);
-    EXPECT_EQ(LoadString(IDS_TASKS_ROOT), "משימות");
-    SetUiLanguage(ELanguage::English);
-    EXPECT_EQ(LoadString(IDS_TASKS_ROOT), "Tasks");
-    EXPECT_EQ(LoadString(59401), "");
-}
-
-TEST(FormatText, FillsConversionsInOrderAndKeepsPercentSigns)
+TEST(FormatText, FillsConversionsInOrderAndLeavesEveryOtherPercentSign)
 {
     EXPECT_EQ(FormatText("Table %d (%s)", {"7", "Friends"}), "Table 7 (Friends)");
-    EXPECT_EQ(FormatText(LoadStringIn(IDS_WEDDING_OF, true), {"דנה", "יוסי"}),
-              "החתונה של דנה ויוסי");
     EXPECT_EQ(FormatText("%d%s[%d Guests]", {"12", " ", "30"}), "12 [30 Guests]");
+    EXPECT_EQ(FormatText("Sum : %.0f, %ld|%5.2f|%-3s", {"450", "3", "a", "b"}), "Sum : 450, 3|a|b");
     EXPECT_EQ(FormatText("100%% sure, %s", {"yes"}), "100% sure, yes");
-    EXPECT_EQ(FormatText("Sum : %.0f, %ld", {"450", "3"}), "Sum : 450, 3");
     // Missing arguments leave their conversions empty; extra ones are ignored.
     EXPECT_EQ(FormatText("%d out of %d seats", {"4"}), "4 out of  seats");
     EXPECT_EQ(FormatText("%s", {"a", "b"}), "a");
-}
-
-TEST(FormatText, LeavesPercentSignsThatStartNoConversion)
-{
+    EXPECT_EQ(FormatText("", {"a"}), "");
+    // An argument is never read as a pattern.
+    EXPECT_EQ(FormatText("%s %s", {"%s%d%%", "b"}), "%s%d%% b");
     // Prose such as the options dialog's label must not swallow an argument or a letter.
     EXPECT_EQ(FormatText("% of regular serving.", {"x"}), "% of regular serving.");
-    EXPECT_EQ(FormatText(LoadStringIn(IDS_OPTIONS_CHILD_SERVING_PERCENT, true), {"x"}),
-              LoadStringIn(IDS_OPTIONS_CHILD_SERVING_PERCENT, true));
     EXPECT_EQ(FormatText("50% %s", {"off"}), "50% off");
     EXPECT_EQ(FormatText("ends with %", {}), "ends with %");
+    EXPECT_EQ(FormatText(LoadStringIn(IDS_WEDDING_OF, true), {"דנה", "יוסי"}),
+              "החתונה של דנה ויוסי");
+    EXPECT_EQ(FormatText(LoadStringIn(IDS_OPTIONS_CHILD_SERVING_PERCENT, true), {"x"}),
+              LoadStringIn(IDS_OPTIONS_CHILD_SERVING_PERCENT, true));
 }

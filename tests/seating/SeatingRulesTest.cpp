@@ -425,10 +425,16 @@ TEST_P(SeatingRulesTest, PlacesInTheHall)
     m_doc->CreateTable("B", 2, 10);
     m_doc->CreateTable("C", 4, 10);
     EXPECT_EQ(m_doc->NextFreeHallNumber(), 3);
+    m_doc->GetSettings().SetGuestsPerTable(12);
+    Clear();
     CTable* d = m_doc->CreateTable("D");
     EXPECT_EQ(d->GetHallNumber(), 3);
-    EXPECT_EQ(d->GetSeats(), 10) << "the default size";
+    EXPECT_EQ(d->GetSeats(), 12) << "the size of the event's setting";
     EXPECT_EQ(m_doc->NextFreeHallNumber(), 5);
+    EXPECT_TRUE(m_doc->IsDataChanged());
+    ASSERT_EQ(m_spy.hints.size(), 1u);
+    EXPECT_EQ(m_spy.hints[0].hint, HINT_TABLE_CREATED);
+    EXPECT_EQ(m_spy.hints[0].record, d);
 
     int id = 0;
     std::string name;
@@ -446,22 +452,6 @@ TEST_P(SeatingRulesTest, PlacesInTheHall)
     EXPECT_EQ(m_doc->FindTableById(5), nullptr);
     EXPECT_EQ(m_doc->GetTableAt(5), nullptr);
     EXPECT_EQ(m_doc->GetTableAt(-1), nullptr);
-}
-
-TEST_P(SeatingRulesTest, CreatingATable)
-{
-    OpenEvent();
-    m_doc->GetSettings().SetGuestsPerTable(12);
-    Clear();
-    CTable* table = m_doc->CreateTable("Near stage");
-    ASSERT_NE(table, nullptr);
-    EXPECT_EQ(table->GetId(), 2);
-    EXPECT_EQ(table->GetSeats(), 12);
-    EXPECT_EQ(table->GetHallNumber(), 2);
-    EXPECT_TRUE(m_doc->IsDataChanged());
-    ASSERT_EQ(m_spy.hints.size(), 1u);
-    EXPECT_EQ(m_spy.hints[0].hint, HINT_TABLE_CREATED);
-    EXPECT_EQ(m_spy.hints[0].record, table);
 }
 
 TEST_P(SeatingRulesTest, NoTableBeyondWhatAGuestCanCarry)

@@ -16,36 +16,28 @@ namespace fs = std::filesystem;
 
 namespace
 {
-// One section of every legacy record file, plus the task tree and the data version.
-void WriteLegacyEvent(CDocFixture& fixture, const std::function<void(const std::string&,
-                                                                     const std::string&)>& write)
-{
-    (void)fixture;
-    write("Guests.ini", "[GuestsCount]\r\nGuestsCount=2\r\n[Guest0]\r\nNM=Dan\r\nFM=Levi\r\n"
-                        "GN=Friends\r\nTI=1\r\nAN=3\r\n[Guest1]\r\nName=Dana\r\nFamilyName=Cohen\r\n");
-    write("Groups.ini", "[Group0]\r\nGroupName=Friends\r\n");
-    write("Tables.ini", "[Table0]\r\nName=Unseated Guests\r\nPlaces=0\r\n[Table1]\r\nName=Near "
-                        "stage\r\nPlaces=12\r\nInHall=4\r\n");
-    write("Expences.ini", "[Expences0]\r\nMoneyItem=Hall\r\nDolars=900\r\nPDolar0=900\r\n"
-                          "PShekel0=0\r\nPPaid0=1\r\nPDate0=6.15.2026\r\n");
-    write("Meetings.ini", "[Meeting0]\r\nName=Photographer\r\nDay=3\r\nMonth=2\r\nYear=2026\r\n");
-    write("Category.ini", "[Categories0]\r\nCategoryName=Flowers\r\n");
-    write("Offers.ini", "[Offer0]\r\nMoneyItem=Roses\r\nCategoryE=Flowers\r\nShekels=300\r\n"
-                        "IsInOffer=1\r\n");
-    write("GanArrangement.ini",
-          "[Shapes0]\r\nShapeType=2\r\nShapeName=Dance\r\nTableLocX=-20\r\nTableSizeX=80\r\n");
-    write("Tasks.ini", "[Task1]\r\nname=Tasks\r\nchild0=2\r\n[Task2]\r\nname=Book the hall\r\n");
-    write("Checkpoint.ini", "[Checkpoint]\r\nCpIndex=7\r\n");
-}
-
 class DocumentLoadSaveTest : public CDocFixture
 {
 protected:
+    // One section of every legacy record file, plus the task tree and the data version.
     void WriteLegacy()
     {
-        WriteLegacyEvent(*this, [this](const std::string& name, const std::string& bytes) {
-            WriteEventFile(name, bytes);
-        });
+        WriteEventFile("Guests.ini", "[GuestsCount]\r\nGuestsCount=2\r\n[Guest0]\r\nNM=Dan\r\n"
+                                     "FM=Levi\r\nGN=Friends\r\nTI=1\r\nAN=3\r\n[Guest1]\r\n"
+                                     "Name=Dana\r\nFamilyName=Cohen\r\n");
+        WriteEventFile("Groups.ini", "[Group0]\r\nGroupName=Friends\r\n");
+        WriteEventFile("Tables.ini", "[Table0]\r\nName=Unseated Guests\r\nPlaces=0\r\n[Table1]\r\n"
+                                     "Name=Near stage\r\nPlaces=12\r\nInHall=4\r\n");
+        WriteEventFile("Expences.ini", "[Expences0]\r\nMoneyItem=Hall\r\nDolars=900\r\n"
+                                       "PDolar0=900\r\nPShekel0=0\r\nPPaid0=1\r\n");
+        WriteEventFile("Meetings.ini", "[Meeting0]\r\nName=Photographer\r\nDay=3\r\n");
+        WriteEventFile("Category.ini", "[Categories0]\r\nCategoryName=Flowers\r\n");
+        WriteEventFile("Offers.ini", "[Offer0]\r\nMoneyItem=Roses\r\nCategoryE=Flowers\r\n"
+                                     "IsInOffer=1\r\n");
+        WriteEventFile("GanArrangement.ini", "[Shapes0]\r\nShapeType=2\r\nShapeName=Dance\r\n");
+        WriteEventFile("Tasks.ini", "[Task1]\r\nname=Tasks\r\nchild0=2\r\n[Task2]\r\n"
+                                    "name=Book the hall\r\n");
+        WriteEventFile("Checkpoint.ini", "[Checkpoint]\r\nCpIndex=7\r\n");
     }
 };
 } // namespace
@@ -54,7 +46,8 @@ TEST_F(DocumentLoadSaveTest, LegacyEventLoadsAndConvertsOnTheFirstSave)
 {
     WriteLegacy();
     CNewOrvDoc& doc = Open();
-    EXPECT_TRUE(doc.IsDataChanged()) << "an event read from INI files is converted at the next save";
+    EXPECT_TRUE(doc.IsDataChanged())
+        << "an event read from INI files is converted at the next save";
     ASSERT_EQ(doc.GetGuestCount(), 2);
     EXPECT_EQ(doc.GetGuestAt(0)->GetFullName(), "Dan Levi");
     ASSERT_EQ(doc.GetTableCount(), 2);
@@ -86,8 +79,6 @@ TEST_F(DocumentLoadSaveTest, EveryFailingWriteStepLeavesTheFilesAsTheyWere)
     {
         SCOPED_TRACE(static_cast<int>(failing));
         WriteLegacy();
-        WriteEventFile("WeddingData.xml", "previous bytes");
-        fs::remove(EventFile("WeddingData.xml"));
         CNewOrvDoc& doc = Open();
         const std::string guestsBefore = ReadBytes(EventFile("Guests.ini"));
         m_prompt.Clear();
@@ -134,7 +125,8 @@ TEST_F(DocumentLoadSaveTest, NothingChangedWritesNoDataFile)
     ASSERT_TRUE(m_doc->SaveEventData());
     int dataWrites = 0;
     SetFileFaultHook([&](EFileStep step, const std::string& path) {
-        dataWrites += step == EFileStep::Rename && path.find("WeddingData.xml") != std::string::npos;
+        dataWrites +=
+            step == EFileStep::Rename && path.find("WeddingData.xml") != std::string::npos;
         return false;
     });
     ASSERT_TRUE(m_doc->SaveEventData());

@@ -143,7 +143,8 @@ TEST_F(DocumentRecordsTest, DefaultContentInEnglish)
     EXPECT_EQ(m_doc->GetTableAt(1)->GetHallNumber(), 1);
     ASSERT_EQ(m_doc->GetMeetings().size(), 1u);
     EXPECT_EQ(m_doc->GetMeetings()[0]->GetContactName(), "Sam Carter");
-    EXPECT_TRUE(m_doc->IsDataChanged()) << "a folder without a data file is written at the next save";
+    EXPECT_TRUE(m_doc->IsDataChanged())
+        << "a folder without a data file is written at the next save";
 
     // Emptied collections are filled again at the next load.
     ASSERT_TRUE(m_doc->SaveEventData());

@@ -42,42 +42,37 @@ protected:
 };
 } // namespace
 
-TEST_F(EventsListTest, FreshInstallationHasOneEventInDB)
+TEST_F(EventsListTest, TheListEndsAtTheFirstGapAndActiveFallsBackToTheFirstEvent)
 {
-    auto doc = MakeDocument();
-    ASSERT_EQ(doc->GetEvents().size(), 1u);
-    EXPECT_EQ(doc->GetActiveEvent()->GetId(), "DB");
-    EXPECT_EQ(doc->GetActiveEvent()->GetFolder(), m_root / "DB");
-    EXPECT_EQ(m_folders->ActiveEventFolder(), m_root / "DB");
-}
-
-TEST_F(EventsListTest, EnumerationStopsAtTheFirstGap)
-{
-    MakeEventFolder("DB");
-    MakeEventFolder("DB1");
-    MakeEventFolder("DB3");
-    WriteBytes(m_root / "events.ini", "[Events]\r\nActive=DB1\r\n");
-    auto doc = MakeDocument();
-    EXPECT_EQ(Ids(*doc), (std::vector<std::string>{"DB", "DB1"}));
-    EXPECT_EQ(doc->GetActiveEvent()->GetId(), "DB1");
-    EXPECT_EQ(m_folders->ActiveEventFolder(), m_root / "DB1");
-}
-
-TEST_F(EventsListTest, UnknownActiveTakesTheFirstEvent)
-{
-    MakeEventFolder("DB");
-    MakeEventFolder("DB1");
-    WriteBytes(m_root / "events.ini", "[Events]\r\nActive=DB7\r\n");
-    auto doc = MakeDocument();
-    EXPECT_EQ(doc->GetActiveEvent()->GetId(), "DB");
-}
-
-TEST_F(EventsListTest, ActiveWithoutAnyFolderStartsAsTheFirstRun)
-{
-    WriteBytes(m_root / "events.ini", "[Events]\r\nActive=DB\r\n");
-    auto doc = MakeDocument();
-    ASSERT_NE(doc->GetActiveEvent(), nullptr);
-    EXPECT_EQ(doc->GetActiveEvent()->GetId(), "DB");
+    struct SCase
+    {
+        std::vector<std::string> folders;
+        std::string active; // empty: no events.ini
+        std::vector<std::string> ids;
+        std::string expectedActive;
+    };
+    const SCase cases[] = {
+        {{}, "", {"DB"}, "DB"}, // a fresh installation
+        {{"DB", "DB1", "DB3"}, "DB1", {"DB", "DB1"}, "DB1"},
+        {{"DB", "DB1"}, "DB7", {"DB", "DB1"}, "DB"},
+        {{}, "DB", {"DB"}, "DB"}, // Active without any folder starts as the first run
+    };
+    for (const SCase& c : cases)
+    {
+        SCOPED_TRACE(c.active + " over " + std::to_string(c.folders.size()) + " folders");
+        CTempDir root;
+        for (const std::string& id : c.folders)
+            fs::create_directories(root / id);
+        if (!c.active.empty())
+            WriteBytes(root / "events.ini", "[Events]\r\nActive=" + c.active + "\r\n");
+        CProgramFolders folders(root.Path(), root / "program", false, true);
+        CNewOrvDoc doc(folders, m_prompt);
+        EXPECT_EQ(Ids(doc), c.ids);
+        ASSERT_NE(doc.GetActiveEvent(), nullptr);
+        EXPECT_EQ(doc.GetActiveEvent()->GetId(), c.expectedActive);
+        EXPECT_EQ(doc.GetActiveEvent()->GetFolder(), root / c.expectedActive);
+        EXPECT_EQ(folders.ActiveEventFolder(), root / c.expectedActive);
+    }
 }
 
 TEST_F(EventsListTest, DisplayNames)
@@ -97,12 +92,18 @@ TEST_F(EventsListTest, DisplayNames)
     EXPECT_EQ(doc->GetEvents()[4]->GetName(), "Event 3") << "one name alone makes no wedding";
 }
 
-TEST_F(EventsListTest, FirstRunNamesTheEventFromTheCouple)
+TEST_F(EventsListTest, FirstRunNamesTheEventFromTheCoupleUnlessItHasAName)
 {
     MakeEventFolder("DB", "[KeySettings]\r\nBrideName=Dana\r\nGroumName=Avi\r\n");
     auto doc = MakeDocument();
     EXPECT_EQ(doc->GetActiveEvent()->GetName(), "Wedding of Dana and Avi");
     EXPECT_EQ(doc->GetSettings().GetEventName(), "Wedding of Dana and Avi");
+
+    MakeEventFolder("DB", "[GenSettings]\r\nEveName=Our party\r\n[KeySettings]\r\n"
+                          "BrideName=Dana\r\nGroumName=Avi\r\n");
+    doc = MakeDocument();
+    EXPECT_EQ(doc->GetActiveEvent()->GetName(), "Our party");
+    EXPECT_EQ(doc->GetSettings().GetEventName(), "Our party");
 }
 
 TEST_F(EventsListTest, ShutdownWritesTheActiveEventAndItsName)
@@ -122,14 +123,6 @@ TEST_F(EventsListTest, ShutdownWritesTheActiveEventAndItsName)
     EXPECT_EQ(ReadProfileInt(m_root / "DB1" / "Settings.ini", "GenSettings",
                              "lastGuestUniqueId", -1),
               1000);
-}
-
-TEST_F(EventsListTest, FirstRunKeepsAnEventNameTheUserGave)
-{
-    MakeEventFolder("DB", "[GenSettings]\r\nEveName=Our party\r\n[KeySettings]\r\nBrideName=Dana\r\n");
-    auto doc = MakeDocument();
-    EXPECT_EQ(doc->GetActiveEvent()->GetName(), "Our party");
-    EXPECT_EQ(doc->GetSettings().GetEventName(), "Our party");
 }
 
 TEST_F(EventsListTest, AnEventForThisRunLeavesActiveAsItWas)

@@ -124,7 +124,8 @@ void ExpectSameRecords(const std::vector<std::unique_ptr<T>>& read,
 void BuildEvent(CTestSink& event)
 {
     const std::string hebrew = "\xD7\x93\xD7\xA0\xD7\x99 \xD7\x9C\xD7\x95\xD7\x99"; // Dani Levi
-    const std::string tricky = "a]]>b]]]>c 100% <&> \xF0\x9F\x8E\x89";              // + emoji
+    // CDATA ends to split, markup, an emoji and a closing "]]" right before the section's end.
+    const std::string tricky = "a]]>b]]]>c]]>> 100% <&> \xF0\x9F\x8E\x89]]";
 
     auto guest = std::make_unique<CGuest>(nullptr, nullptr);
     guest->SetName("Dan");
@@ -313,15 +314,19 @@ TEST_F(XmlDataReaderTest, RoundTripKeepsEveryFieldOfEveryRecord)
     }
 }
 
-TEST_F(XmlDataReaderTest, ControlCharactersDroppedByTheWriterStayOut)
+TEST_F(XmlDataReaderTest, CharactersTheWriterFiltersStayOut)
 {
     CTestSink written;
     auto guest = std::make_unique<CGuest>(nullptr, nullptr);
     guest->SetName(std::string("A\x01v\x1Fi", 5));
+    guest->SetFamilyName("ok\xFF\xD7");
+    guest->SetInfo("tab\tand\x7F");
     written.guests.push_back(std::move(guest));
-    ASSERT_TRUE(Read(WriteDataFile(written)));
+    ASSERT_TRUE(Read(WriteDataFile(written))) << m_error;
     ASSERT_EQ(m_sink.guests.size(), 1u);
     EXPECT_EQ(m_sink.guests[0]->GetName(), "Avi");
+    EXPECT_EQ(m_sink.guests[0]->GetFamilyName(), "ok\xEF\xBF\xBD\xEF\xBF\xBD");
+    EXPECT_EQ(m_sink.guests[0]->GetInfo(), "tab\tand\x7F");
 }
 
 TEST_F(XmlDataReaderTest, ReadingRules)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <set>
 #include <string>
 
 // A fresh folder under the system temporary folder, removed with everything in it at the end.
@@ -22,3 +23,6 @@ private:
 // Writes bytes to a file, creating its folder; reads a file's bytes (empty when missing).
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
 std::string ReadBytes(const std::filesystem::path& path);
+
+// The names of the entries of a folder (not recursive), to prove nothing was left behind.
+std::set<std::string> FolderEntries(const std::filesystem::path& folder);

@@ -32,24 +32,6 @@
 
 namespace fs = std::filesystem;
 
-namespace
-{
-// The first start answers the terms of use and the tip of the day.
-void PassFirstStart(CGuiTestBench& bench)
-{
-    bench.AcceptNext();
-    bench.AcceptNext();
-}
-
-QStringList MenuTitles(CMainFrame& frame)
-{
-    QStringList titles;
-    for (QAction* action : frame.menuBar()->actions())
-        titles << action->text();
-    return titles;
-}
-} // namespace
-
 class FrameGuiTest : public QObject
 {
     Q_OBJECT
@@ -60,7 +42,7 @@ private slots:
     void viewSwitchingFollowsTheCodeRules()
     {
         CGuiTestBench bench;
-        PassFirstStart(bench);
+        bench.PassFirstStart();
         auto session = bench.Start(ELanguage::English);
         CMainFrame& frame = *session->Frame();
         const std::vector<int> codes = frame.BarCodes();
@@ -96,27 +78,36 @@ private slots:
         }
     }
 
-    void ctrlDigitShowsTheView()
+    void ctrlDigitShowsTheViewAndTheStatusBarStartsHidden()
     {
         CGuiTestBench bench;
-        PassFirstStart(bench);
+        bench.PassFirstStart();
         auto session = bench.Start(ELanguage::English);
         CMainFrame& frame = *session->Frame();
+        // The deferred event details dialog (no couple names yet), closed with Cancel.
+        bench.Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
         frame.show();
         QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QTRY_COMPARE(bench.DialogTitles().back(), QStringLiteral("Wedding Information"));
         frame.ShowView(frame.BarCodes().back());
         QTest::keyClick(&frame, Qt::Key_2, Qt::ControlModifier);
         QCOMPARE(frame.ActiveViewCode(), static_cast<int>(VIEW_GROUPS));
         // The groups view's menu sits right after "&View".
-        const QStringList titles = MenuTitles(frame);
+        const QStringList titles = MenuBarTitles(frame);
         QCOMPARE(titles.at(titles.indexOf(QStringLiteral("&View")) + 1), QStringLiteral("Groups"));
+        QTest::keyClick(&frame, Qt::Key_1, Qt::ControlModifier);
+        QCOMPARE(frame.ActiveViewCode(), static_cast<int>(VIEW_GUESTS));
+
+        QVERIFY(!frame.statusBar()->isVisible());
+        frame.StatusBarAction()->trigger();
+        QVERIFY(frame.statusBar()->isVisible());
         frame.close();
     }
 
     void lastViewIsRestoredAtTheNextStart()
     {
         CGuiTestBench bench;
-        PassFirstStart(bench);
+        bench.PassFirstStart();
         {
             auto session = bench.Start(ELanguage::English);
             session->Frame()->ShowView(VIEW_GROUPS);
@@ -167,7 +158,7 @@ private slots:
     void aFailingSaveKeepsTheWindowOpen()
     {
         CGuiTestBench bench;
-        PassFirstStart(bench);
+        bench.PassFirstStart();
         auto session = bench.Start(ELanguage::English);
         CNewOrvDoc& doc = session->App().GetDocument();
         doc.AddGuest("Dan", "Levi");
@@ -190,7 +181,7 @@ private slots:
     void closingCommitsAPendingEditFirst()
     {
         CGuiTestBench bench;
-        PassFirstStart(bench);
+        bench.PassFirstStart();
         auto session = bench.Start(ELanguage::English);
         CNewOrvDoc& doc = session->App().GetDocument();
         CGuest* guest = doc.AddGuest("Dan", "Levi");
@@ -209,27 +200,10 @@ private slots:
         QCOMPARE(bench.MessageTexts().size(), std::size_t(0));
     }
 
-    void statusBarStartsHiddenAndToggles()
-    {
-        CGuiTestBench bench;
-        PassFirstStart(bench);
-        auto session = bench.Start(ELanguage::English);
-        CMainFrame& frame = *session->Frame();
-        // The deferred event details dialog (no couple names yet), closed with Cancel.
-        bench.Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
-        frame.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frame));
-        QTRY_COMPARE(bench.DialogTitles().back(), QStringLiteral("Wedding Information"));
-        QVERIFY(!frame.statusBar()->isVisible());
-        frame.StatusBarAction()->trigger();
-        QVERIFY(frame.statusBar()->isVisible());
-        frame.close();
-    }
-
     void weddingInformationStoresTheDetailsAndMakesGroups()
     {
         CGuiTestBench bench;
-        PassFirstStart(bench);
+        bench.PassFirstStart();
         auto session = bench.Start(ELanguage::English);
         CNewOrvDoc& doc = session->App().GetDocument();
 
@@ -263,7 +237,7 @@ private slots:
     void optionsAreStored()
     {
         CGuiTestBench bench;
-        PassFirstStart(bench);
+        bench.PassFirstStart();
         auto session = bench.Start(ELanguage::English);
         bench.Answer([](QDialog& dialog) {
             auto& options = static_cast<COptionsDialog&>(dialog);
@@ -275,10 +249,8 @@ private slots:
             options.ShowTips()->setChecked(false);
             return static_cast<int>(QDialog::Accepted);
         });
-        QAction* options = nullptr;
-        for (QAction* action : session->Frame()->findChildren<QAction*>())
-            if (action->text() == QStringLiteral("Options ...."))
-                options = action;
+        QAction* options =
+            FindAction(session->Frame()->findChildren<QAction*>(), QStringLiteral("Options ...."));
         QVERIFY(options != nullptr);
         options->trigger();
         CNewOrvDoc& doc = session->App().GetDocument();
@@ -295,7 +267,7 @@ private slots:
         WriteBytes(root / "DB1" / "Settings.ini", "[GenSettings]\r\nEveName=Second\r\n");
         fs::create_directories(root / "DB");
         WriteBytes(root / "events.ini", "[Events]\r\nActive=DB\r\n");
-        PassFirstStart(bench);
+        bench.PassFirstStart();
         auto session = bench.Start(ELanguage::English);
         CNewOrvDoc& doc = session->App().GetDocument();
         doc.AddGuest("Dan", "Levi");
@@ -308,12 +280,8 @@ private slots:
             select.List()->setCurrentRow(1);
             return static_cast<int>(QDialog::Accepted);
         });
-        for (QAction* action : session->Frame()->findChildren<QAction*>())
-            if (action->text() == QStringLiteral("Select Event ..."))
-            {
-                action->trigger();
-                break;
-            }
+        FindAction(session->Frame()->findChildren<QAction*>(), QStringLiteral("Select Event ..."))
+            ->trigger();
         QCOMPARE(doc.GetActiveEvent()->GetId(), std::string("DB1"));
         QCOMPARE(doc.GetGuestCount(), 0);
         QVERIFY2(fs::exists(root / "DB" / "WeddingData.xml"), "the previous event was saved");
@@ -322,7 +290,7 @@ private slots:
     void addEventWizardRefusesMissingNamesAndCreatesTheEvent()
     {
         CGuiTestBench bench;
-        PassFirstStart(bench);
+        bench.PassFirstStart();
         auto session = bench.Start(ELanguage::English);
         CNewOrvDoc& doc = session->App().GetDocument();
         doc.GetAppSettings().SetAutoSaveOnExit(true);

@@ -62,8 +62,7 @@ private slots:
     void init()
     {
         m_bench = std::make_unique<CGuiTestBench>();
-        m_bench->AcceptNext();
-        m_bench->AcceptNext();
+        m_bench->PassFirstStart();
         m_session = m_bench->Start(ELanguage::English);
         CMainFrame& frame = *m_session->Frame();
         QVERIFY(frame.ShowView(VIEW_GROUPS));
@@ -114,7 +113,8 @@ private slots:
             return named.result();
         });
         m_view->AddGroup();
-        QVERIFY(m_bench->MessageTexts().back().startsWith(QStringLiteral("Group name is mandatory")));
+        QVERIFY(m_bench->MessageTexts().back().startsWith(
+            QStringLiteral("Group name is mandatory")));
         QCOMPARE(Doc().GetGroupCount(), 3);
     }
 
@@ -202,7 +202,7 @@ private slots:
         m_view->FlushRefresh();
         m_view->SelectRow(0);
         m_bench->AnswerMessage(QMessageBox::Ok);
-        CModalSeam::SetMenuHandler([](QMenu& menu) { return menu.actions().first(); });
+        PickMenuEntry(QStringLiteral("Add table for this group..."));
         m_view->GroupsList()->customContextMenuRequested(QPoint(1, 1));
         CModalSeam::SetMenuHandler({});
         QCOMPARE(m_bench->MessageTexts().back(),

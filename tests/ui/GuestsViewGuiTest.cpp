@@ -6,14 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableView>
 #include <QtTest>
-#include <fstream>
-#include <sstream>
 
 #include "GuiTestSupport.h"
 #include "model/Group.h"
@@ -55,24 +52,6 @@ QStringList FirstNames(const CGuestsView& view)
     return names;
 }
 
-// Picks the popup menu entry with this text.
-void PickMenuEntry(const QString& text)
-{
-    CModalSeam::SetMenuHandler([text](QMenu& menu) -> QAction* {
-        for (QAction* action : menu.actions())
-            if (action->text() == text)
-                return action;
-        return nullptr;
-    });
-}
-
-std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 } // namespace
 
 class GuestsViewGuiTest : public QObject
@@ -124,8 +103,7 @@ private slots:
     void init()
     {
         m_bench = std::make_unique<CGuiTestBench>();
-        m_bench->AcceptNext();
-        m_bench->AcceptNext();
+        m_bench->PassFirstStart();
         StartSession();
     }
 
@@ -143,8 +121,6 @@ private slots:
     {
         QCOMPARE(Frame().ActiveViewCode(), static_cast<int>(VIEW_GUESTS));
         QVERIFY(!m_view->EmptyHelp()->isHidden());
-        QCOMPARE(Frame().GenericActions().add->text(), QStringLiteral("Add Guest"));
-        QVERIFY(Frame().GenericActions().search->isEnabled());
         QVERIFY(!Frame().GenericActions().remove->isEnabled());
 
         Frame().GenericActions().add->trigger();
@@ -155,7 +131,6 @@ private slots:
         QVERIFY(m_view->EmptyHelp()->isHidden());
         QCOMPARE(m_spy.Count(HINT_GUEST_ADDED), 1);
         QVERIFY(Frame().GenericActions().remove->isEnabled());
-        QCOMPARE(Frame().GenericActions().remove->text(), QStringLiteral("Delete Guest"));
 
         // A second Add selects the line that has the name, even through a filter that hides it.
         Doc().AddGuest("Dan", "Levi");
@@ -305,7 +280,7 @@ private slots:
         QVERIFY(!m_view->HasPendingEdit());
         QCOMPARE(Doc().GetGuestAt(1)->GetName(), std::string("Danny"));
         QVERIFY(!Doc().IsDataChanged());
-        const std::string xml = ReadFile(m_bench->Root() / "data" / "DB" / "WeddingData.xml");
+        const std::string xml = ReadBytes(m_bench->Root() / "data" / "DB" / "WeddingData.xml");
         QVERIFY(xml.find("Danny") != std::string::npos);
         QVERIFY(!Frame().SaveAction()->isEnabled());
     }
@@ -511,16 +486,6 @@ private slots:
         frame.show();
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         QTRY_COMPARE(m_bench->DialogTitles().back(), QStringLiteral("Wedding Information"));
-        QTest::keyClick(&frame, Qt::Key_2, Qt::ControlModifier);
-        QTest::keyClick(&frame, Qt::Key_1, Qt::ControlModifier);
-        QCOMPARE(frame.ActiveViewCode(), static_cast<int>(VIEW_GUESTS));
-        const QStringList titles = [&frame] {
-            QStringList list;
-            for (QAction* action : frame.menuBar()->actions())
-                list << action->text();
-            return list;
-        }();
-        QCOMPARE(titles.at(titles.indexOf(QStringLiteral("&View")) + 1), QStringLiteral("Guests"));
         QCOMPARE(m_view->ViewMenu()->actions(),
                  QList<QAction*>({frame.GenericActions().add, frame.GenericActions().remove}));
 

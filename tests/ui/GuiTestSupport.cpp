@@ -1,7 +1,11 @@
 #include "GuiTestSupport.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <cstdlib>
 
@@ -48,6 +52,12 @@ void CGuiTestBench::AcceptNext()
     });
 }
 
+void CGuiTestBench::PassFirstStart()
+{
+    AcceptNext();
+    AcceptNext();
+}
+
 void CGuiTestBench::AnswerMessage(int button)
 {
     Answer([button](QDialog&) { return button; });
@@ -68,4 +78,30 @@ std::unique_ptr<CGuiSession> CGuiTestBench::Start(ELanguage language, bool* star
     if (exitCode != nullptr)
         *exitCode = code;
     return session;
+}
+
+QAction* FindAction(const QList<QAction*>& actions, const QString& text)
+{
+    for (QAction* action : actions)
+    {
+        if (action->text() == text)
+            return action;
+        if (action->menu() != nullptr)
+            if (QAction* inner = FindAction(action->menu()->actions(), text))
+                return inner;
+    }
+    return nullptr;
+}
+
+void PickMenuEntry(const QString& text)
+{
+    CModalSeam::SetMenuHandler([text](QMenu& menu) { return FindAction(menu.actions(), text); });
+}
+
+QStringList MenuBarTitles(const QMainWindow& window)
+{
+    QStringList titles;
+    for (QAction* action : window.menuBar()->actions())
+        titles << action->text();
+    return titles;
 }

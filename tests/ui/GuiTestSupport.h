@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -9,7 +11,9 @@
 #include "support/TempDir.h"
 
 class CGuiSession;
+class QAction;
 class QDialog;
+class QMainWindow;
 
 // What GUI tests share: their own XDG folders and data root, and a queue of answers for the modal
 // dialogs the program opens (message boxes included). A dialog nobody scripted fails the test and
@@ -24,6 +28,8 @@ public:
     void Answer(std::function<int(QDialog&)> answer);
     // Accepts the next dialog as it stands.
     void AcceptNext();
+    // Accepts what a first start shows: the terms of use and the tip of the day.
+    void PassFirstStart();
     // Answers the next message box with this button (a QMessageBox::StandardButton).
     void AnswerMessage(int button);
 
@@ -45,3 +51,12 @@ private:
     std::vector<QString> m_messages;
     int m_unanswered = 0;
 };
+
+// The action with this text among the actions, searched in their submenus too.
+QAction* FindAction(const QList<QAction*>& actions, const QString& text);
+
+// Answers the next popup menus with their entry of this text (searched in submenus too).
+void PickMenuEntry(const QString& text);
+
+// The titles of the window's menu bar, in order.
+QStringList MenuBarTitles(const QMainWindow& window);

@@ -76,19 +76,6 @@ QStringList SubmenuTitles(const QMenu& menu)
     return titles;
 }
 
-// The action of a menu (searched in its submenus too) with that text.
-QAction* FindAction(const QMenu& menu, const QString& text)
-{
-    for (QAction* action : menu.actions())
-    {
-        if (action->text() == text)
-            return action;
-        if (action->menu() != nullptr)
-            if (QAction* inner = FindAction(*action->menu(), text))
-                return inner;
-    }
-    return nullptr;
-}
 } // namespace
 
 class TablesViewGuiTest : public QObject
@@ -128,8 +115,7 @@ private slots:
     void init()
     {
         m_bench = std::make_unique<CGuiTestBench>();
-        m_bench->AcceptNext();
-        m_bench->AcceptNext();
+        m_bench->PassFirstStart();
         m_session = m_bench->Start(ELanguage::English);
         CMainFrame& frame = *m_session->Frame();
         QVERIFY(frame.ShowView(VIEW_TABLES));
@@ -439,9 +425,7 @@ private slots:
         m_view->SelectRow(0);
         m_view->SelectGuestRows({0});
         m_bench->AnswerMessage(QMessageBox::Yes);
-        CModalSeam::SetMenuHandler([](QMenu& menu) {
-            return FindAction(menu, QStringLiteral("1 (T1)"));
-        });
+        PickMenuEntry(QStringLiteral("1 (T1)"));
         emit m_view->GuestsList()->customContextMenuRequested(QPoint(1, 1));
         QCOMPARE(family->GetTable(), std::int16_t(1));
         QCOMPARE(Doc().GetTableAt(1)->GetSeats(), 10);
@@ -520,22 +504,13 @@ private slots:
         QCOMPARE(dan->GetTable(), std::int16_t(1));
     }
 
-    void theMenuRunsSetupAndBothArrangements()
+    void theMenuRunsBothArrangements()
     {
         CMainFrame& frame = *m_session->Frame();
         frame.UpdateCommandState();
         QMenu* menu = m_view->ViewMenu();
         QVERIFY(menu != nullptr);
-        QCOMPARE(menu->title(), QStringLiteral("Tables"));
-        const QList<QAction*> actions = menu->actions();
-        QCOMPARE(actions.size(), 6);
-        QCOMPARE(actions[0]->text(), QStringLiteral("Add ..."));
-        QCOMPARE(actions[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
-        QCOMPARE(actions[1]->text(), QStringLiteral("Edit ..."));
-        QCOMPARE(actions[2]->text(), QStringLiteral("Delete ..."));
-        QVERIFY(actions[3]->isSeparator());
-        QCOMPARE(actions[4]->text(), QStringLiteral("Table setup  ..."));
-        QCOMPARE(actions[5]->text(), QStringLiteral("Automatic table arrangement"));
+        QCOMPARE(menu->actions().first()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
 
         MakeTables(1);
         Doc().GetSettings().SetGuestsPerTable(10);
@@ -550,12 +525,12 @@ private slots:
 
         // Declined: nothing changes.
         m_bench->AnswerMessage(QMessageBox::No);
-        FindAction(*menu, QStringLiteral("All Guests"))->trigger();
+        FindAction(menu->actions(), QStringLiteral("All Guests"))->trigger();
         QCOMPARE(Doc().GetTableCount(), 2);
 
         m_spy.hints.clear();
         m_bench->AnswerMessage(QMessageBox::Yes);
-        FindAction(*menu, QStringLiteral("All Guests"))->trigger();
+        FindAction(menu->actions(), QStringLiteral("All Guests"))->trigger();
         QCOMPARE(m_spy.Count(HINT_TABLES_REMOVING), 1);
         QCOMPARE(TableNames(Doc()), (std::vector<std::string>{"Unseated Guests", "Friends - 0",
                                                               "Friends - 1", "Family - 0"}));
@@ -568,7 +543,7 @@ private slots:
         // The tableless variant only places the unseated guests.
         AddGuest("Cousin", 3, 0, "Family");
         m_bench->AnswerMessage(QMessageBox::Yes);
-        FindAction(*menu, QStringLiteral("Only Guests that are tableless"))->trigger();
+        FindAction(menu->actions(), QStringLiteral("Only Guests that are tableless"))->trigger();
         QCOMPARE(TableNames(Doc()).back(), std::string("Family - 1"));
         QCOMPARE(m_view->TablesModel()->rowCount(), 5);
         QVERIFY(m_bench->MessageTexts().back().startsWith(
@@ -595,7 +570,7 @@ private slots:
             return setup.result();
         });
         m_spy.hints.clear();
-        FindAction(*m_view->ViewMenu(), QStringLiteral("Table setup  ..."))->trigger();
+        FindAction(m_view->ViewMenu()->actions(), QStringLiteral("Table setup  ..."))->trigger();
         QCOMPARE(m_bench->MessageTexts().back(),
                  QStringLiteral("Please enter an integer between 1 and 1000."));
         QCOMPARE(settings.GetGuestsPerTable(), short(1000));

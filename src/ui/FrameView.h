@@ -45,7 +45,8 @@ public:
     // The view's own popup menu, inserted into the menu bar after "&View" while it is active.
     QMenu* ViewMenu() const { return m_viewMenu; }
 
-    // Generic commands: whether the view offers one now, the text of its menu entry, running it.
+    // Generic commands: whether the view offers one now, the text of its menu entry (empty: the
+    // frame's own "Add ...", "Edit ...", "Delete ...", "Search ..."), running it.
     virtual bool IsCommandEnabled(ECommand command) const;
     virtual QString CommandText(ECommand command) const;
     virtual void RunCommand(ECommand command);

@@ -127,14 +127,8 @@ bool CGroupsView::IsCommandEnabled(ECommand command) const
 
 QString CGroupsView::CommandText(ECommand command) const
 {
-    switch (command)
-    {
-    case kCommandAdd: return UiText(IDS_MENU_ADD);
-    case kCommandEdit: return UiText(IDS_MENU_RENAME);
-    case kCommandDelete: return UiText(IDS_MENU_DELETE);
-    case kCommandSearch: return {};
-    }
-    return {};
+    // Edit renames a group; the other commands keep the frame's texts.
+    return command == kCommandEdit ? UiText(IDS_MENU_RENAME) : QString();
 }
 
 void CGroupsView::RunCommand(ECommand command)

@@ -157,18 +157,6 @@ bool CTablesView::IsCommandEnabled(ECommand command) const
     return false;
 }
 
-QString CTablesView::CommandText(ECommand command) const
-{
-    switch (command)
-    {
-    case kCommandAdd: return UiText(IDS_MENU_ADD);
-    case kCommandEdit: return UiText(IDS_MENU_EDIT);
-    case kCommandDelete: return UiText(IDS_MENU_DELETE);
-    case kCommandSearch: return {};
-    }
-    return {};
-}
-
 void CTablesView::RunCommand(ECommand command)
 {
     switch (command)

@@ -32,7 +32,6 @@ public:
 
     int ViewCode() const override;
     bool IsCommandEnabled(ECommand command) const override;
-    QString CommandText(ECommand command) const override;
     void RunCommand(ECommand command) override;
 
     void AddTable();

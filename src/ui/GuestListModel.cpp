@@ -1,48 +1,11 @@
 #include "ui/GuestListModel.h"
 
-#include <algorithm>
-
 #include "model/Guest.h"
 #include "ui/UiText.h"
 
 CGuestListModel::CGuestListModel(std::vector<EColumn> columns, QObject* parent)
-    : QAbstractTableModel(parent), m_columns(std::move(columns))
+    : CGuestRowsModel(parent), m_columns(std::move(columns))
 {
-}
-
-void CGuestListModel::SetGuests(std::vector<CGuest*> guests)
-{
-    beginResetModel();
-    m_guests = std::move(guests);
-    endResetModel();
-}
-
-void CGuestListModel::Remove(const CGuest* guest)
-{
-    const int row = RowOf(guest);
-    if (row < 0)
-        return;
-    beginRemoveRows(QModelIndex(), row, row);
-    m_guests.erase(m_guests.begin() + row);
-    endRemoveRows();
-}
-
-CGuest* CGuestListModel::GuestAt(int row) const
-{
-    if (row < 0 || row >= static_cast<int>(m_guests.size()))
-        return nullptr;
-    return m_guests[static_cast<std::size_t>(row)];
-}
-
-int CGuestListModel::RowOf(const CGuest* guest) const
-{
-    auto it = std::find(m_guests.begin(), m_guests.end(), guest);
-    return it == m_guests.end() ? -1 : static_cast<int>(it - m_guests.begin());
-}
-
-int CGuestListModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : static_cast<int>(m_guests.size());
 }
 
 int CGuestListModel::columnCount(const QModelIndex& parent) const

@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QAbstractTableModel>
 #include <vector>
+
+#include "ui/GuestRowsModel.h"
 
 class CGuest;
 
 // A read-only list of guest lines with chosen columns (the guests of a group, of a table).
-// It holds pointers to the document's guests: the owning view must call Remove() on hint 27 and
-// Clear() on hints 21 and 26, before the guests go.
-class CGuestListModel : public QAbstractTableModel
+// The rows are the base's guest pointers (see CGuestRowsModel for what the owning view must do).
+class CGuestListModel : public CGuestRowsModel
 {
     Q_OBJECT
 public:
@@ -23,13 +23,7 @@ public:
 
     explicit CGuestListModel(std::vector<EColumn> columns, QObject* parent = nullptr);
 
-    void SetGuests(std::vector<CGuest*> guests);
-    void Clear() { SetGuests({}); }
-    void Remove(const CGuest* guest);
-    CGuest* GuestAt(int row) const;
-    int RowOf(const CGuest* guest) const;
 
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
@@ -37,5 +31,4 @@ public:
 
 private:
     std::vector<EColumn> m_columns;
-    std::vector<CGuest*> m_guests;
 };

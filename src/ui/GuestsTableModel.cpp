@@ -20,7 +20,7 @@ bool IsNumberColumn(int column)
 }
 } // namespace
 
-CGuestsTableModel::CGuestsTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+CGuestsTableModel::CGuestsTableModel(QObject* parent) : CGuestRowsModel(parent) {}
 
 QString CGuestsTableModel::ColumnTitle(int column)
 {
@@ -29,32 +29,15 @@ QString CGuestsTableModel::ColumnTitle(int column)
     return UiText(kTitleIds[column]);
 }
 
-void CGuestsTableModel::SetGuests(std::vector<CGuest*> guests)
-{
-    beginResetModel();
-    m_guests = std::move(guests);
-    endResetModel();
-}
-
-void CGuestsTableModel::Append(CGuest* guest)
-{
-    const int row = static_cast<int>(m_guests.size());
-    beginInsertRows(QModelIndex(), row, row);
-    m_guests.push_back(guest);
-    endInsertRows();
-}
-
-void CGuestsTableModel::Remove(const CGuest* guest)
+bool CGuestsTableModel::Remove(const CGuest* guest)
 {
     const int row = RowOf(guest);
-    if (row < 0)
-        return;
-    beginRemoveRows(QModelIndex(), row, row);
-    m_guests.erase(m_guests.begin() + row);
-    endRemoveRows();
+    if (!CGuestRowsModel::Remove(guest))
+        return false;
     // The running numbers of the lines below moved up.
-    if (row < static_cast<int>(m_guests.size()))
+    if (row < rowCount())
         emit dataChanged(index(row, kColumnId), index(rowCount() - 1, kColumnId));
+    return true;
 }
 
 void CGuestsTableModel::GuestChanged(const CGuest* guest)
@@ -62,24 +45,6 @@ void CGuestsTableModel::GuestChanged(const CGuest* guest)
     const int row = RowOf(guest);
     if (row >= 0)
         emit dataChanged(index(row, 0), index(row, kColumnCount - 1));
-}
-
-CGuest* CGuestsTableModel::GuestAt(int row) const
-{
-    if (row < 0 || row >= static_cast<int>(m_guests.size()))
-        return nullptr;
-    return m_guests[static_cast<std::size_t>(row)];
-}
-
-int CGuestsTableModel::RowOf(const CGuest* guest) const
-{
-    auto it = std::find(m_guests.begin(), m_guests.end(), guest);
-    return it == m_guests.end() ? -1 : static_cast<int>(it - m_guests.begin());
-}
-
-int CGuestsTableModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : static_cast<int>(m_guests.size());
 }
 
 int CGuestsTableModel::columnCount(const QModelIndex& parent) const

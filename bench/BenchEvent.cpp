@@ -45,6 +45,7 @@ CBenchEvent::CBenchEvent(const SBenchEventShape& shape) : m_shape(shape), m_root
 {
     m_folders = std::make_unique<CProgramFolders>(m_root, m_root / "program", false, true);
     m_doc = std::make_unique<CNewOrvDoc>(*m_folders, m_prompt);
+    m_doc->SetDefaultContentSource(&m_defaults);
     m_doc->OnNewDocument();
     Fill();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "budget/DefaultContent.h"
 #include "platform/Prompt.h"
 
 #include <filesystem>
@@ -59,6 +60,7 @@ private:
     SBenchEventShape m_shape;
     std::filesystem::path m_root;
     CYesPrompt m_prompt;
+    CDefaultContent m_defaults;
     std::unique_ptr<CProgramFolders> m_folders;
     std::unique_ptr<CNewOrvDoc> m_doc;
 };

@@ -5,6 +5,7 @@
 #include "BenchEvent.h"
 #include "model/Guest.h"
 #include "model/Table.h"
+#include "seating/TableArrangement.h"
 #include "store/NewOrvDoc.h"
 
 #include <benchmark/benchmark.h>
@@ -39,7 +40,7 @@ void BM_ArrangeAllGuests(benchmark::State& state)
 {
     CNewOrvDoc& doc = EventFor("all", Lines(state)).Doc();
     for (auto _ : state)
-        benchmark::DoNotOptimize(doc.ArrangeAllGuests());
+        benchmark::DoNotOptimize(ArrangeAllGuests(doc));
     state.counters["tables"] = doc.GetTableCount();
     state.SetComplexityN(Lines(state));
 }
@@ -50,11 +51,11 @@ void BM_ArrangeTablelessGuests(benchmark::State& state)
     for (auto _ : state)
     {
         state.PauseTiming();
-        doc.ArrangeAllGuests();
+        ArrangeAllGuests(doc);
         for (int i = 0; i < doc.GetGuestCount(); i += 2)
             doc.GetGuestAt(i)->SetTable(0);
         state.ResumeTiming();
-        benchmark::DoNotOptimize(doc.ArrangeTablelessGuests());
+        benchmark::DoNotOptimize(ArrangeTablelessGuests(doc));
     }
     state.SetComplexityN(Lines(state));
 }

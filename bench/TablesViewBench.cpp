@@ -20,6 +20,8 @@
 #include "model/Guest.h"
 #include "platform/Language.h"
 #include "platform/Prompt.h"
+#include "seating/TableArrangement.h"
+#include "budget/DefaultContent.h"
 #include "store/NewOrvDoc.h"
 #include "store/ProgramFolders.h"
 #include "ui/TablesModel.h"
@@ -68,6 +70,7 @@ public:
         SetUiLanguage(ELanguage::English);
         m_folders = std::make_unique<CProgramFolders>(m_root, m_root / "program", false, true);
         m_doc = std::make_unique<CNewOrvDoc>(*m_folders, m_prompt);
+        m_doc->SetDefaultContentSource(&m_defaults);
         m_doc->OnNewDocument();
         m_doc->GetSettings().SetGuestsPerTable(kTableSize);
         for (int g = 0; g < kGroups; ++g)
@@ -104,6 +107,7 @@ public:
 private:
     std::filesystem::path m_root;
     CYesPrompt m_prompt;
+    CDefaultContent m_defaults;
     std::unique_ptr<CProgramFolders> m_folders;
     std::unique_ptr<CNewOrvDoc> m_doc;
     std::unique_ptr<CTablesView> m_view;
@@ -126,7 +130,7 @@ void BM_RefreshAfterArrangement(benchmark::State& state)
     for (auto _ : state)
     {
         state.PauseTiming();
-        event.Doc().ArrangeAllGuests();
+        ArrangeAllGuests(event.Doc());
         event.TakeRebuilds(); // the drop on hint 21
         event.TakePaints();
         state.ResumeTiming();
@@ -148,7 +152,7 @@ void BM_ArrangementWithView(benchmark::State& state)
     CBenchEvent& event = Event();
     for (auto _ : state)
     {
-        event.Doc().ArrangeAllGuests();
+        ArrangeAllGuests(event.Doc());
         QApplication::processEvents();
     }
 }

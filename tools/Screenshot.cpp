@@ -116,7 +116,8 @@ int main(int argc, char** argv)
                                                        &frame);
     }
     else if (dialogName == QLatin1String("table-setup"))
-        dialog = std::make_unique<CTableSetupDialog>(doc, &frame);
+        dialog = std::make_unique<CTableSetupDialog>(Edits::GetTableSetup(doc), doc.GetPrompt(),
+                                                     &frame);
     else if (dialogName == QLatin1String("guest-search"))
         dialog = std::make_unique<CGuestSearchDialog>(QString(), QString(), false, &frame);
     else if (dialogName == QLatin1String("restricted-guests") && doc.GetGuestCount() > 0)

@@ -50,6 +50,7 @@ void CNewOrvApp::Initialize()
     m_realTime = m_realTimeRequested = m_general.realTime;
 
     m_document = std::make_unique<CNewOrvDoc>(*m_folders, m_prompt, m_options.readOnly);
+    m_document->SetDefaultContentSource(&m_defaultContent);
 }
 
 bool CNewOrvApp::OpenDocument() { return m_document->OnNewDocument(); }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "budget/DefaultContent.h"
 #include "platform/Language.h"
 #include "settings/GeneralSettings.h"
 
@@ -76,6 +77,7 @@ private:
     SAppOptions m_options;
     IPrompt& m_prompt;
     CGeneralSettings m_general;
+    CDefaultContent m_defaultContent;
     bool m_realTime = false;
     bool m_realTimeRequested = false;
     std::unique_ptr<CProgramFolders> m_folders;

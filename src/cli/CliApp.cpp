@@ -164,6 +164,8 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     CCliContext context(app, prompt, std::vector<std::string>(rest.begin() + 1, rest.end()),
                         options.json, out, err);
     int status = kExitOk;
+    // Whether the command changed the event is the document's to say.
+    const unsigned long changesBefore = doc.GetChangeCount();
     try
     {
         status = command->run(context);
@@ -175,7 +177,8 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
 
     if (command->writes)
     {
-        if (context.Changed() && status == kExitOk && !doc.SaveEventData())
+        const bool changed = doc.GetChangeCount() != changesBefore && doc.IsDataChanged();
+        if (changed && status == kExitOk && !doc.SaveEventData())
             status = kExitRefused;
         if (!app.Shutdown() && status == kExitOk)
             status = kExitRefused;

@@ -44,10 +44,6 @@ public:
     // A one-line error; returns the status to exit with.
     int Fail(int status, const std::string& message);
 
-    // Set by a command that changed the event, so the run saves it.
-    void MarkChanged() { m_changed = true; }
-    bool Changed() const { return m_changed; }
-
 private:
     CNewOrvApp& m_app;
     CCliPrompt& m_prompt;
@@ -55,7 +51,6 @@ private:
     bool m_json;
     std::ostream& m_out;
     std::ostream& m_err;
-    bool m_changed = false;
 };
 
 // The exception a command throws for bad usage; the dispatcher prints it with the usage.

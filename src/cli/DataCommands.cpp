@@ -223,10 +223,9 @@ int RunDump(CCliContext& context)
 int RunSave(CCliContext& context)
 {
     CCliArgs(context.Args()).Positionals(0);
-    // Saving is the run's last step for every writing command that changed something.
-    context.MarkChanged();
-    const bool converts = context.Doc().IsDataChanged();
+    CNewOrvDoc& doc = context.Doc();
+    const bool converts = doc.IsDataChanged();
     context.Out() << (converts ? "Saving the event" : "Nothing changed; settings saved")
                   << std::endl;
-    return kExitOk;
+    return doc.SaveEventData() ? kExitOk : kExitRefused;
 }

@@ -87,8 +87,8 @@ int RunAddEvent(CCliContext& context)
     CEventInfo* event = doc.AddEvent(details);
     if (event == nullptr)
         return kExitRefused;
-    // The event was saved already; a failed save is tried once more and then reported.
-    context.MarkChanged();
+    // The event was saved already; a failed save left it changed, so the run tries once more
+    // and then reports it.
     if (context.Json())
         context.PrintJson({{"event",
                             {{"id", event->GetId()},
@@ -123,7 +123,6 @@ int RunImportHallDraft(CCliContext& context)
     // A damaged file leaves the event as it is on disk: the run does not save.
     if (!doc.ImportHallDraft(file))
         return kExitRefused;
-    context.MarkChanged();
     context.Out() << doc.GetShapes().size() << " shapes read from " << file << std::endl;
     return kExitOk;
 }

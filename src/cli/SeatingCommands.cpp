@@ -6,6 +6,9 @@
 #include "cli/CliContext.h"
 #include "cli/CliPrompt.h"
 #include "cli/Commands.h"
+#include "edits/GroupEdits.h"
+#include "edits/GuestEdits.h"
+#include "edits/TableEdits.h"
 #include "model/Group.h"
 #include "model/Guest.h"
 #include "model/Table.h"
@@ -20,13 +23,6 @@ using nlohmann::json;
 
 namespace
 {
-// The table dialog's limits.
-constexpr int kLongestTableName = 25;
-constexpr int kFirstPlace = 1;
-constexpr int kLastPlace = 999;
-constexpr int kFewestSeats = 1;
-constexpr int kMostSeats = 1000;
-
 int TableId(const std::string& text)
 {
     return CCliArgs::ParseInt(text, "a table id");
@@ -120,15 +116,8 @@ int RunSeat(CCliContext& context)
     if (table == nullptr)
         return status;
 
-    // Seating a guest where it sits already asks nothing (the capacity rule would count it
-    // twice) and changes nothing.
-    if (guest->GetTable() != tableId)
-    {
-        if (!doc.CanSeatGuest(guest, table))
-            return context.Fail(kExitRefused, guest->GetDisplayName() + " was not seated");
-        guest->SetTable(static_cast<std::int16_t>(tableId));
-        context.MarkChanged();
-    }
+    if (!Edits::SeatGuest(doc, guest, table))
+        return context.Fail(kExitRefused, guest->GetDisplayName() + " was not seated");
     if (context.Json())
         context.PrintJson({{"guest", uniqueId}, {"table", tableId}, {"seats", table->GetSeats()}});
     else
@@ -141,27 +130,16 @@ int RunCreateTable(CCliContext& context)
 {
     CCliArgs args(context.Args());
     CNewOrvDoc& doc = context.Doc();
-    const int place =
-        args.IntOption("--hall", kFirstPlace, kLastPlace).value_or(doc.NextFreeHallNumber());
-    const int seats = args.IntOption("--seats", kFewestSeats, kMostSeats)
+    const int place = args.IntOption("--hall", CTable::kMinHallNumber, CTable::kMaxHallNumber)
+                          .value_or(doc.NextFreeHallNumber());
+    const int seats = args.IntOption("--seats", CTable::kMinSeats, CTable::kMaxSeats)
                           .value_or(doc.GetSettings().GetGuestsPerTable());
-    std::string name = Utf8Left(args.Positionals(1).front(), kLongestTableName);
-    if (name.empty())
-        name = LoadString(IDS_NOT_MAPPED);
-
-    int usingId = 0;
-    std::string usingName;
-    if (!doc.IsHallNumberFree(place, &usingId, &usingName))
-    {
-        context.Prompt().Ask(
-            FormatText(LoadString(IDS_HALL_PLACE_USED_TEXT), {FormatInt(usingId), usingName}),
-            LoadString(IDS_HALL_PLACE_USED_CAPTION), EButtons::Ok);
+    const std::string name = args.Positionals(1).front();
+    if (Edits::ReportHallNumberTaken(doc, place))
         return kExitRefused;
-    }
-    CTable* table = doc.CreateTable(name, place, seats);
+    CTable* table = Edits::CreateTable(doc, name, place, seats);
     if (table == nullptr)
         return context.Fail(kExitRefused, "no more tables can be added");
-    context.MarkChanged();
     if (context.Json())
         context.PrintJson({{"id", table->GetId()},
                            {"name", table->GetName()},
@@ -182,9 +160,8 @@ int RunDeleteTable(CCliContext& context)
     if (table == nullptr)
         return status;
     const std::string name = table->GetName();
-    if (!context.Doc().DeleteTableWithQuestion(table))
+    if (!Edits::DeleteTable(context.Doc(), table))
         return context.Fail(kExitRefused, "table " + std::to_string(id) + " was not deleted");
-    context.MarkChanged();
     context.Out() << "Deleted table " << id << " " << Quoted(name)
                   << "; its guests are unseated and the later tables renumbered" << std::endl;
     return kExitOk;
@@ -202,8 +179,7 @@ int RunSwapTables(CCliContext& context)
         return status;
     if (a == b)
         return context.Fail(kExitRefused, "a table cannot be swapped with itself");
-    context.Doc().SwapTables(a, b);
-    context.MarkChanged();
+    Edits::SwapTables(context.Doc(), a, b);
     context.Out() << "Swapped tables " << first << " and " << second << std::endl;
     return kExitOk;
 }
@@ -222,8 +198,7 @@ int RunMoveTable(CCliContext& context)
         context.Out() << "Table " << from << " stays where it is" << std::endl;
         return kExitOk;
     }
-    context.Doc().MoveTable(from, to);
-    context.MarkChanged();
+    Edits::MoveTable(context.Doc(), from, to);
     context.Out() << "Moved table " << from << " to position " << to << std::endl;
     return kExitOk;
 }
@@ -236,10 +211,8 @@ int RunTableForGroup(CCliContext& context)
     if (group == nullptr)
         return context.Fail(kExitNotFound, "no group " + Quoted(groupName));
     const int tablesBefore = doc.GetTableCount();
-    const int seated = doc.AddTableForGroup(group);
+    const int seated = Edits::AddTableForGroup(doc, group);
     const bool created = doc.GetTableCount() > tablesBefore;
-    if (created)
-        context.MarkChanged();
     const std::string message =
         seated >= 1 ? FormatText(LoadString(IDS_TABLE_FOR_GROUP_CREATED), {FormatInt(seated)})
                     : LoadString(IDS_TABLE_FOR_GROUP_DONE);
@@ -262,14 +235,12 @@ int RunArrange(CCliContext& context)
     const int unseatedBefore = doc.CountLinesAtTable(0);
 
     const bool all = which == "all";
-    if (!(all ? doc.ArrangeAllGuests() : doc.ArrangeTablelessGuests()))
+    if (!(all ? Edits::ArrangeAllGuests(doc) : Edits::ArrangeTablelessGuests(doc)))
         return context.Fail(kExitRefused, "the arrangement was declined");
 
     const int unseated = doc.CountLinesAtTable(0);
     const int newTables = all ? doc.GetTableCount() - 1 : doc.GetTableCount() - tablesBefore;
     const int seated = all ? doc.GetGuestCount() - unseated : unseatedBefore - unseated;
-    if (all || newTables > 0 || seated > 0)
-        context.MarkChanged();
     if (context.Json())
         context.PrintJson(
             {{"tablesCreated", newTables}, {"linesSeated", seated}, {"linesUnseated", unseated}});

@@ -117,3 +117,12 @@ private:
     int m_serial = 0;
     std::string m_section;
 };
+
+// The record that travels with an update hint, as the class the receiver expects: null when there
+// is none or it is of another class (so a hint sent with an unexpected record is ignored rather
+// than misread).
+template <class T>
+T* HintRecord(CRecord* record)
+{
+    return dynamic_cast<T*>(record);
+}

@@ -1,5 +1,7 @@
 #include "model/RecordCounters.h"
 
+#include "settings/EventSettings.h"
+
 #include <array>
 #include <cstddef>
 
@@ -15,7 +17,7 @@ std::array<int, kClassCount> g_indexCounters = []
     return counters;
 }();
 int g_serialCounter = 0;
-int g_lastUniqueGuestId = CRecordCounters::kFirstUniqueGuestId;
+int g_lastUniqueGuestId = CEventSettings::kFirstGuestUniqueId;
 int g_taskIdCounter = 0;
 int g_shapeIdCounter = 0;
 
@@ -94,7 +96,7 @@ void CRecordCounters::ResetAllForTests()
 {
     g_indexCounters.fill(kFirstIndexCounter);
     g_serialCounter = 0;
-    g_lastUniqueGuestId = kFirstUniqueGuestId;
+    g_lastUniqueGuestId = CEventSettings::kFirstGuestUniqueId;
     g_taskIdCounter = 0;
     g_shapeIdCounter = 0;
 }

@@ -25,7 +25,6 @@ enum class ERecordClass : int
 class CRecordCounters
 {
 public:
-    static constexpr int kFirstUniqueGuestId = 1000;
 
     static int TakeIndex(ERecordClass recordClass);
     static void ReleaseIndex(ERecordClass recordClass);

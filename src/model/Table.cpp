@@ -2,6 +2,8 @@
 
 #include "platform/EventFiles.h"
 #include "platform/ProfileFile.h"
+#include "platform/StringTable.h"
+#include "platform/TextEncoding.h"
 #include "platform/XmlText.h"
 
 namespace
@@ -15,6 +17,13 @@ CTable::CTable(IRecordOwner* owner, int id)
 {
     if (id != -1)
         InitIndex(id);
+}
+
+std::string CTable::NameFromUser(const std::string& typed)
+{
+    // Cut first, then trimmed: what the dialog's field holds and then trims.
+    std::string name = TrimSpaces(Utf8Left(typed, kMaxNameChars));
+    return name.empty() ? LoadString(IDS_NOT_MAPPED) : name;
 }
 
 int CTable::GetFileKind() const

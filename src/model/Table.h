@@ -19,6 +19,17 @@ public:
     static constexpr int kDefaultSeats = 10;
     static constexpr const char* kDefaultShapeClass = "Table";
 
+    // What a user may give a table, in the table dialogs and on the command line alike.
+    static constexpr int kMaxNameChars = 25; // characters (code points), not bytes
+    static constexpr int kMinSeats = 1;
+    static constexpr int kMaxSeats = 1000;
+    static constexpr int kMinHallNumber = 1;
+    static constexpr int kMaxHallNumber = 999;
+
+    // A name typed by the user as the table gets it: trimmed, cut to kMaxNameChars characters,
+    // "Not mapped" (interface language) when nothing is left.
+    static std::string NameFromUser(const std::string& typed);
+
     // Takes no number from the table counter: the id is the one given (-1 until the document
     // gives it with SetIndex). The owner is not owned and may be null.
     explicit CTable(IRecordOwner* owner, int id = -1);

@@ -18,6 +18,8 @@ public:
     // Deepest level read from a file (the root is level 0); deeper sub-tasks of a damaged file
     // are not read.
     static constexpr int kMaxLoadDepth = 64;
+    // The root of a tree's file is always section "Task1".
+    static constexpr int kRootId = 1;
 
     // Takes the next task id; section "Task<id>"; not modified.
     CTask();

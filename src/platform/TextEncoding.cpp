@@ -206,3 +206,102 @@ std::string Utf8Left(std::string_view text, std::size_t maxChars)
     }
     return std::string(text);
 }
+
+namespace
+{
+// The code point of the valid sequence at pos and its length; length 0 for an invalid byte.
+char32_t DecodeAt(std::string_view text, std::size_t pos, std::size_t& length)
+{
+    length = Utf8SequenceLength(text, pos);
+    if (length == 0)
+        return 0;
+    auto c = static_cast<unsigned char>(text[pos]);
+    char32_t cp = length == 1 ? c : c & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i)
+        cp = (cp << 6) | (static_cast<unsigned char>(text[pos + i]) & 0x3F);
+    return cp;
+}
+
+bool IsSpaceCodePoint(char32_t cp)
+{
+    return cp == ' ' || (cp >= 0x09 && cp <= 0x0D) || cp == 0x85 || cp == 0xA0 || cp == 0x1680 ||
+           (cp >= 0x2000 && cp <= 0x200A) || cp == 0x2028 || cp == 0x2029 || cp == 0x202F ||
+           cp == 0x205F || cp == 0x3000;
+}
+
+char32_t LowerCodePoint(char32_t cp)
+{
+    if (cp >= 'A' && cp <= 'Z')
+        return cp + 0x20;
+    if ((cp >= 0xC0 && cp <= 0xDE && cp != 0xD7)) // Latin-1 capitals, not the sign ×
+        return cp + 0x20;
+    // Latin Extended-A: capitals at even points, their small letters right after (0x130-0x131
+    // and 0x138 stand alone); from 0x139 to 0x148 and 0x179 to 0x17E the pairs start odd.
+    if (cp >= 0x100 && cp <= 0x137 && cp != 0x130 && cp % 2 == 0)
+        return cp + 1;
+    if ((cp >= 0x139 && cp <= 0x148) || (cp >= 0x179 && cp <= 0x17E))
+        return cp % 2 == 1 ? cp + 1 : cp;
+    if (cp >= 0x14A && cp <= 0x177 && cp % 2 == 0)
+        return cp + 1;
+    if (cp == 0x178)
+        return 0xFF;
+    if (cp >= 0x391 && cp <= 0x3AB && cp != 0x3A2) // Greek capitals
+        return cp + 0x20;
+    if (cp >= 0x410 && cp <= 0x42F) // Cyrillic capitals
+        return cp + 0x20;
+    if (cp >= 0x400 && cp <= 0x40F)
+        return cp + 0x50;
+    return cp;
+}
+} // namespace
+
+std::string TrimSpaces(std::string_view text)
+{
+    std::size_t begin = 0;
+    while (begin < text.size())
+    {
+        std::size_t length = 0;
+        const char32_t cp = DecodeAt(text, begin, length);
+        if (length == 0 || !IsSpaceCodePoint(cp))
+            break;
+        begin += length;
+    }
+    // From the end: step back to the start of each sequence.
+    std::size_t end = text.size();
+    while (end > begin)
+    {
+        std::size_t start = end - 1;
+        while (start > begin && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80)
+            --start;
+        std::size_t length = 0;
+        const char32_t cp = DecodeAt(text, start, length);
+        if (length == 0 || start + length != end || !IsSpaceCodePoint(cp))
+            break;
+        end = start;
+    }
+    return std::string(text.substr(begin, end - begin));
+}
+
+std::string FoldCase(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();)
+    {
+        std::size_t length = 0;
+        const char32_t cp = DecodeAt(text, i, length);
+        if (length == 0)
+        {
+            out += text[i++];
+            continue;
+        }
+        AppendUtf8(out, LowerCodePoint(cp));
+        i += length;
+    }
+    return out;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b)
+{
+    return FoldCase(a) == FoldCase(b);
+}

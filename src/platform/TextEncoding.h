@@ -21,3 +21,16 @@ std::size_t Utf8Length(std::string_view text);
 
 // The first maxChars code points of a UTF-8 text (never cuts a character in two).
 std::string Utf8Left(std::string_view text, std::size_t maxChars);
+
+// The text without leading and trailing white space: ASCII blanks, tabs and line breaks and the
+// Unicode spaces (no-break space, the typographic spaces, line and paragraph separators), as the
+// interface trims what is typed into a field.
+std::string TrimSpaces(std::string_view text);
+
+// The text with its letters in lower case, for comparing names regardless of case: ASCII, Latin-1,
+// Latin Extended-A, Greek and Cyrillic capitals are folded; everything else (Hebrew has no case)
+// and invalid bytes stay as they are.
+std::string FoldCase(std::string_view text);
+
+// True when two names are the same regardless of case (see FoldCase).
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);

@@ -83,7 +83,7 @@ void CEventSettings::SetDefaults()
     m_arrangeByHallNumber = false;
     m_dontShowNonComing = false;
     m_kidsPresent = kDefaultKidsPresent;
-    m_lastGuestUniqueId = 1000;
+    m_lastGuestUniqueId = kFirstGuestUniqueId;
     m_ftpAutoUpload = m_ftpAutoDownload = m_ftpSavePassword = false;
     m_ftpServer.clear();
     m_ftpUser.clear();
@@ -117,7 +117,7 @@ void CEventSettings::Load(const fs::path& settingsIni)
     m_dontShowNonComing = ReadBool(file, kGen, "DontShowNonComming");
     m_kidsPresent =
         static_cast<short>(file.GetInt(kGen, "KidsPresent", kDefaultKidsPresent));
-    m_lastGuestUniqueId = file.GetInt(kGen, "lastGuestUniqueId", 1000);
+    m_lastGuestUniqueId = file.GetInt(kGen, "lastGuestUniqueId", kFirstGuestUniqueId);
 
     m_ftpAutoUpload = ReadBool(file, kFtpFlags, "FtpAutoUpload");
     m_ftpAutoDownload = ReadBool(file, kFtpFlags, "FtpAutoDownload");

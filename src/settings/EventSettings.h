@@ -10,6 +10,8 @@ class CEventSettings : public CSettingsBase
 {
 public:
     static constexpr int kDefaultKidsPresent = 50;
+    // The unique guest id counter of a new event; the first guest gets the next one.
+    static constexpr int kFirstGuestUniqueId = 1000;
     static constexpr double kNegativeRateReplacement = 4.5;
 
     CEventSettings();
@@ -101,7 +103,7 @@ private:
     bool m_arrangeByHallNumber = false;
     bool m_dontShowNonComing = false;
     short m_kidsPresent = kDefaultKidsPresent;
-    int m_lastGuestUniqueId = 1000;
+    int m_lastGuestUniqueId = kFirstGuestUniqueId;
 
     bool m_ftpAutoUpload = false;
     bool m_ftpAutoDownload = false;

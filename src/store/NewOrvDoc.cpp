@@ -22,6 +22,7 @@
 #include "platform/Shell.h"
 #include "platform/StringTable.h"
 #include "platform/Trace.h"
+#include "store/DefaultContentSource.h"
 #include "store/DocView.h"
 #include "store/EventTypes.h"
 #include "store/ProgramFolders.h"
@@ -205,6 +206,13 @@ CEventInfo* CNewOrvDoc::AddEvent(const SNewEvent& details)
     Broadcast(HINT_EVENT_RELOADED, nullptr);
     SaveEventData(); // a failure was told and leaves the new event marked changed
     return added;
+}
+
+int CNewOrvDoc::CreateDefaultGroups(const std::string& brideName, const std::string& groomName)
+{
+    return m_defaultContent != nullptr
+               ? m_defaultContent->CreateDefaultGroups(*this, brideName, groomName)
+               : 0;
 }
 
 void CNewOrvDoc::CopyEventData(const CEventInfo& source, const fs::path& targetFolder)

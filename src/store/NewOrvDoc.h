@@ -22,6 +22,7 @@ class CProgramFolders;
 class CShape;
 class CTable;
 class CTask;
+class IDefaultContentSource;
 class IDocView;
 class IPrompt;
 class IProgress;
@@ -120,6 +121,8 @@ public:
     void SetDataChanged(bool changed) override
     {
         m_seatingIndex.Invalidate();
+        if (changed)
+            ++m_changeCount;
         if (m_dataChanged == changed)
             return;
         m_dataChanged = changed;
@@ -132,6 +135,9 @@ public:
         m_dataChangedListener = std::move(listener);
     }
     bool IsDataChanged() const { return m_dataChanged; }
+    // Goes up with every change of the data (never down), so a caller can tell whether an
+    // operation changed anything.
+    unsigned long GetChangeCount() const { return m_changeCount; }
 
     void AddView(IDocView* view);
     void RemoveView(IDocView* view);
@@ -215,13 +221,16 @@ public:
     CGroup* AddGroup(const std::string& name, IDocView* sender = nullptr);
     std::unique_ptr<CGroup> RemoveGroup(CGroup* group);
     bool IsGroupNameUnused(const std::string& name) const;
+    // True when a group other than except has that name, regardless of case (two groups never
+    // differ only in case).
+    bool IsGroupNameTaken(const std::string& name, const CGroup* except = nullptr) const;
     bool IsGroupUsed(const CGroup* group) override;
     void RenameGroupInGuests(const std::string& oldName, const std::string& newName);
     int GetGuestsOfGroup(const std::string& name, std::vector<CGuest*>& guests) const;
     // Exchanges the names of the two groups (moving a group up or down the list).
     void SwapGroups(CGroup* a, CGroup* b);
 
-    // --- Tables (the seating rules are in seating/) --------------------------------------------
+    // --- Tables (the seating rules and the arrangement are in seating/) ------------------------
     //
     // Table ids are positions: the table at position k has id k, the unseated table (id 0,
     // "Unseated Guests", no seats, no place) is at position 0, and guests sit at a table by
@@ -268,9 +277,6 @@ public:
     // later table down by one, its guests with it. False (nothing done) for null, a table not in
     // this document, or the unseated table.
     bool DeleteTable(CTable* table);
-    // The user's delete: asks Yes/No first when people sit at the table; true when it was
-    // deleted (the pointer is then gone).
-    bool DeleteTableWithQuestion(CTable* table);
     // Every guest whose table id is fromId gets toId.
     void MoveGuestsBetweenTables(int fromId, int toId);
     // The two tables exchange their guests, names, infos, places and seats; ids, positions and
@@ -280,23 +286,9 @@ public:
     // each neighbour on the way would. False for a position out of range or 0; true for from ==
     // to (nothing to do).
     bool MoveTable(int from, int to);
-
-    // True when the guest may be put on the table: may ask about the guest's restricted names
-    // (No refuses) and about the capacity (Yes enlarges the table to the new total, No seats over
-    // capacity, Cancel refuses); the unseated table grows silently. The caller then seats the
-    // guest with SetTable. False at once for a null guest or table.
-    bool CanSeatGuest(CGuest* guest, CTable* table);
-    // Creates a table named after the group and seats the group's unseated guests there in list
-    // order until the default table size is reached. Returns the people seated; -1 when the table
-    // could not be created or no guest was unseated (the new table then stays, empty).
-    int AddTableForGroup(const CGroup* group);
-
-    // The automatic arrangement: both ask first and return false (nothing changed) unless the
-    // answer is Yes; both broadcast hint 14 when done. "All Guests" broadcasts hint 21, unseats
-    // everybody and replaces every table (every CTable pointer is then gone). The tableless
-    // variant returns true without doing anything when no guest line is unseated.
-    bool ArrangeTablelessGuests();
-    bool ArrangeAllGuests();
+    // Broadcasts HINT_TABLES_REMOVING, unseats every guest and leaves the unseated table alone
+    // (ids start again at 0; every other CTable pointer is gone).
+    void ResetTables();
 
     // The table queries use an index of the guests by table id, dropped on every data change.
     // Tests and benchmarks only: false answers every query by walking the guest list.
@@ -310,11 +302,13 @@ private:
     bool m_useSeatingIndex = true;
 
 public:
-    // --- Default content (budget/) ------------------------------------------------------------
+    // --- Default content ----------------------------------------------------------------------
 
-    // The default groups from the couple's names (either may be empty), only when the event has
-    // no group: six patterns, each with the groom's then the bride's name. Broadcasts hint 2.
-    // Returns the number of groups made.
+    // The source of the default content (not owned; null: an event is completed with the
+    // unseated table only). Installed before the first load.
+    void SetDefaultContentSource(IDefaultContentSource* source) { m_defaultContent = source; }
+    // The default groups of the couple through the source (0 without one); see
+    // IDefaultContentSource.
     int CreateDefaultGroups(const std::string& brideName, const std::string& groomName);
 
     // --- Money --------------------------------------------------------------------------------
@@ -425,7 +419,9 @@ private:
 
     std::vector<IDocView*> m_views;
     bool m_dataChanged = false;
+    unsigned long m_changeCount = 0;
     std::string m_title;
     std::function<bool()> m_termsNotice;
     std::function<void(bool)> m_dataChangedListener;
+    IDefaultContentSource* m_defaultContent = nullptr;
 };

@@ -27,6 +27,7 @@
 #include "platform/Prompt.h"
 #include "platform/StringTable.h"
 #include "platform/Trace.h"
+#include "store/DefaultContentSource.h"
 #include "store/NewOrvDoc.h"
 #include "store/ProgramFolders.h"
 #include "store/XmlDataReader.h"
@@ -166,6 +167,14 @@ void CNewOrvDoc::LoadEventData()
     SetDataChanged(fromIniFiles);
 }
 
+void CNewOrvDoc::CompleteDefaultContent()
+{
+    if (m_defaultContent != nullptr)
+        m_defaultContent->CompleteEvent(*this);
+    // Whatever the source did, every event has its unseated table.
+    CreateUnseatedTable();
+}
+
 void CNewOrvDoc::LoadFromIniFiles()
 {
     auto iniOf = [this](int kind) { return CProfileFile(m_folders.FilePath(kind)); };
@@ -220,6 +229,8 @@ bool CNewOrvDoc::ImportXml(const fs::path& path, std::string* error)
 
 void CNewOrvDoc::LoadTasks()
 {
+    // The file's root is "Task1" whatever ids this process handed out before.
+    m_taskRoot->SetId(CTask::kRootId);
     m_taskRoot->LoadTree(m_folders.FilePath(kFileTasksIni));
     m_taskRoot->SetName(LoadString(IDS_TASKS_ROOT));
 }

@@ -12,9 +12,9 @@
 #include "model/Shape.h"
 #include "model/Table.h"
 #include "platform/StringTable.h"
+#include "platform/TextEncoding.h"
 #include "store/NewOrvDoc.h"
 
-#include <algorithm>
 #include <map>
 
 namespace
@@ -223,6 +223,13 @@ bool CNewOrvDoc::IsGroupNameUnused(const std::string& name) const
                         [&](const auto& guest) { return guest->GetGroupName() == name; });
 }
 
+bool CNewOrvDoc::IsGroupNameTaken(const std::string& name, const CGroup* except) const
+{
+    return std::any_of(m_groups.begin(), m_groups.end(), [&](const auto& group) {
+        return group.get() != except && EqualsIgnoringCase(group->GetName(), name);
+    });
+}
+
 bool CNewOrvDoc::IsGroupUsed(const CGroup* group)
 {
     return group != nullptr && !IsGroupNameUnused(group->GetName());
@@ -335,6 +342,21 @@ void CNewOrvDoc::RenameCategory(CCategory* category, const std::string& newName)
     for (const auto& offer : m_offers)
         if (offer->GetCategory() == oldName)
             offer->SetCategory(newName);
+}
+
+COffer* CNewOrvDoc::AddOffer(const std::string& name, const std::string& category, int shekels,
+                             const std::string& info)
+{
+    auto offer = std::make_unique<COffer>(this);
+    offer->SetName(name);
+    offer->SetCategory(category);
+    offer->SetShekels(shekels);
+    if (!info.empty())
+        offer->SetInfo(info);
+    COffer* added = offer.get();
+    m_offers.push_back(std::move(offer));
+    SetDataChanged(true);
+    return added;
 }
 
 std::unique_ptr<COffer> CNewOrvDoc::RemoveOffer(COffer* offer)

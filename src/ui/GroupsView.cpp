@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "model/Group.h"
+#include "edits/GroupEdits.h"
 #include "model/Guest.h"
 #include "platform/NumberText.h"
 #include "platform/Prompt.h"
@@ -63,7 +64,7 @@ CGroupsView::CGroupsView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, par
     columns->addLayout(left, 2);
 
     auto* right = new QVBoxLayout;
-    m_guestModel = new CGuestListModel({CGuestListModel::kFirstName, CGuestListModel::kFamilyName,
+    m_guestModel = new CGuestListModel(Doc(), {CGuestListModel::kFirstName, CGuestListModel::kFamilyName,
                                         CGuestListModel::kComing, CGuestListModel::kStatus},
                                        this);
     m_guests = new QTableView;
@@ -142,16 +143,13 @@ void CGroupsView::RunCommand(ECommand command)
     }
 }
 
-void CGroupsView::HandleHint(IDocView* sender, EUpdateHint hint, CRecord* record)
+void CGroupsView::HandleHint(IDocView* sender, EUpdateHint hint, CRecord*)
 {
     switch (hint)
     {
     case HINT_EVENT_RELOADING:
-    case HINT_TABLES_REMOVING:
-        m_guestModel->Clear(); // the records are about to go
-        MarkStale();
-        break;
-    case HINT_GUEST_REMOVING: m_guestModel->Remove(static_cast<CGuest*>(record)); break;
+    case HINT_TABLES_REMOVING: MarkStale(); break;
+    case HINT_GUEST_REMOVING: break; // the list model drops the line itself
     default:
         if (sender != this)
             MarkStale();
@@ -231,37 +229,19 @@ QString CGroupsView::GroupsCaption() const { return m_caption->text(); }
 
 QString CGroupsView::CountLine() const { return m_countLine->text(); }
 
-bool CGroupsView::NameTaken(const QString& name, const CGroup* except) const
-{
-    for (const auto& group : Doc().GetGroups())
-        if (group.get() != except &&
-            QString::compare(ToQt(group->GetName()), name, Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
-}
-
 void CGroupsView::AddGroup()
 {
     QString proposal = UiText(IDS_NEW_GROUP);
-    for (int n = 1; NameTaken(proposal, nullptr); ++n)
+    for (int n = 1; Doc().IsGroupNameTaken(FromQt(proposal)); ++n)
         proposal = ToQt(FormatText(LoadString(IDS_NEW_GROUP_NUMBERED), {FormatInt(n)}));
 
     CGroupNameDialog dialog(CGroupNameDialog::kAdd, proposal, Doc().GetPrompt(), this);
     if (CModalSeam::Exec(dialog) != QDialog::Accepted)
         return;
-    const QString name = dialog.Name();
-    if (NameTaken(name, nullptr))
-    {
-        AskString(Doc().GetPrompt(), IDS_GROUP_EXISTS_CAPTION, IDS_GROUP_EXISTS_CAPTION,
-                  EButtons::Ok);
+    if (Edits::AddGroup(Doc(), FromQt(dialog.Name()), dialog.CreateTable(), this) == nullptr)
         return;
-    }
-    Doc().AddGroup(FromQt(name), this);
     RefreshGroups();
     SelectRow(Doc().GetGroupCount() - 1);
-    Doc().UpdateAllViews(this, HINT_GROUPS_CHANGED);
-    if (dialog.CreateTable())
-        Doc().CreateTable(FromQt(name));
     emit CommandStateChanged();
 }
 
@@ -274,22 +254,10 @@ void CGroupsView::RenameGroup()
                             this);
     if (CModalSeam::Exec(dialog) != QDialog::Accepted)
         return;
-    const QString name = dialog.Name();
-    if (NameTaken(name, group))
-    {
-        Doc().GetPrompt().Ask(FormatText(LoadString(IDS_GROUP_NAME_EXISTS_TEXT), {FromQt(name)}),
-                              LoadString(IDS_GROUP_EXISTS_CAPTION), EButtons::Ok);
+    if (!Edits::RenameGroup(Doc(), group, FromQt(dialog.Name()), this))
         return;
-    }
-    const std::string oldName = group->GetName();
-    if (oldName == FromQt(name))
-        return;
-    group->SetName(FromQt(name));
-    Doc().RenameGroupInGuests(oldName, FromQt(name));
     RefreshGroups();
     RefreshGuests();
-    Doc().UpdateAllViews(this, HINT_GROUPS_CHANGED);
-    Doc().UpdateAllViews(this, HINT_GROUP_RENAMED);
 }
 
 void CGroupsView::DeleteGroup()
@@ -297,20 +265,14 @@ void CGroupsView::DeleteGroup()
     CGroup* group = SelectedGroup();
     if (group == nullptr)
         return;
-    if (Doc().IsGroupUsed(group))
-    {
-        AskString(Doc().GetPrompt(), IDS_GROUP_NOT_EMPTY_TEXT, IDS_GROUP_NOT_EMPTY_CAPTION,
-                  EButtons::Ok);
-        return;
-    }
     const int row = SelectedRow();
     const int count = Doc().GetGroupCount();
-    Doc().RemoveGroup(group); // destroyed here
+    if (!Edits::DeleteGroup(Doc(), group, this)) // destroyed here
+        return;
     RefreshGroups();
     // The row that took the deleted one's place, but the one before when it was among the last two.
     SelectRow(qMax(0, row >= count - 2 ? row - 1 : row));
     RefreshGuests();
-    Doc().UpdateAllViews(this, HINT_GROUPS_CHANGED);
     emit CommandStateChanged();
 }
 
@@ -319,10 +281,10 @@ void CGroupsView::MoveUp()
     const int row = SelectedRow();
     if (row <= 0)
         return;
-    Doc().SwapGroups(Doc().GetGroupAt(row), Doc().GetGroupAt(row - 1));
+    if (!Edits::MoveGroup(Doc(), row, row - 1, this))
+        return;
     RefreshGroups();
     SelectRow(row - 1);
-    Doc().UpdateAllViews(this, HINT_GROUPS_CHANGED);
 }
 
 void CGroupsView::MoveDown()
@@ -330,10 +292,10 @@ void CGroupsView::MoveDown()
     const int row = SelectedRow();
     if (row < 0 || row + 1 >= Doc().GetGroupCount())
         return;
-    Doc().SwapGroups(Doc().GetGroupAt(row), Doc().GetGroupAt(row + 1));
+    if (!Edits::MoveGroup(Doc(), row, row + 1, this))
+        return;
     RefreshGroups();
     SelectRow(row + 1);
-    Doc().UpdateAllViews(this, HINT_GROUPS_CHANGED);
 }
 
 void CGroupsView::AddTableForGroup()
@@ -341,7 +303,7 @@ void CGroupsView::AddTableForGroup()
     CGroup* group = SelectedGroup();
     if (group == nullptr)
         return;
-    const int seated = Doc().AddTableForGroup(group);
+    const int seated = Edits::AddTableForGroup(Doc(), group);
     IPrompt& prompt = Doc().GetPrompt();
     if (seated >= 1)
         prompt.Ask(FormatText(LoadString(IDS_TABLE_FOR_GROUP_CREATED), {FormatInt(seated)}),

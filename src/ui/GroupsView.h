@@ -49,8 +49,6 @@ private:
     void RefreshGroups();
     void RefreshGuests();
     void UpdateButtons();
-    // Another group already has the name, compared without regard to letter case.
-    bool NameTaken(const QString& name, const CGroup* except) const;
     void ShowGroupsMenu(const QPoint& position);
     void ShowGuestsMenu(const QPoint& position);
 

@@ -3,8 +3,9 @@
 #include "model/Guest.h"
 #include "ui/UiText.h"
 
-CGuestListModel::CGuestListModel(std::vector<EColumn> columns, QObject* parent)
-    : CGuestRowsModel(parent), m_columns(std::move(columns))
+CGuestListModel::CGuestListModel(CNewOrvDoc& doc, std::vector<EColumn> columns,
+                                 QObject* parent)
+    : CGuestRowsModel(doc, parent), m_columns(std::move(columns))
 {
 }
 

@@ -7,7 +7,7 @@
 class CGuest;
 
 // A read-only list of guest lines with chosen columns (the guests of a group, of a table).
-// The rows are the base's guest pointers (see CGuestRowsModel for what the owning view must do).
+// The rows are the base's guest pointers (see CGuestRowsModel for when they are dropped).
 class CGuestListModel : public CGuestRowsModel
 {
     Q_OBJECT
@@ -21,8 +21,7 @@ public:
         kStatus,
     };
 
-    explicit CGuestListModel(std::vector<EColumn> columns, QObject* parent = nullptr);
-
+    CGuestListModel(CNewOrvDoc& doc, std::vector<EColumn> columns, QObject* parent = nullptr);
 
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

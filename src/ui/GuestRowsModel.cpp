@@ -2,6 +2,16 @@
 
 #include <algorithm>
 
+#include "model/Guest.h"
+
+void CGuestRowsModel::DropRecords(EUpdateHint hint, CRecord* record)
+{
+    if (hint == HINT_GUEST_REMOVING)
+        Remove(HintRecord<CGuest>(record));
+    else
+        Clear();
+}
+
 void CGuestRowsModel::SetGuests(std::vector<CGuest*> guests)
 {
     beginResetModel();

@@ -1,18 +1,23 @@
 #pragma once
 
-#include <QAbstractTableModel>
 #include <vector>
+
+#include "ui/DocModel.h"
 
 class CGuest;
 
 // The rows of a table model that shows guest lines: pointers to the document's guests, in order.
-// The owning view must call Remove() on hint 27 and Clear() on hints 21 and 26, before the guests
-// go. Columns and cells are the derived model's.
-class CGuestRowsModel : public QAbstractTableModel
+// A guest's line goes on HINT_GUEST_REMOVING, every line when tables or the event go
+// (HINT_TABLE_DELETING, HINT_TABLES_REMOVING, HINT_EVENT_RELOADING: a list of a table's or a
+// group's guests is stale then; the owning view refills it). Columns and cells are the derived
+// model's.
+class CGuestRowsModel : public CDocModel
 {
     Q_OBJECT
 public:
-    explicit CGuestRowsModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+    explicit CGuestRowsModel(CNewOrvDoc& doc, QObject* parent = nullptr) : CDocModel(doc, parent)
+    {
+    }
 
     void SetGuests(std::vector<CGuest*> guests);
     void Clear() { SetGuests({}); }
@@ -25,6 +30,9 @@ public:
     const std::vector<CGuest*>& Guests() const { return m_guests; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+
+protected:
+    void DropRecords(EUpdateHint hint, CRecord* record) override;
 
 private:
     std::vector<CGuest*> m_guests;

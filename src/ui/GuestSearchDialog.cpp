@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/DialogButtons.h"
 #include "ui/UiText.h"
 
 CGuestSearchDialog::CGuestSearchDialog(const QString& firstName, const QString& familyName,
@@ -36,7 +37,7 @@ CGuestSearchDialog::CGuestSearchDialog(const QString& firstName, const QString& 
     directions->addStretch();
     layout->addWidget(direction);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
+    auto* buttons = MakeButtonBox(QDialogButtonBox::Cancel);
     m_find = buttons->addButton(UiText(IDS_SEARCH_FIND_NEXT), QDialogButtonBox::AcceptRole);
     m_find->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

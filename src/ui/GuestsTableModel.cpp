@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "edits/GuestEdits.h"
 #include "model/Guest.h"
 #include "ui/UiText.h"
 
@@ -20,7 +21,16 @@ bool IsNumberColumn(int column)
 }
 } // namespace
 
-CGuestsTableModel::CGuestsTableModel(QObject* parent) : CGuestRowsModel(parent) {}
+CGuestsTableModel::CGuestsTableModel(CNewOrvDoc& doc, IDocView* editor, QObject* parent)
+    : CGuestRowsModel(doc, parent), m_editor(editor)
+{
+}
+
+void CGuestsTableModel::DropRecords(EUpdateHint hint, CRecord* record)
+{
+    if (hint != HINT_TABLE_DELETING)
+        CGuestRowsModel::DropRecords(hint, record);
+}
 
 QString CGuestsTableModel::ColumnTitle(int column)
 {
@@ -86,21 +96,23 @@ bool CGuestsTableModel::setData(const QModelIndex& index, const QVariant& value,
     CGuest* guest = GuestAt(index.row());
     if (guest == nullptr || role != Qt::EditRole)
         return false;
-    bool changed = false;
+    using Edits::EGuestField;
+    EGuestField field = EGuestField::FirstName;
     switch (index.column())
     {
-    case kColumnFirstName: changed = guest->SetName(FromQt(value.toString().trimmed())); break;
-    case kColumnFamilyName:
-        changed = guest->SetFamilyName(FromQt(value.toString().trimmed()));
-        break;
-    case kColumnRelation: changed = guest->SetRelation(FromQt(value.toString())); break;
-    case kColumnGroup: changed = guest->SetGroupName(FromQt(value.toString())); break;
-    case kColumnInvitationSent: changed = guest->SetInvitationSent(value.toBool()); break;
-    case kColumnPlanned: changed = guest->SetInvitedCount(std::max(0, value.toInt())); break;
-    case kColumnActual: changed = guest->SetComingCount(std::max(0, value.toInt())); break;
+    case kColumnFirstName: field = EGuestField::FirstName; break;
+    case kColumnFamilyName: field = EGuestField::FamilyName; break;
+    case kColumnRelation: field = EGuestField::Relation; break;
+    case kColumnGroup: field = EGuestField::Group; break;
+    case kColumnInvitationSent: field = EGuestField::InvitationSent; break;
+    case kColumnPlanned: field = EGuestField::Invited; break;
+    case kColumnActual: field = EGuestField::Coming; break;
     default: return false;
     }
-    if (changed)
+    const Edits::GuestFieldValue stored =
+        Edits::IsTextField(field) ? Edits::GuestFieldValue(FromQt(value.toString()))
+                                  : Edits::GuestFieldValue(value.toInt());
+    if (Edits::EditGuestField(Doc(), guest, field, stored, m_editor))
     {
         emit dataChanged(index, index);
         emit GuestEdited(guest);

@@ -10,8 +10,9 @@ class CGuest;
 // columns of the view (logical order; the header mirrors them in Hebrew). It answers data() from the
 // guests themselves, so scrolling never rebuilds anything (rows: see CGuestRowsModel).
 //
-// Editing: setData stores through the guest's setter and emits GuestEdited when the value changed;
-// the view tells the other views. The ID column and the status are not editable here.
+// Editing: setData stores through the guest edit operation (which announces HINT_GUEST_CHANGED to
+// the other views, the editing view being the sender) and emits GuestEdited when the value
+// changed. The ID column and the status are not editable here.
 class CGuestsTableModel : public CGuestRowsModel
 {
     Q_OBJECT
@@ -30,7 +31,8 @@ public:
         kColumnCount,
     };
 
-    explicit CGuestsTableModel(QObject* parent = nullptr);
+    // editor: the view whose edits these are (not told of its own changes).
+    CGuestsTableModel(CNewOrvDoc& doc, IDocView* editor, QObject* parent = nullptr);
 
     bool Remove(const CGuest* guest) override;
     // Repaints the line of that guest, if shown.
@@ -49,4 +51,10 @@ public:
 signals:
     void GuestEdited(CGuest* guest);
 
+protected:
+    // The whole guest list stays what it is when a table goes: only its rows' texts change.
+    void DropRecords(EUpdateHint hint, CRecord* record) override;
+
+private:
+    IDocView* m_editor;
 };

@@ -19,6 +19,7 @@
 #include <memory>
 
 #include "model/Group.h"
+#include "edits/GuestEdits.h"
 #include "model/Guest.h"
 #include "model/GuestStatistics.h"
 #include "platform/NumberText.h"
@@ -93,7 +94,7 @@ CGuestsView::CGuestsView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, par
     actions->addStretch();
     layout->addLayout(actions);
 
-    m_model = new CGuestsTableModel(this);
+    m_model = new CGuestsTableModel(Doc(), this, this);
     m_delegate = new CGuestItemDelegate([this] { return GroupNames(); }, this);
     m_list = new QTableView;
     m_list->setObjectName(QStringLiteral("GuestsList"));
@@ -306,22 +307,16 @@ QWidget* CGuestsView::OpenEditor() const
 
 void CGuestsView::HandleHint(IDocView* sender, EUpdateHint hint, CRecord* record)
 {
-    auto* guest = static_cast<CGuest*>(record);
+    CGuest* guest = HintRecord<CGuest>(record);
     switch (hint)
     {
     case HINT_EVENT_RELOADING:
-    case HINT_TABLES_REMOVING:
-        m_model->Clear(); // the records are about to go
-        MarkStale();
-        break;
+    case HINT_TABLES_REMOVING: MarkStale(); break;
     case HINT_EVENT_RELOADED:
         ReadColumnWidths(); // another event may keep other widths
         MarkStale();
         break;
-    case HINT_GUEST_REMOVING:
-        m_model->Remove(guest);
-        MarkStale(kStaleStatistics);
-        break;
+    case HINT_GUEST_REMOVING: MarkStale(kStaleStatistics); break;
     case HINT_GOTO_GUEST:
         if (guest != nullptr)
             SelectGuest(guest);
@@ -580,7 +575,7 @@ void CGuestsView::AddGuest()
     if (guest == nullptr)
     {
         CommitPendingEdit();
-        guest = Doc().AddGuest(name, "", this); // hint 6 to the others
+        guest = Edits::AddGuest(Doc(), name, "", this); // HINT_GUEST_ADDED to the others
         if (m_filter.Matches(*guest))
             m_model->Append(guest);
         RefreshStatistics();
@@ -596,16 +591,12 @@ void CGuestsView::DeleteGuest()
     if (guest == nullptr)
         return;
     CommitPendingEdit();
-    const EAnswer answer = Doc().GetPrompt().Ask(
-        FormatText(LoadString(IDS_DELETE_GUEST_QUESTION), {guest->GetDisplayName()}),
-        LoadString(IDS_DELETE_GUEST_CAPTION), EButtons::YesNo);
-    if (answer != EAnswer::Yes)
-        return;
     const int row = m_list->currentIndex().row();
     {
         CWaitCursor wait;
-        // Hint 27 takes the line out of the list before the guest goes.
-        std::unique_ptr<CGuest> removed = Doc().RemoveGuest(guest);
+        // HINT_GUEST_REMOVING takes the line out of the list before the guest goes.
+        if (!Edits::DeleteGuestWithQuestion(Doc(), guest))
+            return;
     }
     RefreshStatistics();
     UpdateEmptyState();
@@ -619,15 +610,16 @@ void CGuestsView::ToggleApproved()
     if (guest == nullptr)
         return;
     CommitPendingEdit();
-    guest->SetApproved(!guest->IsApproved());
+    Edits::EditGuestField(Doc(), guest, Edits::EGuestField::Status,
+                          guest->IsApproved() ? CGuest::kStatusUnknown : CGuest::kStatusApproved,
+                          this);
     m_model->GuestChanged(guest);
-    OnGuestEdited(guest);
+    OnGuestEdited();
 }
 
-void CGuestsView::OnGuestEdited(CGuest* guest)
+void CGuestsView::OnGuestEdited()
 {
     RefreshStatistics();
-    Doc().UpdateAllViews(this, HINT_GUEST_CHANGED, guest);
     emit CommandStateChanged();
 }
 
@@ -640,8 +632,7 @@ void CGuestsView::EditRestrictions()
     CRestrictedGuestsDialog dialog(Doc(), *guest, this);
     if (CModalSeam::Exec(dialog) != QDialog::Accepted)
         return;
-    for (CGuest* changed : dialog.Apply())
-        Doc().UpdateAllViews(this, HINT_GUEST_CHANGED, changed);
+    dialog.Apply(this);
     emit CommandStateChanged();
 }
 

@@ -95,7 +95,7 @@ private:
     bool RebuildGroupFilter();
     void UpdateEmptyState();
     void SelectRow(int row, int column);
-    void OnGuestEdited(CGuest* guest);
+    void OnGuestEdited();
     QStringList GroupNames() const;
 
     CGuestFilter m_filter;

@@ -11,8 +11,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "edits/GuestEdits.h"
 #include "model/Guest.h"
 #include "store/NewOrvDoc.h"
+#include "ui/DialogButtons.h"
 #include "ui/UiText.h"
 
 namespace
@@ -23,12 +25,6 @@ QStringList SelectedTexts(const QListWidget& list)
     for (const QListWidgetItem* item : list.selectedItems())
         texts << item->text();
     return texts;
-}
-
-void AddOnce(std::vector<CGuest*>& guests, CGuest* guest)
-{
-    if (guest != nullptr && std::find(guests.begin(), guests.end(), guest) == guests.end())
-        guests.push_back(guest);
 }
 } // namespace
 
@@ -93,7 +89,7 @@ CRestrictedGuestsDialog::CRestrictedGuestsDialog(CNewOrvDoc& doc, CGuest& guest,
     m_bothWays = new QCheckBox(UiText(IDS_RESTRICTED_BOTH_WAYS));
     m_bothWays->setChecked(true);
     layout->addWidget(m_bothWays);
-    auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    auto* box = MakeButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(box);
@@ -166,34 +162,10 @@ void CRestrictedGuestsDialog::UpdateButtons()
     m_remove->setEnabled(!m_restricted->selectedItems().isEmpty());
 }
 
-std::vector<CGuest*> CRestrictedGuestsDialog::Apply()
+std::vector<CGuest*> CRestrictedGuestsDialog::Apply(IDocView* sender)
 {
-    std::vector<CGuest*> changed;
-    const bool bothWays = m_bothWays->isChecked();
-    const std::string self = m_guest.GetFullName();
-    // A copy: the guest's list changes below.
-    const std::vector<std::string> before = m_guest.GetRestrictedList();
-    for (const std::string& name : before)
-    {
-        if (m_names.contains(ToQt(name)) || !m_guest.RemoveRestricted(name))
-            continue;
-        AddOnce(changed, &m_guest);
-        if (!bothWays)
-            continue;
-        CGuest* other = m_doc.FindGuestByFullName(name);
-        if (other != nullptr && other != &m_guest && other->RemoveRestricted(self))
-            AddOnce(changed, other);
-    }
+    std::vector<std::string> names;
     for (const QString& name : m_names)
-    {
-        const std::string fullName = FromQt(name);
-        CGuest* other = m_doc.FindGuestByFullName(fullName);
-        const bool otherHadIt = other != nullptr && other->IsRestricted(self);
-        if (!m_guest.AddRestricted(fullName, bothWays))
-            continue;
-        AddOnce(changed, &m_guest);
-        if (bothWays && other != nullptr && !otherHadIt)
-            AddOnce(changed, other);
-    }
-    return changed;
+        names.push_back(FromQt(name));
+    return Edits::SetRestrictedNames(m_doc, m_guest, names, m_bothWays->isChecked(), sender);
 }

@@ -6,6 +6,7 @@
 
 class CGuest;
 class CNewOrvDoc;
+class IDocView;
 class QCheckBox;
 class QLineEdit;
 class QListWidget;
@@ -13,17 +14,17 @@ class QPushButton;
 
 // "Restricted guests": the full names a guest must not sit with. The other guests' full names are
 // offered (each once); the working list changes in the dialog only, and Apply() (after OK) stores
-// the difference through the guest's AddRestricted / RemoveRestricted. "Both ways" also adds or
-// removes this guest's full name in the other guest's list; other guests are reached only through
-// the document.
+// it through Edits::SetRestrictedNames. "Both ways" also adds or removes this guest's full name in
+// the other guest's list.
 class CRestrictedGuestsDialog : public QDialog
 {
     Q_OBJECT
 public:
     CRestrictedGuestsDialog(CNewOrvDoc& doc, CGuest& guest, QWidget* parent = nullptr);
 
-    // Stores the changes. Returns every guest whose list changed (this guest first), each once.
-    std::vector<CGuest*> Apply();
+    // Stores the changes, announced from sender. Returns every guest whose list changed (this
+    // guest first), each once.
+    std::vector<CGuest*> Apply(IDocView* sender);
 
     // Moves the offered names to the working list, or back.
     void AddNames(const QStringList& names);

@@ -1,17 +1,18 @@
 #include "ui/TableDetailsDialog.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "model/Table.h"
 #include "platform/NumberText.h"
+#include "platform/TextEncoding.h"
 #include "platform/Prompt.h"
+#include "ui/DialogButtons.h"
 #include "ui/UiText.h"
 
 namespace
@@ -20,6 +21,13 @@ namespace
 // and is told about rather than silently clamped.
 constexpr int kSeatsFieldMax = 9999;
 constexpr int kPlaceFieldMax = 999;
+
+// The name cut as the table keeps it: characters (code points), as the core counts them, not
+// UTF-16 units.
+QString CutName(const QString& name)
+{
+    return ToQt(Utf8Left(FromQt(name), CTable::kMaxNameChars));
+}
 } // namespace
 
 CTableDetailsDialog::CTableDetailsDialog(const SValues& values, const QStringList& groupNames,
@@ -37,8 +45,12 @@ CTableDetailsDialog::CTableDetailsDialog(const SValues& values, const QStringLis
 
     auto* form = new QFormLayout;
     m_name = new QLineEdit;
-    m_name->setMaxLength(kMaxNameLength);
-    m_name->setText(values.name);
+    m_name->setText(CutName(values.name));
+    connect(m_name, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const QString cut = CutName(text);
+        if (cut != text)
+            m_name->setText(cut);
+    });
     form->addRow(UiText(IDS_TABLE_DETAILS_BELONGS_TO), m_name);
 
     m_groups = new QListWidget;
@@ -58,17 +70,14 @@ CTableDetailsDialog::CTableDetailsDialog(const SValues& values, const QStringLis
     form->addRow(UiText(IDS_TABLE_DETAILS_PLACE), m_place);
     layout->addLayout(form);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    // In the interface language, not Qt's.
-    buttons->button(QDialogButtonBox::Ok)->setText(UiText(IDS_BUTTON_OK));
-    buttons->button(QDialogButtonBox::Cancel)->setText(UiText(IDS_BUTTON_CANCEL));
+    auto* buttons = MakeButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &CTableDetailsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
     connect(m_groups, &QListWidget::currentTextChanged, this, [this](const QString& group) {
         if (!group.isEmpty())
-            m_name->setText(group); // cut to the name's length by the field
+            m_name->setText(CutName(group));
     });
     setMinimumWidth(360);
     m_name->selectAll();
@@ -78,9 +87,7 @@ CTableDetailsDialog::CTableDetailsDialog(const SValues& values, const QStringLis
 CTableDetailsDialog::SValues CTableDetailsDialog::Values() const
 {
     SValues values;
-    values.name = m_name->text().trimmed();
-    if (values.name.isEmpty())
-        values.name = UiText(IDS_NOT_MAPPED);
+    values.name = ToQt(CTable::NameFromUser(FromQt(m_name->text())));
     values.seats = m_seats->value();
     values.place = m_place->value();
     return values;
@@ -100,8 +107,8 @@ bool CTableDetailsDialog::CheckRange(QSpinBox* field, int min, int max, int kept
 
 void CTableDetailsDialog::accept()
 {
-    if (!CheckRange(m_seats, kMinSeats, kMaxSeats, m_kept.seats) ||
-        !CheckRange(m_place, kMinPlace, kMaxPlace, m_kept.place))
+    if (!CheckRange(m_seats, CTable::kMinSeats, CTable::kMaxSeats, m_kept.seats) ||
+        !CheckRange(m_place, CTable::kMinHallNumber, CTable::kMaxHallNumber, m_kept.place))
         return;
     QDialog::accept();
 }

@@ -9,22 +9,17 @@ class QLineEdit;
 class QListWidget;
 class QSpinBox;
 
-// "Table details": the name of a table (free text of at most 25 characters, or a group name
-// picked from "Groups:"), its number of seats and its place in the hall, for adding and editing.
+// "Table details": the name of a table (free text of at most CTable::kMaxNameChars characters, or
+// a group name picked from "Groups:"), its number of seats and its place in the hall, for adding
+// and editing.
 //
-// OK checks the ranges (seats 1 to 1000, place 1 to 999; on edit the table's own values are
-// accepted unchanged) and stays open with the range message otherwise. Whether the place is
-// free is the caller's question, asked after the dialog closed.
+// OK checks the ranges of CTable (on edit the table's own values are accepted unchanged) and stays
+// open with the range message otherwise. Whether the place is free is the caller's question,
+// asked after the dialog closed.
 class CTableDetailsDialog : public QDialog
 {
     Q_OBJECT
 public:
-    static constexpr int kMaxNameLength = 25;
-    static constexpr int kMinSeats = 1;
-    static constexpr int kMaxSeats = 1000;
-    static constexpr int kMinPlace = 1;
-    static constexpr int kMaxPlace = 999;
-
     struct SValues
     {
         QString name;
@@ -36,7 +31,7 @@ public:
     CTableDetailsDialog(const SValues& values, const QStringList& groupNames, const SValues* kept,
                         IPrompt& prompt, QWidget* parent = nullptr);
 
-    // The entered values; a blank name is given as "Not mapped".
+    // The entered values, the name as the table gets it (CTable::NameFromUser).
     SValues Values() const;
 
     QLineEdit* NameField() const { return m_name; }

@@ -1,36 +1,35 @@
 #include "ui/TableSetupDialog.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "model/Table.h"
 #include "platform/NumberText.h"
 #include "platform/Prompt.h"
-#include "store/NewOrvDoc.h"
+#include "ui/DialogButtons.h"
 #include "ui/UiText.h"
 
 namespace
 {
-constexpr const char* kShowSerialKey = "ShowSerial";
 // Wide enough for a value out of range to reach the check on OK.
 constexpr int kSeatsFieldMax = 9999;
 } // namespace
 
-CTableSetupDialog::CTableSetupDialog(CNewOrvDoc& doc, QWidget* parent) : QDialog(parent), m_doc(doc)
+CTableSetupDialog::CTableSetupDialog(const Edits::STableSetup& setup, IPrompt& prompt,
+                                     QWidget* parent)
+    : QDialog(parent), m_prompt(prompt)
 {
     setWindowTitle(UiText(IDS_TABLE_SETUP_TITLE));
-    const CEventSettings& settings = doc.GetSettings();
     auto* layout = new QVBoxLayout(this);
 
     auto* seatsRow = new QHBoxLayout;
     auto* before = new QLabel(UiText(IDS_TABLE_SETUP_EACH_NEW));
     m_seats = new QSpinBox;
     m_seats->setRange(0, kSeatsFieldMax);
-    m_seats->setValue(settings.GetGuestsPerTable());
+    m_seats->setValue(setup.seats);
     before->setBuddy(m_seats);
     seatsRow->addWidget(before);
     seatsRow->addWidget(m_seats);
@@ -39,19 +38,16 @@ CTableSetupDialog::CTableSetupDialog(CNewOrvDoc& doc, QWidget* parent) : QDialog
     layout->addLayout(seatsRow);
 
     m_byHallNumber = new QCheckBox(UiText(IDS_TABLE_SETUP_BY_HALL_NUMBER));
-    m_byHallNumber->setChecked(settings.GetArrangeTablesByHallNumber());
+    m_byHallNumber->setChecked(setup.byHallNumber);
     m_hideNotComing = new QCheckBox(UiText(IDS_TABLE_SETUP_HIDE_NOT_COMING));
-    m_hideNotComing->setChecked(settings.GetDontShowNonComing());
+    m_hideNotComing->setChecked(setup.hideNotComing);
     m_showId = new QCheckBox(UiText(IDS_TABLE_SETUP_SHOW_ID));
-    m_showId->setChecked(settings.GetKeySetting(kShowSerialKey) == "1");
+    m_showId->setChecked(setup.showId);
     layout->addWidget(m_byHallNumber);
     layout->addWidget(m_hideNotComing);
     layout->addWidget(m_showId);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    // In the interface language, not Qt's.
-    buttons->button(QDialogButtonBox::Ok)->setText(UiText(IDS_BUTTON_OK));
-    buttons->button(QDialogButtonBox::Cancel)->setText(UiText(IDS_BUTTON_CANCEL));
+    auto* buttons = MakeButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &CTableSetupDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -59,35 +55,27 @@ CTableSetupDialog::CTableSetupDialog(CNewOrvDoc& doc, QWidget* parent) : QDialog
     m_seats->selectAll();
 }
 
+Edits::STableSetup CTableSetupDialog::Setup() const
+{
+    Edits::STableSetup setup;
+    setup.seats = m_seats->value();
+    setup.byHallNumber = m_byHallNumber->isChecked();
+    setup.hideNotComing = m_hideNotComing->isChecked();
+    setup.showId = m_showId->isChecked();
+    return setup;
+}
+
 void CTableSetupDialog::accept()
 {
     const int seats = m_seats->value();
-    if (seats < kMinSeats || seats > kMaxSeats)
+    if (seats < CTable::kMinSeats || seats > CTable::kMaxSeats)
     {
-        m_doc.GetPrompt().Ask(
-            FormatText(LoadString(IDS_RANGE_INTEGER_TEXT),
-                       {FormatInt(kMinSeats), FormatInt(kMaxSeats)}),
-            LoadString(IDS_TABLE_SETUP_TITLE), EButtons::Ok);
+        m_prompt.Ask(FormatText(LoadString(IDS_RANGE_INTEGER_TEXT),
+                                {FormatInt(CTable::kMinSeats), FormatInt(CTable::kMaxSeats)}),
+                     LoadString(IDS_TABLE_SETUP_TITLE), EButtons::Ok);
         m_seats->setFocus();
         m_seats->selectAll();
         return;
     }
     QDialog::accept();
-}
-
-void CTableSetupDialog::Apply(IDocView* sender)
-{
-    CEventSettings& settings = m_doc.GetSettings();
-    settings.SetGuestsPerTable(static_cast<short>(m_seats->value()));
-    // An absent "ShowSerial" reads as off: writing "0" for it is no change to tell the views.
-    const bool showedId = settings.GetKeySetting(kShowSerialKey) == "1";
-    settings.SetKeySetting(kShowSerialKey, m_showId->isChecked() ? "1" : "0");
-    const bool changes[] = {
-        settings.SetArrangeTablesByHallNumber(m_byHallNumber->isChecked()),
-        settings.SetDontShowNonComing(m_hideNotComing->isChecked()),
-        showedId != m_showId->isChecked(),
-    };
-    for (const bool changed : changes)
-        if (changed)
-            m_doc.UpdateAllViews(sender, HINT_RECORD_CHANGED);
 }

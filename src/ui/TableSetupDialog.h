@@ -2,27 +2,24 @@
 
 #include <QDialog>
 
-class CNewOrvDoc;
-class IDocView;
+#include "edits/TableEdits.h"
+
+class IPrompt;
 class QCheckBox;
 class QSpinBox;
 
-// "Table setup": the seats of every new table ("NumberOfGuestsInTable", 1 to 1000), and how the
-// graphic seating view orders and labels its tables ("ArrangeTableByHallNumber",
-// "DontShowNonComming", "ShowSerial"). A seat count out of range keeps the dialog open with the
-// range message.
+// "Table setup": the seats of every new table ("NumberOfGuestsInTable", CTable::kMinSeats to
+// kMaxSeats), and how the graphic seating view orders and labels its tables
+// ("ArrangeTableByHallNumber", "DontShowNonComming", "ShowSerial"). A seat count out of range
+// keeps the dialog open with the range message. The caller stores Setup() (Edits::SetTableSetup).
 class CTableSetupDialog : public QDialog
 {
     Q_OBJECT
 public:
-    static constexpr int kMinSeats = 1;
-    static constexpr int kMaxSeats = 1000;
+    CTableSetupDialog(const Edits::STableSetup& setup, IPrompt& prompt, QWidget* parent = nullptr);
 
-    CTableSetupDialog(CNewOrvDoc& doc, QWidget* parent = nullptr);
-
-    // Stores the four values in the event settings ("ShowSerial" as "1" or "0") and broadcasts
-    // hint 5 (from sender) once for each of the last three that changed.
-    void Apply(IDocView* sender);
+    // The values entered.
+    Edits::STableSetup Setup() const;
 
     QSpinBox* SeatsField() const { return m_seats; }
     QCheckBox* ByHallNumber() const { return m_byHallNumber; }
@@ -32,7 +29,7 @@ public:
     void accept() override;
 
 private:
-    CNewOrvDoc& m_doc;
+    IPrompt& m_prompt;
     QSpinBox* m_seats;
     QCheckBox* m_byHallNumber;
     QCheckBox* m_hideNotComing;

@@ -15,10 +15,17 @@ const QColor kOverText(0x9c, 0x00, 0x06);
 const QColor kOverGround(0xff, 0xc7, 0xce);
 } // namespace
 
-CTablesModel::CTablesModel(QObject* parent) : QAbstractTableModel(parent) {}
+CTablesModel::CTablesModel(CNewOrvDoc& doc, QObject* parent) : CDocModel(doc, parent) {}
 
-void CTablesModel::Rebuild(CNewOrvDoc& doc)
+void CTablesModel::DropRecords(EUpdateHint hint, CRecord*)
 {
+    if (hint != HINT_GUEST_REMOVING)
+        Clear();
+}
+
+void CTablesModel::Rebuild()
+{
+    CNewOrvDoc& doc = Doc();
     std::vector<SRow> rows;
     rows.reserve(static_cast<std::size_t>(doc.GetTableCount()));
     for (const auto& table : doc.GetTables())

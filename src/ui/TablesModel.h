@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QAbstractTableModel>
 #include <QString>
 #include <vector>
+
+#include "ui/DocModel.h"
 
 class CNewOrvDoc;
 class CTable;
@@ -12,8 +13,9 @@ class CTable;
 // coming count). A table from row 1 on with more people than seats is marked (red).
 //
 // Rebuild() takes a snapshot of every row, so painting never asks the document again. The model
-// keeps table pointers: its view must call Clear() on hints 10, 21 and 26, before tables go.
-class CTablesModel : public QAbstractTableModel
+// keeps table pointers and drops them all when a table goes (HINT_TABLE_DELETING,
+// HINT_TABLES_REMOVING, HINT_EVENT_RELOADING); the owning view then rebuilds it.
+class CTablesModel : public CDocModel
 {
     Q_OBJECT
 public:
@@ -27,11 +29,11 @@ public:
         kColumnCount,
     };
 
-    explicit CTablesModel(QObject* parent = nullptr);
+    explicit CTablesModel(CNewOrvDoc& doc, QObject* parent = nullptr);
 
     // Reads every table again. With the same number of rows the rows change in place (the view
     // keeps its selection and scroll position); otherwise the model is reset.
-    void Rebuild(CNewOrvDoc& doc);
+    void Rebuild();
     void Clear();
 
     // Null for a row out of range.
@@ -45,6 +47,9 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+
+protected:
+    void DropRecords(EUpdateHint hint, CRecord* record) override;
 
 private:
     struct SRow

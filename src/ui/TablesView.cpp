@@ -11,6 +11,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "edits/GuestEdits.h"
+#include "edits/TableEdits.h"
 #include "model/Group.h"
 #include "model/Guest.h"
 #include "model/Table.h"
@@ -52,7 +54,7 @@ CTablesView::CTablesView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, par
     auto* left = new QVBoxLayout;
     m_caption = new QLabel;
     left->addWidget(m_caption);
-    m_tablesModel = new CTablesModel(this);
+    m_tablesModel = new CTablesModel(Doc(), this);
     m_tables = new QTableView;
     m_tables->setObjectName(QStringLiteral("TablesList"));
     m_tables->setModel(m_tablesModel);
@@ -86,7 +88,7 @@ CTablesView::CTablesView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, par
     const std::vector<CGuestListModel::EColumn> guestColumns = {
         CGuestListModel::kFirstName, CGuestListModel::kFamilyName, CGuestListModel::kGroup,
         CGuestListModel::kComing, CGuestListModel::kStatus};
-    m_guestModel = new CGuestListModel(guestColumns, this);
+    m_guestModel = new CGuestListModel(Doc(), guestColumns, this);
     m_guests = new QTableView;
     m_guests->setObjectName(QStringLiteral("TableGuestsList"));
     m_guests->setModel(m_guestModel);
@@ -177,17 +179,16 @@ void CTablesView::HandleHint(IDocView* sender, EUpdateHint hint, CRecord* record
     case HINT_TABLE_DELETING:
     case HINT_TABLES_REMOVING:
     case HINT_EVENT_RELOADING:
-        DropRecords();
+        // The models drop their rows right after this view was told (they were attached later).
+        if (m_tablesModel->rowCount() > 0)
+            m_rowBeforeDrop = SelectedRow();
         MarkStale();
         break;
-    case HINT_GUEST_REMOVING:
-        m_guestModel->Remove(static_cast<CGuest*>(record));
-        MarkStale(); // the counts change once the guest is gone
-        break;
+    case HINT_GUEST_REMOVING: MarkStale(); break; // the counts change once the guest is gone
     case HINT_SELECT_TABLE:
         if (sender != this)
         {
-            const int row = m_tablesModel->RowOf(static_cast<CTable*>(record));
+            const int row = m_tablesModel->RowOf(HintRecord<CTable>(record));
             if (row >= 0 && row != SelectedRow())
             {
                 m_followingOtherView = true;
@@ -208,14 +209,6 @@ void CTablesView::HandleHint(IDocView* sender, EUpdateHint hint, CRecord* record
             MarkStale();
         break;
     }
-}
-
-void CTablesView::DropRecords()
-{
-    if (m_tablesModel->rowCount() > 0)
-        m_rowBeforeDrop = SelectedRow();
-    m_guestModel->Clear();
-    m_tablesModel->Clear();
 }
 
 void CTablesView::Refresh(unsigned stale)
@@ -239,7 +232,7 @@ void CTablesView::RefreshTables()
     if (keep < 0)
         keep = std::max(m_rowBeforeDrop, 0);
     m_rowBeforeDrop = -1;
-    m_tablesModel->Rebuild(Doc());
+    m_tablesModel->Rebuild();
     m_caption->setText(ToQt(FormatText(LoadString(IDS_TABLES_COUNT_CAPTION),
                                        {FormatInt(std::max(Doc().GetTableCount() - 1, 0))})));
     const int rows = m_tablesModel->rowCount();
@@ -334,18 +327,6 @@ QString CTablesView::TablesCaption() const { return m_caption->text(); }
 
 // --- Table commands ---------------------------------------------------------------------------
 
-bool CTablesView::ReportPlaceTaken(int place)
-{
-    int usingId = 0;
-    std::string usingName;
-    if (Doc().IsHallNumberFree(place, &usingId, &usingName))
-        return false;
-    Doc().GetPrompt().Ask(
-        FormatText(LoadString(IDS_HALL_PLACE_USED_TEXT), {FormatInt(usingId), usingName}),
-        LoadString(IDS_HALL_PLACE_USED_CAPTION), EButtons::Ok);
-    return true;
-}
-
 namespace
 {
 QStringList GroupNames(const CNewOrvDoc& doc)
@@ -370,10 +351,10 @@ void CTablesView::AddTable()
         if (CModalSeam::Exec(dialog) != QDialog::Accepted)
             return;
         values = dialog.Values();
-        if (!ReportPlaceTaken(values.place))
+        if (!Edits::ReportHallNumberTaken(Doc(), values.place))
             break;
     }
-    if (Doc().CreateTable(FromQt(values.name), values.place, values.seats) == nullptr)
+    if (Edits::CreateTable(Doc(), FromQt(values.name), values.place, values.seats) == nullptr)
         return;
     RefreshNow();
     SelectRow(m_tablesModel->rowCount() - 1);
@@ -403,15 +384,12 @@ void CTablesView::EditTable()
             return;
         values = dialog.Values();
         // The table's own place is not asked about again.
-        if (values.place == kept.place || !ReportPlaceTaken(values.place))
+        if (!Edits::ReportHallNumberTaken(Doc(), values.place, table))
             break;
     }
     if (Doc().GetTableAt(row) != table)
         return; // the tables changed while the dialog was open
-    table->SetName(FromQt(values.name));
-    table->SetHallNumber(values.place);
-    table->SetSeats(values.seats);
-    Doc().UpdateAllViews(this, HINT_RECORD_CHANGED, table);
+    Edits::EditTable(Doc(), table, FromQt(values.name), values.place, values.seats, this);
     RefreshNow();
 }
 
@@ -423,7 +401,7 @@ void CTablesView::DeleteTable()
         return;
     {
         CWaitCursor wait;
-        if (!Doc().DeleteTableWithQuestion(table))
+        if (!Edits::DeleteTable(Doc(), table))
             return;
     }
     RefreshNow();
@@ -436,7 +414,7 @@ void CTablesView::MoveUp()
     const int row = SelectedRow();
     if (row < 2)
         return;
-    if (!Doc().SwapTables(Doc().GetTableAt(row), Doc().GetTableAt(row - 1)))
+    if (!Edits::SwapTables(Doc(), Doc().GetTableAt(row), Doc().GetTableAt(row - 1)))
         return;
     RefreshNow();
     SelectRow(row - 1);
@@ -447,7 +425,7 @@ void CTablesView::MoveDown()
     const int row = SelectedRow();
     if (row < 1 || row + 1 >= Doc().GetTableCount())
         return;
-    if (!Doc().SwapTables(Doc().GetTableAt(row), Doc().GetTableAt(row + 1)))
+    if (!Edits::SwapTables(Doc(), Doc().GetTableAt(row), Doc().GetTableAt(row + 1)))
         return;
     RefreshNow();
     SelectRow(row + 1);
@@ -455,10 +433,10 @@ void CTablesView::MoveDown()
 
 void CTablesView::TableSetup()
 {
-    CTableSetupDialog dialog(Doc(), this);
+    CTableSetupDialog dialog(Edits::GetTableSetup(Doc()), Doc().GetPrompt(), this);
     if (CModalSeam::Exec(dialog) != QDialog::Accepted)
         return;
-    dialog.Apply(this);
+    Edits::SetTableSetup(Doc(), dialog.Setup(), this);
     RefreshNow();
 }
 
@@ -466,7 +444,7 @@ void CTablesView::ArrangeAllGuests()
 {
     {
         CWaitCursor wait;
-        if (!Doc().ArrangeAllGuests())
+        if (!Edits::ArrangeAllGuests(Doc()))
             return;
     }
     RefreshNow();
@@ -476,7 +454,7 @@ void CTablesView::ArrangeTablelessGuests()
 {
     {
         CWaitCursor wait;
-        if (!Doc().ArrangeTablelessGuests())
+        if (!Edits::ArrangeTablelessGuests(Doc()))
             return;
     }
     RefreshNow();
@@ -541,8 +519,7 @@ void CTablesView::MoveSelectedGuests(int tableId)
         CTable* target = Doc().FindTableById(tableId);
         if (target == nullptr)
             break;
-        if (Doc().CanSeatGuest(guest, target))
-            guest->SetTable(static_cast<std::int16_t>(tableId));
+        Edits::SeatGuest(Doc(), guest, target);
     }
     RefreshNow();
     const int count = m_guestModel->rowCount();

@@ -82,10 +82,6 @@ private:
     void RefreshGuests(bool keepSelection);
     void UpdateButtons();
     void OnTableSelected();
-    // Drops every table and guest pointer (the records are about to go).
-    void DropRecords();
-    // The place is taken by another table: tells whose it is and answers true.
-    bool ReportPlaceTaken(int place);
     // Rebuilds now, after an operation of this view.
     void RefreshNow();
     void ShowGuestsMenu(const QPoint& position);

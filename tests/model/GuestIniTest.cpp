@@ -3,6 +3,7 @@
 #include "model/Guest.h"
 #include "model/LegacyLoader.h"
 #include "platform/ProfileFile.h"
+#include "settings/EventSettings.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -122,7 +123,7 @@ TEST_F(GuestIniTest, ListEndsAtFirstMissingSectionAndGivesItsIndexBack)
     EXPECT_EQ(CRecordCounters::PeekIndex(ERecordClass::Guest), 1);
     // The failed attempt still used up a unique id.
     CGuest next(nullptr, nullptr);
-    EXPECT_EQ(next.GetUniqueId(), CRecordCounters::kFirstUniqueGuestId + 4);
+    EXPECT_EQ(next.GetUniqueId(), CEventSettings::kFirstGuestUniqueId + 4);
 
     EXPECT_TRUE(Load("").empty());
 }

@@ -2,6 +2,7 @@
 
 #include "FakeOwner.h"
 #include "ModelTestSupport.h"
+#include "settings/EventSettings.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -218,7 +219,7 @@ TEST_F(GuestTest, GiftTotalByLanguage)
 TEST_F(GuestTest, UniqueIdsStayAboveStoredOnes)
 {
     CGuest first(nullptr, nullptr);
-    EXPECT_EQ(first.GetUniqueId(), CRecordCounters::kFirstUniqueGuestId + 1);
+    EXPECT_EQ(first.GetUniqueId(), CEventSettings::kFirstGuestUniqueId + 1);
     first.SetUniqueId(5000);
     CGuest second(nullptr, nullptr);
     EXPECT_EQ(second.GetUniqueId(), 5001);

@@ -96,3 +96,29 @@ TEST(TextEncodingCut, CountsAndCutsWholeCharacters)
     for (std::size_t n = 0; n <= 6; ++n)
         EXPECT_TRUE(IsValidUtf8(Utf8Left(text, n))) << n;
 }
+
+TEST(TextEncodingNames, TrimmingAndCaseFoldingAsTheInterfaceDoes)
+{
+    struct SCase
+    {
+        std::string text, trimmed, folded;
+    };
+    const SCase cases[] = {
+        {"  Dana \t", "Dana", "  dana \t"},
+        {"\xC2\xA0" "Noa" "\xE2\x80\x83", "Noa", "\xC2\xA0noa\xE2\x80\x83"}, // no-break, em space
+        {"\r\n", "", "\r\n"},
+        {"ÉLODIE Ærø", "ÉLODIE Ærø", "élodie ærø"},
+        {"ŁUKASZ Ÿ", "ŁUKASZ Ÿ", "łukasz ÿ"},
+        {"ΣΟΦΙΑ Андрей Ёж", "ΣΟΦΙΑ Андрей Ёж", "σοφια андрей ёж"},
+        {"דנה כהן", "דנה כהן", "דנה כהן"},
+        {"× ß", "× ß", "× ß"},               // the sign and sharp s have no capital here
+        {" \xFF" "A ", "\xFF" "A", " \xFF" "a "}, // an invalid byte is kept as it is
+    };
+    for (const SCase& c : cases)
+    {
+        EXPECT_EQ(TrimSpaces(c.text), c.trimmed) << c.text;
+        EXPECT_EQ(FoldCase(c.text), c.folded) << c.text;
+    }
+    EXPECT_TRUE(EqualsIgnoringCase("New GROUP", "new group"));
+    EXPECT_FALSE(EqualsIgnoringCase("Group", "Group "));
+}

@@ -30,7 +30,7 @@ protected:
     bool ArrangeAll()
     {
         m_prompt.Answer(EAnswer::Yes);
-        return m_doc->ArrangeAllGuests();
+        return ArrangeAllGuests(*m_doc);
     }
 };
 
@@ -66,7 +66,7 @@ TEST_P(ArrangementTest, PassTwoFillsTheTablePassOneLeftOpen)
     m_doc->GetSettings().SetGuestsPerTable(6);
     Lines("H", {4, 1, 3}); // pass 1: 4+1 (5), 3 postponed; pass 2: 3 does not fit the open one
     m_prompt.Answer(EAnswer::Yes);
-    ASSERT_TRUE(m_doc->ArrangeTablelessGuests());
+    ASSERT_TRUE(ArrangeTablelessGuests(*m_doc));
     EXPECT_EQ(Seating().back(), "H - 1: H7");
     EXPECT_EQ(m_doc->GetTableAt(m_doc->GetTableCount() - 1)->GetSeats(), 6);
 }
@@ -114,9 +114,9 @@ TEST_P(ArrangementTest, DecliningChangesNothing)
     {
         Clear();
         m_prompt.Answer(answer);
-        EXPECT_FALSE(m_doc->ArrangeAllGuests());
+        EXPECT_FALSE(ArrangeAllGuests(*m_doc));
         m_prompt.Answer(answer);
-        EXPECT_FALSE(m_doc->ArrangeTablelessGuests());
+        EXPECT_FALSE(ArrangeTablelessGuests(*m_doc));
         EXPECT_EQ(m_prompt.Asked().size(), 2u);
         EXPECT_EQ(m_prompt.Asked()[1].text, LoadString(IDS_ARRANGE_TABLELESS_QUESTION));
         EXPECT_TRUE(m_spy.hints.empty());
@@ -137,7 +137,7 @@ TEST_P(ArrangementTest, TablelessKeepsTheSeatingAndSkipsUsedNames)
     Clear();
 
     m_prompt.Answer(EAnswer::Yes);
-    ASSERT_TRUE(m_doc->ArrangeTablelessGuests());
+    ASSERT_TRUE(ArrangeTablelessGuests(*m_doc));
     EXPECT_EQ(Seating(),
               (std::vector<std::string>{"High school - Example:", "Friends - 0: Friends1",
                                         "Friends - 2: Others3", "Friends - 1: Friends0",
@@ -150,7 +150,7 @@ TEST_P(ArrangementTest, TablelessKeepsTheSeatingAndSkipsUsedNames)
     // Nobody unseated: nothing happens, silently.
     Clear();
     m_prompt.Answer(EAnswer::Yes);
-    EXPECT_TRUE(m_doc->ArrangeTablelessGuests());
+    EXPECT_TRUE(ArrangeTablelessGuests(*m_doc));
     EXPECT_EQ(m_prompt.Asked().size(), 1u);
     EXPECT_TRUE(m_spy.hints.empty());
     EXPECT_FALSE(m_doc->IsDataChanged());

@@ -30,7 +30,7 @@ TEST_P(SeatingRulesTest, CapacityQuestionAnswers)
         CGuest* family = Guest("Family", "Four", 4);
         Clear();
         m_prompt.Answer(c.answer);
-        const bool may = m_doc->CanSeatGuest(family, table);
+        const bool may = CanSeatGuest(*m_doc, family, table);
         EXPECT_EQ(may, c.seated);
         ASSERT_EQ(m_prompt.Asked().size(), 1u);
         EXPECT_EQ(m_prompt.Asked()[0].text, LoadString(IDS_ENLARGE_TABLE_QUESTION));
@@ -63,17 +63,17 @@ TEST_P(SeatingRulesTest, RoomyTablesAndEmptyLinesNeverAsk)
     Guest("Ron", "Bar", 10, 1); // already over capacity (seated after a No)
     CGuest* nobody = Guest("Tal", "Or", 0);
     Clear();
-    EXPECT_TRUE(m_doc->CanSeatGuest(nobody, table));
+    EXPECT_TRUE(CanSeatGuest(*m_doc, nobody, table));
     EXPECT_TRUE(m_prompt.Asked().empty());
     EXPECT_TRUE(m_spy.hints.empty());
 
     table->SetSeats(20);
     CGuest* pair = Guest("Noa", "Gil", 2);
     Clear();
-    EXPECT_TRUE(m_doc->CanSeatGuest(pair, table)) << "12 of 20";
+    EXPECT_TRUE(CanSeatGuest(*m_doc, pair, table)) << "12 of 20";
     EXPECT_TRUE(m_prompt.Asked().empty());
-    EXPECT_FALSE(m_doc->CanSeatGuest(nullptr, table));
-    EXPECT_FALSE(m_doc->CanSeatGuest(pair, nullptr));
+    EXPECT_FALSE(CanSeatGuest(*m_doc, nullptr, table));
+    EXPECT_FALSE(CanSeatGuest(*m_doc, pair, nullptr));
 }
 
 TEST_P(SeatingRulesTest, TheUnseatedTableGrowsSilently)
@@ -88,7 +88,7 @@ TEST_P(SeatingRulesTest, TheUnseatedTableGrowsSilently)
     for (CGuest* guest : {a, b})
     {
         Clear();
-        ASSERT_TRUE(m_doc->CanSeatGuest(guest, unseated));
+        ASSERT_TRUE(CanSeatGuest(*m_doc, guest, unseated));
         guest->SetTable(0);
         ASSERT_FALSE(m_spy.hints.empty());
         EXPECT_EQ(m_spy.hints[0].hint, HINT_RECORD_CHANGED);
@@ -112,7 +112,7 @@ TEST_P(SeatingRulesTest, RestrictionsConsultOnlyTheMovingGuestsList)
 
     Clear();
     m_prompt.Answer(EAnswer::No);
-    EXPECT_FALSE(m_doc->CanSeatGuest(moving, m_doc->GetTableAt(1)));
+    EXPECT_FALSE(CanSeatGuest(*m_doc, moving, m_doc->GetTableAt(1)));
     ASSERT_EQ(m_prompt.Asked().size(), 1u) << "asked about Dana Levi only";
     EXPECT_EQ(m_prompt.Asked()[0].text,
               "The guests 'Moshe Cohen' can not seat\r\nwith these guests 'Dana Levi'.\r\nDo you "
@@ -123,21 +123,21 @@ TEST_P(SeatingRulesTest, RestrictionsConsultOnlyTheMovingGuestsList)
 
     Clear();
     m_prompt.Answer(EAnswer::Yes);
-    EXPECT_TRUE(m_doc->CanSeatGuest(moving, m_doc->GetTableAt(1)));
+    EXPECT_TRUE(CanSeatGuest(*m_doc, moving, m_doc->GetTableAt(1)));
     EXPECT_EQ(m_prompt.Asked().size(), 1u);
 
     // A seated guest whose own list names the moving guest does not object.
     CGuest* seated = Guest("Avi", "Ron", 2, 2);
     seated->AddRestricted("Moshe Cohen", false);
     Clear();
-    EXPECT_TRUE(m_doc->CanSeatGuest(moving, m_doc->GetTableAt(2)));
+    EXPECT_TRUE(CanSeatGuest(*m_doc, moving, m_doc->GetTableAt(2)));
     EXPECT_TRUE(m_prompt.Asked().empty());
 
     // The unseated table never objects.
     moving->SetTable(1);
     m_doc->GetGuestAt(1)->SetTable(0);
     Clear();
-    EXPECT_TRUE(m_doc->CanSeatGuest(moving, m_doc->GetTableAt(0)));
+    EXPECT_TRUE(CanSeatGuest(*m_doc, moving, m_doc->GetTableAt(0)));
     EXPECT_TRUE(m_prompt.Asked().empty());
 }
 
@@ -151,7 +151,7 @@ TEST_P(SeatingRulesTest, RestrictionThenCapacityBothAsk)
     Clear();
     m_prompt.Answer(EAnswer::Yes);
     m_prompt.Answer(EAnswer::Cancel);
-    EXPECT_FALSE(m_doc->CanSeatGuest(moving, m_doc->GetTableAt(1)));
+    EXPECT_FALSE(CanSeatGuest(*m_doc, moving, m_doc->GetTableAt(1)));
     ASSERT_EQ(m_prompt.Asked().size(), 2u);
     EXPECT_EQ(m_prompt.Asked()[1].buttons, EButtons::YesNoCancel);
     EXPECT_EQ(m_doc->GetTableAt(1)->GetSeats(), 4);
@@ -316,13 +316,13 @@ TEST_P(SeatingRulesTest, TheUsersDeleteAsksOnlyWhenPeopleSit)
     Guest("Two", "", 2, 2);
 
     Clear();
-    EXPECT_TRUE(m_doc->DeleteTableWithQuestion(m_doc->GetTableAt(1))) << "a line of nobody";
+    EXPECT_TRUE(DeleteTableWithQuestion(*m_doc, m_doc->GetTableAt(1))) << "a line of nobody";
     EXPECT_TRUE(m_prompt.Asked().empty());
     EXPECT_EQ(m_doc->GetTableCount(), 3);
 
     Clear();
     m_prompt.Answer(EAnswer::No);
-    EXPECT_FALSE(m_doc->DeleteTableWithQuestion(m_doc->GetTableAt(1)));
+    EXPECT_FALSE(DeleteTableWithQuestion(*m_doc, m_doc->GetTableAt(1)));
     ASSERT_EQ(m_prompt.Asked().size(), 1u);
     EXPECT_EQ(m_prompt.Asked()[0].text, LoadString(IDS_DELETE_TABLE_QUESTION));
     EXPECT_EQ(m_prompt.Asked()[0].caption, "Deletion");
@@ -333,13 +333,13 @@ TEST_P(SeatingRulesTest, TheUsersDeleteAsksOnlyWhenPeopleSit)
     Clear();
     m_prompt.Answer(EAnswer::Yes);
     CTable* table = m_doc->GetTableAt(1);
-    EXPECT_TRUE(m_doc->DeleteTableWithQuestion(table));
+    EXPECT_TRUE(DeleteTableWithQuestion(*m_doc, table));
     EXPECT_EQ(m_spy.Count(HINT_TABLE_DELETING), 1);
     EXPECT_EQ(m_spy.hints[0].record, table);
     EXPECT_EQ(m_doc->CountAtTable(0, IRecordOwner::kCountComing), 2);
 
     Clear();
-    EXPECT_FALSE(m_doc->DeleteTableWithQuestion(m_doc->GetTableAt(0)));
+    EXPECT_FALSE(DeleteTableWithQuestion(*m_doc, m_doc->GetTableAt(0)));
     EXPECT_TRUE(m_prompt.Asked().empty());
 }
 
@@ -493,7 +493,7 @@ TEST_P(SeatingRulesTest, TableForAGroup)
     Guest("C", "", 4, 0, "Friends");
     Guest("D", "", 4, 0, "Friends"); // beyond the limit
     Clear();
-    EXPECT_EQ(m_doc->AddTableForGroup(friends), 12);
+    EXPECT_EQ(AddTableForGroup(*m_doc, friends), 12);
     CTable* table = m_doc->GetTableAt(2);
     EXPECT_EQ(table->GetName(), "Friends");
     EXPECT_EQ(table->GetSeats(), 10);
@@ -502,11 +502,11 @@ TEST_P(SeatingRulesTest, TableForAGroup)
     EXPECT_EQ(m_spy.hints[0].hint, HINT_TABLE_CREATED);
     EXPECT_EQ(m_doc->CountAtTable(0, IRecordOwner::kCountComing), 3 + 4);
 
-    EXPECT_EQ(m_doc->AddTableForGroup(nullptr), -1);
+    EXPECT_EQ(AddTableForGroup(*m_doc, nullptr), -1);
     m_doc->GetGuestAt(1)->SetTable(1);
     m_doc->GetGuestAt(5)->SetTable(1);
     const int tables = m_doc->GetTableCount();
-    EXPECT_EQ(m_doc->AddTableForGroup(family), -1) << "nobody is unseated";
+    EXPECT_EQ(AddTableForGroup(*m_doc, family), -1) << "nobody is unseated";
     EXPECT_EQ(m_doc->GetTableCount(), tables + 1) << "the new table stays, empty";
     EXPECT_EQ(m_doc->GetTableAt(tables)->GetName(), "Family");
 }

@@ -2,6 +2,9 @@
 
 #include "model/Guest.h"
 #include "model/Table.h"
+#include "platform/StringTable.h"
+#include "seating/SeatingRules.h"
+#include "seating/TableArrangement.h"
 #include "support/DocFixture.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +19,9 @@ protected:
     CNewOrvDoc& OpenEvent()
     {
         CNewOrvDoc& doc = Open();
+        // The example table a new event gets with its default content.
+        doc.CreateTable(LoadString(IDS_EXAMPLE_TABLE_NAME), 1, CTable::kDefaultSeats);
+        doc.SetDataChanged(false);
         doc.UseSeatingIndex(GetParam());
         m_spy.hints.clear();
         return doc;

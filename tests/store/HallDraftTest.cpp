@@ -13,10 +13,11 @@ constexpr char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n
 class HallDraftTest : public CDocFixture
 {
 protected:
-    // The document with its two default tables and two shapes.
+    // The document with two tables (the unseated one and a table of the hall) and two shapes.
     void OpenWithShapes()
     {
         Open();
+        m_doc->CreateTable("Family", 1, 10);
         auto bar = std::make_unique<CShape>(nullptr, CShape::kShapeSquare,
                                             SRect::FromSize(10, 20, 100, 50));
         bar->SetName("Bar\r\n& drinks <here>");

@@ -48,12 +48,16 @@ protected:
         m_folders =
             std::make_unique<CProgramFolders>(m_root.Path(), m_root / "program", false, true);
         m_doc = std::make_unique<CNewOrvDoc>(*m_folders, m_prompt);
+        m_doc->SetDefaultContentSource(m_defaultContent);
         EXPECT_TRUE(m_doc->OnNewDocument());
         m_doc->AddView(&m_spy);
         return *m_doc;
     }
 
     CTempDir m_root;
+    // What loaded events are completed with (null: only the unseated table); a fixture of a
+    // folder above store/ may install the real default content.
+    IDefaultContentSource* m_defaultContent = nullptr;
     CScriptedPrompt m_prompt;
     CSpyView m_spy;
     std::unique_ptr<CProgramFolders> m_folders;

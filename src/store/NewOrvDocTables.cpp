@@ -1,5 +1,6 @@
-// Seating rules of the document: the table collection, whose position k always holds the table
-// with id k, and the guests that point at tables by id.
+// The table collection of the document, whose position k always holds the table with id k, and
+// the guests that point at tables by id. The rules of seating a guest and the automatic
+// arrangement are in seating/.
 //
 // Design. Tables know nothing of their guests; a guest carries its table's id. Every count a view
 // shows about a table (people by mode, lines, the guests themselves) is therefore a question
@@ -18,10 +19,8 @@
 // UseSeatingIndex(false) answers every query by walking the list, so tests can prove that both
 // ways agree.
 
-#include "model/Group.h"
 #include "model/Guest.h"
 #include "model/Table.h"
-#include "platform/Prompt.h"
 #include "platform/StringTable.h"
 #include "store/NewOrvDoc.h"
 
@@ -285,17 +284,6 @@ bool CNewOrvDoc::DeleteTable(CTable* table)
     return true;
 }
 
-bool CNewOrvDoc::DeleteTableWithQuestion(CTable* table)
-{
-    if (PositionOf(m_tables, table) <= 0)
-        return false;
-    if (CountAtTable(table->GetId(), kCountComing) > 0 &&
-        AskString(m_prompt, IDS_DELETE_TABLE_QUESTION, IDS_DELETE_TABLE_CAPTION, EButtons::YesNo) !=
-            EAnswer::Yes)
-        return false;
-    return DeleteTable(table);
-}
-
 void CNewOrvDoc::MoveGuestsBetweenTables(int fromId, int toId)
 {
     if (fromId == toId || !IsStorableTableId(toId))
@@ -375,79 +363,12 @@ bool CNewOrvDoc::MoveTable(int from, int to)
     return true;
 }
 
-// --- Seating a guest --------------------------------------------------------------------------
-
-bool CNewOrvDoc::CanSeatGuest(CGuest* guest, CTable* table)
+void CNewOrvDoc::ResetTables()
 {
-    if (guest == nullptr || table == nullptr)
-        return false;
-    const int id = table->GetId();
-    std::vector<CGuest*> seated;
-    GetGuestsAtTable(id, seated, false);
-
-    // Only the moving guest's own list is consulted; the unseated table never objects.
-    if (id > 0)
-    {
-        const std::string movingName = guest->GetFullName();
-        for (CGuest* other : seated)
-        {
-            const std::string otherName = other->GetFullName();
-            if (!guest->IsRestricted(otherName))
-                continue;
-            const std::string text =
-                FormatText(LoadString(IDS_RESTRICTED_SEATING_QUESTION), {movingName, otherName});
-            if (m_prompt.Ask(text, LoadString(IDS_RESTRICTED_SEATING_CAPTION), EButtons::YesNo) !=
-                EAnswer::Yes)
-                return false;
-        }
-    }
-
-    // A line that brings nobody never asks for room, even at a table already over capacity.
-    const int coming = guest->GetComingCount();
-    if (coming <= 0)
-        return true;
-    const long long total = static_cast<long long>(CountAtTable(id, kCountComing)) + coming;
-    if (total <= table->GetSeats())
-        return true;
-    if (id > 0)
-    {
-        const EAnswer answer = AskString(m_prompt, IDS_ENLARGE_TABLE_QUESTION,
-                                         IDS_ENLARGE_TABLE_CAPTION, EButtons::YesNoCancel);
-        if (answer == EAnswer::Yes)
-            table->SetSeats(ClampToInt(total));
-        else if (answer != EAnswer::No)
-            return false;
-    }
-    else
-        table->SetSeats(ClampToInt(total));
-    Broadcast(HINT_RECORD_CHANGED, table);
-    return true;
-}
-
-int CNewOrvDoc::AddTableForGroup(const CGroup* group)
-{
-    if (group == nullptr)
-        return -1;
-    const std::string groupName = group->GetName();
-    CTable* table = CreateTable(groupName, -1, -1);
-    if (table == nullptr)
-        return -1;
-    if (!TableHasGuests(0, false))
-        return -1;
-
-    const int limit = m_eventSettings.GetGuestsPerTable();
-    std::vector<CGuest*> unseated;
-    GetGuestsAtTable(0, unseated, false);
-    long long total = 0;
-    for (CGuest* guest : unseated)
-    {
-        if (guest->GetGroupName() != groupName)
-            continue;
-        // No capacity or restriction check: the table is the group's own.
-        guest->SetTable(static_cast<std::int16_t>(table->GetId()));
-        total += guest->GetComingCount();
-        if (total >= limit)
-            break;
-    }
-    return ClampToInt(total);
+    Broadcast(HINT_TABLES_REMOVING, nullptr);
+    for (const auto& guest : m_guests)
+        guest->SetTable(0);
+    m_tables.clear();
+    SetDataChanged(true);
+    CreateUnseatedTable();
 }

@@ -5,7 +5,7 @@
 #include "model/Task.h"
 #include "platform/ProfileFile.h"
 #include "store/EventTypes.h"
-#include "support/DocFixture.h"
+#include "BudgetFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,7 @@ const char kBusyGuests[] =
     "GD=100\r\nGI=A vase\r\nGA=Given at the door\r\nIS=\xD7\x9B\xD7\x9F\r\nAN=3\r\n"
     "[Guest1]\r\nNM=Dana\r\nFM=Cohen\r\nTI=1\r\nST=2\r\n";
 
-class AddEventTest : public CDocFixture
+class AddEventTest : public CBudgetFixture
 {
 protected:
     std::string Key(const std::string& id, const std::string& key)

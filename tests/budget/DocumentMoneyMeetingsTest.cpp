@@ -3,13 +3,13 @@
 #include "model/Meeting.h"
 #include "model/Offer.h"
 #include "model/Shape.h"
-#include "support/DocFixture.h"
+#include "BudgetFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
-class DocumentMoneyMeetingsTest : public CDocFixture
+class DocumentMoneyMeetingsTest : public CBudgetFixture
 {
 protected:
     std::vector<std::string> OfferCategories() const

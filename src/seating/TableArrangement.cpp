@@ -7,6 +7,8 @@
 // followed as tables are added (places only ever get taken, so it only grows) instead of being
 // searched for per table, and the names in use are kept in a hash set.
 
+#include "seating/TableArrangement.h"
+
 #include "model/Group.h"
 #include "model/Guest.h"
 #include "model/Table.h"
@@ -159,31 +161,26 @@ private:
 };
 } // namespace
 
-bool CNewOrvDoc::ArrangeTablelessGuests()
+bool ArrangeTablelessGuests(CNewOrvDoc& doc)
 {
-    if (AskString(m_prompt, IDS_ARRANGE_TABLELESS_QUESTION, IDS_AUTO_ARRANGE_CAPTION,
+    if (AskString(doc.GetPrompt(), IDS_ARRANGE_TABLELESS_QUESTION, IDS_AUTO_ARRANGE_CAPTION,
                   EButtons::YesNo) != EAnswer::Yes)
         return false;
-    if (GetTableAt(0) == nullptr || !TableHasGuests(0, false))
+    if (doc.GetTableAt(0) == nullptr || !doc.TableHasGuests(0, false))
         return true;
-    CArranger(*this, true).Run();
-    Broadcast(HINT_ARRANGEMENT_DONE, nullptr);
+    CArranger(doc, true).Run();
+    doc.Broadcast(HINT_ARRANGEMENT_DONE, nullptr);
     return true;
 }
 
-bool CNewOrvDoc::ArrangeAllGuests()
+bool ArrangeAllGuests(CNewOrvDoc& doc)
 {
-    if (AskString(m_prompt, IDS_ARRANGE_ALL_QUESTION, IDS_AUTO_ARRANGE_CAPTION, EButtons::YesNo) !=
-        EAnswer::Yes)
+    if (AskString(doc.GetPrompt(), IDS_ARRANGE_ALL_QUESTION, IDS_AUTO_ARRANGE_CAPTION,
+                  EButtons::YesNo) != EAnswer::Yes)
         return false;
-    Broadcast(HINT_TABLES_REMOVING, nullptr);
-    for (const auto& guest : m_guests)
-        guest->SetTable(0);
-    m_tables.clear();
-    SetDataChanged(true);
     // As for a new event, without the example table; ids start again at 0.
-    CreateUnseatedTable();
-    CArranger(*this, false).Run();
-    Broadcast(HINT_ARRANGEMENT_DONE, nullptr);
+    doc.ResetTables();
+    CArranger(doc, false).Run();
+    doc.Broadcast(HINT_ARRANGEMENT_DONE, nullptr);
     return true;
 }

@@ -1,9 +1,7 @@
-// The content every event starts with: budget categories with example offers, the list of common
-// expenses, the unseated and example tables, an example meeting, and the guest groups of the
-// couple. Each filler works only on an empty collection, so it also refills a collection the
-// user emptied.
+#include "budget/DefaultContent.h"
 
 #include <iterator>
+#include <memory>
 
 #include "model/Category.h"
 #include "model/Expence.h"
@@ -132,33 +130,29 @@ const char* const kHebrewGroupPatterns[] = {"%s-חברים מהצבא",       "%
                                             "%s-חברים מהעבודה",      "%s-משפחה"};
 } // namespace
 
-void CNewOrvDoc::CompleteDefaultContent()
+void CDefaultContent::CompleteEvent(CNewOrvDoc& doc)
 {
     const bool hebrew = IsHebrewUi();
 
-    if (m_categories.empty())
+    if (doc.GetCategories().empty())
     {
         for (const SText& name : kCategories)
-        {
-            auto category = std::make_unique<CCategory>(this);
-            category->SetName(TextOf(name));
-            m_categories.push_back(std::move(category));
-        }
+            doc.AddCategory(TextOf(name));
         for (const SOffer& offer : kOffers)
-            AddOffer(TextOf(offer.name), TextOf(kCategories[offer.category]), offer.shekels, "");
+            doc.AddOffer(TextOf(offer.name), TextOf(kCategories[offer.category]), offer.shekels,
+                         "");
         if (hebrew)
-            AddOffer(kHebrewInvitationsOfferName, TextOf(kCategories[kInvitations]),
-                     kHebrewInvitationsOfferShekels, kHebrewInvitationsOfferInfo);
-        SetDataChanged(true);
+            doc.AddOffer(kHebrewInvitationsOfferName, TextOf(kCategories[kInvitations]),
+                         kHebrewInvitationsOfferShekels, kHebrewInvitationsOfferInfo);
     }
 
-    if (m_expenses.empty())
+    if (doc.GetExpenses().empty())
     {
-        auto addExpense = [this](const char* name) {
-            auto expense = std::make_unique<CExpence>(this);
+        auto addExpense = [&doc](const char* name) {
+            auto expense = std::make_unique<CExpence>(&doc);
             expense->SetName(name);
             expense->ClearPayments();
-            AddExpense(std::move(expense));
+            doc.AddExpense(std::move(expense));
         };
         if (hebrew)
             for (const char* name : kHebrewExpenses)
@@ -168,45 +162,29 @@ void CNewOrvDoc::CompleteDefaultContent()
                 addExpense(name);
     }
 
-    if (m_tables.empty())
+    if (doc.GetTables().empty())
     {
-        CreateUnseatedTable();
-        CreateTable(LoadString(IDS_EXAMPLE_TABLE_NAME), 1, CTable::kDefaultSeats);
+        doc.CreateUnseatedTable();
+        doc.CreateTable(LoadString(IDS_EXAMPLE_TABLE_NAME), 1, CTable::kDefaultSeats);
     }
 
-    if (m_meetings.empty())
+    if (doc.GetMeetings().empty())
     {
         const SMeeting& text = hebrew ? kHebrewMeeting : kEnglishMeeting;
-        auto meeting = std::make_unique<CMeeting>(this);
+        CMeeting* meeting = doc.AddMeeting();
         meeting->SetName(text.subject);
         meeting->SetContactName(text.contact);
         meeting->SetContactJob(text.job);
         meeting->SetContactPhone(text.phone);
         meeting->SetContactAddress(text.address);
         meeting->SetInfo(text.comments);
-        m_meetings.push_back(std::move(meeting));
-        SetDataChanged(true);
     }
 }
 
-COffer* CNewOrvDoc::AddOffer(const std::string& name, const std::string& category, int shekels,
-                             const std::string& info)
+int CDefaultContent::CreateDefaultGroups(CNewOrvDoc& doc, const std::string& brideName,
+                                         const std::string& groomName)
 {
-    auto offer = std::make_unique<COffer>(this);
-    offer->SetName(name);
-    offer->SetCategory(category);
-    offer->SetShekels(shekels);
-    if (!info.empty())
-        offer->SetInfo(info);
-    COffer* added = offer.get();
-    m_offers.push_back(std::move(offer));
-    SetDataChanged(true);
-    return added;
-}
-
-int CNewOrvDoc::CreateDefaultGroups(const std::string& brideName, const std::string& groomName)
-{
-    if (!m_groups.empty() || (brideName.empty() && groomName.empty()))
+    if (!doc.GetGroups().empty() || (brideName.empty() && groomName.empty()))
         return 0;
     std::string bride = brideName;
     std::string groom = groomName;
@@ -223,10 +201,10 @@ int CNewOrvDoc::CreateDefaultGroups(const std::string& brideName, const std::str
         {
             if (name->empty())
                 continue;
-            AddGroup(FormatText(pattern, {*name}));
+            doc.AddGroup(FormatText(pattern, {*name}));
             ++made;
         }
     }
-    Broadcast(HINT_GROUPS_CHANGED, nullptr);
+    doc.Broadcast(HINT_GROUPS_CHANGED, nullptr);
     return made;
 }

@@ -131,7 +131,7 @@ void BM_RefreshAfterArrangement(benchmark::State& state)
     {
         state.PauseTiming();
         ArrangeAllGuests(event.Doc());
-        event.TakeRebuilds(); // the drop on hint 21
+        event.TakeRebuilds(); // the drop on HINT_TABLES_REMOVING
         event.TakePaints();
         state.ResumeTiming();
         QApplication::processEvents();

@@ -1,10 +1,8 @@
 // Renders the main window with one view shown to a PNG file, for looking at screens in both
 // languages without a display (QT_QPA_PLATFORM=offscreen):
 //   velloran-screenshot --lang en|he --data-root DIR --view CODE --out FILE.png [--size WxH]
-//       [--dialog NAME]   NAME: options, wedding-info, terms, tip, select-event, table-details,
-//                         table-setup, guest-search, restricted-guests (of the first guest),
-//                         add-event[-N]
-//                         (renders that dialog instead; N is the wizard's page)
+//       [--dialog NAME]   renders that dialog instead; NAME as in ui/DialogCatalogue.cpp
+//                         (options, table-details, add-event-N, ...)
 // Dialogs that would block at start-up (terms of use, tip of the day) are accepted.
 
 #include <QApplication>
@@ -13,22 +11,12 @@
 #include <QTimer>
 #include <iostream>
 
-#include "model/Group.h"
-#include "platform/StringTable.h"
 #include "store/NewOrvDoc.h"
-#include "ui/AddEventWizard.h"
+#include "ui/DialogCatalogue.h"
+#include "ui/FrameView.h"
 #include "ui/GuiSession.h"
 #include "ui/MainFrame.h"
-#include "ui/GuestSearchDialog.h"
 #include "ui/ModalSeam.h"
-#include "ui/OptionsDialog.h"
-#include "ui/RestrictedGuestsDialog.h"
-#include "ui/SelectEventDialog.h"
-#include "ui/TermsDialog.h"
-#include "ui/TipDialog.h"
-#include "ui/TableDetailsDialog.h"
-#include "ui/TableSetupDialog.h"
-#include "ui/WeddingInfoDialog.h"
 
 int main(int argc, char** argv)
 {
@@ -84,44 +72,19 @@ int main(int argc, char** argv)
     QWidget* target = &frame;
     std::unique_ptr<QDialog> dialog;
     CNewOrvDoc& doc = session.App().GetDocument();
-    if (dialogName == QLatin1String("options"))
-        dialog = std::make_unique<COptionsDialog>(doc, &frame);
-    else if (dialogName == QLatin1String("wedding-info"))
-        dialog = std::make_unique<CWeddingInfoDialog>(doc, &frame);
-    else if (dialogName == QLatin1String("terms"))
-        dialog = std::make_unique<CTermsDialog>(&frame);
-    else if (dialogName == QLatin1String("tip"))
-        dialog = std::make_unique<CTipDialog>(1, true, &frame);
-    else if (dialogName == QLatin1String("select-event"))
-        dialog = std::make_unique<CSelectEventDialog>(doc, &frame);
-    else if (dialogName.startsWith(QLatin1String("add-event")))
+    if (!dialogName.isEmpty())
     {
-        // "add-event" shows the names page; "add-event-N" page N (1 to 4).
-        auto wizard = std::make_unique<CAddEventWizard>(doc, &frame);
-        wizard->restart();
-        const int page = dialogName.size() > 10 ? dialogName.mid(10).toInt() : 3;
-        for (int i = 1; i < page; ++i)
-            wizard->next();
-        dialog = std::move(wizard);
+        // "add-event" alone is the names page.
+        if (dialogName == QLatin1String("add-event"))
+            dialogName = QStringLiteral("add-event-3");
+        const SDialogEntry* entry = FindDialogEntry(dialogName);
+        if (entry == nullptr)
+        {
+            std::cerr << "no dialog " << dialogName.toStdString() << "\n";
+            return 2;
+        }
+        dialog = entry->make(doc, &frame);
     }
-    else if (dialogName == QLatin1String("table-details"))
-    {
-        QStringList groups;
-        for (const auto& group : doc.GetGroups())
-            groups << QString::fromStdString(group->GetName());
-        const CTableDetailsDialog::SValues values{
-            QString::fromStdString(LoadString(IDS_NOT_MAPPED)),
-            doc.GetSettings().GetGuestsPerTable(), doc.NextFreeHallNumber()};
-        dialog = std::make_unique<CTableDetailsDialog>(values, groups, nullptr, doc.GetPrompt(),
-                                                       &frame);
-    }
-    else if (dialogName == QLatin1String("table-setup"))
-        dialog = std::make_unique<CTableSetupDialog>(Edits::GetTableSetup(doc), doc.GetPrompt(),
-                                                     &frame);
-    else if (dialogName == QLatin1String("guest-search"))
-        dialog = std::make_unique<CGuestSearchDialog>(QString(), QString(), false, &frame);
-    else if (dialogName == QLatin1String("restricted-guests") && doc.GetGuestCount() > 0)
-        dialog = std::make_unique<CRestrictedGuestsDialog>(doc, *doc.GetGuestAt(0), &frame);
     if (dialog)
     {
         dialog->show();

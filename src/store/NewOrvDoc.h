@@ -98,7 +98,7 @@ public:
     // every guest loses its seat, arrival, invitation-sent flag, approval, gifts and SMS count;
     // the names, phone, date, event name and type go to the new event's settings; the default
     // groups are made when asked (a wedding from both first names, other types from the party
-    // owner's); hint 25 is broadcast; the new event is saved (a failed save is told to the user
+    // owner's); HINT_EVENT_RELOADED is broadcast; the new event is saved (a failed save is told to the user
     // and leaves the data marked changed). Returns the new entry (owned by the document), or
     // null when refused or on a read-only document.
     CEventInfo* AddEvent(const SNewEvent& details);
@@ -158,7 +158,8 @@ public:
     // Destroys every record and empties the collections; the task tree keeps only its root.
     void ClearAll();
 
-    // Hint 26, ClearAll, LoadEventData, the event settings read again, hint 25.
+    // HINT_EVENT_RELOADING, ClearAll, LoadEventData, the event settings read again,
+    // HINT_EVENT_RELOADED.
     void ReloadEvent();
 
     // Saves the event: the event settings, the checkpoint index, pending in-place edits; when the
@@ -184,10 +185,11 @@ public:
     CGuest* GetGuestAt(int i) const;
     const std::vector<std::unique_ptr<CGuest>>& GetGuests() const { return m_guests; }
 
-    // Appends a new guest with these names and broadcasts hint 6 to the views but the sender.
+    // Appends a new guest with these names and broadcasts HINT_GUEST_ADDED to the views but the
+    // sender.
     CGuest* AddGuest(const std::string& firstName, const std::string& familyName,
                      IDocView* sender = nullptr);
-    // Takes the guest out of the list (hint 27 first, so no view keeps a pointer to it) and hands
+    // Takes the guest out of the list (HINT_GUEST_REMOVING first, so no view keeps a pointer to it) and hands
     // it to the caller; other guests' restriction lists are left alone. Null for none or absent.
     std::unique_ptr<CGuest> RemoveGuest(CGuest* guest);
     int IndexOfGuest(const CGuest* guest) const;
@@ -217,7 +219,7 @@ public:
     CGroup* GetGroupAt(int i) const;
     const std::vector<std::unique_ptr<CGroup>>& GetGroups() const { return m_groups; }
     CGroup* FindGroup(const std::string& name) const;
-    // Appends a group with that name and broadcasts hint 4 to the views but the sender.
+    // Appends a group with that name and broadcasts HINT_GROUP_ADDED to the views but the sender.
     CGroup* AddGroup(const std::string& name, IDocView* sender = nullptr);
     std::unique_ptr<CGroup> RemoveGroup(CGroup* group);
     bool IsGroupNameUnused(const std::string& name) const;
@@ -235,7 +237,7 @@ public:
     // Table ids are positions: the table at position k has id k, the unseated table (id 0,
     // "Unseated Guests", no seats, no place) is at position 0, and guests sit at a table by
     // carrying its id (0: not seated). The document owns the tables; a table pointer stays good
-    // until its table is deleted (hint 10 first) or every table is removed (hint 21 first).
+    // until its table is deleted (HINT_TABLE_DELETING first) or every table is removed (HINT_TABLES_REMOVING first).
     // Seat capacity counts people (coming counts), never lines. Every operation that changes
     // tables or seating marks the data changed.
 
@@ -261,7 +263,7 @@ public:
 
     // Creates a table bound to the document and appends it with the next id (its position).
     // hallNumber -1 takes NextFreeHallNumber, seats -1 the default size of the event settings.
-    // Broadcasts hint 13 with the table. Null (nothing changed) when a guest could not carry the
+    // Broadcasts HINT_TABLE_CREATED with the table. Null (nothing changed) when a guest could not carry the
     // new id: ids are 16-bit, so there are at most 32,768 tables.
     CTable* CreateTable(const std::string& name, int hallNumber = -1, int seats = -1);
     // The unseated table (id 0, "Unseated Guests", no seats, no place) on an empty collection;
@@ -273,7 +275,7 @@ public:
     bool IsHallNumberFree(int number, int* usingId = nullptr,
                           std::string* usingName = nullptr) const;
 
-    // Unseats the table's guests, broadcasts hint 10 with it, destroys it and renumbers every
+    // Unseats the table's guests, broadcasts HINT_TABLE_DELETING with it, destroys it and renumbers every
     // later table down by one, its guests with it. False (nothing done) for null, a table not in
     // this document, or the unseated table.
     bool DeleteTable(CTable* table);
@@ -313,7 +315,7 @@ public:
 
     // --- Money --------------------------------------------------------------------------------
 
-    // Stores the event's dollar rate ("DolarToShekel") and broadcasts hint 9.
+    // Stores the event's dollar rate ("DolarToShekel") and broadcasts HINT_DOLLAR_RATE.
     void SetDollarRate(double rate);
 
     // The Remove operations below mark the data changed and hand the record to the caller (who

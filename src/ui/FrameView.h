@@ -21,10 +21,10 @@ struct SFrameActions
 
 // The base of every view shown in the frame's pane.
 //
-// Hints: a view handles what it must at once in HandleHint (drop record pointers on hints 21, 26
-// and 27) and marks the rest stale with MarkStale; one deferred refresh then runs after the
-// current operation, so an arrangement that sends thousands of hints repaints once. A hidden view
-// stays stale until it is shown.
+// Hints: a view handles what it must at once in HandleHint and marks the rest stale with
+// MarkStale; one deferred refresh then runs after the current operation, so an arrangement that
+// sends thousands of hints repaints once. A hidden view stays stale until it is shown. Its list
+// models (CDocModel) drop their record pointers on the removal hints themselves.
 class CFrameView : public QWidget, public IDocView
 {
     Q_OBJECT

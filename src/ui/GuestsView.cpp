@@ -1,7 +1,6 @@
 #include "ui/GuestsView.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -33,6 +32,7 @@
 #include "ui/RestrictedGuestsDialog.h"
 #include "ui/UiText.h"
 #include "ui/ViewCodes.h"
+#include "ui/WaitCursor.h"
 
 namespace
 {
@@ -58,16 +58,6 @@ constexpr int kStatisticsTitles[] = {IDS_COLUMN_ACTUAL, IDS_COLUMN_PLANNED, IDS_
 constexpr int kStatisticsRows[] = {IDS_RELATION_BRIDE, IDS_RELATION_GROOM, IDS_RELATION_MUTUAL,
                                    IDS_STAT_TOTAL};
 constexpr int kStatisticsColumns = 1 + static_cast<int>(std::size(kStatisticsTitles));
-
-// A wait cursor for the duration of a scope.
-class CWaitCursor
-{
-public:
-    CWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CWaitCursor() { QApplication::restoreOverrideCursor(); }
-    CWaitCursor(const CWaitCursor&) = delete;
-    CWaitCursor& operator=(const CWaitCursor&) = delete;
-};
 
 QLabel* BuddyLabel(int textId, QWidget* buddy)
 {

@@ -19,10 +19,10 @@ class QTableWidget;
 // relation, first-name and family-name prefixes, status), the statistics over them, and adding,
 // deleting, searching and in-place editing of guests.
 //
-// The list is a CGuestsTableModel over guest pointers: hint 27 drops one guest at once, hints 21
-// and 26 every pointer. Every edit goes through the guest's setter and is told to the other views
-// with hint 7. The column widths live in the event settings under the "GV_" keys: read when the
-// view is built, written in OnFrameClosing (0 hides a column).
+// The list is a CGuestsTableModel over guest pointers, which drops them on the removal hints itself.
+// Every edit goes through the guest edit operations, which tell the other views with
+// HINT_GUEST_CHANGED. The column widths live in the event settings under the "GV_" keys: read
+// when the view is built, written in OnFrameClosing (0 hides a column).
 class CGuestsView : public CFrameView
 {
     Q_OBJECT

@@ -17,9 +17,9 @@ class QTableView;
 // seats and people, the guests of the selected table with the "Move to table" popup, and adding,
 // editing, deleting, reordering, "Table setup" and the automatic arrangement.
 //
-// Selecting a table tells the other views (hint 11). Both lists hold record pointers: hints 10,
-// 21 and 26 drop them all at once, hint 27 drops the guest; everything else only marks the lists
-// stale, so an arrangement's thousands of hints cost one refresh.
+// Selecting a table tells the other views (HINT_SELECT_TABLE). Both lists' models drop their record
+// pointers on the removal hints themselves; every other hint only marks the lists stale, so an
+// arrangement's thousands of hints cost one refresh.
 class CTablesView : public CFrameView
 {
     Q_OBJECT
@@ -99,6 +99,6 @@ private:
     QPushButton* m_down;
     // The selected row when the lists were dropped, selected again by the next refresh.
     int m_rowBeforeDrop = -1;
-    // Selecting on another view's hint 11 sends no hint back.
+    // Selecting on another view's HINT_SELECT_TABLE sends no hint back.
     bool m_followingOtherView = false;
 };

@@ -103,7 +103,7 @@ TEST_P(ArrangementTest, AllGuestsStartsAgain)
     EXPECT_EQ(m_spy.hints.back().hint, HINT_ARRANGEMENT_DONE);
     EXPECT_EQ(m_spy.Count(HINT_TABLE_CREATED), 3);
     EXPECT_EQ(m_spy.Count(HINT_ARRANGEMENT_DONE), 1);
-    EXPECT_EQ(m_spy.Count(HINT_TABLE_DELETING), 0) << "hint 21 covers every table";
+    EXPECT_EQ(m_spy.Count(HINT_TABLE_DELETING), 0) << "HINT_TABLES_REMOVING covers every table";
 }
 
 TEST_P(ArrangementTest, DecliningChangesNothing)

@@ -51,22 +51,19 @@ class GroupsViewGuiTest : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<CGuiTestBench> m_bench;
-    std::unique_ptr<CGuiSession> m_session;
+    std::unique_ptr<CViewTestSession> m_gui;
+    CGuiTestBench* m_bench = nullptr;
     CGroupsView* m_view = nullptr;
     CSpyView m_spy;
 
-    CNewOrvDoc& Doc() { return m_session->App().GetDocument(); }
+    CNewOrvDoc& Doc() { return m_gui->Doc(); }
 
 private slots:
     void init()
     {
-        m_bench = std::make_unique<CGuiTestBench>();
-        m_bench->PassFirstStart();
-        m_session = m_bench->Start(ELanguage::English);
-        CMainFrame& frame = *m_session->Frame();
-        QVERIFY(frame.ShowView(VIEW_GROUPS));
-        m_view = static_cast<CGroupsView*>(frame.ActiveView());
+        m_gui = std::make_unique<CViewTestSession>(VIEW_GROUPS);
+        m_bench = &m_gui->Bench();
+        m_view = m_gui->View<CGroupsView>();
         Doc().AddView(&m_spy);
     }
 
@@ -74,8 +71,7 @@ private slots:
     {
         Doc().RemoveView(&m_spy);
         m_spy.hints.clear();
-        m_session.reset();
-        m_bench.reset();
+        m_gui.reset();
     }
 
     void addingProposesAFreeNameAndRefusesClashes()

@@ -58,26 +58,20 @@ class GuestsViewGuiTest : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<CGuiTestBench> m_bench;
-    std::unique_ptr<CGuiSession> m_session;
+    std::unique_ptr<CViewTestSession> m_gui;
+    CGuiTestBench* m_bench = nullptr;
     CGuestsView* m_view = nullptr;
 
-    CNewOrvDoc& Doc() { return m_session->App().GetDocument(); }
-    CMainFrame& Frame() { return *m_session->Frame(); }
+    CNewOrvDoc& Doc() { return m_gui->Doc(); }
+    CMainFrame& Frame() { return m_gui->Frame(); }
 
     void StartSession()
     {
-        m_session = m_bench->Start(ELanguage::English);
-        QVERIFY(Frame().ShowView(VIEW_GUESTS));
-        m_view = static_cast<CGuestsView*>(Frame().ActiveView());
+        m_gui->Start();
+        m_view = m_gui->View<CGuestsView>();
     }
 
-    void CloseSession()
-    {
-        Doc().SaveEventData(); // no close prompt
-        QVERIFY(Frame().close());
-        m_session.reset();
-    }
+    void CloseSession() { m_gui->Stop(); }
 
     // Dana (bride, approved), David (groom, invitation sent), Ada (mutual, not coming).
     void AddThreeGuests()
@@ -98,16 +92,14 @@ private:
 private slots:
     void init()
     {
-        m_bench = std::make_unique<CGuiTestBench>();
-        m_bench->PassFirstStart();
-        StartSession();
+        m_gui = std::make_unique<CViewTestSession>(VIEW_GUESTS);
+        m_bench = &m_gui->Bench();
+        m_view = m_gui->View<CGuestsView>();
     }
 
     void cleanup()
     {
-        CModalSeam::SetMenuHandler({});
-        m_session.reset();
-        m_bench.reset();
+        m_gui.reset();
     }
 
     void addingAppendsOrSelectsTheNewGuest()
@@ -528,7 +520,7 @@ private slots:
         m_view->FlushRefresh();
         QCOMPARE(m_view->StatisticsCell(3, 2), QStringLiteral("6"));
 
-        // Hint 26: every pointer goes at once.
+        // HINT_EVENT_RELOADING: every pointer goes at once.
         Doc().UpdateAllViews(nullptr, HINT_EVENT_RELOADING);
         QCOMPARE(m_view->Model()->rowCount(), 0);
         m_view->FlushRefresh();

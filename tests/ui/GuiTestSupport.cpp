@@ -7,9 +7,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QTest>
 #include <cstdlib>
 
+#include "store/NewOrvDoc.h"
+#include "ui/FrameView.h"
 #include "ui/GuiSession.h"
+#include "ui/MainFrame.h"
 #include "ui/ModalSeam.h"
 
 CGuiTestBench::CGuiTestBench()
@@ -79,6 +83,38 @@ std::unique_ptr<CGuiSession> CGuiTestBench::Start(ELanguage language, bool* star
         *exitCode = code;
     return session;
 }
+
+CViewTestSession::CViewTestSession(int viewCode) : m_viewCode(viewCode)
+{
+    m_bench.PassFirstStart();
+    Start();
+}
+
+CViewTestSession::~CViewTestSession()
+{
+    CModalSeam::SetMenuHandler({});
+    m_session.reset();
+}
+
+void CViewTestSession::Start()
+{
+    m_session = m_bench.Start(ELanguage::English);
+    if (!Frame().ShowView(m_viewCode))
+        QTest::qFail("the view cannot be shown", __FILE__, __LINE__);
+}
+
+void CViewTestSession::Stop()
+{
+    Doc().SaveEventData();
+    Frame().close();
+    m_session.reset();
+}
+
+CMainFrame& CViewTestSession::Frame() { return *m_session->Frame(); }
+
+CNewOrvDoc& CViewTestSession::Doc() { return m_session->App().GetDocument(); }
+
+CFrameView* CViewTestSession::ActiveView() { return Frame().ActiveView(); }
 
 QAction* FindAction(const QList<QAction*>& actions, const QString& text)
 {

@@ -10,7 +10,10 @@
 #include "app/NewOrvApp.h"
 #include "support/TempDir.h"
 
+class CFrameView;
 class CGuiSession;
+class CMainFrame;
+class CNewOrvDoc;
 class QAction;
 class QDialog;
 class QMainWindow;
@@ -50,6 +53,36 @@ private:
     std::vector<QString> m_titles;
     std::vector<QString> m_messages;
     int m_unanswered = 0;
+};
+
+// What the tests of one view share: a fresh bench whose first start is passed, the program started
+// in English over it and the view shown. Stop and Start again test what survives a restart.
+class CViewTestSession
+{
+public:
+    explicit CViewTestSession(int viewCode);
+    ~CViewTestSession();
+
+    // Starts the program and shows the view (a test failure when it cannot be shown).
+    void Start();
+    // Saves (so no close question is asked), closes the window and ends the session.
+    void Stop();
+
+    CGuiTestBench& Bench() { return m_bench; }
+    CMainFrame& Frame();
+    CNewOrvDoc& Doc();
+    template <class TView>
+    TView* View()
+    {
+        return static_cast<TView*>(ActiveView());
+    }
+
+private:
+    CFrameView* ActiveView();
+
+    int m_viewCode;
+    CGuiTestBench m_bench;
+    std::unique_ptr<CGuiSession> m_session;
 };
 
 // The action with this text among the actions, searched in their submenus too.

@@ -83,12 +83,12 @@ class TablesViewGuiTest : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<CGuiTestBench> m_bench;
-    std::unique_ptr<CGuiSession> m_session;
+    std::unique_ptr<CViewTestSession> m_gui;
+    CGuiTestBench* m_bench = nullptr;
     CTablesView* m_view = nullptr;
     CSpyView m_spy;
 
-    CNewOrvDoc& Doc() { return m_session->App().GetDocument(); }
+    CNewOrvDoc& Doc() { return m_gui->Doc(); }
 
     // The unseated table and tables "T1".."Tn" at places 1..n with the given seats; the example
     // table of a new event is replaced.
@@ -114,23 +114,18 @@ private:
 private slots:
     void init()
     {
-        m_bench = std::make_unique<CGuiTestBench>();
-        m_bench->PassFirstStart();
-        m_session = m_bench->Start(ELanguage::English);
-        CMainFrame& frame = *m_session->Frame();
-        QVERIFY(frame.ShowView(VIEW_TABLES));
-        m_view = static_cast<CTablesView*>(frame.ActiveView());
+        m_gui = std::make_unique<CViewTestSession>(VIEW_TABLES);
+        m_bench = &m_gui->Bench();
+        m_view = m_gui->View<CTablesView>();
         QCOMPARE(m_bench->Unanswered(), 0);
         Doc().AddView(&m_spy);
     }
 
     void cleanup()
     {
-        CModalSeam::SetMenuHandler({});
         Doc().RemoveView(&m_spy);
         m_spy.hints.clear();
-        m_session.reset();
-        m_bench.reset();
+        m_gui.reset();
     }
 
     void listShowsTablesWithPeopleAndMarksFullOnes()
@@ -497,7 +492,7 @@ private slots:
 
     void theMenuRunsBothArrangements()
     {
-        CMainFrame& frame = *m_session->Frame();
+        CMainFrame& frame = m_gui->Frame();
         frame.UpdateCommandState();
         QMenu* menu = m_view->ViewMenu();
         QVERIFY(menu != nullptr);
@@ -613,11 +608,11 @@ private slots:
         QCOMPARE(m_spy.hints[0].hint, HINT_GOTO_GUEST);
         QCOMPARE(m_spy.hints[0].record, static_cast<CRecord*>(dan));
 
-        // Hint 27 drops the guest before it goes.
+        // HINT_GUEST_REMOVING drops the guest before it goes.
         auto removed = Doc().RemoveGuest(dan);
         QCOMPARE(m_view->GuestsList()->model()->rowCount(), 0);
 
-        // Hint 10 drops every pointer at once, whoever deletes; the refresh rebuilds.
+        // HINT_TABLE_DELETING drops every pointer at once, whoever deletes; the refresh rebuilds.
         AddGuest("Ron", 1, 2);
         m_view->FlushRefresh();
         QCOMPARE(m_view->GuestsList()->model()->rowCount(), 1);
@@ -628,7 +623,7 @@ private slots:
         QCOMPARE(m_view->TablesModel()->rowCount(), 3);
         QCOMPARE(m_view->SelectedRow(), 2);
 
-        // Hint 12 opens "Table details" once the sender's operation is over.
+        // HINT_ADD_TABLE_REQUEST opens "Table details" once the sender's operation is over.
         m_bench->Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
         const std::size_t dialogs = m_bench->DialogTitles().size();
         Doc().UpdateAllViews(nullptr, HINT_ADD_TABLE_REQUEST);
@@ -637,7 +632,7 @@ private slots:
         QCOMPARE(m_bench->DialogTitles().size(), dialogs + 1);
         QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Table details"));
 
-        // Hints 13, 5, 6 and 7 only mark the list stale: nothing changes until the refresh,
+        // HINT_TABLE_CREATED, HINT_RECORD_CHANGED, HINT_GUEST_ADDED and HINT_GUEST_CHANGED only mark the list stale: nothing changes until the refresh,
         // which runs once.
         Doc().CreateTable("Late", 8, 10);
         Doc().GetGuestAt(0)->SetTable(3);

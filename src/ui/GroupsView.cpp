@@ -22,6 +22,7 @@
 #include "ui/ModalSeam.h"
 #include "ui/UiText.h"
 #include "ui/ViewCodes.h"
+#include "ui/ViewWidgets.h"
 
 namespace
 {
@@ -32,9 +33,7 @@ constexpr unsigned kStaleGuests = 2;
 CGroupsView::CGroupsView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, parent)
 {
     auto* layout = new QVBoxLayout(this);
-    auto* explanation = new QLabel(UiText(IDS_GROUPS_EXPLANATION));
-    explanation->setWordWrap(true);
-    layout->addWidget(explanation);
+    layout->addWidget(MakeExplanation(IDS_GROUPS_EXPLANATION));
 
     auto* columns = new QHBoxLayout;
     layout->addLayout(columns, 1);
@@ -51,32 +50,19 @@ CGroupsView::CGroupsView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, par
     m_groups->setContextMenuPolicy(Qt::CustomContextMenu);
     left->addWidget(m_groups, 1);
 
-    auto* buttons = new QHBoxLayout;
-    m_add = new QPushButton(ThemeIcon("list-add"), UiText(IDS_GROUPS_ADD_BUTTON));
-    m_rename = new QPushButton(ThemeIcon("document-edit"), UiText(IDS_GROUPS_RENAME_BUTTON));
-    m_delete = new QPushButton(ThemeIcon("edit-delete"), UiText(IDS_GROUPS_DELETE_BUTTON));
-    m_up = new QPushButton(ThemeIcon("go-up"), UiText(IDS_BUTTON_UP));
-    m_down = new QPushButton(ThemeIcon("go-down"), UiText(IDS_BUTTON_DOWN));
-    for (QPushButton* button : {m_add, m_rename, m_delete, m_up, m_down})
-        buttons->addWidget(button);
-    buttons->addStretch();
-    left->addLayout(buttons);
+    m_add = MakeCommandButton("list-add", IDS_GROUPS_ADD_BUTTON);
+    m_rename = MakeCommandButton("document-edit", IDS_GROUPS_RENAME_BUTTON);
+    m_delete = MakeCommandButton("edit-delete", IDS_GROUPS_DELETE_BUTTON);
+    m_up = MakeCommandButton("go-up", IDS_BUTTON_UP);
+    m_down = MakeCommandButton("go-down", IDS_BUTTON_DOWN);
+    left->addLayout(MakeButtonRow({m_add, m_rename, m_delete, m_up, m_down}));
     columns->addLayout(left, 2);
 
     auto* right = new QVBoxLayout;
     m_guestModel = new CGuestListModel(Doc(), {CGuestListModel::kFirstName, CGuestListModel::kFamilyName,
                                         CGuestListModel::kComing, CGuestListModel::kStatus},
                                        this);
-    m_guests = new QTableView;
-    m_guests->setObjectName(QStringLiteral("GroupGuestsList"));
-    m_guests->setModel(m_guestModel);
-    m_guests->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_guests->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_guests->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_guests->setAlternatingRowColors(true);
-    m_guests->verticalHeader()->hide();
-    m_guests->horizontalHeader()->setStretchLastSection(true);
-    m_guests->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_guests = MakeRecordList("GroupGuestsList", m_guestModel);
     right->addWidget(m_guests, 1);
     m_countLine = new QLabel;
     right->addWidget(m_countLine);

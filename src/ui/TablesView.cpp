@@ -27,6 +27,7 @@
 #include "ui/TablesModel.h"
 #include "ui/UiText.h"
 #include "ui/ViewCodes.h"
+#include "ui/ViewWidgets.h"
 #include "ui/WaitCursor.h"
 
 namespace
@@ -44,9 +45,7 @@ QString MenuText(const std::string& text)
 CTablesView::CTablesView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, parent)
 {
     auto* layout = new QVBoxLayout(this);
-    auto* explanation = new QLabel(UiText(IDS_TABLES_EXPLANATION));
-    explanation->setWordWrap(true);
-    layout->addWidget(explanation);
+    layout->addWidget(MakeExplanation(IDS_TABLES_EXPLANATION));
 
     auto* columns = new QHBoxLayout;
     layout->addLayout(columns, 1);
@@ -55,30 +54,19 @@ CTablesView::CTablesView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, par
     m_caption = new QLabel;
     left->addWidget(m_caption);
     m_tablesModel = new CTablesModel(Doc(), this);
-    m_tables = new QTableView;
-    m_tables->setObjectName(QStringLiteral("TablesList"));
-    m_tables->setModel(m_tablesModel);
-    m_tables->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_tables->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_tables->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_tables->setAlternatingRowColors(true);
-    m_tables->verticalHeader()->hide();
+    m_tables = MakeRecordList("TablesList", m_tablesModel);
     // The numbers take what they need; the name takes the rest.
     m_tables->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_tables->horizontalHeader()->setSectionResizeMode(CTablesModel::kColumnName,
                                                        QHeaderView::Stretch);
     left->addWidget(m_tables, 1);
 
-    auto* buttons = new QHBoxLayout;
-    m_add = new QPushButton(ThemeIcon("list-add"), UiText(IDS_TABLES_ADD_BUTTON));
-    m_edit = new QPushButton(ThemeIcon("document-edit"), UiText(IDS_TABLES_EDIT_BUTTON));
-    m_delete = new QPushButton(ThemeIcon("edit-delete"), UiText(IDS_TABLES_DELETE_BUTTON));
-    m_up = new QPushButton(ThemeIcon("go-up"), UiText(IDS_BUTTON_UP));
-    m_down = new QPushButton(ThemeIcon("go-down"), UiText(IDS_BUTTON_DOWN));
-    for (QPushButton* button : {m_add, m_edit, m_delete, m_up, m_down})
-        buttons->addWidget(button);
-    buttons->addStretch();
-    left->addLayout(buttons);
+    m_add = MakeCommandButton("list-add", IDS_TABLES_ADD_BUTTON);
+    m_edit = MakeCommandButton("document-edit", IDS_TABLES_EDIT_BUTTON);
+    m_delete = MakeCommandButton("edit-delete", IDS_TABLES_DELETE_BUTTON);
+    m_up = MakeCommandButton("go-up", IDS_BUTTON_UP);
+    m_down = MakeCommandButton("go-down", IDS_BUTTON_DOWN);
+    left->addLayout(MakeButtonRow({m_add, m_edit, m_delete, m_up, m_down}));
     columns->addLayout(left, 1);
 
     auto* right = new QVBoxLayout;
@@ -89,14 +77,8 @@ CTablesView::CTablesView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, par
         CGuestListModel::kFirstName, CGuestListModel::kFamilyName, CGuestListModel::kGroup,
         CGuestListModel::kComing, CGuestListModel::kStatus};
     m_guestModel = new CGuestListModel(Doc(), guestColumns, this);
-    m_guests = new QTableView;
-    m_guests->setObjectName(QStringLiteral("TableGuestsList"));
-    m_guests->setModel(m_guestModel);
-    m_guests->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_guests->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_guests->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_guests->setAlternatingRowColors(true);
-    m_guests->verticalHeader()->hide();
+    m_guests = MakeRecordList("TableGuestsList", m_guestModel,
+                              QAbstractItemView::ExtendedSelection);
     for (int column = 0; column < static_cast<int>(guestColumns.size()); ++column)
     {
         const auto kind = guestColumns[static_cast<std::size_t>(column)];
@@ -104,7 +86,6 @@ CTablesView::CTablesView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, par
         m_guests->horizontalHeader()->setSectionResizeMode(
             column, text ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
     }
-    m_guests->setContextMenuPolicy(Qt::CustomContextMenu);
     right->addWidget(m_guests, 1);
     columns->addLayout(right, 1);
 
@@ -119,11 +100,7 @@ CTablesView::CTablesView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, par
     connect(m_guests, &QWidget::customContextMenuRequested, this, &CTablesView::ShowGuestsMenu);
     connect(m_guests, &QTableView::doubleClicked, this, &CTablesView::GoToGuestInformation);
 
-    auto* deleteKey = new QAction(m_tables);
-    deleteKey->setShortcut(QKeySequence::Delete);
-    deleteKey->setShortcutContext(Qt::WidgetShortcut);
-    connect(deleteKey, &QAction::triggered, this, &CTablesView::DeleteTable);
-    m_tables->addAction(deleteKey);
+    AddDeleteKey(m_tables, [this] { DeleteTable(); });
 
     RefreshTables();
     RefreshGuests(false);

@@ -2,7 +2,9 @@
 
 // The program's string numbers. Numbers up to 59999 are the program's historical string numbers;
 // 61000 and above number texts that the program shows without a historical number.
-// Keep the list sorted by number; every entry has an English and a Hebrew text in StringTable.cpp.
+// These are the core area's (texts in strings/CoreStrings.cpp); every other area has its numbers in
+// a header of its own, included at the end (see strings/StringAreas.h). Keep each list sorted by
+// number; every entry has an English and a Hebrew text.
 enum StringId : int
 {
     // Default names that end up in stored data

@@ -69,7 +69,7 @@ int MnemonicCount(const std::string& text)
 
 } // namespace
 
-TEST(StringTable, IsSortedWithoutDuplicatesAndFindsEveryEntry)
+TEST(StringTable, EveryAreaTogetherIsSortedWithoutDuplicatesAndFindsEveryEntry)
 {
     SStringEntries entries = GetStringEntries();
     ASSERT_GT(entries.size(), 300u);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <vector>
+
+#include "platform/StringTable.h"
+
+// The string table is kept by area, one source file each (strings/<Area>Strings.cpp with the
+// numbers in strings/<Area>StringIds.h), so that the screens of different areas never edit the same
+// lines. StringTable.cpp merges them into one table sorted by number; an id given twice is a fault
+// the string table test finds.
+//
+// A new area: its two files, its function here and in StringAreas(), its header in StringIds.h.
+// Numbers of our own (texts without a historical number) take the area's own range.
+
+SStringEntries CoreStrings(); // the frame, guests, groups and tables views, events: 1, 59xxx, 61xxx
+
+// Every area, in any order.
+inline std::vector<SStringEntries> StringAreas()
+{
+    return {CoreStrings()};
+}

@@ -722,13 +722,9 @@ private:
         if (m_filter == ERecordFilter::ShapesOnly && kind != EKind::Shape)
             return false;
         int shapeType = CShape::kShapeNone;
+        // A shape keeps the type its attribute gives, known to this program or not.
         if (kind == EKind::Shape)
-        {
             shapeType = ShapeTypeOf(attributes);
-            // As in the legacy hall file, a shape of no known type is not a shape.
-            if (!CShape::IsKnownType(shapeType))
-                return false;
-        }
         FinishRecord();
         m_fieldOpen = false;
         m_paymentIndex = -1;

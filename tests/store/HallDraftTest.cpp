@@ -132,6 +132,16 @@ TEST_F(HallDraftTest, ImportReplacesTheShapesAndNeverTheTables)
     EXPECT_EQ(m_doc->GetShapes()[1]->GetType(), CShape::kShapeSpeaker);
     EXPECT_EQ(m_doc->GetTableCount(), 2);
 
+    // A shape of a type this program does not know comes in as it is.
+    WriteBytes(Drafts() / "newer.xml",
+               kDeclaration + std::string("<Shapes>\r\n<Shape sType=\"12\">\r\n"
+                                          "<sClass><![CDATA[Stage]]></sClass>\r\n</Shape>\r\n"
+                                          "</Shapes>\r\n"));
+    ASSERT_TRUE(m_doc->ImportHallDraft(Drafts() / "newer.xml"));
+    ASSERT_EQ(m_doc->GetShapes().size(), 1u);
+    EXPECT_EQ(m_doc->GetShapes()[0]->GetType(), 12);
+    EXPECT_EQ(m_doc->GetShapes()[0]->GetClass(), "Stage");
+
     // A file cut off after its first shape keeps that shape.
     const std::string bytes = ReadBytes(path);
     const std::size_t firstEnd = bytes.find("</Shape>") + 8;

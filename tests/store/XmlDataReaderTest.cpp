@@ -17,6 +17,7 @@
 #include <memory>
 #include <string>
 #include <sys/resource.h>
+#include <utility>
 #include <vector>
 
 namespace
@@ -246,6 +247,12 @@ void BuildEvent(CTestSink& event)
     event.shapes.push_back(std::move(dance));
     event.shapes.push_back(
         std::make_unique<CShape>(nullptr, CShape::kShapeSpeaker, SRect::FromSize(0, 0, 50, 50)));
+    // A type this program does not know (a newer program's shape) with every field set.
+    auto stage = std::make_unique<CShape>(nullptr, 9, SRect::FromSize(300, 20, 120, 40));
+    stage->SetName("Stage");
+    stage->SetClass("Stage");
+    stage->SetColour(0x0000FF);
+    event.shapes.push_back(std::move(stage));
 }
 
 class XmlDataReaderTest : public CModelTest
@@ -396,11 +403,13 @@ TEST_F(XmlDataReaderTest, RecordElementsAreFoundWhereverTheyStand)
                               // A record inside a record ends the outer one.
                               "<Group><grName>G</grName><Category><cName>C</cName></Category>"
                               "<grName>late</grName></Group>"
-                              // Fields of another kind, and shapes of no known type, are not read.
+                              // Fields of another kind are not read.
                               "<Table><grName>x</grName><tName>T</tName></Table>"
+                              // Every shape is kept, with its type as read.
                               "<Shape sType=\"9\"><spName>odd</spName></Shape>"
                               "<Shape><spName>none</spName></Shape>"
                               "<Shape STYPE=\" 3 \"><spName>speaker</spName></Shape>"
+                              "<Shape sType=\"round\"><spName>word</spName></Shape>"
                               "<Offer><Payment><pDollar>5</pDollar></Payment></Offer>")))
         << m_error;
     ASSERT_EQ(m_sink.guests.size(), 1u);
@@ -411,9 +420,14 @@ TEST_F(XmlDataReaderTest, RecordElementsAreFoundWhereverTheyStand)
     ASSERT_EQ(m_sink.categories.size(), 1u);
     ASSERT_EQ(m_sink.tables.size(), 1u);
     EXPECT_EQ(m_sink.tables[0]->GetName(), "T");
-    ASSERT_EQ(m_sink.shapes.size(), 1u);
-    EXPECT_EQ(m_sink.shapes[0]->GetType(), CShape::kShapeSpeaker);
-    EXPECT_EQ(m_sink.shapes[0]->GetName(), "speaker");
+    ASSERT_EQ(m_sink.shapes.size(), 4u);
+    const std::pair<int, const char*> shapes[] = {
+        {9, "odd"}, {CShape::kShapeNone, "none"}, {CShape::kShapeSpeaker, "speaker"}, {-1, "word"}};
+    for (std::size_t i = 0; i < m_sink.shapes.size(); ++i)
+    {
+        EXPECT_EQ(m_sink.shapes[i]->GetType(), shapes[i].first);
+        EXPECT_EQ(m_sink.shapes[i]->GetName(), shapes[i].second);
+    }
     ASSERT_EQ(m_sink.offers.size(), 1u);
     EXPECT_EQ(m_sink.offers[0]->GetPaymentCount(), 0);
 }

@@ -38,7 +38,6 @@ public:
     // ends there). A section with an empty name and four zero numbers reads (true) but
     // IsBlankLegacyShape tells the loader to drop it.
     bool LoadFromIni(CProfileFile& ini, const std::string& section) override;
-    void WriteXml(std::string& out) const override;
 
     int GetType() const { return m_type; }
     bool SetType(int type) { return Assign(m_type, type); }

@@ -1,5 +1,6 @@
 #include "model/Shape.h"
 #include "model/Table.h"
+#include "store/XmlDataWriter.h"
 #include "support/DocFixture.h"
 
 #include <gtest/gtest.h>
@@ -49,7 +50,7 @@ TEST_F(HallDraftTest, TheExportIsExactlyTheShapeList)
 
     std::string shapes;
     for (const auto& shape : m_doc->GetShapes())
-        shape->WriteXml(shapes);
+        CXmlDataWriter::AppendRecord(shapes, *shape);
     const std::string bytes = ReadBytes(path);
     EXPECT_EQ(bytes, kDeclaration + std::string("<Shapes>\r\n") + shapes + "</Shapes>\r\n");
     EXPECT_NE(bytes.find("<Shape sType=\"1\">\r\n<spName><![CDATA[Bar\r\n& drinks <here>]]>"

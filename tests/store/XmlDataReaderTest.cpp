@@ -12,6 +12,7 @@
 #include "model/Table.h"
 #include "platform/NumberText.h"
 #include "store/XmlDataSink.h"
+#include "store/XmlDataWriter.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -71,30 +72,12 @@ public:
 
 const char kPrologue[] = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n";
 
-template <class T>
-void AppendCollection(std::string& out, const std::string& name,
-                      const std::vector<std::unique_ptr<T>>& records)
-{
-    out += "<" + name + ">\r\n";
-    for (const auto& record : records)
-        record->WriteXml(out);
-    out += "</" + name + ">\r\n";
-}
-
-// The data file of the records, laid out as the document's save writes it.
+// The data file of the records, as the document's save writes it.
 std::string WriteDataFile(const CTestSink& records)
 {
-    std::string out = std::string(kPrologue) + "<WeddingData>\r\n";
-    AppendCollection(out, "Guests", records.guests);
-    AppendCollection(out, "Expences", records.expenses);
-    AppendCollection(out, "Tables", records.tables);
-    AppendCollection(out, "Groups", records.groups);
-    AppendCollection(out, "Meetings", records.meetings);
-    AppendCollection(out, "Categories", records.categories);
-    AppendCollection(out, "Offers", records.offers);
-    AppendCollection(out, "Shapes", records.shapes);
-    out += "</WeddingData>\r\n";
-    return out;
+    return CXmlDataWriter::DataFileText({records.guests, records.expenses, records.tables,
+                                         records.groups, records.meetings, records.categories,
+                                         records.offers, records.shapes});
 }
 
 // A data file with the given body inside <WeddingData>.
@@ -108,7 +91,7 @@ template <class T>
 std::string Xml(const T& record)
 {
     std::string out;
-    record.WriteXml(out);
+    CXmlDataWriter::AppendRecord(out, record);
     return out;
 }
 
@@ -441,13 +424,10 @@ TEST_F(XmlDataReaderTest, ShapesOnlyReadsAHallDraft)
     ExpectSameRecords(m_sink.shapes, written.shapes);
 
     // The hall draft file: the shape list alone after the prologue.
-    std::string draft = kPrologue + std::string("<Shapes>\r\n");
-    written.shapes[1]->WriteXml(draft);
-    draft += "</Shapes>\r\n";
     CTestSink sink;
-    ASSERT_TRUE(CXmlDataReader::ReadText(draft, sink, nullptr, ERecordFilter::ShapesOnly));
-    ASSERT_EQ(sink.shapes.size(), 1u);
-    EXPECT_EQ(Xml(*sink.shapes[0]), Xml(*written.shapes[1]));
+    ASSERT_TRUE(CXmlDataReader::ReadText(CXmlDataWriter::HallDraftText(written.shapes), sink,
+                                         nullptr, ERecordFilter::ShapesOnly));
+    ExpectSameRecords(sink.shapes, written.shapes);
 }
 
 TEST_F(XmlDataReaderTest, DamagedFileKeepsTheRecordsBeforeTheDamage)

@@ -21,6 +21,7 @@
 #include "platform/TextEncoding.h"
 #include "store/XmlDataReader.h"
 #include "store/XmlDataSink.h"
+#include "store/XmlDataWriter.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -99,20 +100,11 @@ public:
     void AddShape(std::unique_ptr<CShape> shape) override { Keep(shapes, std::move(shape)); }
     void Complete() override { ++completeCalls; }
 
-    // The records as a data file, in the save's layout.
+    // The records as the document's save writes them.
     std::string Write() const
     {
-        std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n<WeddingData>\r\n";
-        Append(out, "Guests", guests);
-        Append(out, "Expences", expenses);
-        Append(out, "Tables", tables);
-        Append(out, "Groups", groups);
-        Append(out, "Meetings", meetings);
-        Append(out, "Categories", categories);
-        Append(out, "Offers", offers);
-        Append(out, "Shapes", shapes);
-        out += "</WeddingData>\r\n";
-        return out;
+        return CXmlDataWriter::DataFileText(
+            {guests, expenses, tables, groups, meetings, categories, offers, shapes});
     }
 
     std::vector<CRecord*> all;
@@ -134,16 +126,6 @@ private:
         FUZZ_CHECK(record->GetOwner() == m_owner, std::string());
         all.push_back(record.get());
         records.push_back(std::move(record));
-    }
-
-    template <class T>
-    static void Append(std::string& out, const char* name,
-                       const std::vector<std::unique_ptr<T>>& records)
-    {
-        out += std::string("<") + name + ">\r\n";
-        for (const auto& record : records)
-            record->WriteXml(out);
-        out += std::string("</") + name + ">\r\n";
     }
 
     IRecordOwner* m_owner;

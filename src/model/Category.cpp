@@ -2,7 +2,6 @@
 
 #include "platform/EventFiles.h"
 #include "platform/ProfileFile.h"
-#include "platform/XmlText.h"
 
 CCategory::CCategory(IRecordOwner* owner) : CRecord(owner, ERecordClass::Category, kSectionPrefix)
 {
@@ -21,11 +20,4 @@ bool CCategory::LoadFromIni(CProfileFile& ini, const std::string& section)
     LoadName(name);
     SetNewFlag(false);
     return true;
-}
-
-void CCategory::WriteXml(std::string& out) const
-{
-    out += "<Category>\r\n";
-    AppendCdataElement(out, "cName", GetName());
-    out += "</Category>\r\n\r\n";
 }

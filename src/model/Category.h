@@ -17,5 +17,4 @@ public:
     int GetFileKind() const override;
     // Reads "CategoryName"; false when it is empty.
     bool LoadFromIni(CProfileFile& ini, const std::string& section) override;
-    void WriteXml(std::string& out) const override;
 };

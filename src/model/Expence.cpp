@@ -6,7 +6,6 @@
 #include "platform/NumberText.h"
 #include "platform/ProfileFile.h"
 #include "platform/StringTable.h"
-#include "platform/XmlText.h"
 
 CExpence::CExpence(IRecordOwner* owner)
     : CExpence(owner, ERecordClass::Expence, kSectionPrefix, true, LoadString(IDS_UNKNOWN))
@@ -245,21 +244,4 @@ bool CExpence::LoadFromIni(CProfileFile& ini, const std::string& section)
     m_paymentCountAtLoad = static_cast<std::uint16_t>(m_payments.size());
     ClearModified();
     return true;
-}
-
-void CExpence::WriteXml(std::string& out) const
-{
-    out += "<Expence>\r\n";
-    AppendCdataElement(out, "ExpName", GetName());
-    AppendCdataElement(out, "ExpInfo", GetInfo());
-    AppendIntElement(out, "ExpDollar", GetDollars());
-    AppendIntElement(out, "ExpShekel", GetShekels());
-    AppendCdataElement(out, "ExpPayer", m_payer);
-    AppendIntElement(out, "ExpPaid", GetPaidState());
-    AppendCdataElement(out, "ExpCat", m_category);
-    out += "<Payments>\r\n";
-    for (const CPayment& payment : m_payments)
-        payment.WritePaymentXml(out);
-    out += "</Payments>\r\n";
-    out += "</Expence>\r\n\r\n";
 }

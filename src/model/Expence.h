@@ -27,7 +27,6 @@ public:
     // Reads an Expences.ini section; every expense read has at least one payment. Payment dates
     // are read in the interface language's day/month order.
     bool LoadFromIni(CProfileFile& ini, const std::string& section) override;
-    void WriteXml(std::string& out) const override;
     // True when the record part, the expense's own amounts or any payment changed.
     bool IsModified() const override;
     // Clears the record part, the expense's own amounts and every payment.

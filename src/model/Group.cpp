@@ -2,7 +2,6 @@
 
 #include "platform/EventFiles.h"
 #include "platform/ProfileFile.h"
-#include "platform/XmlText.h"
 
 CGroup::CGroup(IRecordOwner* owner) : CRecord(owner, ERecordClass::Group, kSectionPrefix) {}
 
@@ -19,13 +18,6 @@ bool CGroup::LoadFromIni(CProfileFile& ini, const std::string& section)
     LoadName(name);
     SetNewFlag(false);
     return true;
-}
-
-void CGroup::WriteXml(std::string& out) const
-{
-    out += "<Group>\r\n";
-    AppendCdataElement(out, "grName", GetName());
-    out += "</Group>\r\n\r\n";
 }
 
 bool CGroup::IsUsed() const

@@ -17,7 +17,6 @@ public:
     int GetFileKind() const override;
     // Reads "GroupName"; false when it is empty. The group stays marked modified.
     bool LoadFromIni(CProfileFile& ini, const std::string& section) override;
-    void WriteXml(std::string& out) const override;
 
     // True when some guest of the owner carries the group's name; false when detached.
     bool IsUsed() const;

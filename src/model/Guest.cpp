@@ -264,39 +264,3 @@ bool CGuest::LoadFromIni(CProfileFile& ini, const std::string& section)
     SetModifiedFlag(!m_shortKeys);
     return true;
 }
-
-void CGuest::WriteXml(std::string& out) const
-{
-    out += "<Guest>\r\n";
-    AppendIntElement(out, "UniqueId", m_uniqueId);
-    AppendCdataElement(out, "Info", GetInfo());
-    AppendIntElement(out, "TableOrder", m_tableId);
-    AppendIntElement(out, "NumOfKids", m_kids);
-    AppendIntElement(out, "KidSeat", m_childSeat ? 1 : 0);
-    AppendIntElement(out, "Coming", m_comingCount);
-    AppendIntElement(out, "Invited", m_invitedCount);
-    AppendIntElement(out, "InvNumber", m_invitations);
-    AppendIntElement(out, "InvSent", m_invitationSent ? 1 : 0);
-    AppendIntElement(out, "ApproveStat", m_status);
-    AppendFixedElement(out, "DollarsGift", m_giftDollars, 1);
-    AppendFixedElement(out, "SekelsGift", m_giftShekels, 1);
-    AppendCdataElement(out, "GiftInfo", m_giftDetails);
-    AppendCdataElement(out, "Gift", m_gift);
-    AppendCdataElement(out, "Address", m_address);
-    AppendCdataElement(out, "gPhone", m_phone);
-    AppendCdataElement(out, "moPhone", m_mobile);
-    AppendIntElement(out, "SmsCount", m_smsCount);
-    AppendCdataElement(out, "gGroup", m_groupName);
-    AppendCdataElement(out, "gRelation", m_relation);
-    AppendCdataElement(out, "FamilyName", m_familyName);
-    AppendCdataElement(out, "gsName", GetName());
-    AppendCdataElement(out, "eMail", m_email);
-    AppendIntElement(out, "Transportation", m_transportation);
-    out += "<Restrictions>";
-    for (const std::string& name : m_restricted)
-        AppendCdataElement(out, "Restricted", name);
-    out += "</Restrictions>\r\n";
-    // Without it the event-day arrivals would be lost at every save.
-    AppendIntElement(out, "ThatCame", m_arrivedCount);
-    out += "</Guest>\r\n\r\n";
-}

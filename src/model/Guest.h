@@ -32,7 +32,6 @@ public:
 
     int GetFileKind() const override;
     bool LoadFromIni(CProfileFile& ini, const std::string& section) override;
-    void WriteXml(std::string& out) const override;
 
     // Besides storing: when the guest has an owner and the first name was not empty, every guest
     // named in this guest's restriction list gets the old full name replaced by the new one.

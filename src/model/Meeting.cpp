@@ -3,7 +3,6 @@
 #include "model/LegacyText.h"
 #include "platform/EventFiles.h"
 #include "platform/ProfileFile.h"
-#include "platform/XmlText.h"
 
 namespace
 {
@@ -57,19 +56,4 @@ void CMeeting::ClearModified()
         fixed += info[i];
     }
     LoadInfo(fixed);
-}
-
-void CMeeting::WriteXml(std::string& out) const
-{
-    out += "<Meeting>\r\n";
-    AppendCdataElement(out, "mName", GetName());
-    AppendCdataElement(out, "mInfo", GetInfo());
-    AppendCdataElement(out, "mContactJob", m_contactJob);
-    AppendCdataElement(out, "mContactAdd", m_contactAddress);
-    AppendCdataElement(out, "mContactPhone", m_contactPhone);
-    AppendCdataElement(out, "mContactName", m_contactName);
-    AppendIntElement(out, "mYear", m_date.year);
-    AppendIntElement(out, "mMonth", m_date.month);
-    AppendIntElement(out, "mDay", m_date.day);
-    out += "</Meeting>\r\n\r\n";
 }

@@ -23,7 +23,6 @@ public:
     int GetFileKind() const override;
     // Reads a Meetings.ini section; false when "Name" is missing or the word "empty".
     bool LoadFromIni(CProfileFile& ini, const std::string& section) override;
-    void WriteXml(std::string& out) const override;
     // Clears both flags and turns every bare line feed of the info (as the XML file delivers it)
     // into "\r\n"; line breaks already "\r\n" stay as they are.
     void ClearModified() override;

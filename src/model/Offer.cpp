@@ -3,7 +3,6 @@
 #include "platform/EventFiles.h"
 #include "platform/NumberText.h"
 #include "platform/ProfileFile.h"
-#include "platform/XmlText.h"
 
 namespace
 {
@@ -63,19 +62,4 @@ bool COffer::LoadFromIni(CProfileFile& ini, const std::string& section)
     m_guestsForOffer = ini.GetInt(section, "number_of_guests_for_offers", 0);
     ClearModified();
     return true;
-}
-
-void COffer::WriteXml(std::string& out) const
-{
-    out += "<Offer>\r\n";
-    AppendCdataElement(out, "oName", GetName());
-    AppendCdataElement(out, "oInfo", GetInfo());
-    AppendIntElement(out, "oShekel", GetShekels());
-    AppendCdataElement(out, "oCategory", GetCategory());
-    AppendIntElement(out, "oInOffer1", m_inCombination[0] ? 1 : 0);
-    AppendIntElement(out, "oInOffer2", m_inCombination[1] ? 1 : 0);
-    AppendIntElement(out, "oInOffer3", m_inCombination[2] ? 1 : 0);
-    AppendIntElement(out, "oGuestForOffer", m_guestsForOffer);
-    AppendIntElement(out, "oIsPerGuest", m_perGuest ? 1 : 0);
-    out += "</Offer>\r\n";
 }

@@ -20,7 +20,6 @@ public:
     // Reads an Offers.ini section (an expense section with the offer's keys). An old "IsInOffer"
     // key is migrated inside ini: deleted, and "IsInPlan0" written instead; the caller saves ini.
     bool LoadFromIni(CProfileFile& ini, const std::string& section) override;
-    void WriteXml(std::string& out) const override;
 
     // i from 0 to 2 (combinations 1 to 3); other values are ignored (false).
     bool SetInCombination(int i, bool inCombination);

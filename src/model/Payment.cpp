@@ -1,8 +1,6 @@
 #include "model/Payment.h"
 
-#include "platform/Language.h"
 #include "platform/NumberText.h"
-#include "platform/XmlText.h"
 
 #include <string_view>
 
@@ -70,15 +68,4 @@ SDate CPayment::ParseDate(const std::string& text, bool hebrew)
     const short second = static_cast<short>(parts[1]);
     const short year = static_cast<short>(parts[2]);
     return hebrew ? SDate(year, second, first) : SDate(year, first, second);
-}
-
-void CPayment::WritePaymentXml(std::string& out) const
-{
-    out += "<Payment>\r\n";
-    AppendIntElement(out, "pDollar", m_dollars);
-    AppendIntElement(out, "pShekel", m_shekels);
-    AppendIntElement(out, "pPaid", m_paidState);
-    AppendTextElement(out, "pDate", FormatDate(m_date, IsHebrewUi()));
-    AppendCdataElement(out, "pInfo", m_info);
-    out += "</Payment>\r\n";
 }

@@ -45,9 +45,6 @@ public:
     bool IsPaymentModified() const { return m_modified; }
     void ClearPaymentModified() { m_modified = false; }
 
-    // Appends the "Payment" element of the XML data file.
-    void WritePaymentXml(std::string& out) const;
-
     // A payment date as the files store it: "day.month.year" with the Hebrew interface,
     // "month.day.year" with the English one; day and month of two digits, 0 as "0", year 0 as
     // "00".

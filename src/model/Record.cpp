@@ -35,8 +35,6 @@ void CRecord::MakeSectionName()
     m_modified = true;
 }
 
-void CRecord::WriteXml(std::string&) const {}
-
 void CRecord::ClearModified()
 {
     m_new = false;

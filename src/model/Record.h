@@ -44,9 +44,6 @@ public:
     // the owner.
     virtual bool LoadFromIni(CProfileFile& ini, const std::string& section) = 0;
 
-    // Appends the record's element of the XML data file (CR LF line ends) to out.
-    virtual void WriteXml(std::string& out) const;
-
     // Clears the new and modified flags (after the record has been read from a file).
     virtual void ClearModified();
 

@@ -2,9 +2,7 @@
 
 #include "model/LegacyText.h"
 #include "platform/EventFiles.h"
-#include "platform/NumberText.h"
 #include "platform/ProfileFile.h"
-#include "platform/XmlText.h"
 
 CShape::CShape(IRecordOwner* owner, int type, const SRect& rect)
     : CRecord(owner, ERecordClass::Shape, kSectionPrefix), m_type(type),
@@ -33,19 +31,4 @@ bool CShape::LoadFromIni(CProfileFile& ini, const std::string& section)
     m_class = ini.GetString(section, "ShapeClass");
     SetModifiedFlag(false);
     return true;
-}
-
-void CShape::WriteXml(std::string& out) const
-{
-    out += "<Shape sType=\"";
-    out += FormatInt(m_type);
-    out += "\">\r\n";
-    AppendCdataElement(out, "spName", GetName());
-    AppendIntElement(out, "sColor", m_colour);
-    AppendCdataElement(out, "sClass", m_class);
-    AppendIntElement(out, "sLocX", m_rect.left);
-    AppendIntElement(out, "sLocY", m_rect.top);
-    AppendIntElement(out, "sSizeX", m_rect.Width());
-    AppendIntElement(out, "sSizeY", m_rect.Height());
-    out += "</Shape>\r\n\r\n";
 }

@@ -9,6 +9,10 @@
 // name (several lines, "\r\n"), a class naming what it stands for, a Windows-style colour
 // (0x00BBGGRR) and a rectangle in view units at zoom 1. The original rectangle is the one given at
 // creation (or read), for "back to original size".
+//
+// A shape read from the data file keeps its type as stored, also one that is not a known type
+// (IsKnownType false), so a file written by a newer or another program loses none of its shapes;
+// a hall view is to draw such a shape as a plain rectangle.
 class CShape : public CRecord
 {
 public:
@@ -34,7 +38,6 @@ public:
     // ends there). A section with an empty name and four zero numbers reads (true) but
     // IsBlankLegacyShape tells the loader to drop it.
     bool LoadFromIni(CProfileFile& ini, const std::string& section) override;
-    void WriteXml(std::string& out) const override;
 
     int GetType() const { return m_type; }
     bool SetType(int type) { return Assign(m_type, type); }

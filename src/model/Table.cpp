@@ -4,7 +4,6 @@
 #include "platform/ProfileFile.h"
 #include "platform/StringTable.h"
 #include "platform/TextEncoding.h"
-#include "platform/XmlText.h"
 
 namespace
 {
@@ -50,22 +49,6 @@ bool CTable::LoadFromIni(CProfileFile& ini, const std::string& section)
         m_shapeClass = shapeClass;
     SetModifiedFlag(false);
     return true;
-}
-
-void CTable::WriteXml(std::string& out) const
-{
-    out += "<Table>\r\n";
-    AppendCdataElement(out, "tName", GetName());
-    AppendIntElement(out, "tSeats", m_seats);
-    AppendIntElement(out, "tNumHall", m_hallNumber);
-    AppendCdataElement(out, "tClass", m_shapeClass);
-    AppendIntElement(out, "tCordX", m_area.left);
-    AppendIntElement(out, "tCordY", m_area.top);
-    AppendIntElement(out, "tWidth", m_area.Width());
-    AppendIntElement(out, "tHeight", m_area.Height());
-    AppendIntElement(out, "tColor", m_colour);
-    AppendIntElement(out, "tdStyle", m_drawStyle);
-    out += "</Table>\r\n\r\n";
 }
 
 int CTable::CountPeople(int mode) const

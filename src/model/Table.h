@@ -36,7 +36,6 @@ public:
 
     int GetFileKind() const override;
     bool LoadFromIni(CProfileFile& ini, const std::string& section) override;
-    void WriteXml(std::string& out) const override;
     // Tables never take from the class counter, so there is nothing to give back.
     void ReleaseIndex() override {}
 

@@ -19,6 +19,7 @@
 #include "store/ProgramFolders.h"
 #include "store/XmlDataReader.h"
 #include "store/XmlDataSink.h"
+#include "store/XmlDataWriter.h"
 
 #include <fstream>
 
@@ -92,10 +93,7 @@ bool CNewOrvDoc::ExportHallDraft(const fs::path& path)
 {
     if (path.empty())
         return false;
-    std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n<Shapes>\r\n";
-    for (const auto& shape : m_shapes)
-        shape->WriteXml(text);
-    text += "</Shapes>\r\n";
+    const std::string text = CXmlDataWriter::HallDraftText(m_shapes);
 
     // The default folder is ours to create; a folder the user named must exist.
     std::error_code ignored;

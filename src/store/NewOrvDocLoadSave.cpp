@@ -32,6 +32,7 @@
 #include "store/ProgramFolders.h"
 #include "store/XmlDataReader.h"
 #include "store/XmlDataSink.h"
+#include "store/XmlDataWriter.h"
 
 namespace fs = std::filesystem;
 
@@ -48,20 +49,6 @@ constexpr int kProgressDone = 100;
 const int kLegacyRecordFiles[] = {kFileGuestsIni,   kFileExpencesIni, kFileTablesIni,
                                   kFileGroupsIni,   kFileMeetingsIni, kFileCategoryIni,
                                   kFileOffersIni,   kFileGanArrangementIni};
-
-template <class T>
-void AppendCollection(std::string& out, const char* name,
-                      const std::vector<std::unique_ptr<T>>& records)
-{
-    out += "<";
-    out += name;
-    out += ">\r\n";
-    for (const auto& record : records)
-        record->WriteXml(out);
-    out += "</";
-    out += name;
-    out += ">\r\n";
-}
 
 // "20261206-071503": local date and time for the name of a kept damaged file.
 std::string TimeStamp()
@@ -280,20 +267,8 @@ void CNewOrvDoc::SortMeetings(bool latestFirst)
 
 std::string CNewOrvDoc::BuildDataFileText() const
 {
-    std::string out;
-    out.reserve(m_guests.size() * 1024 + 64 * 1024);
-    out += "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n";
-    out += "<WeddingData>\r\n";
-    AppendCollection(out, "Guests", m_guests);
-    AppendCollection(out, "Expences", m_expenses);
-    AppendCollection(out, "Tables", m_tables);
-    AppendCollection(out, "Groups", m_groups);
-    AppendCollection(out, "Meetings", m_meetings);
-    AppendCollection(out, "Categories", m_categories);
-    AppendCollection(out, "Offers", m_offers);
-    AppendCollection(out, "Shapes", m_shapes);
-    out += "</WeddingData>\r\n";
-    return out;
+    return CXmlDataWriter::DataFileText(
+        {m_guests, m_expenses, m_tables, m_groups, m_meetings, m_categories, m_offers, m_shapes});
 }
 
 bool CNewOrvDoc::KeepDamagedDataFile(const fs::path& dataFile)

@@ -10,6 +10,7 @@
 #include "model/Table.h"
 #include "platform/Language.h"
 #include "platform/NumberText.h"
+#include "store/XmlDataNames.h"
 #include "store/XmlDataSink.h"
 
 #include <algorithm>
@@ -39,11 +40,12 @@
 
 // How the reader works
 //
-// One SAX handler (CDataHandler) knows every element of the data file. It keeps a stack of the
-// open elements; each entry says what the element started: a record, a payment of the current
-// expense, a field of the current record, or nothing the reader knows (collections, unknown
-// elements). Names are compared without regard to case, and a record element starts a record
-// wherever it stands (a record start inside another record ends the outer one).
+// One SAX handler (CDataHandler) knows every record and field element of the data file, from the
+// tables the writer writes by (store/XmlDataNames.h). It keeps a stack of the open elements; each
+// entry says what the element started: a record, a payment of the current expense, a field of the
+// current record, or nothing the reader knows (collections, unknown elements). Names are compared
+// without regard to case, and a record element starts a record wherever it stands (a record start
+// inside another record ends the outer one).
 //
 // - A record start creates the record with the sink's owner and settings and hands it to the
 //   sink at once, so a damaged file keeps everything read before the damage. The record is then
@@ -54,10 +56,13 @@
 //   value holding "]]>" into two CDATA sections; the parser may cut long text anywhere) until
 //   its end tag, up to kMaxFieldChars. Only then is the text converted to UTF-8, trimmed and
 //   given its CR LF line breaks back (the parser turns every stored CR LF into LF), and stored
-//   through the record's setter. A field without any character data leaves the record alone; an
-//   empty CDATA section counts as data (an empty value).
-// - Expenses are filled without the whole-and-instalment sync of CExpence's setters (the
-//   CPayment:: base setters are called), so the payments read are exactly the payments written.
+//   through the setter of the field's table entry, read in the entry's form. A field without any
+//   character data leaves the record alone; an empty CDATA section counts as data (an empty
+//   value).
+// - Expenses are filled without the whole-and-instalment sync of CExpence's setters (their table
+//   entries call the CPayment:: base setters), so the payments read are exactly the payments
+//   written.
+// - A shape keeps the type its attribute gives, known to this program or not.
 //
 // Xerces drops an element whose end tag does not match (after a fatal error, which does not stop
 // the parse) without telling the handler; an end tag therefore closes the nearest open element
@@ -265,19 +270,6 @@ int ParseCoordinate(std::string_view text)
     return std::max(-kMaxCoordinate, std::min(kMaxCoordinate, value));
 }
 
-// The small integers of the records: a value they cannot hold reads like an unreadable text.
-short ToShort(int value)
-{
-    return value < SHRT_MIN || value > SHRT_MAX ? static_cast<short>(-1)
-                                                : static_cast<short>(value);
-}
-
-// An unsigned counter: an unreadable or impossible value reads as 0.
-std::uint16_t ToCount16(int value)
-{
-    return value < 0 || value > 0xFFFF ? 0 : static_cast<std::uint16_t>(value);
-}
-
 // A number that is not finite or does not fit a float reads as 0.
 float ParseFloatField(std::string_view text)
 {
@@ -316,207 +308,56 @@ enum class ERole
     PaymentField,
 };
 
-enum class EField
-{
-    None,
-    // Guest
-    UniqueId,
-    Info,
-    TableOrder,
-    NumOfKids,
-    KidSeat,
-    Coming,
-    Invited,
-    InvNumber,
-    InvSent,
-    ApproveStat,
-    DollarsGift,
-    SekelsGift,
-    GiftInfo,
-    Gift,
-    Address,
-    Phone,
-    Mobile,
-    SmsCount,
-    GroupName,
-    Relation,
-    FamilyName,
-    FirstName,
-    Email,
-    Transportation,
-    Restricted,
-    ThatCame,
-    // Expense and its payments
-    ExpName,
-    ExpInfo,
-    ExpDollar,
-    ExpShekel,
-    ExpPayer,
-    ExpPaid,
-    ExpCategory,
-    PayDollar,
-    PayShekel,
-    PayPaid,
-    PayDate,
-    PayInfo,
-    // Table
-    TableName,
-    TableSeats,
-    TableHall,
-    TableClass,
-    TableLeft,
-    TableTop,
-    TableWidth,
-    TableHeight,
-    TableColour,
-    TableStyle,
-    // Group, category
-    GroupNameOfGroup,
-    CategoryName,
-    // Meeting
-    MeetingName,
-    MeetingInfo,
-    MeetingJob,
-    MeetingAddress,
-    MeetingPhone,
-    MeetingContact,
-    MeetingYear,
-    MeetingMonth,
-    MeetingDay,
-    // Offer
-    OfferName,
-    OfferInfo,
-    OfferShekels,
-    OfferCategory,
-    OfferIn1,
-    OfferIn2,
-    OfferIn3,
-    OfferGuests,
-    OfferPerGuest,
-    // Shape
-    ShapeName,
-    ShapeColour,
-    ShapeClass,
-    ShapeLeft,
-    ShapeTop,
-    ShapeWidth,
-    ShapeHeight,
-};
-
+// What a record or field element means. field: the position in its kind's table (the payment's
+// for a payment field), -1 for a record.
 struct SElementInfo
 {
     ERole role;
     EKind kind;
-    EField field;
+    int field;
 };
 
-const SElementInfo* FindElement(const std::string& lowerName)
+std::string LowerCase(std::string_view name)
 {
-    static const std::unordered_map<std::string, SElementInfo> kElements = {
-        {"guest", {ERole::Record, EKind::Guest, EField::None}},
-        {"expence", {ERole::Record, EKind::Expence, EField::None}},
-        {"table", {ERole::Record, EKind::Table, EField::None}},
-        {"group", {ERole::Record, EKind::Group, EField::None}},
-        {"meeting", {ERole::Record, EKind::Meeting, EField::None}},
-        {"category", {ERole::Record, EKind::Category, EField::None}},
-        {"offer", {ERole::Record, EKind::Offer, EField::None}},
-        {"shape", {ERole::Record, EKind::Shape, EField::None}},
-
-        {"uniqueid", {ERole::Field, EKind::Guest, EField::UniqueId}},
-        {"info", {ERole::Field, EKind::Guest, EField::Info}},
-        {"tableorder", {ERole::Field, EKind::Guest, EField::TableOrder}},
-        {"numofkids", {ERole::Field, EKind::Guest, EField::NumOfKids}},
-        {"kidseat", {ERole::Field, EKind::Guest, EField::KidSeat}},
-        {"coming", {ERole::Field, EKind::Guest, EField::Coming}},
-        {"invited", {ERole::Field, EKind::Guest, EField::Invited}},
-        {"invnumber", {ERole::Field, EKind::Guest, EField::InvNumber}},
-        {"invsent", {ERole::Field, EKind::Guest, EField::InvSent}},
-        {"approvestat", {ERole::Field, EKind::Guest, EField::ApproveStat}},
-        {"dollarsgift", {ERole::Field, EKind::Guest, EField::DollarsGift}},
-        {"sekelsgift", {ERole::Field, EKind::Guest, EField::SekelsGift}},
-        {"giftinfo", {ERole::Field, EKind::Guest, EField::GiftInfo}},
-        {"gift", {ERole::Field, EKind::Guest, EField::Gift}},
-        {"address", {ERole::Field, EKind::Guest, EField::Address}},
-        {"gphone", {ERole::Field, EKind::Guest, EField::Phone}},
-        {"mophone", {ERole::Field, EKind::Guest, EField::Mobile}},
-        {"smscount", {ERole::Field, EKind::Guest, EField::SmsCount}},
-        {"ggroup", {ERole::Field, EKind::Guest, EField::GroupName}},
-        {"grelation", {ERole::Field, EKind::Guest, EField::Relation}},
-        {"familyname", {ERole::Field, EKind::Guest, EField::FamilyName}},
-        {"gsname", {ERole::Field, EKind::Guest, EField::FirstName}},
-        {"email", {ERole::Field, EKind::Guest, EField::Email}},
-        {"transportation", {ERole::Field, EKind::Guest, EField::Transportation}},
-        {"restricted", {ERole::Field, EKind::Guest, EField::Restricted}},
-        {"thatcame", {ERole::Field, EKind::Guest, EField::ThatCame}},
-
-        {"expname", {ERole::Field, EKind::Expence, EField::ExpName}},
-        {"expinfo", {ERole::Field, EKind::Expence, EField::ExpInfo}},
-        {"expdollar", {ERole::Field, EKind::Expence, EField::ExpDollar}},
-        {"expshekel", {ERole::Field, EKind::Expence, EField::ExpShekel}},
-        {"exppayer", {ERole::Field, EKind::Expence, EField::ExpPayer}},
-        {"exppaid", {ERole::Field, EKind::Expence, EField::ExpPaid}},
-        {"expcat", {ERole::Field, EKind::Expence, EField::ExpCategory}},
-        {"payment", {ERole::Payment, EKind::Expence, EField::None}},
-        {"pdollar", {ERole::PaymentField, EKind::Expence, EField::PayDollar}},
-        {"pshekel", {ERole::PaymentField, EKind::Expence, EField::PayShekel}},
-        {"ppaid", {ERole::PaymentField, EKind::Expence, EField::PayPaid}},
-        {"pdate", {ERole::PaymentField, EKind::Expence, EField::PayDate}},
-        {"pinfo", {ERole::PaymentField, EKind::Expence, EField::PayInfo}},
-
-        {"tname", {ERole::Field, EKind::Table, EField::TableName}},
-        {"tseats", {ERole::Field, EKind::Table, EField::TableSeats}},
-        {"tnumhall", {ERole::Field, EKind::Table, EField::TableHall}},
-        {"tclass", {ERole::Field, EKind::Table, EField::TableClass}},
-        {"tcordx", {ERole::Field, EKind::Table, EField::TableLeft}},
-        {"tcordy", {ERole::Field, EKind::Table, EField::TableTop}},
-        {"twidth", {ERole::Field, EKind::Table, EField::TableWidth}},
-        {"theight", {ERole::Field, EKind::Table, EField::TableHeight}},
-        {"tcolor", {ERole::Field, EKind::Table, EField::TableColour}},
-        {"tdstyle", {ERole::Field, EKind::Table, EField::TableStyle}},
-
-        {"grname", {ERole::Field, EKind::Group, EField::GroupNameOfGroup}},
-        {"cname", {ERole::Field, EKind::Category, EField::CategoryName}},
-
-        {"mname", {ERole::Field, EKind::Meeting, EField::MeetingName}},
-        {"minfo", {ERole::Field, EKind::Meeting, EField::MeetingInfo}},
-        {"mcontactjob", {ERole::Field, EKind::Meeting, EField::MeetingJob}},
-        {"mcontactadd", {ERole::Field, EKind::Meeting, EField::MeetingAddress}},
-        {"mcontactphone", {ERole::Field, EKind::Meeting, EField::MeetingPhone}},
-        {"mcontactname", {ERole::Field, EKind::Meeting, EField::MeetingContact}},
-        {"myear", {ERole::Field, EKind::Meeting, EField::MeetingYear}},
-        {"mmonth", {ERole::Field, EKind::Meeting, EField::MeetingMonth}},
-        {"mday", {ERole::Field, EKind::Meeting, EField::MeetingDay}},
-
-        {"oname", {ERole::Field, EKind::Offer, EField::OfferName}},
-        {"oinfo", {ERole::Field, EKind::Offer, EField::OfferInfo}},
-        {"oshekel", {ERole::Field, EKind::Offer, EField::OfferShekels}},
-        {"ocategory", {ERole::Field, EKind::Offer, EField::OfferCategory}},
-        {"oinoffer1", {ERole::Field, EKind::Offer, EField::OfferIn1}},
-        {"oinoffer2", {ERole::Field, EKind::Offer, EField::OfferIn2}},
-        {"oinoffer3", {ERole::Field, EKind::Offer, EField::OfferIn3}},
-        {"oguestforoffer", {ERole::Field, EKind::Offer, EField::OfferGuests}},
-        {"oisperguest", {ERole::Field, EKind::Offer, EField::OfferPerGuest}},
-
-        {"spname", {ERole::Field, EKind::Shape, EField::ShapeName}},
-        {"scolor", {ERole::Field, EKind::Shape, EField::ShapeColour}},
-        {"sclass", {ERole::Field, EKind::Shape, EField::ShapeClass}},
-        {"slocx", {ERole::Field, EKind::Shape, EField::ShapeLeft}},
-        {"slocy", {ERole::Field, EKind::Shape, EField::ShapeTop}},
-        {"ssizex", {ERole::Field, EKind::Shape, EField::ShapeWidth}},
-        {"ssizey", {ERole::Field, EKind::Shape, EField::ShapeHeight}},
-    };
-    const auto found = kElements.find(lowerName);
-    return found == kElements.end() ? nullptr : &found->second;
+    std::string lower(name);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower;
 }
 
-// ---- Geometry ----------------------------------------------------------------------------
+using CElementMap = std::unordered_map<std::string, SElementInfo>;
 
-// The rectangle with one of left, top, width, height replaced (0 to 3 in that order).
-SRect WithEdge(const SRect& rect, int which, int value)
+template <class R>
+void AddElements(CElementMap& elements, const SXmlRecordNames<R>& names, EKind kind,
+                 ERole recordRole, ERole fieldRole)
 {
-    int parts[4] = {rect.left, rect.top, rect.Width(), rect.Height()};
-    parts[which] = value;
-    return SRect::FromSize(parts[0], parts[1], parts[2], parts[3]);
+    elements.emplace(LowerCase(names.record), SElementInfo{recordRole, kind, -1});
+    for (std::size_t i = 0; i < names.fieldCount; ++i)
+        elements.emplace(LowerCase(names.fields[i].element),
+                         SElementInfo{fieldRole, kind, static_cast<int>(i)});
+}
+
+// The record and field elements of the shared tables by their lower-case names; collection and
+// list elements are not among them (they only arrange the file).
+const SElementInfo* FindElement(const std::string& lowerName)
+{
+    static const CElementMap kElements = []
+    {
+        CElementMap elements;
+        AddElements(elements, kGuestXml, EKind::Guest, ERole::Record, ERole::Field);
+        AddElements(elements, kExpenseXml, EKind::Expence, ERole::Record, ERole::Field);
+        AddElements(elements, kPaymentXml, EKind::Expence, ERole::Payment, ERole::PaymentField);
+        AddElements(elements, kTableXml, EKind::Table, ERole::Record, ERole::Field);
+        AddElements(elements, kGroupXml, EKind::Group, ERole::Record, ERole::Field);
+        AddElements(elements, kMeetingXml, EKind::Meeting, ERole::Record, ERole::Field);
+        AddElements(elements, kCategoryXml, EKind::Category, ERole::Record, ERole::Field);
+        AddElements(elements, kOfferXml, EKind::Offer, ERole::Record, ERole::Field);
+        AddElements(elements, kShapeXml, EKind::Shape, ERole::Record, ERole::Field);
+        return elements;
+    }();
+    const auto found = kElements.find(lowerName);
+    return found == kElements.end() ? nullptr : &found->second;
 }
 
 // ---- The handler -------------------------------------------------------------------------
@@ -721,17 +562,11 @@ private:
     {
         if (m_filter == ERecordFilter::ShapesOnly && kind != EKind::Shape)
             return false;
-        int shapeType = CShape::kShapeNone;
-        if (kind == EKind::Shape)
-        {
-            shapeType = ShapeTypeOf(attributes);
-            // As in the legacy hall file, a shape of no known type is not a shape.
-            if (!CShape::IsKnownType(shapeType))
-                return false;
-        }
         FinishRecord();
         m_fieldOpen = false;
         m_paymentIndex = -1;
+        m_list.clear();
+        m_listSeen.clear();
         if (++m_recordCount > CXmlDataReader::kMaxRecords)
             Stop("the file holds too many records (damaged file)");
 
@@ -741,8 +576,6 @@ private:
         {
             auto guest = std::make_unique<CGuest>(m_settings, m_owner);
             m_record = guest.get();
-            m_restricted.clear();
-            m_restrictedSeen.clear();
             m_sink.AddGuest(std::move(guest));
             break;
         }
@@ -792,7 +625,8 @@ private:
         }
         case EKind::Shape:
         {
-            auto shape = std::make_unique<CShape>(m_owner, shapeType);
+            // Its type comes from the attribute; a shape without one has none.
+            auto shape = std::make_unique<CShape>(m_owner, CShape::kShapeNone);
             m_record = shape.get();
             m_sink.AddShape(std::move(shape));
             break;
@@ -802,20 +636,26 @@ private:
         }
         m_kind = kind;
         m_record->SetOwner(nullptr);
+        if (kind == EKind::Shape)
+            ReadAttribute(static_cast<CShape&>(*m_record), kShapeXml, attributes);
         return true;
     }
 
-    int ShapeTypeOf(xml::AttributeList& attributes) const
+    template <class R>
+    void ReadAttribute(R& record, const SXmlRecordNames<R>& names, xml::AttributeList& attributes)
     {
+        if (names.attribute == nullptr)
+            return;
+        const std::string name = LowerCase(names.attribute->element);
         for (XMLSize_t i = 0; i < attributes.getLength(); ++i)
         {
-            if (AsciiLower(attributes.getName(i)) != "stype")
+            if (AsciiLower(attributes.getName(i)) != name)
                 continue;
             const XMLCh* value = attributes.getValue(i);
             const std::string text = Transcode(*m_utf8, value, xml::XMLString::stringLen(value));
-            return ParseIntField(Trim(text));
+            ReadField(record, *names.attribute, std::string(Trim(text)));
+            return;
         }
-        return CShape::kShapeNone;
     }
 
     bool BeginPayment()
@@ -836,7 +676,7 @@ private:
         if (info.role == ERole::PaymentField && m_paymentIndex < 0)
             return false;
         m_fieldOpen = true;
-        m_field = info.field;
+        m_field = info;
         m_text.clear();
         m_hasText = false;
         return true;
@@ -881,8 +721,7 @@ private:
         switch (m_kind)
         {
         case EKind::Guest:
-            if (!m_restricted.empty())
-                static_cast<CGuest&>(*m_record).SetRestrictedList(m_restricted);
+            GiveLists(static_cast<CGuest&>(*m_record), kGuestXml);
             break;
         case EKind::Expence:
         {
@@ -906,333 +745,84 @@ private:
         m_paymentIndex = -1;
     }
 
-    void Apply(EField field, const std::string& text)
+    template <class R>
+    void GiveLists(R& record, const SXmlRecordNames<R>& names)
     {
+        if (m_list.empty())
+            return;
+        // A kind has one list at most, so everything collected belongs to it.
+        for (const SXmlField<R>& field : names)
+            if (field.form == EXmlForm::TextList)
+                field.setList(record, m_list);
+    }
+
+    void Apply(const SElementInfo& field, const std::string& text)
+    {
+        if (field.role == ERole::PaymentField)
+        {
+            // The payment is built aside and copied into its place after every field.
+            ReadField(m_payment, kPaymentXml.fields[field.field], text);
+            static_cast<CExpence&>(*m_record).SetPayment(m_paymentIndex, m_payment);
+            return;
+        }
         switch (m_kind)
         {
         case EKind::Guest:
-            ApplyGuest(static_cast<CGuest&>(*m_record), field, text);
+            ReadField(static_cast<CGuest&>(*m_record), kGuestXml.fields[field.field], text);
             break;
         case EKind::Expence:
-            ApplyExpense(static_cast<CExpence&>(*m_record), field, text);
+            ReadField(static_cast<CExpence&>(*m_record), kExpenseXml.fields[field.field], text);
             break;
         case EKind::Table:
-            ApplyTable(static_cast<CTable&>(*m_record), field, text);
+            ReadField(static_cast<CTable&>(*m_record), kTableXml.fields[field.field], text);
             break;
         case EKind::Group:
-        case EKind::Category:
-            m_record->SetName(text);
+            ReadField(static_cast<CGroup&>(*m_record), kGroupXml.fields[field.field], text);
             break;
         case EKind::Meeting:
-            ApplyMeeting(static_cast<CMeeting&>(*m_record), field, text);
+            ReadField(static_cast<CMeeting&>(*m_record), kMeetingXml.fields[field.field], text);
+            break;
+        case EKind::Category:
+            ReadField(static_cast<CCategory&>(*m_record), kCategoryXml.fields[field.field], text);
             break;
         case EKind::Offer:
-            ApplyOffer(static_cast<COffer&>(*m_record), field, text);
+            ReadField(static_cast<COffer&>(*m_record), kOfferXml.fields[field.field], text);
             break;
         case EKind::Shape:
-            ApplyShape(static_cast<CShape&>(*m_record), field, text);
+            ReadField(static_cast<CShape&>(*m_record), kShapeXml.fields[field.field], text);
             break;
         case EKind::None:
             break;
         }
     }
 
-    void ApplyGuest(CGuest& guest, EField field, const std::string& text)
+    template <class R>
+    void ReadField(R& record, const SXmlField<R>& field, const std::string& text)
     {
-        switch (field)
+        switch (field.form)
         {
-        case EField::UniqueId:
-            guest.SetUniqueId(ParseIntField(text));
+        case EXmlForm::Integer:
+            field.setInteger(record, ParseIntField(text));
             break;
-        case EField::Info:
-            guest.SetInfo(text);
+        case EXmlForm::Coordinate:
+            field.setInteger(record, ParseCoordinate(text));
             break;
-        case EField::TableOrder:
-            guest.SetTable(ToShort(ParseIntField(text)));
+        case EXmlForm::Flag:
+            field.setFlag(record, ParseBoolField(text));
             break;
-        case EField::NumOfKids:
-            guest.SetKids(ToShort(ParseIntField(text)));
+        case EXmlForm::Amount:
+            field.setAmount(record, ParseFloatField(text));
             break;
-        case EField::KidSeat:
-            guest.SetChildSeat(ParseBoolField(text));
+        case EXmlForm::Text:
+            field.setText(record, text);
             break;
-        case EField::Coming:
-            guest.SetComingCount(ParseIntField(text));
+        case EXmlForm::Date:
+            field.setDate(record, CPayment::ParseDate(text, IsHebrewUi()));
             break;
-        case EField::Invited:
-            guest.SetInvitedCount(ParseIntField(text));
-            break;
-        case EField::InvNumber:
-            guest.SetInvitations(ParseIntField(text));
-            break;
-        case EField::InvSent:
-            guest.SetInvitationSent(ParseBoolField(text));
-            break;
-        case EField::ApproveStat:
-        {
-            const int status = ParseIntField(text);
-            guest.SetStatus(status == CGuest::kStatusNew ? CGuest::kStatusUnknown : status);
-            break;
-        }
-        case EField::DollarsGift:
-            guest.SetGiftDollars(ParseFloatField(text));
-            break;
-        case EField::SekelsGift:
-            guest.SetGiftShekels(ParseFloatField(text));
-            break;
-        case EField::GiftInfo:
-            guest.SetGiftDetails(text);
-            break;
-        case EField::Gift:
-            guest.SetGift(text);
-            break;
-        case EField::Address:
-            guest.SetAddress(text);
-            break;
-        case EField::Phone:
-            guest.SetPhone(text);
-            break;
-        case EField::Mobile:
-            guest.SetMobile(text);
-            break;
-        case EField::SmsCount:
-            guest.SetSmsCount(ToCount16(ParseIntField(text)));
-            break;
-        case EField::GroupName:
-            guest.SetGroupName(text);
-            break;
-        case EField::Relation:
-            guest.SetRelation(text);
-            break;
-        case EField::FamilyName:
-            guest.SetFamilyName(text);
-            break;
-        case EField::FirstName:
-            guest.SetName(text);
-            break;
-        case EField::Email:
-            guest.SetEmail(text);
-            break;
-        case EField::Transportation:
-            guest.SetTransportation(ParseIntField(text));
-            break;
-        case EField::Restricted:
-            // Kept aside and stored at the guest's end: the list's own add is linear per name.
-            if (!text.empty() && m_restrictedSeen.insert(text).second)
-                m_restricted.push_back(text);
-            break;
-        case EField::ThatCame:
-        {
-            const int arrived = ParseIntField(text);
-            guest.SetArrivedCount(arrived);
-            guest.SetArrived(arrived >= 1);
-            break;
-        }
-        default:
-            break;
-        }
-    }
-
-    void ApplyExpense(CExpence& expense, EField field, const std::string& text)
-    {
-        // The expense's own amounts and state go through the CPayment base: CExpence's setters
-        // would copy them onto the payments read.
-        switch (field)
-        {
-        case EField::ExpName:
-            expense.SetName(text);
-            break;
-        case EField::ExpInfo:
-            expense.SetInfo(text);
-            break;
-        case EField::ExpDollar:
-            expense.CPayment::SetDollars(ParseIntField(text));
-            break;
-        case EField::ExpShekel:
-            expense.CPayment::SetShekels(ParseIntField(text));
-            break;
-        case EField::ExpPayer:
-            expense.SetPayer(text);
-            break;
-        case EField::ExpPaid:
-            expense.CPayment::SetPaidState(ParseIntField(text));
-            break;
-        case EField::ExpCategory:
-            expense.SetCategory(text);
-            break;
-        default:
-            ApplyPayment(expense, field, text);
-            break;
-        }
-    }
-
-    // The payment is built aside and copied into its place after every field.
-    void ApplyPayment(CExpence& expense, EField field, const std::string& text)
-    {
-        switch (field)
-        {
-        case EField::PayDollar:
-            m_payment.SetDollars(ParseIntField(text));
-            break;
-        case EField::PayShekel:
-            m_payment.SetShekels(ParseIntField(text));
-            break;
-        case EField::PayPaid:
-            m_payment.SetPaidState(ParseIntField(text));
-            break;
-        case EField::PayDate:
-            m_payment.SetDate(CPayment::ParseDate(text, IsHebrewUi()));
-            break;
-        case EField::PayInfo:
-            m_payment.SetInfo(text);
-            break;
-        default:
-            return;
-        }
-        expense.SetPayment(m_paymentIndex, m_payment);
-    }
-
-    void ApplyTable(CTable& table, EField field, const std::string& text)
-    {
-        switch (field)
-        {
-        case EField::TableName:
-            table.SetName(text);
-            break;
-        case EField::TableSeats:
-            table.SetSeats(ParseIntField(text));
-            break;
-        case EField::TableHall:
-            table.SetHallNumber(ParseIntField(text));
-            break;
-        case EField::TableClass:
-            table.SetShapeClass(text);
-            break;
-        case EField::TableLeft:
-            table.SetArea(WithEdge(table.GetArea(), 0, ParseCoordinate(text)));
-            break;
-        case EField::TableTop:
-            table.SetArea(WithEdge(table.GetArea(), 1, ParseCoordinate(text)));
-            break;
-        case EField::TableWidth:
-            table.SetArea(WithEdge(table.GetArea(), 2, ParseCoordinate(text)));
-            break;
-        case EField::TableHeight:
-            table.SetArea(WithEdge(table.GetArea(), 3, ParseCoordinate(text)));
-            break;
-        case EField::TableColour:
-            table.SetColour(ParseIntField(text));
-            break;
-        case EField::TableStyle:
-            table.SetDrawStyle(ParseIntField(text));
-            break;
-        default:
-            break;
-        }
-    }
-
-    void ApplyMeeting(CMeeting& meeting, EField field, const std::string& text)
-    {
-        SDate date = meeting.GetDate();
-        switch (field)
-        {
-        case EField::MeetingName:
-            meeting.SetName(text);
-            break;
-        case EField::MeetingInfo:
-            meeting.SetInfo(text);
-            break;
-        case EField::MeetingJob:
-            meeting.SetContactJob(text);
-            break;
-        case EField::MeetingAddress:
-            meeting.SetContactAddress(text);
-            break;
-        case EField::MeetingPhone:
-            meeting.SetContactPhone(text);
-            break;
-        case EField::MeetingContact:
-            meeting.SetContactName(text);
-            break;
-        case EField::MeetingYear:
-            date.year = ToShort(ParseIntField(text));
-            meeting.SetDate(date);
-            break;
-        case EField::MeetingMonth:
-            date.month = ToShort(ParseIntField(text));
-            meeting.SetDate(date);
-            break;
-        case EField::MeetingDay:
-            date.day = ToShort(ParseIntField(text));
-            meeting.SetDate(date);
-            break;
-        default:
-            break;
-        }
-    }
-
-    void ApplyOffer(COffer& offer, EField field, const std::string& text)
-    {
-        switch (field)
-        {
-        case EField::OfferName:
-            offer.SetName(text);
-            break;
-        case EField::OfferInfo:
-            offer.SetInfo(text);
-            break;
-        case EField::OfferShekels:
-            offer.CPayment::SetShekels(ParseIntField(text));
-            break;
-        case EField::OfferCategory:
-            offer.SetCategory(text);
-            break;
-        case EField::OfferIn1:
-            offer.SetInCombination(0, ParseBoolField(text));
-            break;
-        case EField::OfferIn2:
-            offer.SetInCombination(1, ParseBoolField(text));
-            break;
-        case EField::OfferIn3:
-            offer.SetInCombination(2, ParseBoolField(text));
-            break;
-        case EField::OfferGuests:
-            offer.SetGuestsForOffer(ParseIntField(text));
-            break;
-        case EField::OfferPerGuest:
-            offer.SetPerGuest(ParseBoolField(text));
-            break;
-        default:
-            break;
-        }
-    }
-
-    void ApplyShape(CShape& shape, EField field, const std::string& text)
-    {
-        switch (field)
-        {
-        case EField::ShapeName:
-            shape.SetName(text);
-            break;
-        case EField::ShapeColour:
-            shape.SetColour(ParseIntField(text));
-            break;
-        case EField::ShapeClass:
-            shape.SetClass(text);
-            break;
-        case EField::ShapeLeft:
-            shape.SetRect(WithEdge(shape.GetRect(), 0, ParseCoordinate(text)));
-            break;
-        case EField::ShapeTop:
-            shape.SetRect(WithEdge(shape.GetRect(), 1, ParseCoordinate(text)));
-            break;
-        case EField::ShapeWidth:
-            shape.SetRect(WithEdge(shape.GetRect(), 2, ParseCoordinate(text)));
-            break;
-        case EField::ShapeHeight:
-            shape.SetRect(WithEdge(shape.GetRect(), 3, ParseCoordinate(text)));
-            break;
-        default:
+        case EXmlForm::TextList:
+            // Kept aside and given at the record's end: the record's own add is linear per entry.
+            if (!text.empty() && m_listSeen.insert(text).second)
+                m_list.push_back(text);
             break;
         }
     }
@@ -1266,7 +856,7 @@ private:
     EKind m_kind = EKind::None;
 
     bool m_fieldOpen = false;
-    EField m_field = EField::None;
+    SElementInfo m_field{ERole::Other, EKind::None, -1};
     std::u16string m_text;
     std::string m_textUtf8;
     bool m_hasText = false;
@@ -1274,8 +864,9 @@ private:
     int m_paymentIndex = -1;
     CPayment m_payment;
 
-    std::vector<std::string> m_restricted;
-    std::unordered_set<std::string> m_restrictedSeen;
+    // The entries of the record's list field read so far.
+    std::vector<std::string> m_list;
+    std::unordered_set<std::string> m_listSeen;
 };
 
 // SAXParser implements the scanner's document type handler but registers itself with the

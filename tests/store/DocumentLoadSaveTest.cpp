@@ -208,3 +208,37 @@ TEST_F(DocumentLoadSaveTest, UniqueIdsStayAboveEveryStoredOne)
     EXPECT_EQ(ReadProfileInt(EventFile("Settings.ini"), "GenSettings", "lastGuestUniqueId", -1),
               guest->GetUniqueId());
 }
+
+TEST_F(DocumentLoadSaveTest, AShapeOfAnUnknownTypeSurvivesLoadAndSave)
+{
+    // A type this program does not know, as a newer program may write it, between two known ones.
+    const std::string unknown =
+        "<Shape sType=\"7\">\r\n<spName><![CDATA[Stage\r\nleft]]></spName>\r\n"
+        "<sColor>255</sColor>\r\n<sClass><![CDATA[Stage]]></sClass>\r\n"
+        "<sLocX>-20</sLocX>\r\n<sLocY>30</sLocY>\r\n<sSizeX>200</sSizeX>\r\n"
+        "<sSizeY>60</sSizeY>\r\n</Shape>\r\n\r\n";
+    WriteEventFile("WeddingData.xml",
+                   "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n<WeddingData>\r\n<Shapes>\r\n"
+                   "<Shape sType=\"2\">\r\n<spName><![CDATA[Dance]]></spName>\r\n</Shape>\r\n\r\n" +
+                       unknown + "<Shape sType=\"3\"></Shape>\r\n</Shapes>\r\n</WeddingData>\r\n");
+    for (int load = 0; load < 2; ++load)
+    {
+        SCOPED_TRACE(load == 0 ? "the file as given" : "the file as saved");
+        CNewOrvDoc& doc = Open();
+        EXPECT_FALSE(doc.IsDataFileDamaged());
+        ASSERT_EQ(doc.GetShapes().size(), 3u);
+        const CShape& stage = *doc.GetShapes()[1];
+        EXPECT_EQ(stage.GetType(), 7);
+        EXPECT_FALSE(CShape::IsKnownType(stage.GetType()));
+        EXPECT_EQ(stage.GetName(), "Stage\r\nleft");
+        EXPECT_EQ(stage.GetClass(), "Stage");
+        EXPECT_EQ(stage.GetColour(), 255);
+        EXPECT_EQ(stage.GetRect(), SRect::FromSize(-20, 30, 200, 60));
+        EXPECT_EQ(doc.GetShapes()[2]->GetType(), CShape::kShapeSpeaker);
+
+        doc.SetDataChanged(true);
+        ASSERT_TRUE(doc.SaveEventData());
+        EXPECT_NE(ReadBytes(EventFile("WeddingData.xml")).find(unknown), std::string::npos)
+            << "written back as it was read";
+    }
+}

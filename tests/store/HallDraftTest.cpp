@@ -1,5 +1,6 @@
 #include "model/Shape.h"
 #include "model/Table.h"
+#include "store/XmlDataWriter.h"
 #include "support/DocFixture.h"
 
 #include <gtest/gtest.h>
@@ -50,7 +51,7 @@ TEST_F(HallDraftTest, TheExportIsExactlyTheShapeList)
 
     std::string shapes;
     for (const auto& shape : m_doc->GetShapes())
-        shape->WriteXml(shapes);
+        CXmlDataWriter::AppendRecord(shapes, *shape);
     const std::string bytes = ReadBytes(path);
     EXPECT_EQ(bytes, kDeclaration + std::string("<Shapes>\r\n") + shapes + "</Shapes>\r\n");
     EXPECT_NE(bytes.find("<Shape sType=\"1\">\r\n<spName><![CDATA[Bar\r\n& drinks <here>]]>"
@@ -132,6 +133,16 @@ TEST_F(HallDraftTest, ImportReplacesTheShapesAndNeverTheTables)
     EXPECT_EQ(m_doc->GetShapes()[0]->GetRect(), SRect::FromSize(10, 20, 100, 50));
     EXPECT_EQ(m_doc->GetShapes()[1]->GetType(), CShape::kShapeSpeaker);
     EXPECT_EQ(m_doc->GetTableCount(), 2);
+
+    // A shape of a type this program does not know comes in as it is.
+    WriteBytes(Drafts() / "newer.xml",
+               kDeclaration + std::string("<Shapes>\r\n<Shape sType=\"12\">\r\n"
+                                          "<sClass><![CDATA[Stage]]></sClass>\r\n</Shape>\r\n"
+                                          "</Shapes>\r\n"));
+    ASSERT_TRUE(m_doc->ImportHallDraft(Drafts() / "newer.xml"));
+    ASSERT_EQ(m_doc->GetShapes().size(), 1u);
+    EXPECT_EQ(m_doc->GetShapes()[0]->GetType(), 12);
+    EXPECT_EQ(m_doc->GetShapes()[0]->GetClass(), "Stage");
 
     // A file cut off after its first shape keeps that shape.
     const std::string bytes = ReadBytes(path);

@@ -12,11 +12,13 @@
 #include "model/Table.h"
 #include "platform/NumberText.h"
 #include "store/XmlDataSink.h"
+#include "store/XmlDataWriter.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <sys/resource.h>
+#include <utility>
 #include <vector>
 
 namespace
@@ -70,30 +72,12 @@ public:
 
 const char kPrologue[] = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n";
 
-template <class T>
-void AppendCollection(std::string& out, const std::string& name,
-                      const std::vector<std::unique_ptr<T>>& records)
-{
-    out += "<" + name + ">\r\n";
-    for (const auto& record : records)
-        record->WriteXml(out);
-    out += "</" + name + ">\r\n";
-}
-
-// The data file of the records, laid out as the document's save writes it.
+// The data file of the records, as the document's save writes it.
 std::string WriteDataFile(const CTestSink& records)
 {
-    std::string out = std::string(kPrologue) + "<WeddingData>\r\n";
-    AppendCollection(out, "Guests", records.guests);
-    AppendCollection(out, "Expences", records.expenses);
-    AppendCollection(out, "Tables", records.tables);
-    AppendCollection(out, "Groups", records.groups);
-    AppendCollection(out, "Meetings", records.meetings);
-    AppendCollection(out, "Categories", records.categories);
-    AppendCollection(out, "Offers", records.offers);
-    AppendCollection(out, "Shapes", records.shapes);
-    out += "</WeddingData>\r\n";
-    return out;
+    return CXmlDataWriter::DataFileText({records.guests, records.expenses, records.tables,
+                                         records.groups, records.meetings, records.categories,
+                                         records.offers, records.shapes});
 }
 
 // A data file with the given body inside <WeddingData>.
@@ -107,7 +91,7 @@ template <class T>
 std::string Xml(const T& record)
 {
     std::string out;
-    record.WriteXml(out);
+    CXmlDataWriter::AppendRecord(out, record);
     return out;
 }
 
@@ -246,6 +230,12 @@ void BuildEvent(CTestSink& event)
     event.shapes.push_back(std::move(dance));
     event.shapes.push_back(
         std::make_unique<CShape>(nullptr, CShape::kShapeSpeaker, SRect::FromSize(0, 0, 50, 50)));
+    // A type this program does not know (a newer program's shape) with every field set.
+    auto stage = std::make_unique<CShape>(nullptr, 9, SRect::FromSize(300, 20, 120, 40));
+    stage->SetName("Stage");
+    stage->SetClass("Stage");
+    stage->SetColour(0x0000FF);
+    event.shapes.push_back(std::move(stage));
 }
 
 class XmlDataReaderTest : public CModelTest
@@ -396,11 +386,13 @@ TEST_F(XmlDataReaderTest, RecordElementsAreFoundWhereverTheyStand)
                               // A record inside a record ends the outer one.
                               "<Group><grName>G</grName><Category><cName>C</cName></Category>"
                               "<grName>late</grName></Group>"
-                              // Fields of another kind, and shapes of no known type, are not read.
+                              // Fields of another kind are not read.
                               "<Table><grName>x</grName><tName>T</tName></Table>"
+                              // Every shape is kept, with its type as read.
                               "<Shape sType=\"9\"><spName>odd</spName></Shape>"
                               "<Shape><spName>none</spName></Shape>"
                               "<Shape STYPE=\" 3 \"><spName>speaker</spName></Shape>"
+                              "<Shape sType=\"round\"><spName>word</spName></Shape>"
                               "<Offer><Payment><pDollar>5</pDollar></Payment></Offer>")))
         << m_error;
     ASSERT_EQ(m_sink.guests.size(), 1u);
@@ -411,9 +403,14 @@ TEST_F(XmlDataReaderTest, RecordElementsAreFoundWhereverTheyStand)
     ASSERT_EQ(m_sink.categories.size(), 1u);
     ASSERT_EQ(m_sink.tables.size(), 1u);
     EXPECT_EQ(m_sink.tables[0]->GetName(), "T");
-    ASSERT_EQ(m_sink.shapes.size(), 1u);
-    EXPECT_EQ(m_sink.shapes[0]->GetType(), CShape::kShapeSpeaker);
-    EXPECT_EQ(m_sink.shapes[0]->GetName(), "speaker");
+    ASSERT_EQ(m_sink.shapes.size(), 4u);
+    const std::pair<int, const char*> shapes[] = {
+        {9, "odd"}, {CShape::kShapeNone, "none"}, {CShape::kShapeSpeaker, "speaker"}, {-1, "word"}};
+    for (std::size_t i = 0; i < m_sink.shapes.size(); ++i)
+    {
+        EXPECT_EQ(m_sink.shapes[i]->GetType(), shapes[i].first);
+        EXPECT_EQ(m_sink.shapes[i]->GetName(), shapes[i].second);
+    }
     ASSERT_EQ(m_sink.offers.size(), 1u);
     EXPECT_EQ(m_sink.offers[0]->GetPaymentCount(), 0);
 }
@@ -427,13 +424,10 @@ TEST_F(XmlDataReaderTest, ShapesOnlyReadsAHallDraft)
     ExpectSameRecords(m_sink.shapes, written.shapes);
 
     // The hall draft file: the shape list alone after the prologue.
-    std::string draft = kPrologue + std::string("<Shapes>\r\n");
-    written.shapes[1]->WriteXml(draft);
-    draft += "</Shapes>\r\n";
     CTestSink sink;
-    ASSERT_TRUE(CXmlDataReader::ReadText(draft, sink, nullptr, ERecordFilter::ShapesOnly));
-    ASSERT_EQ(sink.shapes.size(), 1u);
-    EXPECT_EQ(Xml(*sink.shapes[0]), Xml(*written.shapes[1]));
+    ASSERT_TRUE(CXmlDataReader::ReadText(CXmlDataWriter::HallDraftText(written.shapes), sink,
+                                         nullptr, ERecordFilter::ShapesOnly));
+    ExpectSameRecords(sink.shapes, written.shapes);
 }
 
 TEST_F(XmlDataReaderTest, DamagedFileKeepsTheRecordsBeforeTheDamage)

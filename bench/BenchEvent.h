@@ -24,7 +24,7 @@ struct SBenchEventShape
     int restrictedEvery = 50; // every n-th line names the line before it as restricted; 0: none
     int expenses = 0;         // expenses added to the default ones' place (0: the defaults stay)
     int paymentsPerExpense = 3;
-    int offers = 0;           // offers added beside the example offers
+    int offers = 0; // offers added beside the example offers
 };
 
 // A document over a fresh temporary data root, filled with a generated event; the root is

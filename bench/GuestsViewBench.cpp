@@ -2,6 +2,18 @@
 // main frame is shown at 1280x800 and every measured step ends with the repaint it causes.
 //   guests_view_bench [--guests N] [benchmark options]
 
+#include "app/NewOrvApp.h"
+#include "model/Guest.h"
+#include "platform/Prompt.h"
+#include "platform/StringTable.h"
+#include "store/NewOrvDoc.h"
+#include "ui/GuestsTableModel.h"
+#include "ui/GuestsView.h"
+#include "ui/GuiSession.h"
+#include "ui/MainFrame.h"
+#include "ui/ModalSeam.h"
+#include "ui/ViewCodes.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
@@ -14,18 +26,6 @@
 #include <iostream>
 #include <memory>
 #include <string>
-
-#include "app/NewOrvApp.h"
-#include "model/Guest.h"
-#include "platform/Prompt.h"
-#include "platform/StringTable.h"
-#include "store/NewOrvDoc.h"
-#include "ui/GuestsTableModel.h"
-#include "ui/GuestsView.h"
-#include "ui/GuiSession.h"
-#include "ui/MainFrame.h"
-#include "ui/ModalSeam.h"
-#include "ui/ViewCodes.h"
 
 namespace fs = std::filesystem;
 

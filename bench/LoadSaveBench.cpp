@@ -5,21 +5,20 @@
 // handler over the same file, for comparison. The heap growth of a loaded event is reported as a
 // counter (bytes in use, mallinfo2).
 
-#include <benchmark/benchmark.h>
-#include <malloc.h>
-#include <map>
-#include <memory>
-
-#include <xercesc/framework/MemBufInputSource.hpp>
-#include <xercesc/parsers/SAXParser.hpp>
-#include <xercesc/sax/HandlerBase.hpp>
-#include <xercesc/util/PlatformUtils.hpp>
-
 #include "BenchEvent.h"
 #include "platform/AtomicFile.h"
 #include "platform/EventFiles.h"
 #include "store/NewOrvDoc.h"
 #include "store/ProgramFolders.h"
+
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <map>
+#include <memory>
+#include <xercesc/framework/MemBufInputSource.hpp>
+#include <xercesc/parsers/SAXParser.hpp>
+#include <xercesc/sax/HandlerBase.hpp>
+#include <xercesc/util/PlatformUtils.hpp>
 
 namespace fs = std::filesystem;
 

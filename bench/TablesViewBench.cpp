@@ -6,6 +6,16 @@
 //
 // Runs offscreen; the event lives in a temporary folder removed at the end.
 
+#include "budget/DefaultContent.h"
+#include "model/Guest.h"
+#include "platform/Language.h"
+#include "platform/Prompt.h"
+#include "seating/TableArrangement.h"
+#include "store/NewOrvDoc.h"
+#include "store/ProgramFolders.h"
+#include "ui/TablesModel.h"
+#include "ui/TablesView.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QObject>
@@ -16,16 +26,6 @@
 #include <memory>
 #include <string>
 #include <utility>
-
-#include "model/Guest.h"
-#include "platform/Language.h"
-#include "platform/Prompt.h"
-#include "seating/TableArrangement.h"
-#include "budget/DefaultContent.h"
-#include "store/NewOrvDoc.h"
-#include "store/ProgramFolders.h"
-#include "ui/TablesModel.h"
-#include "ui/TablesView.h"
 
 namespace
 {
@@ -118,7 +118,10 @@ private:
 // Made by main() once the application object exists, and gone before it.
 CBenchEvent* g_event = nullptr;
 
-CBenchEvent& Event() { return *g_event; }
+CBenchEvent& Event()
+{
+    return *g_event;
+}
 
 // Only the refresh: the arrangement runs untimed, then the queued refresh (and the repaint it
 // causes) runs in the event loop.
@@ -139,8 +142,7 @@ void BM_RefreshAfterArrangement(benchmark::State& state)
         paints += event.TakePaints();
     }
     state.counters["tables"] = event.View().TablesModel()->rowCount() - 1;
-    state.counters["rebuilds"] =
-        benchmark::Counter(rebuilds, benchmark::Counter::kAvgIterations);
+    state.counters["rebuilds"] = benchmark::Counter(rebuilds, benchmark::Counter::kAvgIterations);
     state.counters["paints"] = benchmark::Counter(paints, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_RefreshAfterArrangement)->Unit(benchmark::kMillisecond)->Iterations(20);

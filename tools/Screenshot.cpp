@@ -5,18 +5,18 @@
 //                         (options, table-details, add-event-N, ...)
 // Dialogs that would block at start-up (terms of use, tip of the day) are accepted.
 
-#include <QApplication>
-#include <QDialog>
-#include <QStyleFactory>
-#include <QTimer>
-#include <iostream>
-
 #include "store/NewOrvDoc.h"
 #include "ui/DialogCatalogue.h"
 #include "ui/FrameView.h"
 #include "ui/GuiSession.h"
 #include "ui/MainFrame.h"
 #include "ui/ModalSeam.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QStyleFactory>
+#include <QTimer>
+#include <iostream>
 
 int main(int argc, char** argv)
 {
@@ -90,12 +90,14 @@ int main(int argc, char** argv)
         dialog->show();
         target = dialog.get();
     }
-    QTimer::singleShot(300, [&] {
-        if (CFrameView* active = frame.ActiveView())
-            active->FlushRefresh();
-        target->grab().save(out);
-        QApplication::quit();
-    });
+    QTimer::singleShot(300,
+                       [&]
+                       {
+                           if (CFrameView* active = frame.ActiveView())
+                               active->FlushRefresh();
+                           target->grab().save(out);
+                           QApplication::quit();
+                       });
     QApplication::exec();
     CModalSeam::SetDialogHandler({});
     // Leave the data as it was: the run only looks.

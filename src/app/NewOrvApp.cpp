@@ -1,7 +1,5 @@
 #include "app/NewOrvApp.h"
 
-#include <cstring>
-
 #include "platform/Environment.h"
 #include "platform/NumberText.h"
 #include "platform/ProfileFile.h"
@@ -10,6 +8,8 @@
 #include "platform/Trace.h"
 #include "store/NewOrvDoc.h"
 #include "store/ProgramFolders.h"
+
+#include <cstring>
 
 namespace fs = std::filesystem;
 
@@ -53,7 +53,10 @@ void CNewOrvApp::Initialize()
     m_document->SetDefaultContentSource(&m_defaultContent);
 }
 
-bool CNewOrvApp::OpenDocument() { return m_document->OnNewDocument(); }
+bool CNewOrvApp::OpenDocument()
+{
+    return m_document->OnNewDocument();
+}
 
 bool CNewOrvApp::ToggleRealTime()
 {
@@ -112,6 +115,12 @@ void CNewOrvApp::StoreTipState(int nextTip, bool showAtStartup)
     settings.SetKeySetting("ShowTipOfDay", showAtStartup ? "1" : "0");
 }
 
-bool CNewOrvApp::CanClose() { return m_document->SaveModified(); }
+bool CNewOrvApp::CanClose()
+{
+    return m_document->SaveModified();
+}
 
-bool CNewOrvApp::Shutdown() { return m_document->WriteShutdownState(); }
+bool CNewOrvApp::Shutdown()
+{
+    return m_document->WriteShutdownState();
+}

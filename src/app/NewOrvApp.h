@@ -1,13 +1,13 @@
 #pragma once
 
+#include "budget/DefaultContent.h"
+#include "platform/Language.h"
+#include "settings/GeneralSettings.h"
+
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
-
-#include "budget/DefaultContent.h"
-#include "platform/Language.h"
-#include "settings/GeneralSettings.h"
 
 class CNewOrvDoc;
 class CProgramFolders;
@@ -16,10 +16,10 @@ class IPrompt;
 // How the program was started (command-line options of both executables).
 struct SAppOptions
 {
-    std::optional<ELanguage> language;  // --lang en|he
-    std::filesystem::path dataRoot;     // --data-root DIR: the data root itself
-    std::filesystem::path programDir;   // --program-dir DIR; empty: the executable's folder
-    bool readOnly = false;              // the CLI's reading commands: no file is ever written
+    std::optional<ELanguage> language; // --lang en|he
+    std::filesystem::path dataRoot;    // --data-root DIR: the data root itself
+    std::filesystem::path programDir;  // --program-dir DIR; empty: the executable's folder
+    bool readOnly = false;             // the CLI's reading commands: no file is ever written
 };
 
 // The application object: the start-up and shutdown order shared by the GUI and the CLI.

@@ -1,8 +1,8 @@
 #include "app/TipOfDay.h"
 
-#include <iterator>
-
 #include "platform/StringTable.h"
+
+#include <iterator>
 
 namespace
 {
@@ -10,7 +10,10 @@ const int kTips[] = {IDS_TIP_1, IDS_TIP_2, IDS_TIP_3, IDS_TIP_4,
                      IDS_TIP_5, IDS_TIP_6, IDS_TIP_7, IDS_TIP_8};
 }
 
-int CTipOfDay::Count() { return static_cast<int>(std::size(kTips)); }
+int CTipOfDay::Count()
+{
+    return static_cast<int>(std::size(kTips));
+}
 
 int CTipOfDay::Normalize(int tip)
 {
@@ -19,4 +22,7 @@ int CTipOfDay::Normalize(int tip)
     return (tip - 1) % Count() + 1;
 }
 
-std::string CTipOfDay::Text(int tip) { return LoadString(kTips[Normalize(tip) - 1]); }
+std::string CTipOfDay::Text(int tip)
+{
+    return LoadString(kTips[Normalize(tip) - 1]);
+}

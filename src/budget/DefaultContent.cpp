@@ -1,8 +1,5 @@
 #include "budget/DefaultContent.h"
 
-#include <iterator>
-#include <memory>
-
 #include "model/Category.h"
 #include "model/Expence.h"
 #include "model/Group.h"
@@ -12,6 +9,9 @@
 #include "platform/Language.h"
 #include "platform/StringTable.h"
 #include "store/NewOrvDoc.h"
+
+#include <iterator>
+#include <memory>
 
 namespace
 {
@@ -81,28 +81,94 @@ constexpr const char* kHebrewInvitationsOfferInfo =
     "הזמנות מעוצבות לחתונה בהדפסה איכותית.\r\nמשלוח עד הבית תוך שבוע.";
 constexpr int kHebrewInvitationsOfferShekels = 400;
 
-const char* const kEnglishExpenses[] = {
-    "Catering and Services", "Hall", "Photographer Fee", "Videographer Fee",
-    "Bride's Dress & Alterations", "DJ", "Active bar", "Make up", "Hair stylist", "Jewelry",
-    "Solemnizer,Priest or Rabbi", "Tips", "Marriage License", "Flowers", "Wedding Coordinator",
-    "Ballons", "Security", "Decoration", "Band", "Web site", "Bride's Ring", "Groom's Ring",
-    "Hair & Makeup", "Invitations & Reply Cards", "Car Design", "Parking Space", "Fire Works",
-    "Hotel Room", "Attendants' Gifts", "Beverages and Bartender", "Bride's Bouquet",
-    "Bride's Headpiece and/or Veil", "Bride's Shoes and Accessories", "Bridesmaids' Bouquets",
-    "Ceremony Decorations", "Ceremony Music", "Ceremony Site Fee", "Coktail Hour Music",
-    "Groom's Attire", "Groom's Shoes and Accessories", "Guest Favors", "Honeymoon Lodging",
-    "Honeymoon Spending Money", "Honeymoon Travel", "Officiant Fee", "Parents' Gifts",
-    "Reception Centerpiece & Decorations", "Reception Music", "Reception Site Fee & Rentals",
-    "Thank You Notes & Announcements", "Wedding Cake & Cutting Fee", "Wedding Insurance",
-    "Wedding Photo Album", "Wedding Programs"};
+const char* const kEnglishExpenses[] = {"Catering and Services",
+                                        "Hall",
+                                        "Photographer Fee",
+                                        "Videographer Fee",
+                                        "Bride's Dress & Alterations",
+                                        "DJ",
+                                        "Active bar",
+                                        "Make up",
+                                        "Hair stylist",
+                                        "Jewelry",
+                                        "Solemnizer,Priest or Rabbi",
+                                        "Tips",
+                                        "Marriage License",
+                                        "Flowers",
+                                        "Wedding Coordinator",
+                                        "Ballons",
+                                        "Security",
+                                        "Decoration",
+                                        "Band",
+                                        "Web site",
+                                        "Bride's Ring",
+                                        "Groom's Ring",
+                                        "Hair & Makeup",
+                                        "Invitations & Reply Cards",
+                                        "Car Design",
+                                        "Parking Space",
+                                        "Fire Works",
+                                        "Hotel Room",
+                                        "Attendants' Gifts",
+                                        "Beverages and Bartender",
+                                        "Bride's Bouquet",
+                                        "Bride's Headpiece and/or Veil",
+                                        "Bride's Shoes and Accessories",
+                                        "Bridesmaids' Bouquets",
+                                        "Ceremony Decorations",
+                                        "Ceremony Music",
+                                        "Ceremony Site Fee",
+                                        "Coktail Hour Music",
+                                        "Groom's Attire",
+                                        "Groom's Shoes and Accessories",
+                                        "Guest Favors",
+                                        "Honeymoon Lodging",
+                                        "Honeymoon Spending Money",
+                                        "Honeymoon Travel",
+                                        "Officiant Fee",
+                                        "Parents' Gifts",
+                                        "Reception Centerpiece & Decorations",
+                                        "Reception Music",
+                                        "Reception Site Fee & Rentals",
+                                        "Thank You Notes & Announcements",
+                                        "Wedding Cake & Cutting Fee",
+                                        "Wedding Insurance",
+                                        "Wedding Photo Album",
+                                        "Wedding Programs"};
 
-const char* const kHebrewExpenses[] = {
-    "קיטרינג", "אולם", "צלם", "צילום וידאו", "תאורה", "שמלת כלה", "DJ", "בר אקטיבי",
-    "איפור לכלה", "תסרוקת", "תכשיטים לכלה", "טבעת לכלה", "טבעת לחתן", "טבעת אירוסים",
-    "מפיק לארוע", "טיפ למלצרים ולברמנים", "חליפת חתן", "נעלים לחתן", "נעלים לכלה",
-    "בלונים למכוניות", "אבטחה", "קישוט החופה", "להקה", "אתר אינטרנט", "רבנות", "טיפ לרב",
-    "הוצאת תעודת רווקות", "הזמנות", "קישוט לרכב", "זיקוקים", "ירח דבש", "מלון ליום החתונה",
-    "זר כלה"};
+const char* const kHebrewExpenses[] = {"קיטרינג",
+                                       "אולם",
+                                       "צלם",
+                                       "צילום וידאו",
+                                       "תאורה",
+                                       "שמלת כלה",
+                                       "DJ",
+                                       "בר אקטיבי",
+                                       "איפור לכלה",
+                                       "תסרוקת",
+                                       "תכשיטים לכלה",
+                                       "טבעת לכלה",
+                                       "טבעת לחתן",
+                                       "טבעת אירוסים",
+                                       "מפיק לארוע",
+                                       "טיפ למלצרים ולברמנים",
+                                       "חליפת חתן",
+                                       "נעלים לחתן",
+                                       "נעלים לכלה",
+                                       "בלונים למכוניות",
+                                       "אבטחה",
+                                       "קישוט החופה",
+                                       "להקה",
+                                       "אתר אינטרנט",
+                                       "רבנות",
+                                       "טיפ לרב",
+                                       "הוצאת תעודת רווקות",
+                                       "הזמנות",
+                                       "קישוט לרכב",
+                                       "זיקוקים",
+                                       "ירח דבש",
+                                       "מלון ליום החתונה",
+                                       "זר כלה"};
 
 struct SMeeting
 {
@@ -114,20 +180,29 @@ struct SMeeting
     const char* comments;
 };
 
-const SMeeting kEnglishMeeting = {"Meeting with the caterer - Example", "Sam Carter",
-                                  "Catering manager", "415-1234567", "Cakes avenue number 9",
+const SMeeting kEnglishMeeting = {"Meeting with the caterer - Example",
+                                  "Sam Carter",
+                                  "Catering manager",
+                                  "415-1234567",
+                                  "Cakes avenue number 9",
                                   "Order bottles of wine\r\nTell the caterer how to make the meet"};
 const SMeeting kHebrewMeeting = {
-    "פגישת טעימות אצל הקיטרינג - דוגמה", "יוסי כהן", "מנהל הקיטרינג", "03-1234567",
+    "פגישת טעימות אצל הקיטרינג - דוגמה",
+    "יוסי כהן",
+    "מנהל הקיטרינג",
+    "03-1234567",
     "רחוב העוגות 9, תל אביב",
     "לטעום את המנות העיקריות והקינוחים\r\nלבחור את היין לשולחנות\r\nלסגור את מספר המנות לילדים"};
 
-const char* const kEnglishGroupPatterns[] = {
-    "%s-Childhood friends", "%s-High School friends",  "%s-University friends",
-    "%s-Working place friends", "%s-Family", "%s-Other friends"};
-const char* const kHebrewGroupPatterns[] = {"%s-חברים מהצבא",       "%s-חברי ילדות",
-                                            "%s-חברים מהתיכון",     "%s-חברים מהאוניברסיטה",
-                                            "%s-חברים מהעבודה",      "%s-משפחה"};
+const char* const kEnglishGroupPatterns[] = {"%s-Childhood friends",
+                                             "%s-High School friends",
+                                             "%s-University friends",
+                                             "%s-Working place friends",
+                                             "%s-Family",
+                                             "%s-Other friends"};
+const char* const kHebrewGroupPatterns[] = {"%s-חברים מהצבא",   "%s-חברי ילדות",
+                                            "%s-חברים מהתיכון", "%s-חברים מהאוניברסיטה",
+                                            "%s-חברים מהעבודה", "%s-משפחה"};
 } // namespace
 
 void CDefaultContent::CompleteEvent(CNewOrvDoc& doc)
@@ -148,7 +223,8 @@ void CDefaultContent::CompleteEvent(CNewOrvDoc& doc)
 
     if (doc.GetExpenses().empty())
     {
-        auto addExpense = [&doc](const char* name) {
+        auto addExpense = [&doc](const char* name)
+        {
             auto expense = std::make_unique<CExpence>(&doc);
             expense->SetName(name);
             expense->ClearPayments();
@@ -196,7 +272,8 @@ int CDefaultContent::CreateDefaultGroups(CNewOrvDoc& doc, const std::string& bri
     int made = 0;
     for (std::size_t i = 0; i < std::size(kEnglishGroupPatterns); ++i)
     {
-        const std::string pattern = IsHebrewUi() ? kHebrewGroupPatterns[i] : kEnglishGroupPatterns[i];
+        const std::string pattern =
+            IsHebrewUi() ? kHebrewGroupPatterns[i] : kEnglishGroupPatterns[i];
         for (const std::string* name : {&groom, &bride})
         {
             if (name->empty())

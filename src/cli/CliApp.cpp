@@ -1,15 +1,15 @@
 #include "cli/CliApp.h"
 
-#include <iostream>
-#include <memory>
-#include <unistd.h>
-
 #include "app/NewOrvApp.h"
 #include "cli/CliContext.h"
 #include "cli/CliPrompt.h"
 #include "cli/Commands.h"
 #include "store/NewOrvDoc.h"
 #include "store/ProgramFolders.h"
+
+#include <iostream>
+#include <memory>
+#include <unistd.h>
 
 namespace
 {
@@ -36,7 +36,8 @@ std::vector<std::string> TakeGlobalOptions(const std::vector<std::string>& argum
                                            SGlobalOptions& options)
 {
     std::vector<std::string> rest;
-    auto value = [&](std::size_t& i) -> std::string {
+    auto value = [&](std::size_t& i) -> std::string
+    {
         if (i + 1 >= arguments.size())
             throw SCliUsageError{arguments[i] + " needs a value"};
         return arguments[++i];
@@ -89,7 +90,10 @@ int UsageError(std::ostream& err, const std::string& message)
 }
 } // namespace
 
-CNewOrvDoc& CCliContext::Doc() { return m_app.GetDocument(); }
+CNewOrvDoc& CCliContext::Doc()
+{
+    return m_app.GetDocument();
+}
 
 void CCliContext::PrintJson(const nlohmann::json& value)
 {

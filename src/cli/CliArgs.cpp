@@ -1,8 +1,8 @@
 #include "cli/CliArgs.h"
 
-#include <charconv>
-
 #include "cli/CliContext.h"
+
+#include <charconv>
 
 CCliArgs::CCliArgs(std::vector<std::string> args)
     : m_args(std::move(args)), m_taken(m_args.size(), false)

@@ -9,12 +9,16 @@ bool Offers(EButtons buttons, EAnswer answer)
 {
     switch (buttons)
     {
-    case EButtons::Ok: return answer == EAnswer::Ok;
-    case EButtons::YesNo: return answer == EAnswer::Yes || answer == EAnswer::No;
-    case EButtons::OkCancel: return answer == EAnswer::Ok || answer == EAnswer::Cancel;
+    case EButtons::Ok:
+        return answer == EAnswer::Ok;
+    case EButtons::YesNo:
+        return answer == EAnswer::Yes || answer == EAnswer::No;
+    case EButtons::OkCancel:
+        return answer == EAnswer::Ok || answer == EAnswer::Cancel;
     case EButtons::YesNoCancel:
         return answer == EAnswer::Yes || answer == EAnswer::No || answer == EAnswer::Cancel;
-    case EButtons::None: return false;
+    case EButtons::None:
+        return false;
     }
     return false;
 }
@@ -45,8 +49,12 @@ EAnswer CCliPrompt::Ask(const std::string& text, const std::string& caption, EBu
     EAnswer answer = EAnswer::Cancel;
     switch (m_policy)
     {
-    case EPolicy::Yes: answer = Offers(buttons, EAnswer::Yes) ? EAnswer::Yes : EAnswer::Ok; break;
-    case EPolicy::No: answer = Offers(buttons, EAnswer::No) ? EAnswer::No : EAnswer::Cancel; break;
+    case EPolicy::Yes:
+        answer = Offers(buttons, EAnswer::Yes) ? EAnswer::Yes : EAnswer::Ok;
+        break;
+    case EPolicy::No:
+        answer = Offers(buttons, EAnswer::No) ? EAnswer::No : EAnswer::Cancel;
+        break;
     case EPolicy::Cancel:
         answer = Offers(buttons, EAnswer::Cancel) ? EAnswer::Cancel : EAnswer::No;
         break;
@@ -64,9 +72,9 @@ EAnswer CCliPrompt::Ask(const std::string& text, const std::string& caption, EBu
 
 EAnswer CCliPrompt::AskTerminal(EButtons buttons)
 {
-    const char* choices = buttons == EButtons::YesNo        ? "[y]es/[n]o"
-                          : buttons == EButtons::OkCancel   ? "[o]k/[c]ancel"
-                                                            : "[y]es/[n]o/[c]ancel";
+    const char* choices = buttons == EButtons::YesNo      ? "[y]es/[n]o"
+                          : buttons == EButtons::OkCancel ? "[o]k/[c]ancel"
+                                                          : "[y]es/[n]o/[c]ancel";
     for (;;)
     {
         m_err << choices << "? " << std::flush;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <iosfwd>
-
 #include "platform/Prompt.h"
+
+#include <iosfwd>
 
 // The CLI's message routine. Every message is printed to standard error with its caption. A
 // question is answered by the run's answer option (--yes, --no, --cancel); without one it is

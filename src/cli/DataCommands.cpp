@@ -1,7 +1,5 @@
 // The commands that show or save the event's data as a whole.
 
-#include <ostream>
-
 #include "cli/CliArgs.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
@@ -16,11 +14,16 @@
 #include "model/Task.h"
 #include "store/NewOrvDoc.h"
 
+#include <ostream>
+
 using nlohmann::json;
 
 namespace
 {
-json DateJson(const SDate& date) { return json::array({date.year, date.month, date.day}); }
+json DateJson(const SDate& date)
+{
+    return json::array({date.year, date.month, date.day});
+}
 
 json GuestJson(const CGuest& guest)
 {
@@ -150,12 +153,9 @@ json TaskJson(const CTask& task)
     json children = json::array();
     for (int i = 0; i < task.GetChildCount(); ++i)
         children.push_back(TaskJson(*task.GetChild(i)));
-    return {{"id", task.GetId()},
-            {"name", task.GetName()},
-            {"info", task.GetInfo()},
-            {"checked", task.IsChecked()},
-            {"modified", task.IsModified()},
-            {"children", children}};
+    return {
+        {"id", task.GetId()},          {"name", task.GetName()},        {"info", task.GetInfo()},
+        {"checked", task.IsChecked()}, {"modified", task.IsModified()}, {"children", children}};
 }
 
 template <class T, class ToJson>
@@ -213,9 +213,8 @@ int RunDump(CCliContext& context)
         << doc.GetExpenses().size() << " expenses, " << doc.GetOffers().size() << " offers, "
         << doc.GetMeetings().size() << " meetings, " << doc.GetShapes().size() << " shapes\n";
     for (const auto& guest : doc.GetGuests())
-        out << guest->GetUniqueId() << "\t" << guest->GetFullName() << "\t"
-            << guest->GetGroupName() << "\t" << guest->GetComingCount() << "\ttable "
-            << guest->GetTable() << "\n";
+        out << guest->GetUniqueId() << "\t" << guest->GetFullName() << "\t" << guest->GetGroupName()
+            << "\t" << guest->GetComingCount() << "\ttable " << guest->GetTable() << "\n";
     out.flush();
     return kExitOk;
 }

@@ -1,9 +1,9 @@
-#include <ostream>
-
 #include "cli/CliArgs.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "store/NewOrvDoc.h"
+
+#include <ostream>
 
 int RunVersion(CCliContext& context)
 {

@@ -85,8 +85,8 @@ int RunTables(CCliContext& context)
         << "\n";
     out << LoadString(IDS_TABLES_COLUMN_ID) << "\t" << LoadString(IDS_TABLES_COLUMN_NAME) << "\t"
         << LoadString(IDS_TABLES_COLUMN_HALL_NUMBER) << "\t" << LoadString(IDS_TABLES_COLUMN_SEATS)
-        << "\t" << LoadString(IDS_TABLES_COLUMN_GUESTS) << "\t" << LoadString(IDS_TABLES_COLUMN_LINES)
-        << "\n";
+        << "\t" << LoadString(IDS_TABLES_COLUMN_GUESTS) << "\t"
+        << LoadString(IDS_TABLES_COLUMN_LINES) << "\n";
     for (const auto& table : doc.GetTables())
     {
         const int id = table->GetId();

@@ -1,6 +1,6 @@
-#include <iostream>
-
 #include "cli/CliApp.h"
+
+#include <iostream>
 
 int main(int argc, char** argv)
 {

@@ -26,16 +26,26 @@ bool SetText(CGuest& guest, EGuestField field, const std::string& text)
 {
     switch (field)
     {
-    case EGuestField::FirstName: return guest.SetName(TrimSpaces(text));
-    case EGuestField::FamilyName: return guest.SetFamilyName(TrimSpaces(text));
-    case EGuestField::Relation: return guest.SetRelation(text);
-    case EGuestField::Group: return guest.SetGroupName(text);
-    case EGuestField::Phone: return guest.SetPhone(text);
-    case EGuestField::Mobile: return guest.SetMobile(text);
-    case EGuestField::Email: return guest.SetEmail(text);
-    case EGuestField::Address: return guest.SetAddress(text);
-    case EGuestField::Info: return guest.SetInfo(text);
-    default: return false;
+    case EGuestField::FirstName:
+        return guest.SetName(TrimSpaces(text));
+    case EGuestField::FamilyName:
+        return guest.SetFamilyName(TrimSpaces(text));
+    case EGuestField::Relation:
+        return guest.SetRelation(text);
+    case EGuestField::Group:
+        return guest.SetGroupName(text);
+    case EGuestField::Phone:
+        return guest.SetPhone(text);
+    case EGuestField::Mobile:
+        return guest.SetMobile(text);
+    case EGuestField::Email:
+        return guest.SetEmail(text);
+    case EGuestField::Address:
+        return guest.SetAddress(text);
+    case EGuestField::Info:
+        return guest.SetInfo(text);
+    default:
+        return false;
     }
 }
 
@@ -43,9 +53,12 @@ bool SetNumber(CGuest& guest, EGuestField field, int number)
 {
     switch (field)
     {
-    case EGuestField::InvitationSent: return guest.SetInvitationSent(number != 0);
-    case EGuestField::Invited: return guest.SetInvitedCount(std::max(0, number));
-    case EGuestField::Coming: return guest.SetComingCount(std::max(0, number));
+    case EGuestField::InvitationSent:
+        return guest.SetInvitationSent(number != 0);
+    case EGuestField::Invited:
+        return guest.SetInvitedCount(std::max(0, number));
+    case EGuestField::Coming:
+        return guest.SetComingCount(std::max(0, number));
     case EGuestField::Status:
         if (number != CGuest::kStatusUnknown && number != CGuest::kStatusApproved &&
             number != CGuest::kStatusNotComing)
@@ -54,10 +67,14 @@ bool SetNumber(CGuest& guest, EGuestField field, int number)
     case EGuestField::Kids:
         return guest.SetKids(static_cast<std::int16_t>(
             std::clamp(number, 0, static_cast<int>(std::numeric_limits<std::int16_t>::max()))));
-    case EGuestField::ChildSeat: return guest.SetChildSeat(number != 0);
-    case EGuestField::Invitations: return guest.SetInvitations(std::max(0, number));
-    case EGuestField::Transportation: return guest.SetTransportation(std::max(0, number));
-    default: return false;
+    case EGuestField::ChildSeat:
+        return guest.SetChildSeat(number != 0);
+    case EGuestField::Invitations:
+        return guest.SetInvitations(std::max(0, number));
+    case EGuestField::Transportation:
+        return guest.SetTransportation(std::max(0, number));
+    default:
+        return false;
     }
 }
 } // namespace
@@ -85,8 +102,8 @@ bool DeleteGuestWithQuestion(CNewOrvDoc& doc, CGuest* guest)
     return doc.RemoveGuest(guest) != nullptr; // destroyed here
 }
 
-bool EditGuestField(CNewOrvDoc& doc, CGuest* guest, EGuestField field,
-                    const GuestFieldValue& value, IDocView* sender)
+bool EditGuestField(CNewOrvDoc& doc, CGuest* guest, EGuestField field, const GuestFieldValue& value,
+                    IDocView* sender)
 {
     if (guest == nullptr)
         return false;
@@ -107,9 +124,8 @@ std::vector<CGuest*> SetRestrictedNames(CNewOrvDoc& doc, CGuest& guest,
 {
     std::vector<CGuest*> changed;
     const std::string self = guest.GetFullName();
-    auto kept = [&names](const std::string& name) {
-        return std::find(names.begin(), names.end(), name) != names.end();
-    };
+    auto kept = [&names](const std::string& name)
+    { return std::find(names.begin(), names.end(), name) != names.end(); };
     // A copy: the guest's list changes below.
     const std::vector<std::string> before = guest.GetRestrictedList();
     for (const std::string& name : before)

@@ -52,8 +52,8 @@ bool DeleteGuestWithQuestion(CNewOrvDoc& doc, CGuest* guest);
 // Stores one field through the guest's setter. True when the value changed; then announces
 // HINT_GUEST_CHANGED with the guest. A value of the wrong kind (a text for a number field) or a
 // status out of range changes nothing.
-bool EditGuestField(CNewOrvDoc& doc, CGuest* guest, EGuestField field,
-                    const GuestFieldValue& value, IDocView* sender);
+bool EditGuestField(CNewOrvDoc& doc, CGuest* guest, EGuestField field, const GuestFieldValue& value,
+                    IDocView* sender);
 
 // Gives the guest exactly these restricted full names. bothWays: a name taken off is also taken
 // off the other guest's list, a name put on is put on the other's list too. Returns the guests

@@ -24,10 +24,14 @@ bool CGuestFilter::Matches(const CGuest& guest) const
         return false;
     switch (status)
     {
-    case kApprovedOnly: return guest.IsApproved();
-    case kNotComingOnly: return guest.IsNotComing();
-    case kNoAnswerOnly: return !guest.IsApproved() && !guest.IsNotComing();
-    default: return true;
+    case kApprovedOnly:
+        return guest.IsApproved();
+    case kNotComingOnly:
+        return guest.IsNotComing();
+    case kNoAnswerOnly:
+        return !guest.IsApproved() && !guest.IsNotComing();
+    default:
+        return true;
     }
 }
 

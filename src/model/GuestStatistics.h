@@ -23,12 +23,12 @@ public:
 
     struct SRow
     {
-        int actual = 0;      // sum of coming counts
-        int planned = 0;     // sum of invited counts
-        int wontCome = 0;    // sum of invited counts of the lines that do not come
-        int invitations = 0; // invitations of the lines whose invitation was sent
+        int actual = 0;        // sum of coming counts
+        int planned = 0;       // sum of invited counts
+        int wontCome = 0;      // sum of invited counts of the lines that do not come
+        int invitations = 0;   // invitations of the lines whose invitation was sent
         int invitedPeople = 0; // coming counts of those lines
-        int approved = 0;    // coming counts of the approved lines
+        int approved = 0;      // coming counts of the approved lines
     };
 
     static CGuestStatistics Compute(const std::vector<CGuest*>& guests);

@@ -25,7 +25,6 @@ enum class ERecordClass : int
 class CRecordCounters
 {
 public:
-
     static int TakeIndex(ERecordClass recordClass);
     static void ReleaseIndex(ERecordClass recordClass);
     static void ResetIndex(ERecordClass recordClass);

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "model/UpdateHint.h"
+
 #include <string>
 #include <vector>
-
-#include "model/UpdateHint.h"
 
 class CRecord;
 class CGuest;

@@ -1,5 +1,8 @@
 #include "platform/AtomicFile.h"
 
+#include "platform/FileFaults.h"
+#include "platform/StringTable.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -7,9 +10,6 @@
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include "platform/FileFaults.h"
-#include "platform/StringTable.h"
 
 namespace fs = std::filesystem;
 
@@ -108,7 +108,8 @@ bool WriteAtomic(const fs::path& path, std::string_view bytes, const mode_t* mod
         return false;
     }
 
-    auto abandon = [&]() {
+    auto abandon = [&]()
+    {
         if (fd >= 0)
             ::close(fd);
         ::unlink(tempPath.c_str());
@@ -116,7 +117,9 @@ bool WriteAtomic(const fs::path& path, std::string_view bytes, const mode_t* mod
         return false;
     };
 
-    struct stat existing{};
+    struct stat existing
+    {
+    };
     if (mode != nullptr)
         ::fchmod(fd, *mode & 07777);
     else if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
@@ -184,7 +187,9 @@ bool WriteFileAtomic(const fs::path& path, std::string_view bytes, std::string* 
 bool CopyFileAtomic(const fs::path& source, const fs::path& target, std::string* error)
 {
     std::string bytes;
-    struct stat info{};
+    struct stat info
+    {
+    };
     int errorNumber = 0;
     if (::stat(source.c_str(), &info) != 0)
         errorNumber = errno;

@@ -28,9 +28,15 @@ fs::path XdgFolder(const char* variable, const char* fallback)
 }
 } // namespace
 
-fs::path XdgDataHome() { return XdgFolder("XDG_DATA_HOME", ".local/share"); }
+fs::path XdgDataHome()
+{
+    return XdgFolder("XDG_DATA_HOME", ".local/share");
+}
 
-fs::path XdgConfigHome() { return XdgFolder("XDG_CONFIG_HOME", ".config"); }
+fs::path XdgConfigHome()
+{
+    return XdgFolder("XDG_CONFIG_HOME", ".config");
+}
 
 fs::path ExecutableFolder()
 {
@@ -47,10 +53,12 @@ fs::path PrivateTempFolder()
     fs::path folder = fs::path(base != nullptr && *base == '/' ? base : "/tmp") /
                       ("velloran-" + std::to_string(::getuid()));
     ::mkdir(folder.c_str(), 0700);
-    struct stat info{};
+    struct stat info
+    {
+    };
     // Refuse a folder someone else made or opened up: it could be swapped under us.
-    if (::lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid() ||
-        (info.st_mode & 0077) != 0)
+    if (::lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+        info.st_uid != ::getuid() || (info.st_mode & 0077) != 0)
         return {};
     return folder;
 }

@@ -1,11 +1,11 @@
 #include "platform/EventFiles.h"
 
-#include <array>
-#include <system_error>
-
 #include "platform/AtomicFile.h"
 #include "platform/FileFaults.h"
 #include "platform/Trace.h"
+
+#include <array>
+#include <system_error>
 
 namespace fs = std::filesystem;
 
@@ -13,20 +13,34 @@ std::string EventFileName(int kind)
 {
     switch (kind)
     {
-    case kFileGuestsIni: return "Guests.ini";
-    case kFileWeddingDataXml: return "WeddingData.xml";
-    case kFileExpencesIni: return "Expences.ini";
-    case kFileGroupsIni: return "Groups.ini";
-    case kFileSettingsIni: return "Settings.ini";
-    case kFileAppSettingsIni: return "../AppSettings.ini";
-    case kFileTablesIni: return "Tables.ini";
-    case kFileMeetingsIni: return "Meetings.ini";
-    case kFileCategoryIni: return "Category.ini";
-    case kFileOffersIni: return "Offers.ini";
-    case kFileGanArrangementIni: return "GanArrangement.ini";
-    case kFileCheckpointIni: return "Checkpoint.ini";
-    case kFileTasksIni: return "Tasks.ini";
-    default: return {};
+    case kFileGuestsIni:
+        return "Guests.ini";
+    case kFileWeddingDataXml:
+        return "WeddingData.xml";
+    case kFileExpencesIni:
+        return "Expences.ini";
+    case kFileGroupsIni:
+        return "Groups.ini";
+    case kFileSettingsIni:
+        return "Settings.ini";
+    case kFileAppSettingsIni:
+        return "../AppSettings.ini";
+    case kFileTablesIni:
+        return "Tables.ini";
+    case kFileMeetingsIni:
+        return "Meetings.ini";
+    case kFileCategoryIni:
+        return "Category.ini";
+    case kFileOffersIni:
+        return "Offers.ini";
+    case kFileGanArrangementIni:
+        return "GanArrangement.ini";
+    case kFileCheckpointIni:
+        return "Checkpoint.ini";
+    case kFileTasksIni:
+        return "Tasks.ini";
+    default:
+        return {};
     }
 }
 
@@ -64,10 +78,9 @@ bool CopyEventFiles(const fs::path& sourceFolder, const fs::path& targetFolder,
 {
     // The event file set in copy order.
     static const std::array<const char*, 13> kFileSet = {
-        "Expences.ini", "Guests.ini",         "Groups.ini",     "Tables.ini",
-        "Meetings.ini", "Category.ini",       "Offers.ini",     "GanArrangement.ini",
-        "Tasks.ini",    "Checkpoint.ini",     "Settings.ini",   "WeddingData.xml",
-        "../AppSettings.ini"};
+        "Expences.ini", "Guests.ini",      "Groups.ini",         "Tables.ini", "Meetings.ini",
+        "Category.ini", "Offers.ini",      "GanArrangement.ini", "Tasks.ini",  "Checkpoint.ini",
+        "Settings.ini", "WeddingData.xml", "../AppSettings.ini"};
 
     bool allDone = true;
     for (std::size_t i = 0; i < kFileSet.size(); ++i)

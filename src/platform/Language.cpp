@@ -5,6 +5,12 @@ namespace
 ELanguage g_language = ELanguage::English;
 }
 
-ELanguage GetUiLanguage() { return g_language; }
+ELanguage GetUiLanguage()
+{
+    return g_language;
+}
 
-void SetUiLanguage(ELanguage language) { g_language = language; }
+void SetUiLanguage(ELanguage language)
+{
+    g_language = language;
+}

@@ -10,4 +10,7 @@ enum class ELanguage : short
 
 ELanguage GetUiLanguage();
 void SetUiLanguage(ELanguage language);
-inline bool IsHebrewUi() { return GetUiLanguage() == ELanguage::Hebrew; }
+inline bool IsHebrewUi()
+{
+    return GetUiLanguage() == ELanguage::Hebrew;
+}

@@ -82,8 +82,8 @@ int ParseLeadingInt(std::string_view text)
 double ParseLeadingDouble(std::string_view text)
 {
     std::size_t pos = 0;
-    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t' || text[pos] == '\n' ||
-                                 text[pos] == '\r'))
+    while (pos < text.size() &&
+           (text[pos] == ' ' || text[pos] == '\t' || text[pos] == '\n' || text[pos] == '\r'))
         ++pos;
     // from_chars takes a '-' but no '+'; one sign only.
     if (pos + 1 < text.size() && text[pos] == '+' && text[pos + 1] != '-')

@@ -8,20 +8,23 @@
 
 #include "platform/ProfileFile.h"
 
-#include <algorithm>
-#include <utility>
-
 #include "platform/AtomicFile.h"
 #include "platform/NumberText.h"
 #include "platform/StringTable.h"
 #include "platform/TextEncoding.h"
 #include "platform/Trace.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace fs = std::filesystem;
 
 namespace
 {
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 std::string_view Trim(std::string_view text)
 {
@@ -56,7 +59,10 @@ bool ParseHeader(std::string_view line, std::string& lowerName)
 }
 
 // Names are looked up trimmed and in lower case, as the parser stores them.
-std::string NameKey(std::string_view name) { return Lower(Trim(name)); }
+std::string NameKey(std::string_view name)
+{
+    return Lower(Trim(name));
+}
 
 bool HasLineBreak(std::string_view text)
 {
@@ -86,7 +92,10 @@ std::string CleanValue(const std::string& value)
 }
 } // namespace
 
-CProfileFile::CProfileFile(fs::path path) { Load(std::move(path)); }
+CProfileFile::CProfileFile(fs::path path)
+{
+    Load(std::move(path));
+}
 
 bool CProfileFile::Load(fs::path path)
 {
@@ -240,8 +249,7 @@ std::string CProfileFile::GetString(const std::string& section, const std::strin
     return Utf8Left(value, kMaxValueChars);
 }
 
-int CProfileFile::GetInt(const std::string& section, const std::string& key,
-                         int defaultValue) const
+int CProfileFile::GetInt(const std::string& section, const std::string& key, int defaultValue) const
 {
     if (!HasKey(section, key))
         return defaultValue;

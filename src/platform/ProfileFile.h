@@ -83,14 +83,14 @@ public:
 private:
     struct SLine
     {
-        std::string text;      // the line as it stands in the file, without its line end
-        std::string lowerKey;  // for key lines: the trimmed key in lower case; empty otherwise
+        std::string text;         // the line as it stands in the file, without its line end
+        std::string lowerKey;     // for key lines: the trimmed key in lower case; empty otherwise
         std::size_t valuePos = 0; // for key lines: offset of the first character after '='
         std::string eol;          // "\r\n", "\n", or empty for a last line without a line end
     };
     struct SSection
     {
-        std::string lowerName; // empty for the lines before the first header
+        std::string lowerName;    // empty for the lines before the first header
         std::vector<SLine> lines; // the header line first (when there is one)
     };
 

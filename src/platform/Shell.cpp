@@ -1,12 +1,12 @@
 #include "platform/Shell.h"
 
+#include "platform/Trace.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include "platform/Trace.h"
 
 extern char** environ;
 
@@ -28,8 +28,8 @@ bool SpawnDetached(const std::string& program, const std::vector<std::string>& a
     {
         ::setsid();
         pid_t grandchild = 0;
-        int rc = ::posix_spawnp(&grandchild, program.c_str(), nullptr, nullptr, argv.data(),
-                                environ);
+        int rc =
+            ::posix_spawnp(&grandchild, program.c_str(), nullptr, nullptr, argv.data(), environ);
         ::_exit(rc == 0 ? 0 : 127);
     }
     int status = 0;
@@ -73,8 +73,7 @@ std::string FindFirstOnPath(const std::vector<std::string>& names)
             if (folder.empty())
                 folder = ".";
             std::filesystem::path candidate = std::filesystem::path(folder) / name;
-            if (::access(candidate.c_str(), X_OK) == 0 &&
-                !std::filesystem::is_directory(candidate))
+            if (::access(candidate.c_str(), X_OK) == 0 && !std::filesystem::is_directory(candidate))
                 return candidate.string();
             start = end + 1;
         }

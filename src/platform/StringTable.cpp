@@ -1,13 +1,12 @@
 #include "platform/StringTable.h"
 
-#include <algorithm>
-#include <iterator>
-#include <string_view>
-
 #include "platform/Language.h"
 #include "platform/Trace.h"
 #include "platform/strings/StringAreas.h"
 
+#include <algorithm>
+#include <iterator>
+#include <string_view>
 #include <vector>
 
 namespace
@@ -15,7 +14,8 @@ namespace
 // Every area's entries in one table sorted by id, made once (the areas keep their own order).
 const std::vector<SStringEntry>& Table()
 {
-    static const std::vector<SStringEntry> table = [] {
+    static const std::vector<SStringEntry> table = []
+    {
         std::vector<SStringEntry> all;
         for (const SStringEntries& area : StringAreas())
             all.insert(all.end(), area.begin(), area.end());
@@ -48,9 +48,15 @@ std::string LoadStringIn(int id, bool hebrew)
     return hebrew ? entry->hebrew : entry->english;
 }
 
-std::string LoadString(int id) { return LoadStringIn(id, IsHebrewUi()); }
+std::string LoadString(int id)
+{
+    return LoadStringIn(id, IsHebrewUi());
+}
 
-bool HasString(int id) { return Find(id) != nullptr; }
+bool HasString(int id)
+{
+    return Find(id) != nullptr;
+}
 
 SStringEntries GetStringEntries()
 {

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "platform/StringIds.h"
+
 #include <cstddef>
 #include <initializer_list>
 #include <string>
-
-#include "platform/StringIds.h"
 
 // The text of a string-table entry in the interface language (UTF-8). Texts are exactly as the
 // program shows or stores them; placeholders are printf style ("%s", "%d").

@@ -76,7 +76,8 @@ std::string Utf16LeToUtf8(std::string_view bytes)
     std::string out;
     out.reserve(bytes.size());
     std::size_t i = 0;
-    auto unit = [&](std::size_t at) {
+    auto unit = [&](std::size_t at)
+    {
         return static_cast<char16_t>(static_cast<unsigned char>(bytes[at]) |
                                      (static_cast<unsigned char>(bytes[at + 1]) << 8));
     };
@@ -120,7 +121,8 @@ std::string Cp1255ToUtf8(std::string_view bytes)
     // The upper half of the code page, taken once from iconv (which keeps the table) one byte at a
     // time, so that an undefined byte costs one replacement character and never the rest of the
     // text, and a letter is never composed with a following point.
-    static const std::array<std::string, 128> kUpper = [] {
+    static const std::array<std::string, 128> kUpper = []
+    {
         std::array<std::string, 128> table;
         iconv_t converter = iconv_open("UTF-8", "CP1255");
         for (std::size_t i = 0; i < table.size(); ++i)

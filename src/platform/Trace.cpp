@@ -6,7 +6,8 @@
 
 bool IsTraceEnabled()
 {
-    static const bool enabled = [] {
+    static const bool enabled = []
+    {
         const char* value = std::getenv("VELLORAN_TRACE");
         return value != nullptr && std::strcmp(value, "1") == 0;
     }();

@@ -29,8 +29,8 @@ bool DeleteTableWithQuestion(CNewOrvDoc& doc, CTable* table)
     if (table == nullptr || table->GetId() <= 0 || doc.GetTableAt(table->GetId()) != table)
         return false;
     if (doc.CountAtTable(table->GetId(), IRecordOwner::kCountComing) > 0 &&
-        AskString(doc.GetPrompt(), IDS_DELETE_TABLE_QUESTION, IDS_DELETE_TABLE_CAPTION, EButtons::YesNo) !=
-            EAnswer::Yes)
+        AskString(doc.GetPrompt(), IDS_DELETE_TABLE_QUESTION, IDS_DELETE_TABLE_CAPTION,
+                  EButtons::YesNo) != EAnswer::Yes)
         return false;
     return doc.DeleteTable(table);
 }
@@ -56,8 +56,8 @@ bool CanSeatGuest(CNewOrvDoc& doc, CGuest* guest, CTable* table)
                 continue;
             const std::string text =
                 FormatText(LoadString(IDS_RESTRICTED_SEATING_QUESTION), {movingName, otherName});
-            if (doc.GetPrompt().Ask(text, LoadString(IDS_RESTRICTED_SEATING_CAPTION), EButtons::YesNo) !=
-                EAnswer::Yes)
+            if (doc.GetPrompt().Ask(text, LoadString(IDS_RESTRICTED_SEATING_CAPTION),
+                                    EButtons::YesNo) != EAnswer::Yes)
                 return false;
         }
     }
@@ -66,7 +66,8 @@ bool CanSeatGuest(CNewOrvDoc& doc, CGuest* guest, CTable* table)
     const int coming = guest->GetComingCount();
     if (coming <= 0)
         return true;
-    const long long total = static_cast<long long>(doc.CountAtTable(id, IRecordOwner::kCountComing)) + coming;
+    const long long total =
+        static_cast<long long>(doc.CountAtTable(id, IRecordOwner::kCountComing)) + coming;
     if (total <= table->GetSeats())
         return true;
     if (id > 0)

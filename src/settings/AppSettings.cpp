@@ -13,7 +13,10 @@ bool ReadBool(const CProfileFile& file, const char* key, bool defaultValue)
     return file.GetInt(kGen, key, defaultValue ? 1 : 0) == 1;
 }
 
-const char* BoolText(bool value) { return value ? "1" : "0"; }
+const char* BoolText(bool value)
+{
+    return value ? "1" : "0";
+}
 } // namespace
 
 CAppSettings::CAppSettings() : m_start(std::chrono::steady_clock::now())
@@ -30,10 +33,8 @@ void CAppSettings::Load(const fs::path& appSettingsIni)
     m_checkForUpdates = ReadBool(file, "CheckForUpdates", true);
     m_termsAccepted = ReadBool(file, "RightDlgAproved", false);
     m_showTips = ReadBool(file, "ShowTips", true);
-    m_hideNonComingInTableReport =
-        ReadBool(file, "DontShowNonCommingGuestsInTableReport", false);
-    m_hideNonComingInGuestsReport =
-        ReadBool(file, "DontShowNonCommingGuestsInGuestsReport", false);
+    m_hideNonComingInTableReport = ReadBool(file, "DontShowNonCommingGuestsInTableReport", false);
+    m_hideNonComingInGuestsReport = ReadBool(file, "DontShowNonCommingGuestsInGuestsReport", false);
     m_backupEvery = file.GetInt(kGen, "BACK_UP_EVERY", 10);
     m_upTime = file.GetInt(kGen, "UpTime", 0);
     LoadKeySetting(file, "ShowTipOfDay", "");
@@ -52,9 +53,9 @@ bool CAppSettings::Save(const fs::path& appSettingsIni, std::string* error)
     if (!IsModified())
         return true;
 
-    const auto elapsed = std::chrono::duration_cast<std::chrono::seconds>(
-                             std::chrono::steady_clock::now() - m_start)
-                             .count();
+    const auto elapsed =
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - m_start)
+            .count();
     CProfileFile file(appSettingsIni);
     file.SetString(kGen, "ClacPath", m_calculatorPath);
     file.SetString(kGen, "AutoSaveOnExit", BoolText(m_autoSaveOnExit));

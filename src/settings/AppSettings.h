@@ -1,10 +1,10 @@
 #pragma once
 
+#include "settings/SettingsBase.h"
+
 #include <chrono>
 #include <filesystem>
 #include <string>
-
-#include "settings/SettingsBase.h"
 
 // The settings shared by every event of the user: AppSettings.ini in the data root.
 class CAppSettings : public CSettingsBase

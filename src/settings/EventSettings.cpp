@@ -19,12 +19,12 @@ constexpr const char* kKeySettings = "KeySettings";
 
 // The owner details and the other free-form keys of "KeySettings"; the map never gains others.
 const char* const kKeyNames[] = {
-    "GroumName",         "GroomMid",          "GroumFamily",      "BrideName",
-    "BrideMid",          "BrideFamily",       "CouplePhone",      "WeddingYear",
-    "WeddingMonth",      "WeddingDay",        "FontColorTableTiket", "FontSizeTableTiket",
-    "FontFaceTableTiket", "FontSizeAddress",  "FontFaceAddress",  "ShowSerial",
-    "UpperBudgetLimit",  "ShowTablesHelpMsg", "ShowTTInTables",   "EventCode",
-    "SmsPassword",       "SmsUserName",       "SmsFromNum",       "SmsMessage",
+    "GroumName",          "GroomMid",          "GroumFamily",         "BrideName",
+    "BrideMid",           "BrideFamily",       "CouplePhone",         "WeddingYear",
+    "WeddingMonth",       "WeddingDay",        "FontColorTableTiket", "FontSizeTableTiket",
+    "FontFaceTableTiket", "FontSizeAddress",   "FontFaceAddress",     "ShowSerial",
+    "UpperBudgetLimit",   "ShowTablesHelpMsg", "ShowTTInTables",      "EventCode",
+    "SmsPassword",        "SmsUserName",       "SmsFromNum",          "SmsMessage",
 };
 
 struct SColumnDefault
@@ -36,10 +36,10 @@ struct SColumnDefault
 
 // Guests-view column widths; 0 hides a column.
 const SColumnDefault kColumnDefaults[] = {
-    {"GV_APROVED", "71", "64"},     {"GV_INVITED", "0", "0"},
-    {"GV_ACTUAL", "0", "0"},        {"GV_FAMILY_NAME", "129", "153"},
-    {"GV_GROUP", "258", "171"},     {"GV_RELATION", "83", "72"},
-    {"GV_NAMES", "116", "150"},     {"GV_GUEST_NUM", "32", "47"},
+    {"GV_APROVED", "71", "64"},       {"GV_INVITED", "0", "0"},
+    {"GV_ACTUAL", "0", "0"},          {"GV_FAMILY_NAME", "129", "153"},
+    {"GV_GROUP", "258", "171"},       {"GV_RELATION", "83", "72"},
+    {"GV_NAMES", "116", "150"},       {"GV_GUEST_NUM", "32", "47"},
     {"GV_INVITATION_SENT", "0", "0"},
 };
 
@@ -48,7 +48,10 @@ bool ReadBool(const CProfileFile& file, const char* section, const char* key)
     return file.GetInt(section, key, 0) == 1;
 }
 
-const char* BoolText(bool value) { return value ? "1" : "0"; }
+const char* BoolText(bool value)
+{
+    return value ? "1" : "0";
+}
 
 fs::path SettingsOf(const fs::path& eventFolder)
 {
@@ -71,7 +74,10 @@ bool CEventSettings::SAddressCards::operator==(const SAddressCards& other) const
            borderSize == other.borderSize;
 }
 
-CEventSettings::CEventSettings() { SetDefaults(); }
+CEventSettings::CEventSettings()
+{
+    SetDefaults();
+}
 
 void CEventSettings::SetDefaults()
 {
@@ -115,8 +121,7 @@ void CEventSettings::Load(const fs::path& settingsIni)
     m_guestsPerTable = static_cast<short>(file.GetInt(kGen, "NumberOfGuestsInTable", 10));
     m_arrangeByHallNumber = ReadBool(file, kGen, "ArrangeTableByHallNumber");
     m_dontShowNonComing = ReadBool(file, kGen, "DontShowNonComming");
-    m_kidsPresent =
-        static_cast<short>(file.GetInt(kGen, "KidsPresent", kDefaultKidsPresent));
+    m_kidsPresent = static_cast<short>(file.GetInt(kGen, "KidsPresent", kDefaultKidsPresent));
     m_lastGuestUniqueId = file.GetInt(kGen, "lastGuestUniqueId", kFirstGuestUniqueId);
 
     m_ftpAutoUpload = ReadBool(file, kFtpFlags, "FtpAutoUpload");

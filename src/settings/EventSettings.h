@@ -1,9 +1,9 @@
 #pragma once
 
+#include "settings/SettingsBase.h"
+
 #include <filesystem>
 #include <string>
-
-#include "settings/SettingsBase.h"
 
 // The settings of one event: Settings.ini in the event folder.
 class CEventSettings : public CSettingsBase

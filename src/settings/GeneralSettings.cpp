@@ -8,8 +8,7 @@ namespace
 constexpr const char* kGeneral = "General";
 
 // A key present in the file replaces the value; an absent one keeps it.
-void Take(const CProfileFile& file, const char* section, const std::string& key,
-          std::string& value)
+void Take(const CProfileFile& file, const char* section, const std::string& key, std::string& value)
 {
     if (file.HasKey(section, key))
         value = file.GetString(section, key);
@@ -23,12 +22,9 @@ void Take(const CProfileFile& file, const char* section, const std::string& key,
 } // namespace
 
 CGeneralSettings::CGeneralSettings()
-    : webSite("https://velloran.example/"),
-      phoneLink("https://directory.example/"),
-      supportPhone("+1 555 0100"),
-      salesPhone("+1 555 0101"),
-      salesEmail("support@velloran.example"),
-      commercialName("פרסומת")
+    : webSite("https://velloran.example/"), phoneLink("https://directory.example/"),
+      supportPhone("+1 555 0100"), salesPhone("+1 555 0101"),
+      salesEmail("support@velloran.example"), commercialName("פרסומת")
 {
 }
 

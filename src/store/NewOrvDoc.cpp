@@ -1,8 +1,5 @@
 #include "store/NewOrvDoc.h"
 
-#include <algorithm>
-#include <set>
-
 #include "model/Category.h"
 #include "model/Expence.h"
 #include "model/Group.h"
@@ -26,6 +23,9 @@
 #include "store/DocView.h"
 #include "store/EventTypes.h"
 #include "store/ProgramFolders.h"
+
+#include <algorithm>
+#include <set>
 
 namespace fs = std::filesystem;
 
@@ -64,8 +64,7 @@ void CNewOrvDoc::LoadEventsList()
 {
     m_events.clear();
     m_activeEvent = nullptr;
-    const std::string active =
-        ReadProfileString(m_folders.EventsIniPath(), "Events", "Active");
+    const std::string active = ReadProfileString(m_folders.EventsIniPath(), "Events", "Active");
 
     if (!active.empty())
     {
@@ -115,8 +114,8 @@ void CNewOrvDoc::LoadEventsList()
     std::string name = m_eventSettings.GetEventName();
     if (name.empty() && (!groom.empty() || !bride.empty()))
         name = FormatText(LoadString(IDS_WEDDING_OF), {bride, groom});
-    m_events.push_back(
-        std::make_unique<CEventInfo>(CProgramFolders::EventId(0), m_folders.ActiveEventFolder(), name));
+    m_events.push_back(std::make_unique<CEventInfo>(CProgramFolders::EventId(0),
+                                                    m_folders.ActiveEventFolder(), name));
     m_eventSettings.SetEventName(name);
     Activate(m_events.back().get());
 }
@@ -375,9 +374,12 @@ bool CNewOrvDoc::SaveModified()
     switch (AskString(m_prompt, IDS_SAVE_CHANGES_PROMPT_TEXT, IDS_SAVE_CHANGES_PROMPT_CAPTION,
                       EButtons::YesNoCancel))
     {
-    case EAnswer::Yes: return SaveEventData();
-    case EAnswer::No: return true;
-    default: return false;
+    case EAnswer::Yes:
+        return SaveEventData();
+    case EAnswer::No:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -443,4 +445,3 @@ void CNewOrvDoc::CommitPendingEdits()
     for (IDocView* view : views)
         view->CommitPendingEdit();
 }
-

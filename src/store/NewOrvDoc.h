@@ -1,11 +1,5 @@
 #pragma once
 
-#include <filesystem>
-#include <functional>
-#include <memory>
-#include <string>
-#include <vector>
-
 #include "model/Checkpoint.h"
 #include "model/RecordOwner.h"
 #include "settings/AppSettings.h"
@@ -13,6 +7,12 @@
 #include "store/EventInfo.h"
 #include "store/NewEvent.h"
 #include "store/SeatingIndex.h"
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
 class CCategory;
 class CExpence;
@@ -98,9 +98,9 @@ public:
     // every guest loses its seat, arrival, invitation-sent flag, approval, gifts and SMS count;
     // the names, phone, date, event name and type go to the new event's settings; the default
     // groups are made when asked (a wedding from both first names, other types from the party
-    // owner's); HINT_EVENT_RELOADED is broadcast; the new event is saved (a failed save is told to the user
-    // and leaves the data marked changed). Returns the new entry (owned by the document), or
-    // null when refused or on a read-only document.
+    // owner's); HINT_EVENT_RELOADED is broadcast; the new event is saved (a failed save is told to
+    // the user and leaves the data marked changed). Returns the new entry (owned by the document),
+    // or null when refused or on a read-only document.
     CEventInfo* AddEvent(const SNewEvent& details);
 
     // --- Settings -----------------------------------------------------------------------------
@@ -189,8 +189,9 @@ public:
     // sender.
     CGuest* AddGuest(const std::string& firstName, const std::string& familyName,
                      IDocView* sender = nullptr);
-    // Takes the guest out of the list (HINT_GUEST_REMOVING first, so no view keeps a pointer to it) and hands
-    // it to the caller; other guests' restriction lists are left alone. Null for none or absent.
+    // Takes the guest out of the list (HINT_GUEST_REMOVING first, so no view keeps a pointer to it)
+    // and hands it to the caller; other guests' restriction lists are left alone. Null for none or
+    // absent.
     std::unique_ptr<CGuest> RemoveGuest(CGuest* guest);
     int IndexOfGuest(const CGuest* guest) const;
     CGuest* FindGuestByUniqueId(int id) const;
@@ -237,9 +238,9 @@ public:
     // Table ids are positions: the table at position k has id k, the unseated table (id 0,
     // "Unseated Guests", no seats, no place) is at position 0, and guests sit at a table by
     // carrying its id (0: not seated). The document owns the tables; a table pointer stays good
-    // until its table is deleted (HINT_TABLE_DELETING first) or every table is removed (HINT_TABLES_REMOVING first).
-    // Seat capacity counts people (coming counts), never lines. Every operation that changes
-    // tables or seating marks the data changed.
+    // until its table is deleted (HINT_TABLE_DELETING first) or every table is removed
+    // (HINT_TABLES_REMOVING first). Seat capacity counts people (coming counts), never lines. Every
+    // operation that changes tables or seating marks the data changed.
 
     int GetTableCount() const { return static_cast<int>(m_tables.size()); }
     // Null when i is past the last table (or negative).
@@ -263,8 +264,8 @@ public:
 
     // Creates a table bound to the document and appends it with the next id (its position).
     // hallNumber -1 takes NextFreeHallNumber, seats -1 the default size of the event settings.
-    // Broadcasts HINT_TABLE_CREATED with the table. Null (nothing changed) when a guest could not carry the
-    // new id: ids are 16-bit, so there are at most 32,768 tables.
+    // Broadcasts HINT_TABLE_CREATED with the table. Null (nothing changed) when a guest could not
+    // carry the new id: ids are 16-bit, so there are at most 32,768 tables.
     CTable* CreateTable(const std::string& name, int hallNumber = -1, int seats = -1);
     // The unseated table (id 0, "Unseated Guests", no seats, no place) on an empty collection;
     // otherwise the table at position 0.
@@ -275,9 +276,9 @@ public:
     bool IsHallNumberFree(int number, int* usingId = nullptr,
                           std::string* usingName = nullptr) const;
 
-    // Unseats the table's guests, broadcasts HINT_TABLE_DELETING with it, destroys it and renumbers every
-    // later table down by one, its guests with it. False (nothing done) for null, a table not in
-    // this document, or the unseated table.
+    // Unseats the table's guests, broadcasts HINT_TABLE_DELETING with it, destroys it and renumbers
+    // every later table down by one, its guests with it. False (nothing done) for null, a table not
+    // in this document, or the unseated table.
     bool DeleteTable(CTable* table);
     // Every guest whose table id is fromId gets toId.
     void MoveGuestsBetweenTables(int fromId, int toId);

@@ -4,10 +4,6 @@
 // atomically; only after that succeeded are the legacy INI files removed. When any step fails the
 // user is told, the unsaved-changes flag stays set and the files on disk are as they were.
 
-#include <algorithm>
-#include <chrono>
-#include <ctime>
-
 #include "model/Category.h"
 #include "model/Expence.h"
 #include "model/Group.h"
@@ -34,6 +30,10 @@
 #include "store/XmlDataSink.h"
 #include "store/XmlDataWriter.h"
 
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+
 namespace fs = std::filesystem;
 
 namespace
@@ -46,9 +46,9 @@ constexpr int kProgressTasks = 90;
 constexpr int kProgressDone = 100;
 
 // The legacy record files a save replaces by WeddingData.xml.
-const int kLegacyRecordFiles[] = {kFileGuestsIni,   kFileExpencesIni, kFileTablesIni,
-                                  kFileGroupsIni,   kFileMeetingsIni, kFileCategoryIni,
-                                  kFileOffersIni,   kFileGanArrangementIni};
+const int kLegacyRecordFiles[] = {kFileGuestsIni, kFileExpencesIni,      kFileTablesIni,
+                                  kFileGroupsIni, kFileMeetingsIni,      kFileCategoryIni,
+                                  kFileOffersIni, kFileGanArrangementIni};
 
 // "20261206-071503": local date and time for the name of a kept damaged file.
 std::string TimeStamp()
@@ -110,9 +110,9 @@ private:
 
 void CNewOrvDoc::ResetIndexCounters()
 {
-    for (ERecordClass recordClass : {ERecordClass::Guest, ERecordClass::Table,
-                                     ERecordClass::Meeting, ERecordClass::Group,
-                                     ERecordClass::Expence, ERecordClass::Shape})
+    for (ERecordClass recordClass :
+         {ERecordClass::Guest, ERecordClass::Table, ERecordClass::Meeting, ERecordClass::Group,
+          ERecordClass::Expence, ERecordClass::Shape})
         CRecordCounters::ResetIndex(recordClass);
 }
 
@@ -136,9 +136,9 @@ void CNewOrvDoc::LoadEventData()
         if (!ImportXml(dataFile, &error))
         {
             m_dataFileDamaged = true;
-            m_prompt.Ask(FormatText(LoadString(IDS_DATA_FILE_DAMAGED_TEXT),
-                                    {dataFile.string(), error}),
-                         LoadString(IDS_DATA_FILE_DAMAGED_CAPTION), EButtons::Ok);
+            m_prompt.Ask(
+                FormatText(LoadString(IDS_DATA_FILE_DAMAGED_TEXT), {dataFile.string(), error}),
+                LoadString(IDS_DATA_FILE_DAMAGED_CAPTION), EButtons::Ok);
         }
     }
 
@@ -167,28 +167,34 @@ void CNewOrvDoc::LoadFromIniFiles()
     auto iniOf = [this](int kind) { return CProfileFile(m_folders.FilePath(kind)); };
 
     CProfileFile groups = iniOf(kFileGroupsIni);
-    LoadRecordsFromIni(groups, CGroup::kSectionPrefix,
-                       [this](int) { return std::make_unique<CGroup>(this); }, m_groups);
+    LoadRecordsFromIni(
+        groups, CGroup::kSectionPrefix, [this](int) { return std::make_unique<CGroup>(this); },
+        m_groups);
 
     CProfileFile guests = iniOf(kFileGuestsIni);
     LoadGuestsFromIni(guests, &m_eventSettings, this, m_guests,
                       [this](int position) { m_progress->SetPos(position); });
 
     CProfileFile expenses = iniOf(kFileExpencesIni);
-    LoadRecordsFromIni(expenses, CExpence::kSectionPrefix,
-                       [this](int) { return std::make_unique<CExpence>(this); }, m_expenses);
+    LoadRecordsFromIni(
+        expenses, CExpence::kSectionPrefix,
+        [this](int) { return std::make_unique<CExpence>(this); }, m_expenses);
     CProfileFile tables = iniOf(kFileTablesIni);
-    LoadRecordsFromIni(tables, CTable::kSectionPrefix,
-                       [this](int n) { return std::make_unique<CTable>(this, n); }, m_tables);
+    LoadRecordsFromIni(
+        tables, CTable::kSectionPrefix, [this](int n) { return std::make_unique<CTable>(this, n); },
+        m_tables);
     CProfileFile meetings = iniOf(kFileMeetingsIni);
-    LoadRecordsFromIni(meetings, CMeeting::kSectionPrefix,
-                       [this](int) { return std::make_unique<CMeeting>(this); }, m_meetings);
+    LoadRecordsFromIni(
+        meetings, CMeeting::kSectionPrefix,
+        [this](int) { return std::make_unique<CMeeting>(this); }, m_meetings);
     CProfileFile categories = iniOf(kFileCategoryIni);
-    LoadRecordsFromIni(categories, CCategory::kSectionPrefix,
-                       [this](int) { return std::make_unique<CCategory>(this); }, m_categories);
+    LoadRecordsFromIni(
+        categories, CCategory::kSectionPrefix,
+        [this](int) { return std::make_unique<CCategory>(this); }, m_categories);
     CProfileFile offers = iniOf(kFileOffersIni);
-    LoadRecordsFromIni(offers, COffer::kSectionPrefix,
-                       [this](int) { return std::make_unique<COffer>(this); }, m_offers);
+    LoadRecordsFromIni(
+        offers, COffer::kSectionPrefix, [this](int) { return std::make_unique<COffer>(this); },
+        m_offers);
     // Reading an old offer migrates "IsInOffer"; that one write is the only write to a legacy
     // file, and a reading run makes none.
     if (!m_readOnly && offers.IsChanged())
@@ -286,8 +292,8 @@ bool CNewOrvDoc::KeepDamagedDataFile(const fs::path& dataFile)
     fs::copy_file(dataFile, copy, error);
     if (error)
     {
-        ReportWriteFailure(FormatText(LoadString(IDS_SAVE_FAILED_TEXT),
-                                      {copy.string() + ": " + error.message()}));
+        ReportWriteFailure(
+            FormatText(LoadString(IDS_SAVE_FAILED_TEXT), {copy.string() + ": " + error.message()}));
         return false;
     }
     Trace("CNewOrvDoc::SaveEventData", "kept the damaged data file as " + copy.string());

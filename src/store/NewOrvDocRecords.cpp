@@ -1,8 +1,6 @@
 // The document's collection operations on guests, groups, tables, money records, meetings and
 // hall shapes.
 
-#include <algorithm>
-
 #include "model/Category.h"
 #include "model/Expence.h"
 #include "model/Group.h"
@@ -15,6 +13,7 @@
 #include "platform/TextEncoding.h"
 #include "store/NewOrvDoc.h"
 
+#include <algorithm>
 #include <map>
 
 namespace
@@ -43,7 +42,10 @@ std::unique_ptr<T> Take(std::vector<std::unique_ptr<T>>& records, const T* recor
 
 // --- Guests ---------------------------------------------------------------------------------
 
-CGuest* CNewOrvDoc::GetGuestAt(int i) const { return At(m_guests, i); }
+CGuest* CNewOrvDoc::GetGuestAt(int i) const
+{
+    return At(m_guests, i);
+}
 
 CGuest* CNewOrvDoc::AddGuest(const std::string& firstName, const std::string& familyName,
                              IDocView* sender)
@@ -125,9 +127,9 @@ CGuest* CNewOrvDoc::FindGuestByIndex(int index, int& position) const
 
 int CNewOrvDoc::CountGuestsByFullName(const std::string& fullName) const
 {
-    return static_cast<int>(std::count_if(m_guests.begin(), m_guests.end(), [&](const auto& g) {
-        return g->GetFullName() == fullName;
-    }));
+    return static_cast<int>(std::count_if(m_guests.begin(), m_guests.end(),
+                                          [&](const auto& g)
+                                          { return g->GetFullName() == fullName; }));
 }
 
 int CNewOrvDoc::SumInvited() const
@@ -188,7 +190,10 @@ void CNewOrvDoc::AddMutualRestriction(CGuest* guest, const std::string& fullName
 
 // --- Groups ---------------------------------------------------------------------------------
 
-CGroup* CNewOrvDoc::GetGroupAt(int i) const { return At(m_groups, i); }
+CGroup* CNewOrvDoc::GetGroupAt(int i) const
+{
+    return At(m_groups, i);
+}
 
 CGroup* CNewOrvDoc::FindGroup(const std::string& name) const
 {
@@ -225,9 +230,11 @@ bool CNewOrvDoc::IsGroupNameUnused(const std::string& name) const
 
 bool CNewOrvDoc::IsGroupNameTaken(const std::string& name, const CGroup* except) const
 {
-    return std::any_of(m_groups.begin(), m_groups.end(), [&](const auto& group) {
-        return group.get() != except && EqualsIgnoringCase(group->GetName(), name);
-    });
+    return std::any_of(m_groups.begin(), m_groups.end(),
+                       [&](const auto& group) {
+                           return group.get() != except &&
+                                  EqualsIgnoringCase(group->GetName(), name);
+                       });
 }
 
 bool CNewOrvDoc::IsGroupUsed(const CGroup* group)

@@ -10,10 +10,8 @@ namespace fs = std::filesystem;
 
 CProgramFolders::CProgramFolders(fs::path dataRootOverride, fs::path programFolder,
                                  bool hebrewEdition, bool mayCreate)
-    : m_dataRootOverride(std::move(dataRootOverride)),
-      m_programFolder(std::move(programFolder)),
-      m_hebrew(hebrewEdition),
-      m_mayCreate(mayCreate)
+    : m_dataRootOverride(std::move(dataRootOverride)), m_programFolder(std::move(programFolder)),
+      m_hebrew(hebrewEdition), m_mayCreate(mayCreate)
 {
 }
 
@@ -64,23 +62,50 @@ fs::path CProgramFolders::BackupRoot()
     return folder;
 }
 
-fs::path CProgramFolders::EventsIniPath() { return DataRoot() / "events.ini"; }
+fs::path CProgramFolders::EventsIniPath()
+{
+    return DataRoot() / "events.ini";
+}
 
-fs::path CProgramFolders::CommercialPath() { return DataRoot() / "Commercial"; }
+fs::path CProgramFolders::CommercialPath()
+{
+    return DataRoot() / "Commercial";
+}
 
-fs::path CProgramFolders::HallDraftsFolder() { return DataRoot() / "HallsArrangement"; }
+fs::path CProgramFolders::HallDraftsFolder()
+{
+    return DataRoot() / "HallsArrangement";
+}
 
-fs::path CProgramFolders::FilePath(int kind) { return EventFilePath(ActiveEventFolder(), kind); }
+fs::path CProgramFolders::FilePath(int kind)
+{
+    return EventFilePath(ActiveEventFolder(), kind);
+}
 
-fs::path CProgramFolders::EventFolder(int n) { return DataRoot() / EventId(n); }
+fs::path CProgramFolders::EventFolder(int n)
+{
+    return DataRoot() / EventId(n);
+}
 
-std::string CProgramFolders::EventId(int n) { return n == 0 ? "DB" : "DB" + FormatInt(n); }
+std::string CProgramFolders::EventId(int n)
+{
+    return n == 0 ? "DB" : "DB" + FormatInt(n);
+}
 
-fs::path CProgramFolders::ProgramGeneralIni() const { return m_programFolder / "General.ini"; }
+fs::path CProgramFolders::ProgramGeneralIni() const
+{
+    return m_programFolder / "General.ini";
+}
 
-fs::path CProgramFolders::UserGeneralIni() { return XdgConfigHome() / "Velloran" / "General.ini"; }
+fs::path CProgramFolders::UserGeneralIni()
+{
+    return XdgConfigHome() / "Velloran" / "General.ini";
+}
 
-fs::path CProgramFolders::OrvIni() { return XdgConfigHome() / "orv.ini"; }
+fs::path CProgramFolders::OrvIni()
+{
+    return XdgConfigHome() / "orv.ini";
+}
 
 bool CProgramFolders::WriteActive(const CEventInfo& event, bool isActive)
 {

@@ -1,5 +1,11 @@
 #include "ui/AddEventWizard.h"
 
+#include "platform/Prompt.h"
+#include "store/EventTypes.h"
+#include "store/NewOrvDoc.h"
+#include "ui/DialogButtons.h"
+#include "ui/UiText.h"
+
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDateEdit>
@@ -10,12 +16,6 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-#include "platform/Prompt.h"
-#include "store/EventTypes.h"
-#include "store/NewOrvDoc.h"
-#include "ui/DialogButtons.h"
-#include "ui/UiText.h"
 
 namespace
 {
@@ -211,7 +211,8 @@ SNewEvent CAddEventWizard::Details() const
     details.phone = FromQt(m_phone->text().trimmed());
     details.eventName = FromQt(m_eventName->text().trimmed());
     if (m_copy->isChecked() && m_events->currentItem() != nullptr)
-        details.copyFrom = m_doc.FindEvent(FromQt(m_events->currentItem()->data(Qt::UserRole).toString()));
+        details.copyFrom =
+            m_doc.FindEvent(FromQt(m_events->currentItem()->data(Qt::UserRole).toString()));
     details.createGroups = m_createGroups->isChecked();
     return details;
 }

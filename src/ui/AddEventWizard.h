@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QWizard>
-
 #include "store/NewEvent.h"
+
+#include <QWizard>
 
 class CNewOrvDoc;
 class QButtonGroup;

@@ -1,11 +1,11 @@
 #include "ui/DialogButtons.h"
 
+#include "platform/Language.h"
+#include "ui/UiText.h"
+
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QPushButton>
-
-#include "platform/Language.h"
-#include "ui/UiText.h"
 
 namespace
 {
@@ -16,8 +16,10 @@ struct SCaption
 };
 
 const SCaption kCaptions[] = {
-    {QDialogButtonBox::Ok, IDS_BUTTON_OK},      {QDialogButtonBox::Cancel, IDS_BUTTON_CANCEL},
-    {QDialogButtonBox::Close, IDS_BUTTON_CLOSE}, {QDialogButtonBox::Yes, IDS_YES},
+    {QDialogButtonBox::Ok, IDS_BUTTON_OK},
+    {QDialogButtonBox::Cancel, IDS_BUTTON_CANCEL},
+    {QDialogButtonBox::Close, IDS_BUTTON_CLOSE},
+    {QDialogButtonBox::Yes, IDS_YES},
     {QDialogButtonBox::No, IDS_NO},
 };
 } // namespace

@@ -1,7 +1,5 @@
 #include "ui/DialogCatalogue.h"
 
-#include <QDialog>
-
 #include "edits/TableEdits.h"
 #include "model/Group.h"
 #include "platform/StringTable.h"
@@ -18,6 +16,8 @@
 #include "ui/TipDialog.h"
 #include "ui/UiText.h"
 #include "ui/WeddingInfoDialog.h"
+
+#include <QDialog>
 
 namespace
 {
@@ -36,44 +36,51 @@ Dialog WizardOnPage(CNewOrvDoc& doc, QWidget* parent, int page)
 std::vector<SDialogEntry> MakeCatalogue()
 {
     std::vector<SDialogEntry> entries = {
-        {"options", [](CNewOrvDoc& doc, QWidget* parent) -> Dialog {
-             return std::make_unique<COptionsDialog>(doc, parent);
+        {"options",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         { return std::make_unique<COptionsDialog>(doc, parent); }},
+        {"wedding-info",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         { return std::make_unique<CWeddingInfoDialog>(doc, parent); }},
+        {"terms",
+         [](CNewOrvDoc&, QWidget* parent) -> Dialog
+         { return std::make_unique<CTermsDialog>(parent); }},
+        {"tip",
+         [](CNewOrvDoc&, QWidget* parent) -> Dialog
+         { return std::make_unique<CTipDialog>(1, true, parent); }},
+        {"select-event",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         { return std::make_unique<CSelectEventDialog>(doc, parent); }},
+        {"group-name",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         {
+             return std::make_unique<CGroupNameDialog>(
+                 CGroupNameDialog::kAdd, UiText(IDS_NEW_GROUP), doc.GetPrompt(), parent);
          }},
-        {"wedding-info", [](CNewOrvDoc& doc, QWidget* parent) -> Dialog {
-             return std::make_unique<CWeddingInfoDialog>(doc, parent);
-         }},
-        {"terms", [](CNewOrvDoc&, QWidget* parent) -> Dialog {
-             return std::make_unique<CTermsDialog>(parent);
-         }},
-        {"tip", [](CNewOrvDoc&, QWidget* parent) -> Dialog {
-             return std::make_unique<CTipDialog>(1, true, parent);
-         }},
-        {"select-event", [](CNewOrvDoc& doc, QWidget* parent) -> Dialog {
-             return std::make_unique<CSelectEventDialog>(doc, parent);
-         }},
-        {"group-name", [](CNewOrvDoc& doc, QWidget* parent) -> Dialog {
-             return std::make_unique<CGroupNameDialog>(CGroupNameDialog::kAdd,
-                                                       UiText(IDS_NEW_GROUP), doc.GetPrompt(),
-                                                       parent);
-         }},
-        {"table-details", [](CNewOrvDoc& doc, QWidget* parent) -> Dialog {
+        {"table-details",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         {
              QStringList groups;
              for (const auto& group : doc.GetGroups())
                  groups << ToQt(group->GetName());
              const CTableDetailsDialog::SValues values{UiText(IDS_NOT_MAPPED),
                                                        doc.GetSettings().GetGuestsPerTable(),
                                                        doc.NextFreeHallNumber()};
-             return std::make_unique<CTableDetailsDialog>(values, groups, nullptr,
-                                                          doc.GetPrompt(), parent);
+             return std::make_unique<CTableDetailsDialog>(values, groups, nullptr, doc.GetPrompt(),
+                                                          parent);
          }},
-        {"table-setup", [](CNewOrvDoc& doc, QWidget* parent) -> Dialog {
-             return std::make_unique<CTableSetupDialog>(Edits::GetTableSetup(doc),
-                                                        doc.GetPrompt(), parent);
+        {"table-setup",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         {
+             return std::make_unique<CTableSetupDialog>(Edits::GetTableSetup(doc), doc.GetPrompt(),
+                                                        parent);
          }},
-        {"guest-search", [](CNewOrvDoc&, QWidget* parent) -> Dialog {
-             return std::make_unique<CGuestSearchDialog>(QString(), QString(), false, parent);
-         }},
-        {"restricted-guests", [](CNewOrvDoc& doc, QWidget* parent) -> Dialog {
+        {"guest-search",
+         [](CNewOrvDoc&, QWidget* parent) -> Dialog
+         { return std::make_unique<CGuestSearchDialog>(QString(), QString(), false, parent); }},
+        {"restricted-guests",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         {
              if (doc.GetGuestCount() == 0)
                  return nullptr;
              return std::make_unique<CRestrictedGuestsDialog>(doc, *doc.GetGuestAt(0), parent);
@@ -81,9 +88,8 @@ std::vector<SDialogEntry> MakeCatalogue()
     };
     for (int page = 1; page <= 4; ++page)
         entries.push_back({QStringLiteral("add-event-%1").arg(page),
-                           [page](CNewOrvDoc& doc, QWidget* parent) {
-                               return WizardOnPage(doc, parent, page);
-                           }});
+                           [page](CNewOrvDoc& doc, QWidget* parent)
+                           { return WizardOnPage(doc, parent, page); }});
     return entries;
 }
 } // namespace

@@ -7,7 +7,10 @@ CDocModel::CDocModel(CNewOrvDoc& doc, QObject* parent) : QAbstractTableModel(par
     m_doc.AddView(this);
 }
 
-CDocModel::~CDocModel() { m_doc.RemoveView(this); }
+CDocModel::~CDocModel()
+{
+    m_doc.RemoveView(this);
+}
 
 void CDocModel::OnUpdate(IDocView*, EUpdateHint hint, CRecord* record)
 {
@@ -16,7 +19,10 @@ void CDocModel::OnUpdate(IDocView*, EUpdateHint hint, CRecord* record)
     case HINT_EVENT_RELOADING:
     case HINT_TABLES_REMOVING:
     case HINT_TABLE_DELETING:
-    case HINT_GUEST_REMOVING: DropRecords(hint, record); break;
-    default: break;
+    case HINT_GUEST_REMOVING:
+        DropRecords(hint, record);
+        break;
+    default:
+        break;
     }
 }

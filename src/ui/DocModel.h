@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QAbstractTableModel>
-
 #include "store/DocView.h"
+
+#include <QAbstractTableModel>
 
 class CNewOrvDoc;
 

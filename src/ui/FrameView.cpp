@@ -1,20 +1,29 @@
 #include "ui/FrameView.h"
 
+#include "store/NewOrvDoc.h"
+
 #include <QMenu>
 #include <QMetaObject>
-
-#include "store/NewOrvDoc.h"
 
 CFrameView::CFrameView(CNewOrvDoc& doc, QWidget* parent) : QWidget(parent), m_doc(doc)
 {
     m_doc.AddView(this);
 }
 
-CFrameView::~CFrameView() { m_doc.RemoveView(this); }
+CFrameView::~CFrameView()
+{
+    m_doc.RemoveView(this);
+}
 
-bool CFrameView::IsCommandEnabled(ECommand) const { return false; }
+bool CFrameView::IsCommandEnabled(ECommand) const
+{
+    return false;
+}
 
-QString CFrameView::CommandText(ECommand) const { return {}; }
+QString CFrameView::CommandText(ECommand) const
+{
+    return {};
+}
 
 void CFrameView::RunCommand(ECommand) {}
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QWidget>
-
 #include "store/DocView.h"
+
+#include <QWidget>
 
 class CNewOrvDoc;
 class QAction;

@@ -1,13 +1,13 @@
 #include "ui/GroupNameDialog.h"
 
+#include "platform/Prompt.h"
+#include "ui/DialogButtons.h"
+#include "ui/UiText.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QVBoxLayout>
-
-#include "platform/Prompt.h"
-#include "ui/DialogButtons.h"
-#include "ui/UiText.h"
 
 CGroupNameDialog::CGroupNameDialog(EMode mode, const QString& name, IPrompt& prompt,
                                    QWidget* parent)
@@ -31,7 +31,10 @@ CGroupNameDialog::CGroupNameDialog(EMode mode, const QString& name, IPrompt& pro
     m_name->setFocus();
 }
 
-QString CGroupNameDialog::Name() const { return m_name->text().trimmed(); }
+QString CGroupNameDialog::Name() const
+{
+    return m_name->text().trimmed();
+}
 
 bool CGroupNameDialog::CreateTable() const
 {

@@ -1,17 +1,7 @@
 #include "ui/GroupsView.h"
 
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
-#include <QListView>
-#include <QMenu>
-#include <QPushButton>
-#include <QStringListModel>
-#include <QTableView>
-#include <QVBoxLayout>
-
-#include "model/Group.h"
 #include "edits/GroupEdits.h"
+#include "model/Group.h"
 #include "model/Guest.h"
 #include "platform/NumberText.h"
 #include "platform/Prompt.h"
@@ -23,6 +13,16 @@
 #include "ui/UiText.h"
 #include "ui/ViewCodes.h"
 #include "ui/ViewWidgets.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QPushButton>
+#include <QStringListModel>
+#include <QTableView>
+#include <QVBoxLayout>
 
 namespace
 {
@@ -59,7 +59,8 @@ CGroupsView::CGroupsView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, par
     columns->addLayout(left, 2);
 
     auto* right = new QVBoxLayout;
-    m_guestModel = new CGuestListModel(Doc(), {CGuestListModel::kFirstName, CGuestListModel::kFamilyName,
+    m_guestModel = new CGuestListModel(Doc(),
+                                       {CGuestListModel::kFirstName, CGuestListModel::kFamilyName,
                                         CGuestListModel::kComing, CGuestListModel::kStatus},
                                        this);
     m_guests = MakeRecordList("GroupGuestsList", m_guestModel);
@@ -73,11 +74,13 @@ CGroupsView::CGroupsView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, par
     connect(m_delete, &QPushButton::clicked, this, &CGroupsView::DeleteGroup);
     connect(m_up, &QPushButton::clicked, this, &CGroupsView::MoveUp);
     connect(m_down, &QPushButton::clicked, this, &CGroupsView::MoveDown);
-    connect(m_groups->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
-        RefreshGuests();
-        UpdateButtons();
-        emit CommandStateChanged();
-    });
+    connect(m_groups->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this]
+            {
+                RefreshGuests();
+                UpdateButtons();
+                emit CommandStateChanged();
+            });
     connect(m_groups, &QListView::doubleClicked, this, &CGroupsView::RenameGroup);
     connect(m_groups, &QWidget::customContextMenuRequested, this, &CGroupsView::ShowGroupsMenu);
     connect(m_guests, &QWidget::customContextMenuRequested, this, &CGroupsView::ShowGuestsMenu);
@@ -90,7 +93,10 @@ CGroupsView::CGroupsView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, par
     UpdateButtons();
 }
 
-int CGroupsView::ViewCode() const { return VIEW_GROUPS; }
+int CGroupsView::ViewCode() const
+{
+    return VIEW_GROUPS;
+}
 
 void CGroupsView::BuildViewMenu(QMenu& menu)
 {
@@ -104,10 +110,13 @@ bool CGroupsView::IsCommandEnabled(ECommand command) const
 {
     switch (command)
     {
-    case kCommandAdd: return true;
+    case kCommandAdd:
+        return true;
     case kCommandEdit:
-    case kCommandDelete: return SelectedGroup() != nullptr;
-    case kCommandSearch: return false;
+    case kCommandDelete:
+        return SelectedGroup() != nullptr;
+    case kCommandSearch:
+        return false;
     }
     return false;
 }
@@ -122,10 +131,17 @@ void CGroupsView::RunCommand(ECommand command)
 {
     switch (command)
     {
-    case kCommandAdd: AddGroup(); break;
-    case kCommandEdit: RenameGroup(); break;
-    case kCommandDelete: DeleteGroup(); break;
-    case kCommandSearch: break;
+    case kCommandAdd:
+        AddGroup();
+        break;
+    case kCommandEdit:
+        RenameGroup();
+        break;
+    case kCommandDelete:
+        DeleteGroup();
+        break;
+    case kCommandSearch:
+        break;
     }
 }
 
@@ -134,8 +150,11 @@ void CGroupsView::HandleHint(IDocView* sender, EUpdateHint hint, CRecord*)
     switch (hint)
     {
     case HINT_EVENT_RELOADING:
-    case HINT_TABLES_REMOVING: MarkStale(); break;
-    case HINT_GUEST_REMOVING: break; // the list model drops the line itself
+    case HINT_TABLES_REMOVING:
+        MarkStale();
+        break;
+    case HINT_GUEST_REMOVING:
+        break; // the list model drops the line itself
     default:
         if (sender != this)
             MarkStale();
@@ -182,8 +201,8 @@ void CGroupsView::RefreshGuests()
         }
     }
     m_guestModel->SetGuests(std::move(members));
-    m_countLine->setText(ToQt(FormatText(LoadString(IDS_GROUP_GUESTS_COUNT),
-                                         {FormatInt(people), FormatInt(approved)})));
+    m_countLine->setText(ToQt(
+        FormatText(LoadString(IDS_GROUP_GUESTS_COUNT), {FormatInt(people), FormatInt(approved)})));
 }
 
 void CGroupsView::UpdateButtons()
@@ -209,11 +228,20 @@ void CGroupsView::SelectRow(int row)
     m_groups->setCurrentIndex(m_groupNames->index(row));
 }
 
-CGroup* CGroupsView::SelectedGroup() const { return Doc().GetGroupAt(SelectedRow()); }
+CGroup* CGroupsView::SelectedGroup() const
+{
+    return Doc().GetGroupAt(SelectedRow());
+}
 
-QString CGroupsView::GroupsCaption() const { return m_caption->text(); }
+QString CGroupsView::GroupsCaption() const
+{
+    return m_caption->text();
+}
 
-QString CGroupsView::CountLine() const { return m_countLine->text(); }
+QString CGroupsView::CountLine() const
+{
+    return m_countLine->text();
+}
 
 void CGroupsView::AddGroup()
 {

@@ -1,13 +1,13 @@
 #include "ui/GuestItemDelegate.h"
 
+#include "model/Guest.h"
+#include "ui/GuestsTableModel.h"
+#include "ui/UiText.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTimer>
-
-#include "model/Guest.h"
-#include "ui/GuestsTableModel.h"
-#include "ui/UiText.h"
 
 namespace
 {
@@ -53,10 +53,12 @@ QWidget* CGuestItemDelegate::createEditor(QWidget* parent, const QStyleOptionVie
         // A choice from the list ends the edit; the list drops down as soon as the editor shows.
         auto* self = const_cast<CGuestItemDelegate*>(this);
         connect(box, &QComboBox::activated, self, &CGuestItemDelegate::CommitAndClose);
-        QTimer::singleShot(0, box, [box] {
-            if (box->isVisible())
-                box->showPopup();
-        });
+        QTimer::singleShot(0, box,
+                           [box]
+                           {
+                               if (box->isVisible())
+                                   box->showPopup();
+                           });
         editor = box;
         break;
     }
@@ -69,7 +71,9 @@ QWidget* CGuestItemDelegate::createEditor(QWidget* parent, const QStyleOptionVie
         editor = spin;
         break;
     }
-    default: editor = QStyledItemDelegate::createEditor(parent, option, index); break;
+    default:
+        editor = QStyledItemDelegate::createEditor(parent, option, index);
+        break;
     }
     m_editor = editor;
     emit EditingChanged();

@@ -3,8 +3,7 @@
 #include "model/Guest.h"
 #include "ui/UiText.h"
 
-CGuestListModel::CGuestListModel(CNewOrvDoc& doc, std::vector<EColumn> columns,
-                                 QObject* parent)
+CGuestListModel::CGuestListModel(CNewOrvDoc& doc, std::vector<EColumn> columns, QObject* parent)
     : CGuestRowsModel(doc, parent), m_columns(std::move(columns))
 {
 }
@@ -26,11 +25,16 @@ QVariant CGuestListModel::data(const QModelIndex& index, int role) const
         return {};
     switch (column)
     {
-    case kFirstName: return ToQt(guest->GetName());
-    case kFamilyName: return ToQt(guest->GetFamilyName());
-    case kGroup: return ToQt(guest->GetGroupName());
-    case kComing: return guest->GetComingCount();
-    case kStatus: return ToQt(guest->GetStatusText());
+    case kFirstName:
+        return ToQt(guest->GetName());
+    case kFamilyName:
+        return ToQt(guest->GetFamilyName());
+    case kGroup:
+        return ToQt(guest->GetGroupName());
+    case kComing:
+        return guest->GetComingCount();
+    case kStatus:
+        return ToQt(guest->GetStatusText());
     }
     return {};
 }
@@ -42,11 +46,16 @@ QVariant CGuestListModel::headerData(int section, Qt::Orientation orientation, i
         return {};
     switch (m_columns[static_cast<std::size_t>(section)])
     {
-    case kFirstName: return UiText(IDS_COLUMN_FIRST_NAMES);
-    case kFamilyName: return UiText(IDS_COLUMN_LAST_NAME);
-    case kGroup: return UiText(IDS_COLUMN_GROUP);
-    case kComing: return UiText(IDS_COLUMN_ACTUAL);
-    case kStatus: return UiText(IDS_COLUMN_STATUS);
+    case kFirstName:
+        return UiText(IDS_COLUMN_FIRST_NAMES);
+    case kFamilyName:
+        return UiText(IDS_COLUMN_LAST_NAME);
+    case kGroup:
+        return UiText(IDS_COLUMN_GROUP);
+    case kComing:
+        return UiText(IDS_COLUMN_ACTUAL);
+    case kStatus:
+        return UiText(IDS_COLUMN_STATUS);
     }
     return {};
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <vector>
-
 #include "ui/GuestRowsModel.h"
+
+#include <vector>
 
 class CGuest;
 

@@ -1,8 +1,8 @@
 #include "ui/GuestRowsModel.h"
 
-#include <algorithm>
-
 #include "model/Guest.h"
+
+#include <algorithm>
 
 void CGuestRowsModel::DropRecords(EUpdateHint hint, CRecord* record)
 {

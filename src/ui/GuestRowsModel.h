@@ -1,8 +1,8 @@
 #pragma once
 
-#include <vector>
-
 #include "ui/DocModel.h"
+
+#include <vector>
 
 class CGuest;
 
@@ -15,9 +15,7 @@ class CGuestRowsModel : public CDocModel
 {
     Q_OBJECT
 public:
-    explicit CGuestRowsModel(CNewOrvDoc& doc, QObject* parent = nullptr) : CDocModel(doc, parent)
-    {
-    }
+    explicit CGuestRowsModel(CNewOrvDoc& doc, QObject* parent = nullptr) : CDocModel(doc, parent) {}
 
     void SetGuests(std::vector<CGuest*> guests);
     void Clear() { SetGuests({}); }

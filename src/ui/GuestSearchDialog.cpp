@@ -1,5 +1,8 @@
 #include "ui/GuestSearchDialog.h"
 
+#include "ui/DialogButtons.h"
+#include "ui/UiText.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -8,9 +11,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-#include "ui/DialogButtons.h"
-#include "ui/UiText.h"
 
 CGuestSearchDialog::CGuestSearchDialog(const QString& firstName, const QString& familyName,
                                        bool backwards, QWidget* parent)

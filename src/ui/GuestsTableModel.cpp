@@ -1,10 +1,10 @@
 #include "ui/GuestsTableModel.h"
 
-#include <algorithm>
-
 #include "edits/GuestEdits.h"
 #include "model/Guest.h"
 #include "ui/UiText.h"
+
+#include <algorithm>
 
 namespace
 {
@@ -75,19 +75,28 @@ QVariant CGuestsTableModel::data(const QModelIndex& index, int role) const
         return {};
     switch (column)
     {
-    case kColumnId: return index.row() + 1;
-    case kColumnFirstName: return ToQt(guest->GetName());
-    case kColumnFamilyName: return ToQt(guest->GetFamilyName());
-    case kColumnRelation: return ToQt(guest->GetRelation());
-    case kColumnGroup: return ToQt(guest->GetGroupName());
+    case kColumnId:
+        return index.row() + 1;
+    case kColumnFirstName:
+        return ToQt(guest->GetName());
+    case kColumnFamilyName:
+        return ToQt(guest->GetFamilyName());
+    case kColumnRelation:
+        return ToQt(guest->GetRelation());
+    case kColumnGroup:
+        return ToQt(guest->GetGroupName());
     case kColumnInvitationSent:
         if (role == Qt::EditRole)
             return guest->GetInvitationSent();
         return ToQt(CGuest::GetYesNoText(guest->GetInvitationSent()));
-    case kColumnPlanned: return guest->GetInvitedCount();
-    case kColumnActual: return guest->GetComingCount();
-    case kColumnStatus: return ToQt(guest->GetStatusText());
-    default: return {};
+    case kColumnPlanned:
+        return guest->GetInvitedCount();
+    case kColumnActual:
+        return guest->GetComingCount();
+    case kColumnStatus:
+        return ToQt(guest->GetStatusText());
+    default:
+        return {};
     }
 }
 
@@ -100,18 +109,33 @@ bool CGuestsTableModel::setData(const QModelIndex& index, const QVariant& value,
     EGuestField field = EGuestField::FirstName;
     switch (index.column())
     {
-    case kColumnFirstName: field = EGuestField::FirstName; break;
-    case kColumnFamilyName: field = EGuestField::FamilyName; break;
-    case kColumnRelation: field = EGuestField::Relation; break;
-    case kColumnGroup: field = EGuestField::Group; break;
-    case kColumnInvitationSent: field = EGuestField::InvitationSent; break;
-    case kColumnPlanned: field = EGuestField::Invited; break;
-    case kColumnActual: field = EGuestField::Coming; break;
-    default: return false;
+    case kColumnFirstName:
+        field = EGuestField::FirstName;
+        break;
+    case kColumnFamilyName:
+        field = EGuestField::FamilyName;
+        break;
+    case kColumnRelation:
+        field = EGuestField::Relation;
+        break;
+    case kColumnGroup:
+        field = EGuestField::Group;
+        break;
+    case kColumnInvitationSent:
+        field = EGuestField::InvitationSent;
+        break;
+    case kColumnPlanned:
+        field = EGuestField::Invited;
+        break;
+    case kColumnActual:
+        field = EGuestField::Coming;
+        break;
+    default:
+        return false;
     }
-    const Edits::GuestFieldValue stored =
-        Edits::IsTextField(field) ? Edits::GuestFieldValue(FromQt(value.toString()))
-                                  : Edits::GuestFieldValue(value.toInt());
+    const Edits::GuestFieldValue stored = Edits::IsTextField(field)
+                                              ? Edits::GuestFieldValue(FromQt(value.toString()))
+                                              : Edits::GuestFieldValue(value.toInt());
     if (Edits::EditGuestField(Doc(), guest, field, stored, m_editor))
     {
         emit dataChanged(index, index);

@@ -1,14 +1,14 @@
 #pragma once
 
-#include <vector>
-
 #include "ui/GuestRowsModel.h"
+
+#include <vector>
 
 class CGuest;
 
 // The guests view's list: the guest lines a filter lets through, in collection order, in the nine
-// columns of the view (logical order; the header mirrors them in Hebrew). It answers data() from the
-// guests themselves, so scrolling never rebuilds anything (rows: see CGuestRowsModel).
+// columns of the view (logical order; the header mirrors them in Hebrew). It answers data() from
+// the guests themselves, so scrolling never rebuilds anything (rows: see CGuestRowsModel).
 //
 // Editing: setData stores through the guest edit operation (which announces HINT_GUEST_CHANGED to
 // the other views, the editing view being the sender) and emits GuestEdited when the value

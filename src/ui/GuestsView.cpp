@@ -1,5 +1,22 @@
 #include "ui/GuestsView.h"
 
+#include "edits/GuestEdits.h"
+#include "model/Group.h"
+#include "model/Guest.h"
+#include "model/GuestStatistics.h"
+#include "platform/NumberText.h"
+#include "platform/Prompt.h"
+#include "store/NewOrvDoc.h"
+#include "ui/GuestItemDelegate.h"
+#include "ui/GuestSearchDialog.h"
+#include "ui/GuestsTableModel.h"
+#include "ui/Icons.h"
+#include "ui/ModalSeam.h"
+#include "ui/RestrictedGuestsDialog.h"
+#include "ui/UiText.h"
+#include "ui/ViewCodes.h"
+#include "ui/WaitCursor.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
@@ -16,23 +33,6 @@
 #include <algorithm>
 #include <iterator>
 #include <memory>
-
-#include "model/Group.h"
-#include "edits/GuestEdits.h"
-#include "model/Guest.h"
-#include "model/GuestStatistics.h"
-#include "platform/NumberText.h"
-#include "platform/Prompt.h"
-#include "store/NewOrvDoc.h"
-#include "ui/GuestItemDelegate.h"
-#include "ui/GuestSearchDialog.h"
-#include "ui/GuestsTableModel.h"
-#include "ui/Icons.h"
-#include "ui/ModalSeam.h"
-#include "ui/RestrictedGuestsDialog.h"
-#include "ui/UiText.h"
-#include "ui/ViewCodes.h"
-#include "ui/WaitCursor.h"
 
 namespace
 {
@@ -248,9 +248,12 @@ bool CGuestsView::IsCommandEnabled(ECommand command) const
     switch (command)
     {
     case kCommandAdd:
-    case kCommandSearch: return true;
-    case kCommandDelete: return CurrentGuest() != nullptr;
-    case kCommandEdit: return false;
+    case kCommandSearch:
+        return true;
+    case kCommandDelete:
+        return CurrentGuest() != nullptr;
+    case kCommandEdit:
+        return false;
     }
     return false;
 }
@@ -259,10 +262,13 @@ QString CGuestsView::CommandText(ECommand command) const
 {
     switch (command)
     {
-    case kCommandAdd: return UiText(IDS_MENU_ADD_GUEST);
-    case kCommandDelete: return UiText(IDS_MENU_DELETE_GUEST);
+    case kCommandAdd:
+        return UiText(IDS_MENU_ADD_GUEST);
+    case kCommandDelete:
+        return UiText(IDS_MENU_DELETE_GUEST);
     case kCommandEdit:
-    case kCommandSearch: return {};
+    case kCommandSearch:
+        return {};
     }
     return {};
 }
@@ -271,10 +277,17 @@ void CGuestsView::RunCommand(ECommand command)
 {
     switch (command)
     {
-    case kCommandAdd: AddGuest(); break;
-    case kCommandDelete: DeleteGuest(); break;
-    case kCommandSearch: Search(); break;
-    case kCommandEdit: break;
+    case kCommandAdd:
+        AddGuest();
+        break;
+    case kCommandDelete:
+        DeleteGuest();
+        break;
+    case kCommandSearch:
+        Search();
+        break;
+    case kCommandEdit:
+        break;
     }
 }
 
@@ -301,12 +314,16 @@ void CGuestsView::HandleHint(IDocView* sender, EUpdateHint hint, CRecord* record
     switch (hint)
     {
     case HINT_EVENT_RELOADING:
-    case HINT_TABLES_REMOVING: MarkStale(); break;
+    case HINT_TABLES_REMOVING:
+        MarkStale();
+        break;
     case HINT_EVENT_RELOADED:
         ReadColumnWidths(); // another event may keep other widths
         MarkStale();
         break;
-    case HINT_GUEST_REMOVING: MarkStale(kStaleStatistics); break;
+    case HINT_GUEST_REMOVING:
+        MarkStale(kStaleStatistics);
+        break;
     case HINT_GOTO_GUEST:
         if (guest != nullptr)
             SelectGuest(guest);
@@ -318,7 +335,9 @@ void CGuestsView::HandleHint(IDocView* sender, EUpdateHint hint, CRecord* record
         break;
     case HINT_GROUPS_CHANGED:
     case HINT_GROUP_RENAMED:
-    case HINT_GROUP_ADDED: MarkStale(kStaleGroups); break;
+    case HINT_GROUP_ADDED:
+        MarkStale(kStaleGroups);
+        break;
     default:
         if (sender != this)
             MarkStale(kStaleGuests | kStaleStatistics);
@@ -441,7 +460,9 @@ int CGuestsView::FittingWidth(int column) const
     QStringList texts{CGuestsTableModel::ColumnTitle(column)};
     switch (column)
     {
-    case CGuestsTableModel::kColumnId: texts << QStringLiteral("99999"); break;
+    case CGuestsTableModel::kColumnId:
+        texts << QStringLiteral("99999");
+        break;
     case CGuestsTableModel::kColumnRelation:
         texts << UiText(IDS_RELATION_BRIDE) << UiText(IDS_RELATION_GROOM)
               << UiText(IDS_RELATION_MUTUAL);
@@ -450,12 +471,15 @@ int CGuestsView::FittingWidth(int column) const
         texts << UiText(IDS_YES) << UiText(IDS_NO);
         break;
     case CGuestsTableModel::kColumnPlanned:
-    case CGuestsTableModel::kColumnActual: texts << QStringLiteral("999"); break;
+    case CGuestsTableModel::kColumnActual:
+        texts << QStringLiteral("999");
+        break;
     case CGuestsTableModel::kColumnStatus:
         texts << UiText(IDS_STATUS_APPROVED) << UiText(IDS_STATUS_NOT_COMING)
               << UiText(IDS_UNKNOWN);
         break;
-    default: return 0;
+    default:
+        return 0;
     }
     const QFontMetrics metrics = m_list->horizontalHeader()->fontMetrics();
     int widest = 0;
@@ -705,8 +729,11 @@ bool CGuestsView::eventFilter(QObject* watched, QEvent* event)
                     return true;
                 }
                 break;
-            case Qt::Key_Delete: DeleteGuest(); return true;
-            default: break;
+            case Qt::Key_Delete:
+                DeleteGuest();
+                return true;
+            default:
+                break;
             }
         }
     }

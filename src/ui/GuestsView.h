@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QString>
-
 #include "model/GuestFilter.h"
 #include "ui/FrameView.h"
+
+#include <QString>
 
 class CGuest;
 class CGuestItemDelegate;
@@ -19,8 +19,8 @@ class QTableWidget;
 // relation, first-name and family-name prefixes, status), the statistics over them, and adding,
 // deleting, searching and in-place editing of guests.
 //
-// The list is a CGuestsTableModel over guest pointers, which drops them on the removal hints itself.
-// Every edit goes through the guest edit operations, which tell the other views with
+// The list is a CGuestsTableModel over guest pointers, which drops them on the removal hints
+// itself. Every edit goes through the guest edit operations, which tell the other views with
 // HINT_GUEST_CHANGED. The column widths live in the event settings under the "GV_" keys: read
 // when the view is built, written in OnFrameClosing (0 hides a column).
 class CGuestsView : public CFrameView

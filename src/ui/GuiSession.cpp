@@ -1,8 +1,5 @@
 #include "ui/GuiSession.h"
 
-#include <QApplication>
-#include <QLocale>
-
 #include "store/NewOrvDoc.h"
 #include "ui/MainFrame.h"
 #include "ui/ModalSeam.h"
@@ -10,6 +7,9 @@
 #include "ui/QtPrompt.h"
 #include "ui/TermsDialog.h"
 #include "ui/TipDialog.h"
+
+#include <QApplication>
+#include <QLocale>
 
 CGuiSession::CGuiSession(SAppOptions options)
     : m_options(std::move(options)), m_prompt(std::make_unique<CQtPrompt>()),
@@ -25,13 +25,13 @@ CGuiSession::~CGuiSession()
     m_app.reset();
 }
 
-bool CGuiSession::ParseArguments(const QStringList& arguments, SAppOptions& options,
-                                 QString* error)
+bool CGuiSession::ParseArguments(const QStringList& arguments, SAppOptions& options, QString* error)
 {
     for (int i = 1; i < arguments.size(); ++i)
     {
         const QString& argument = arguments[i];
-        auto value = [&]() -> QString { return i + 1 < arguments.size() ? arguments[++i] : QString(); };
+        auto value = [&]() -> QString
+        { return i + 1 < arguments.size() ? arguments[++i] : QString(); };
         if (argument == QLatin1String("--lang"))
         {
             const QString language = value();
@@ -71,10 +71,12 @@ bool CGuiSession::Start(int& exitCode, bool showWindow)
 
     CNewOrvDoc& doc = m_app->GetDocument();
     doc.SetProgress(m_progress.get());
-    doc.SetTermsNotice([] {
-        CTermsDialog dialog;
-        return CModalSeam::Exec(dialog) == QDialog::Accepted;
-    });
+    doc.SetTermsNotice(
+        []
+        {
+            CTermsDialog dialog;
+            return CModalSeam::Exec(dialog) == QDialog::Accepted;
+        });
     if (!m_app->OpenDocument())
         return false; // "I Disagree": end at once, nothing saved
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/NewOrvApp.h"
+
 #include <QStringList>
 #include <memory>
-
-#include "app/NewOrvApp.h"
 
 class CMainFrame;
 class CQtProgress;

@@ -1,18 +1,5 @@
 #include "ui/MainFrame.h"
 
-#include <QAction>
-#include <QActionGroup>
-#include <QApplication>
-#include <QCloseEvent>
-#include <QHBoxLayout>
-#include <QListWidget>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QStackedWidget>
-#include <QStatusBar>
-#include <QTimer>
-#include <QToolBar>
-
 #include "app/NewOrvApp.h"
 #include "platform/Prompt.h"
 #include "platform/Shell.h"
@@ -29,6 +16,19 @@
 #include "ui/ViewCodes.h"
 #include "ui/ViewRegistry.h"
 #include "ui/WeddingInfoDialog.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
 
 namespace
 {
@@ -68,7 +68,8 @@ CMainFrame::CMainFrame(CNewOrvApp& app, CQtPrompt& prompt, QWidget* parent)
 
     CreateViews();
     connect(m_bar, &QListWidget::currentItemChanged, this,
-            [this](QListWidgetItem* item) {
+            [this](QListWidgetItem* item)
+            {
                 if (item != nullptr)
                     ShowView(item->data(Qt::UserRole).toInt());
             });
@@ -107,7 +108,8 @@ void CMainFrame::CreateActions()
     connect(m_save, &QAction::triggered, this, &CMainFrame::OnSave);
 
     auto generic = [this](const char* icon, int menuText, int toolbarText, int tooltip,
-                          QKeySequence key, CFrameView::ECommand command) {
+                          QKeySequence key, CFrameView::ECommand command)
+    {
         auto* action = new QAction(ThemeIcon(icon), UiText(menuText), this);
         action->setIconText(UiText(toolbarText));
         action->setShortcut(key);
@@ -123,9 +125,8 @@ void CMainFrame::CreateActions()
     m_generic.remove =
         generic("edit-delete", IDS_MENU_DELETE, IDS_TOOLBAR_DELETE, IDS_TOOLTIP_DELETE,
                 QKeySequence(Qt::CTRL | Qt::Key_D), CFrameView::kCommandDelete);
-    m_generic.search = generic("edit-find", IDS_MENU_SEARCH, IDS_TOOLBAR_SEARCH,
-                               IDS_TOOLTIP_SEARCH, QKeySequence(Qt::CTRL | Qt::Key_F),
-                               CFrameView::kCommandSearch);
+    m_generic.search = generic("edit-find", IDS_MENU_SEARCH, IDS_TOOLBAR_SEARCH, IDS_TOOLTIP_SEARCH,
+                               QKeySequence(Qt::CTRL | Qt::Key_F), CFrameView::kCommandSearch);
 
     m_weddingInfo = new QAction(UiText(IDS_MENU_WEDDING_INFORMATION), this);
     connect(m_weddingInfo, &QAction::triggered, this, &CMainFrame::OnWeddingInformation);
@@ -133,8 +134,7 @@ void CMainFrame::CreateActions()
     m_addEvent->setIconText(UiText(IDS_TOOLBAR_ADD_EVENT));
     m_addEvent->setToolTip(MarkupToRichText(LoadString(IDS_TOOLTIP_ADD_EVENT)));
     connect(m_addEvent, &QAction::triggered, this, &CMainFrame::OnAddEvent);
-    m_selectEvent =
-        new QAction(ThemeIcon("document-open"), UiText(IDS_MENU_SELECT_EVENT), this);
+    m_selectEvent = new QAction(ThemeIcon("document-open"), UiText(IDS_MENU_SELECT_EVENT), this);
     m_selectEvent->setIconText(UiText(IDS_TOOLBAR_SELECT_EVENT));
     m_selectEvent->setToolTip(MarkupToRichText(LoadString(IDS_TOOLTIP_SELECT_EVENT)));
     connect(m_selectEvent, &QAction::triggered, this, &CMainFrame::OnSelectEvent);
@@ -144,10 +144,12 @@ void CMainFrame::CreateActions()
     m_realTime = new QAction(UiText(IDS_MENU_REAL_TIME_STATE), this);
     m_realTime->setCheckable(true);
     m_realTime->setChecked(m_app.IsRealTimeRequested());
-    connect(m_realTime, &QAction::triggered, this, [this] {
-        m_app.ToggleRealTime();
-        m_realTime->setChecked(m_app.IsRealTimeRequested());
-    });
+    connect(m_realTime, &QAction::triggered, this,
+            [this]
+            {
+                m_app.ToggleRealTime();
+                m_realTime->setChecked(m_app.IsRealTimeRequested());
+            });
 
     m_nextView = new QAction(UiText(IDS_MENU_NEXT_VIEW), this);
     m_nextView->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab));
@@ -169,8 +171,7 @@ void CMainFrame::CreateActions()
     m_english = new QAction(UiText(IDS_MENU_ENGLISH), this);
     connect(m_english, &QAction::triggered, this, [this] { m_app.SetForceEnglish(true); });
     m_defaultLanguage = new QAction(UiText(IDS_MENU_DEFAULT_LANGUAGE), this);
-    connect(m_defaultLanguage, &QAction::triggered, this,
-            [this] { m_app.SetForceEnglish(false); });
+    connect(m_defaultLanguage, &QAction::triggered, this, [this] { m_app.SetForceEnglish(false); });
 
     m_about = new QAction(ThemeIcon("help-about"), UiText(IDS_MENU_ABOUT), this);
     connect(m_about, &QAction::triggered, this, &CMainFrame::OnAbout);
@@ -372,7 +373,8 @@ void CMainFrame::UpdateCommandState()
     {
         const bool enabled = m_activeView != nullptr && m_activeView->IsCommandEnabled(command);
         action->setEnabled(enabled);
-        const QString text = m_activeView != nullptr ? m_activeView->CommandText(command) : QString();
+        const QString text =
+            m_activeView != nullptr ? m_activeView->CommandText(command) : QString();
         action->setText(text.isEmpty() ? action->data().toString() : text);
     }
 }
@@ -444,9 +446,14 @@ void CMainFrame::OnUpdate(IDocView*, EUpdateHint hint, CRecord*)
 {
     switch (hint)
     {
-    case HINT_GOTO_GUEST: ShowView(VIEW_GUESTS); break;
-    case HINT_EVENT_RELOADED: UpdateCommandState(); break;
-    default: break;
+    case HINT_GOTO_GUEST:
+        ShowView(VIEW_GUESTS);
+        break;
+    case HINT_EVENT_RELOADED:
+        UpdateCommandState();
+        break;
+    default:
+        break;
     }
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QMainWindow>
-#include <map>
-
 #include "store/DocView.h"
 #include "ui/FrameView.h"
+
+#include <QMainWindow>
+#include <map>
 
 class CNewOrvApp;
 class CNewOrvDoc;

@@ -32,8 +32,17 @@ QAction* CModalSeam::ExecMenu(QMenu& menu, const QPoint& globalPosition)
     return menu.exec(globalPosition);
 }
 
-void CModalSeam::SetDialogHandler(DialogHandler handler) { Dialogs() = std::move(handler); }
+void CModalSeam::SetDialogHandler(DialogHandler handler)
+{
+    Dialogs() = std::move(handler);
+}
 
-void CModalSeam::SetMenuHandler(MenuHandler handler) { Menus() = std::move(handler); }
+void CModalSeam::SetMenuHandler(MenuHandler handler)
+{
+    Menus() = std::move(handler);
+}
 
-bool CModalSeam::HasDialogHandler() { return static_cast<bool>(Dialogs()); }
+bool CModalSeam::HasDialogHandler()
+{
+    return static_cast<bool>(Dialogs());
+}

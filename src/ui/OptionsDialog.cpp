@@ -1,5 +1,9 @@
 #include "ui/OptionsDialog.h"
 
+#include "store/NewOrvDoc.h"
+#include "ui/DialogButtons.h"
+#include "ui/UiText.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -7,10 +11,6 @@
 #include <QLabel>
 #include <QSpinBox>
 #include <QVBoxLayout>
-
-#include "store/NewOrvDoc.h"
-#include "ui/DialogButtons.h"
-#include "ui/UiText.h"
 
 namespace
 {
@@ -81,7 +81,6 @@ void COptionsDialog::Apply()
     app.SetShowTips(m_showTips->isChecked());
     app.SetHideNonComingInTableReport(m_hideInTables->isChecked());
     app.SetHideNonComingInGuestsReport(m_hideInGuests->isChecked());
-    app.SetBackupEvery(m_backup->isChecked() ? (m_interval->currentIndex() + 1) * kMinutesStep
-                                             : 0);
+    app.SetBackupEvery(m_backup->isChecked() ? (m_interval->currentIndex() + 1) * kMinutesStep : 0);
     m_doc.GetSettings().SetKidsPresent(static_cast<short>(m_childServing->value()));
 }

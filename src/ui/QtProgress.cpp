@@ -7,7 +7,10 @@ namespace
 constexpr int kShowAfterMs = 500;
 }
 
-CQtProgress::~CQtProgress() { delete m_dialog; }
+CQtProgress::~CQtProgress()
+{
+    delete m_dialog;
+}
 
 void CQtProgress::Begin(const std::string& text)
 {

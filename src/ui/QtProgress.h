@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/Progress.h"
+
 #include <QPointer>
 #include <QProgressDialog>
-
-#include "platform/Progress.h"
 
 // The progress of loading and saving: a modal progress dialog that appears only when the work
 // takes longer than half a second.

@@ -1,11 +1,11 @@
 #include "ui/QtPrompt.h"
 
+#include "ui/DialogButtons.h"
+#include "ui/ModalSeam.h"
+
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMessageBox>
-
-#include "ui/DialogButtons.h"
-#include "ui/ModalSeam.h"
 
 namespace
 {
@@ -13,11 +13,16 @@ QMessageBox::StandardButtons ButtonsOf(EButtons buttons)
 {
     switch (buttons)
     {
-    case EButtons::Ok: return QMessageBox::Ok;
-    case EButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case EButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case EButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case EButtons::None: return QMessageBox::NoButton;
+    case EButtons::Ok:
+        return QMessageBox::Ok;
+    case EButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case EButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case EButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case EButtons::None:
+        return QMessageBox::NoButton;
     }
     return QMessageBox::Ok;
 }
@@ -26,10 +31,14 @@ EAnswer AnswerOf(int button, EButtons buttons)
 {
     switch (button)
     {
-    case QMessageBox::Ok: return EAnswer::Ok;
-    case QMessageBox::Yes: return EAnswer::Yes;
-    case QMessageBox::No: return EAnswer::No;
-    case QMessageBox::Cancel: return EAnswer::Cancel;
+    case QMessageBox::Ok:
+        return EAnswer::Ok;
+    case QMessageBox::Yes:
+        return EAnswer::Yes;
+    case QMessageBox::No:
+        return EAnswer::No;
+    case QMessageBox::Cancel:
+        return EAnswer::Cancel;
     default:
         // Closed with Escape or the window's close button.
         if (buttons == EButtons::YesNo)

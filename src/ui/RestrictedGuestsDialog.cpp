@@ -1,5 +1,11 @@
 #include "ui/RestrictedGuestsDialog.h"
 
+#include "edits/GuestEdits.h"
+#include "model/Guest.h"
+#include "store/NewOrvDoc.h"
+#include "ui/DialogButtons.h"
+#include "ui/UiText.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -10,12 +16,6 @@
 #include <QSet>
 #include <QVBoxLayout>
 #include <algorithm>
-
-#include "edits/GuestEdits.h"
-#include "model/Guest.h"
-#include "store/NewOrvDoc.h"
-#include "ui/DialogButtons.h"
-#include "ui/UiText.h"
 
 namespace
 {

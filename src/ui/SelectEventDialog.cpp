@@ -1,13 +1,13 @@
 #include "ui/SelectEventDialog.h"
 
+#include "store/NewOrvDoc.h"
+#include "ui/DialogButtons.h"
+#include "ui/UiText.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
-
-#include "store/NewOrvDoc.h"
-#include "ui/DialogButtons.h"
-#include "ui/UiText.h"
 
 CSelectEventDialog::CSelectEventDialog(CNewOrvDoc& doc, QWidget* parent)
     : QDialog(parent), m_doc(doc)

@@ -1,5 +1,12 @@
 #include "ui/TableDetailsDialog.h"
 
+#include "model/Table.h"
+#include "platform/NumberText.h"
+#include "platform/Prompt.h"
+#include "platform/TextEncoding.h"
+#include "ui/DialogButtons.h"
+#include "ui/UiText.h"
+
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,13 +14,6 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
-
-#include "model/Table.h"
-#include "platform/NumberText.h"
-#include "platform/TextEncoding.h"
-#include "platform/Prompt.h"
-#include "ui/DialogButtons.h"
-#include "ui/UiText.h"
 
 namespace
 {
@@ -46,11 +46,13 @@ CTableDetailsDialog::CTableDetailsDialog(const SValues& values, const QStringLis
     auto* form = new QFormLayout;
     m_name = new QLineEdit;
     m_name->setText(CutName(values.name));
-    connect(m_name, &QLineEdit::textEdited, this, [this](const QString& text) {
-        const QString cut = CutName(text);
-        if (cut != text)
-            m_name->setText(cut);
-    });
+    connect(m_name, &QLineEdit::textEdited, this,
+            [this](const QString& text)
+            {
+                const QString cut = CutName(text);
+                if (cut != text)
+                    m_name->setText(cut);
+            });
     form->addRow(UiText(IDS_TABLE_DETAILS_BELONGS_TO), m_name);
 
     m_groups = new QListWidget;
@@ -75,10 +77,12 @@ CTableDetailsDialog::CTableDetailsDialog(const SValues& values, const QStringLis
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
-    connect(m_groups, &QListWidget::currentTextChanged, this, [this](const QString& group) {
-        if (!group.isEmpty())
-            m_name->setText(CutName(group));
-    });
+    connect(m_groups, &QListWidget::currentTextChanged, this,
+            [this](const QString& group)
+            {
+                if (!group.isEmpty())
+                    m_name->setText(CutName(group));
+            });
     setMinimumWidth(360);
     m_name->selectAll();
     m_name->setFocus();

@@ -1,16 +1,16 @@
 #include "ui/TableSetupDialog.h"
 
-#include <QCheckBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QSpinBox>
-#include <QVBoxLayout>
-
 #include "model/Table.h"
 #include "platform/NumberText.h"
 #include "platform/Prompt.h"
 #include "ui/DialogButtons.h"
 #include "ui/UiText.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSpinBox>
+#include <QVBoxLayout>
 
 namespace
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QDialog>
-
 #include "edits/TableEdits.h"
+
+#include <QDialog>
 
 class IPrompt;
 class QCheckBox;

@@ -1,12 +1,12 @@
 #include "ui/TablesModel.h"
 
-#include <QBrush>
-#include <QColor>
-
 #include "model/RecordOwner.h"
 #include "model/Table.h"
 #include "store/NewOrvDoc.h"
 #include "ui/UiText.h"
+
+#include <QBrush>
+#include <QColor>
 
 namespace
 {
@@ -101,15 +101,20 @@ QVariant CTablesModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         switch (index.column())
         {
-        case kColumnId: return row.id;
-        case kColumnName: return row.name;
+        case kColumnId:
+            return row.id;
+        case kColumnName:
+            return row.name;
         case kColumnHallNumber:
             // 0 is "not mapped", which the unseated table always is.
             return row.unseated || row.hallNumber == 0 ? UiText(IDS_TABLES_NO_VALUE)
                                                        : QVariant(row.hallNumber);
-        case kColumnSeats: return row.unseated ? UiText(IDS_TABLES_NO_VALUE) : QVariant(row.seats);
-        case kColumnGuests: return row.people;
-        default: return {};
+        case kColumnSeats:
+            return row.unseated ? UiText(IDS_TABLES_NO_VALUE) : QVariant(row.seats);
+        case kColumnGuests:
+            return row.people;
+        default:
+            return {};
         }
     case Qt::TextAlignmentRole:
         if (index.column() == kColumnName)
@@ -119,7 +124,8 @@ QVariant CTablesModel::data(const QModelIndex& index, int role) const
         return row.over ? QVariant(QBrush(kOverText)) : QVariant();
     case Qt::BackgroundRole:
         return row.over ? QVariant(QBrush(kOverGround)) : QVariant();
-    default: return {};
+    default:
+        return {};
     }
 }
 
@@ -129,11 +135,17 @@ QVariant CTablesModel::headerData(int section, Qt::Orientation orientation, int 
         return {};
     switch (section)
     {
-    case kColumnId: return UiText(IDS_TABLES_COLUMN_ID);
-    case kColumnName: return UiText(IDS_TABLES_COLUMN_NAME);
-    case kColumnHallNumber: return UiText(IDS_TABLES_COLUMN_HALL_NUMBER);
-    case kColumnSeats: return UiText(IDS_TABLES_COLUMN_SEATS);
-    case kColumnGuests: return UiText(IDS_TABLES_COLUMN_GUESTS);
-    default: return {};
+    case kColumnId:
+        return UiText(IDS_TABLES_COLUMN_ID);
+    case kColumnName:
+        return UiText(IDS_TABLES_COLUMN_NAME);
+    case kColumnHallNumber:
+        return UiText(IDS_TABLES_COLUMN_HALL_NUMBER);
+    case kColumnSeats:
+        return UiText(IDS_TABLES_COLUMN_SEATS);
+    case kColumnGuests:
+        return UiText(IDS_TABLES_COLUMN_GUESTS);
+    default:
+        return {};
     }
 }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "ui/DocModel.h"
+
 #include <QString>
 #include <vector>
-
-#include "ui/DocModel.h"
 
 class CNewOrvDoc;
 class CTable;

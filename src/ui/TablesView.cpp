@@ -1,16 +1,5 @@
 #include "ui/TablesView.h"
 
-#include <QAction>
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QItemSelectionModel>
-#include <QLabel>
-#include <QMenu>
-#include <QPushButton>
-#include <QTableView>
-#include <QVBoxLayout>
-#include <algorithm>
-
 #include "edits/GuestEdits.h"
 #include "edits/TableEdits.h"
 #include "model/Group.h"
@@ -29,6 +18,17 @@
 #include "ui/ViewCodes.h"
 #include "ui/ViewWidgets.h"
 #include "ui/WaitCursor.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
 
 namespace
 {
@@ -77,8 +77,8 @@ CTablesView::CTablesView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, par
         CGuestListModel::kFirstName, CGuestListModel::kFamilyName, CGuestListModel::kGroup,
         CGuestListModel::kComing, CGuestListModel::kStatus};
     m_guestModel = new CGuestListModel(Doc(), guestColumns, this);
-    m_guests = MakeRecordList("TableGuestsList", m_guestModel,
-                              QAbstractItemView::ExtendedSelection);
+    m_guests =
+        MakeRecordList("TableGuestsList", m_guestModel, QAbstractItemView::ExtendedSelection);
     for (int column = 0; column < static_cast<int>(guestColumns.size()); ++column)
     {
         const auto kind = guestColumns[static_cast<std::size_t>(column)];
@@ -107,7 +107,10 @@ CTablesView::CTablesView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, par
     UpdateButtons();
 }
 
-int CTablesView::ViewCode() const { return VIEW_TABLES; }
+int CTablesView::ViewCode() const
+{
+    return VIEW_TABLES;
+}
 
 void CTablesView::BuildViewMenu(QMenu& menu)
 {
@@ -127,11 +130,15 @@ bool CTablesView::IsCommandEnabled(ECommand command) const
 {
     switch (command)
     {
-    case kCommandAdd: return true;
+    case kCommandAdd:
+        return true;
     // Edit on the unseated table explains it.
-    case kCommandEdit: return SelectedTable() != nullptr;
-    case kCommandDelete: return SelectedRow() >= 1 && SelectedTable() != nullptr;
-    case kCommandSearch: return false;
+    case kCommandEdit:
+        return SelectedTable() != nullptr;
+    case kCommandDelete:
+        return SelectedRow() >= 1 && SelectedTable() != nullptr;
+    case kCommandSearch:
+        return false;
     }
     return false;
 }
@@ -140,10 +147,17 @@ void CTablesView::RunCommand(ECommand command)
 {
     switch (command)
     {
-    case kCommandAdd: AddTable(); break;
-    case kCommandEdit: EditTable(); break;
-    case kCommandDelete: DeleteTable(); break;
-    case kCommandSearch: break;
+    case kCommandAdd:
+        AddTable();
+        break;
+    case kCommandEdit:
+        EditTable();
+        break;
+    case kCommandDelete:
+        DeleteTable();
+        break;
+    case kCommandSearch:
+        break;
     }
 }
 
@@ -161,7 +175,9 @@ void CTablesView::HandleHint(IDocView* sender, EUpdateHint hint, CRecord* record
             m_rowBeforeDrop = SelectedRow();
         MarkStale();
         break;
-    case HINT_GUEST_REMOVING: MarkStale(); break; // the counts change once the guest is gone
+    case HINT_GUEST_REMOVING:
+        MarkStale();
+        break; // the counts change once the guest is gone
     case HINT_SELECT_TABLE:
         if (sender != this)
         {
@@ -270,7 +286,10 @@ void CTablesView::SelectRow(int row)
     m_tables->setCurrentIndex(m_tablesModel->index(row, 0));
 }
 
-CTable* CTablesView::SelectedTable() const { return m_tablesModel->TableAt(SelectedRow()); }
+CTable* CTablesView::SelectedTable() const
+{
+    return m_tablesModel->TableAt(SelectedRow());
+}
 
 std::vector<int> CTablesView::SelectedGuestRows() const
 {
@@ -300,7 +319,10 @@ void CTablesView::SelectGuestRows(const std::vector<int>& rows)
     }
 }
 
-QString CTablesView::TablesCaption() const { return m_caption->text(); }
+QString CTablesView::TablesCaption() const
+{
+    return m_caption->text();
+}
 
 // --- Table commands ---------------------------------------------------------------------------
 
@@ -450,7 +472,8 @@ QList<QAction*> CTablesView::BuildMoveMenu(QMenu& menu)
 {
     QList<QAction*> entries;
     const CTable* selected = SelectedTable();
-    auto addEntry = [&](QMenu& into, const QString& text, int id, const CTable* table) {
+    auto addEntry = [&](QMenu& into, const QString& text, int id, const CTable* table)
+    {
         QAction* action = into.addAction(text);
         action->setData(id);
         if (table != nullptr && table == selected)
@@ -466,15 +489,15 @@ QList<QAction*> CTablesView::BuildMoveMenu(QMenu& menu)
     for (int first = 1; first <= lastId; first += kMoveBlockSize)
     {
         const int last = first + kMoveBlockSize - 1;
-        QMenu* block = menu.addMenu(ToQt(FormatText(LoadString(IDS_MOVE_TO_TABLE_BLOCK),
-                                                    {FormatInt(first), FormatInt(last)})));
+        QMenu* block = menu.addMenu(ToQt(
+            FormatText(LoadString(IDS_MOVE_TO_TABLE_BLOCK), {FormatInt(first), FormatInt(last)})));
         for (int id = first; id <= std::min(last, lastId); ++id)
         {
             const CTable* table = Doc().GetTableAt(id);
             if (table == nullptr)
                 continue;
-            const std::string text = FormatText(LoadString(IDS_MOVE_TO_TABLE_ENTRY),
-                                                {FormatInt(id), table->GetName()});
+            const std::string text =
+                FormatText(LoadString(IDS_MOVE_TO_TABLE_ENTRY), {FormatInt(id), table->GetName()});
             addEntry(*block, MenuText(text), id, table);
         }
     }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "ui/FrameView.h"
+
 #include <QList>
 #include <vector>
-
-#include "ui/FrameView.h"
 
 class CGuestListModel;
 class CTable;

@@ -1,11 +1,11 @@
 #include "ui/TermsDialog.h"
 
+#include "ui/UiText.h"
+
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
-
-#include "ui/UiText.h"
 
 CTermsDialog::CTermsDialog(QWidget* parent) : QDialog(parent)
 {

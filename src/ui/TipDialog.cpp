@@ -1,5 +1,9 @@
 #include "ui/TipDialog.h"
 
+#include "app/TipOfDay.h"
+#include "ui/DialogButtons.h"
+#include "ui/UiText.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -7,17 +11,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/TipOfDay.h"
-#include "ui/DialogButtons.h"
-#include "ui/UiText.h"
-
 CTipDialog::CTipDialog(int firstTip, bool showAtStartup, QWidget* parent)
     : QDialog(parent), m_tip(CTipOfDay::Normalize(firstTip))
 {
     setWindowTitle(UiText(IDS_TIP_TITLE));
     auto* layout = new QVBoxLayout(this);
 
-    auto* title = new QLabel(QStringLiteral("<b>%1</b>").arg(UiText(IDS_TIP_TITLE).toHtmlEscaped()));
+    auto* title =
+        new QLabel(QStringLiteral("<b>%1</b>").arg(UiText(IDS_TIP_TITLE).toHtmlEscaped()));
     layout->addWidget(title);
     m_text = new QLabel;
     m_text->setWordWrap(true);
@@ -41,7 +42,10 @@ CTipDialog::CTipDialog(int firstTip, bool showAtStartup, QWidget* parent)
     ShowTip();
 }
 
-void CTipDialog::ShowTip() { m_text->setText(ToQt(CTipOfDay::Text(m_tip))); }
+void CTipDialog::ShowTip()
+{
+    m_text->setText(ToQt(CTipOfDay::Text(m_tip)));
+}
 
 void CTipDialog::ShowNextTip()
 {
@@ -49,6 +53,12 @@ void CTipDialog::ShowNextTip()
     ShowTip();
 }
 
-int CTipDialog::NextTip() const { return CTipOfDay::Normalize(m_tip + 1); }
+int CTipDialog::NextTip() const
+{
+    return CTipOfDay::Normalize(m_tip + 1);
+}
 
-bool CTipDialog::ShowAtStartup() const { return m_showAtStartup->isChecked(); }
+bool CTipDialog::ShowAtStartup() const
+{
+    return m_showAtStartup->isChecked();
+}

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/StringTable.h"
+
 #include <QString>
 #include <string>
-
-#include "platform/StringTable.h"
 
 // A string-table text as a QString (Windows line breaks dropped: Qt breaks on '\n' alone).
 inline QString UiText(int id)
@@ -11,5 +11,11 @@ inline QString UiText(int id)
     return QString::fromStdString(LoadString(id)).remove(QLatin1Char('\r'));
 }
 
-inline QString ToQt(const std::string& text) { return QString::fromStdString(text); }
-inline std::string FromQt(const QString& text) { return text.toStdString(); }
+inline QString ToQt(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+inline std::string FromQt(const QString& text)
+{
+    return text.toStdString();
+}

@@ -1,14 +1,14 @@
 #include "ui/ViewWidgets.h"
 
+#include "ui/Icons.h"
+#include "ui/UiText.h"
+
 #include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
-
-#include "ui/Icons.h"
-#include "ui/UiText.h"
 
 QLabel* MakeExplanation(int textId)
 {

@@ -19,9 +19,9 @@ QLabel* MakeExplanation(int textId);
 // A read-only list of records: whole rows selected (one or several), alternating row colours, no
 // row numbers, the last column stretching to the edge, a context menu on right click (the view
 // connects customContextMenuRequested). objectName names it for tests and style sheets.
-QTableView* MakeRecordList(const char* objectName, QAbstractItemModel* model,
-                           QAbstractItemView::SelectionMode selection =
-                               QAbstractItemView::SingleSelection);
+QTableView*
+MakeRecordList(const char* objectName, QAbstractItemModel* model,
+               QAbstractItemView::SelectionMode selection = QAbstractItemView::SingleSelection);
 
 // A command button with a theme icon (see ThemeIcon) and a text of the string table.
 QPushButton* MakeCommandButton(const char* icon, int textId);

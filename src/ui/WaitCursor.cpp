@@ -3,6 +3,12 @@
 #include <QCursor>
 #include <QGuiApplication>
 
-CWaitCursor::CWaitCursor() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+CWaitCursor::CWaitCursor()
+{
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+}
 
-CWaitCursor::~CWaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+CWaitCursor::~CWaitCursor()
+{
+    QGuiApplication::restoreOverrideCursor();
+}

@@ -1,5 +1,11 @@
 #include "ui/WeddingInfoDialog.h"
 
+#include "platform/NumberText.h"
+#include "platform/Prompt.h"
+#include "store/NewOrvDoc.h"
+#include "ui/DialogButtons.h"
+#include "ui/UiText.h"
+
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -7,12 +13,6 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
-
-#include "platform/NumberText.h"
-#include "platform/Prompt.h"
-#include "store/NewOrvDoc.h"
-#include "ui/DialogButtons.h"
-#include "ui/UiText.h"
 
 namespace
 {
@@ -48,7 +48,8 @@ CWeddingInfoDialog::CWeddingInfoDialog(CNewOrvDoc& doc, QWidget* parent)
     top->addRow(UiText(IDS_WEDDING_INFO_EVENT_NAME), m_eventName);
     layout->addLayout(top);
 
-    auto* details = new QGroupBox(UiText(m_partyOwner ? IDS_DETAILS_PARTY_OWNER : IDS_DETAILS_COUPLE));
+    auto* details =
+        new QGroupBox(UiText(m_partyOwner ? IDS_DETAILS_PARTY_OWNER : IDS_DETAILS_COUPLE));
     auto* people = new QHBoxLayout(details);
     QGroupBox* groom = NameGroup(UiText(IDS_GROOM_CAPTION), m_groom, settings, kGroomKeys);
     QGroupBox* bride =
@@ -91,8 +92,8 @@ void CWeddingInfoDialog::accept()
 {
     if (m_eventName->text().trimmed().isEmpty())
     {
-        AskString(m_doc.GetPrompt(), IDS_ADD_EVENT_MISSING_DETAILS_TEXT,
-                  IDS_MISSING_DETAIL_CAPTION, EButtons::Ok);
+        AskString(m_doc.GetPrompt(), IDS_ADD_EVENT_MISSING_DETAILS_TEXT, IDS_MISSING_DETAIL_CAPTION,
+                  EButtons::Ok);
         m_eventName->setFocus();
         return;
     }

@@ -1,9 +1,9 @@
+#include "ui/GuiSession.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QStyleFactory>
 #include <iostream>
-
-#include "ui/GuiSession.h"
 
 int main(int argc, char** argv)
 {

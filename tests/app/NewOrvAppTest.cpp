@@ -1,11 +1,12 @@
-#include <gtest/gtest.h>
-
 #include "app/NewOrvApp.h"
+
 #include "platform/ProfileFile.h"
 #include "store/NewOrvDoc.h"
 #include "store/ProgramFolders.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempDir.h"
+
+#include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
 

@@ -1,3 +1,4 @@
+#include "BudgetFixture.h"
 #include "model/Group.h"
 #include "model/Guest.h"
 #include "model/Meeting.h"
@@ -5,7 +6,6 @@
 #include "model/Task.h"
 #include "platform/ProfileFile.h"
 #include "store/EventTypes.h"
-#include "BudgetFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -76,9 +76,9 @@ TEST_F(AddEventTest, FinishCreatesSavesAndActivatesTheNewEvent)
     EXPECT_FALSE(m_doc->IsDataChanged());
 
     const std::pair<const char*, const char*> keys[] = {
-        {"BrideName", "Dana"},          {"BrideMid", "R."},        {"BrideFamily", "Cohen"},
-        {"GroumName", "Avi"},           {"GroomMid", "M."},        {"GroumFamily", "Levi"},
-        {"CouplePhone", "050-1234567"}, {"WeddingYear", "2026"},   {"WeddingMonth", "6"},
+        {"BrideName", "Dana"},          {"BrideMid", "R."},      {"BrideFamily", "Cohen"},
+        {"GroumName", "Avi"},           {"GroomMid", "M."},      {"GroumFamily", "Levi"},
+        {"CouplePhone", "050-1234567"}, {"WeddingYear", "2026"}, {"WeddingMonth", "6"},
         {"WeddingDay", "15"},
     };
     for (const auto& [key, value] : keys)

@@ -1,12 +1,12 @@
-#include <gtest/gtest.h>
-
+#include "BudgetFixture.h"
 #include "model/Category.h"
 #include "model/Expence.h"
 #include "model/Group.h"
 #include "model/Meeting.h"
 #include "model/Offer.h"
 #include "model/Table.h"
-#include "BudgetFixture.h"
+
+#include <gtest/gtest.h>
 
 class DefaultContentTest : public CBudgetFixture
 {

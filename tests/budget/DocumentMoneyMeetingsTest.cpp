@@ -1,9 +1,9 @@
+#include "BudgetFixture.h"
 #include "model/Category.h"
 #include "model/Expence.h"
 #include "model/Meeting.h"
 #include "model/Offer.h"
 #include "model/Shape.h"
-#include "BudgetFixture.h"
 
 #include <gtest/gtest.h>
 

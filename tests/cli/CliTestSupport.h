@@ -1,17 +1,16 @@
 #pragma once
 
-#include <filesystem>
-#include <map>
-#include <sstream>
-#include <string>
-#include <vector>
-
-#include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
-
 #include "cli/CliApp.h"
 #include "platform/Language.h"
 #include "support/TempDir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
 
 // What one run of velloran-cli gave.
 struct SCliRun
@@ -29,8 +28,8 @@ protected:
 
     SCliRun Run(std::vector<std::string> arguments)
     {
-        arguments.insert(arguments.begin(), {"--data-root", m_root.Path().string(),
-                                             "--program-dir", (m_root / "program").string()});
+        arguments.insert(arguments.begin(), {"--data-root", m_root.Path().string(), "--program-dir",
+                                             (m_root / "program").string()});
         std::ostringstream out, err;
         const int status = RunCli(arguments, out, err);
         return {status, out.str(), err.str()};

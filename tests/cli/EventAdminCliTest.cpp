@@ -44,8 +44,8 @@ TEST_F(EventAdminCliTest, AddEventRefusesBadUsage)
     }
     EXPECT_FALSE(fs::exists(m_root / "DB1"));
 
-    const SCliRun run = Run({"add-event", "--type", "0", "--date", "2026-06-15", "--bride",
-                             "Dana", "--groom", "Avi", "--copy-from", "DB7"});
+    const SCliRun run = Run({"add-event", "--type", "0", "--date", "2026-06-15", "--bride", "Dana",
+                             "--groom", "Avi", "--copy-from", "DB7"});
     EXPECT_EQ(run.status, 3);
     EXPECT_NE(run.err.find("DB7"), std::string::npos);
     EXPECT_FALSE(fs::exists(m_root / "DB1"));

@@ -2,15 +2,14 @@
 // left it ("event/"), the interface language ("lang") and the WeddingData.xml its conversion must
 // produce ("expected/"). The conversion runs through the CLI, as a user would script it.
 
-#include <sstream>
-
-#include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
-
 #include "cli/CliApp.h"
 #include "platform/Language.h"
 #include "support/GoldenCompare.h"
 #include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -68,7 +67,8 @@ private:
 nlohmann::json Comparable(nlohmann::json dump)
 {
     dump.erase("dataChanged");
-    std::function<void(nlohmann::json&)> strip = [&](nlohmann::json& value) {
+    std::function<void(nlohmann::json&)> strip = [&](nlohmann::json& value)
+    {
         if (value.is_object())
         {
             for (const char* key : {"modified", "isNew", "index", "serial"})
@@ -84,7 +84,8 @@ nlohmann::json Comparable(nlohmann::json dump)
     // Shape and task ids are numbers of the run, not stored data.
     for (auto& shape : dump["shapes"])
         shape.erase("id");
-    std::function<void(nlohmann::json&)> stripTask = [&](nlohmann::json& task) {
+    std::function<void(nlohmann::json&)> stripTask = [&](nlohmann::json& task)
+    {
         task.erase("id");
         for (auto& child : task["children"])
             stripTask(child);

@@ -1,5 +1,6 @@
-#include "EditsFixture.h"
 #include "edits/GroupEdits.h"
+
+#include "EditsFixture.h"
 #include "model/Group.h"
 #include "model/Guest.h"
 #include "model/Table.h"
@@ -16,8 +17,8 @@ TEST_F(GroupEditsTest, AddingRefusesANameTakenInAnyCase)
     Clear();
     CGroup* friends = Edits::AddGroup(doc, "Friends", true, &m_sender);
     ASSERT_NE(friends, nullptr);
-    EXPECT_EQ(m_spy.HintNumbers(),
-              (std::vector<EUpdateHint>{HINT_GROUP_ADDED, HINT_GROUPS_CHANGED, HINT_TABLE_CREATED}));
+    EXPECT_EQ(m_spy.HintNumbers(), (std::vector<EUpdateHint>{HINT_GROUP_ADDED, HINT_GROUPS_CHANGED,
+                                                             HINT_TABLE_CREATED}));
     EXPECT_EQ(m_sender.HintNumbers(), std::vector<EUpdateHint>{HINT_TABLE_CREATED})
         << "the new table is everybody's news";
     EXPECT_EQ(doc.GetTables().back()->GetName(), "Friends");

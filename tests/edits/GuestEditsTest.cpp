@@ -1,5 +1,6 @@
-#include "EditsFixture.h"
 #include "edits/GuestEdits.h"
+
+#include "EditsFixture.h"
 #include "model/Guest.h"
 #include "model/Table.h"
 

@@ -1,5 +1,6 @@
-#include "EditsFixture.h"
 #include "edits/TableEdits.h"
+
+#include "EditsFixture.h"
 #include "model/Table.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,11 @@
-#include <memory>
-#include <vector>
+#include "model/GuestFilter.h"
 
 #include "ModelTestSupport.h"
 #include "model/Guest.h"
-#include "model/GuestFilter.h"
 #include "model/GuestStatistics.h"
+
+#include <memory>
+#include <vector>
 
 namespace
 {

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <filesystem>
-#include <gtest/gtest.h>
-#include <string>
-
 #include "model/RecordCounters.h"
 #include "platform/Language.h"
 #include "support/TempDir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
 
 // Fixture for record tests: fresh counters, English unless a test says otherwise, and a private
 // temporary folder removed afterwards.

@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
-
-#include <string>
-#include <sys/stat.h>
-
 #include "platform/AtomicFile.h"
+
 #include "support/FaultHookGuard.h"
 #include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -65,9 +65,8 @@ TEST(AtomicFileWrite, AFailedFolderFlushIsReported)
     CTempDir folder;
     const fs::path path = folder / "Data.xml";
     std::string error;
-    CFaultHookGuard guard([](EFileStep step, const std::string&) {
-        return step == EFileStep::SyncFolder;
-    });
+    CFaultHookGuard guard([](EFileStep step, const std::string&)
+                          { return step == EFileStep::SyncFolder; });
     EXPECT_FALSE(WriteFileAtomic(path, "x", &error));
     EXPECT_NE(error.find(path.string()), std::string::npos);
     EXPECT_EQ(FolderEntries(folder.Path()), std::set<std::string>{"Data.xml"});
@@ -80,9 +79,8 @@ TEST(AtomicFileRemove, MissingIsGoneAndFailuresAreReported)
     EXPECT_TRUE(RemoveFileChecked(folder / "never.ini", &error));
     WriteBytes(folder / "a.ini", "x");
     {
-        CFaultHookGuard guard([](EFileStep step, const std::string&) {
-            return step == EFileStep::Remove;
-        });
+        CFaultHookGuard guard([](EFileStep step, const std::string&)
+                              { return step == EFileStep::Remove; });
         EXPECT_FALSE(RemoveFileChecked(folder / "a.ini", &error));
     }
     EXPECT_TRUE(fs::exists(folder / "a.ini"));

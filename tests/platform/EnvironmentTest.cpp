@@ -1,12 +1,12 @@
-#include <gtest/gtest.h>
-
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "platform/Environment.h"
+
 #include "platform/Trace.h"
 #include "support/EnvGuard.h"
 #include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -30,7 +30,9 @@ TEST(Environment, PrivateTempFolderIsRefusedWhenOthersCanReachIt)
     const fs::path made = PrivateTempFolder();
     ASSERT_FALSE(made.empty());
     EXPECT_EQ(made.parent_path(), folder.Path());
-    struct stat info{};
+    struct stat info
+    {
+    };
     ASSERT_EQ(::lstat(made.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u);
     EXPECT_EQ(PrivateTempFolder(), made);

@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
-
-#include <set>
-#include <string>
-
 #include "platform/EventFiles.h"
+
 #include "support/FaultHookGuard.h"
 #include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <set>
+#include <string>
 
 namespace fs = std::filesystem;
 
@@ -105,8 +105,8 @@ TEST(EventFilesCopy, AFailedCopyGivesFalseButTheOtherFilesAreCopied)
     EXPECT_EQ(ReadBytes(r.to / "Offers.ini"), "new Offers.ini");
     EXPECT_EQ(ReadBytes(r.to / "Settings.ini"), "new Settings.ini");
     EXPECT_EQ(FolderEntries(r.root.Path()), (std::set<std::string>{"data", "backup"}));
-    EXPECT_EQ(FolderEntries(r.to), (std::set<std::string>{"Expences.ini", "Guests.ini",
-                                                          "Offers.ini", "Settings.ini"}));
+    EXPECT_EQ(FolderEntries(r.to),
+              (std::set<std::string>{"Expences.ini", "Guests.ini", "Offers.ini", "Settings.ini"}));
 }
 
 TEST(EventFilesCopy, AFailedMoveKeepsTheSource)

@@ -1,18 +1,18 @@
-#include <gtest/gtest.h>
+#include "platform/NumberText.h"
+
+#include "platform/ProfileFile.h"
+#include "support/EnvGuard.h"
+#include "support/TempDir.h"
 
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <limits>
 #include <locale>
 #include <string>
 #include <unistd.h>
-
-#include "platform/NumberText.h"
-#include "platform/ProfileFile.h"
-#include "support/EnvGuard.h"
-#include "support/TempDir.h"
 
 namespace
 {
@@ -60,8 +60,8 @@ struct SCommaPunct : std::numpunct<char>
 
 bool SetCommaLocale()
 {
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8",
-                             "ru_RU.UTF-8", "he_IL.UTF-8"})
+    for (const char* name :
+         {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8", "ru_RU.UTF-8", "he_IL.UTF-8"})
     {
         if (std::setlocale(LC_ALL, name) != nullptr && *std::localeconv()->decimal_point == ',')
             return true;

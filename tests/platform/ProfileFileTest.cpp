@@ -1,15 +1,15 @@
-#include <gtest/gtest.h>
+#include "platform/ProfileFile.h"
+
+#include "platform/TextEncoding.h"
+#include "support/FaultHookGuard.h"
+#include "support/TempDir.h"
 
 #include <climits>
+#include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
 #include <utility>
 #include <vector>
-
-#include "platform/ProfileFile.h"
-#include "platform/TextEncoding.h"
-#include "support/FaultHookGuard.h"
-#include "support/TempDir.h"
 
 namespace fs = std::filesystem;
 
@@ -112,8 +112,8 @@ TEST(ProfileFileNames, NamesThatCannotBeStoredAreRefused)
 {
     CProfileFile file;
     const std::vector<std::pair<std::string, std::string>> refused = {
-        {"S", ""},      {"S", "   "},  {"S", "a=b"},  {"S", ";key"}, {"S", "[key]"}, {"S", "a\nb"},
-        {"S", "a\rb"},  {"S", "key\r"}, {"a]b", "k"},  {"a\nb", "k"}, {"a\r\n[b", "k"},
+        {"S", ""},     {"S", "   "},   {"S", "a=b"}, {"S", ";key"}, {"S", "[key]"},   {"S", "a\nb"},
+        {"S", "a\rb"}, {"S", "key\r"}, {"a]b", "k"}, {"a\nb", "k"}, {"a\r\n[b", "k"},
     };
     for (const auto& [section, key] : refused)
     {
@@ -158,12 +158,23 @@ TEST(ProfileFileValues, CutAt255CharactersNeverInsideACharacter)
     const std::string hebrew = "\xD7\xA9";        // ש, two bytes
     const std::string emoji = "\xF0\x9F\x8E\x89"; // four bytes
     CProfileFile file = Parse("[S]\r\n"
-                              "Ascii=" + Repeat("a", 300) + "\r\n"
-                              "Hebrew=" + Repeat(hebrew, 300) + "\r\n"
-                              "Mixed=" + Repeat("a", 254) + hebrew + hebrew + "\r\n"
-                              "Emoji=" + Repeat(emoji, 256) + "\r\n"
-                              "Quoted=\"" + Repeat("b", 300) + "\"\r\n"
-                              "Exact=" + Repeat(hebrew, 255) + "\r\n");
+                              "Ascii=" +
+                              Repeat("a", 300) +
+                              "\r\n"
+                              "Hebrew=" +
+                              Repeat(hebrew, 300) +
+                              "\r\n"
+                              "Mixed=" +
+                              Repeat("a", 254) + hebrew + hebrew +
+                              "\r\n"
+                              "Emoji=" +
+                              Repeat(emoji, 256) +
+                              "\r\n"
+                              "Quoted=\"" +
+                              Repeat("b", 300) +
+                              "\"\r\n"
+                              "Exact=" +
+                              Repeat(hebrew, 255) + "\r\n");
     EXPECT_EQ(file.GetString("S", "Ascii"), Repeat("a", 255));
     EXPECT_EQ(file.GetString("S", "Hebrew"), Repeat(hebrew, 255));
     EXPECT_EQ(file.GetString("S", "Mixed"), Repeat("a", 254) + hebrew);
@@ -217,7 +228,8 @@ TEST(ProfileFileEncodings, Windows1255IsReadAndWrittenBackAsUtf8)
                                          "EveName=\xF9\xEC\xE5\xED\r\n"
                                          "; \xE4\xF2\xF8\xE4\r\n"
                                          "Other=\xEB\xEF\r\n"
-                                         "Price=\x80" "5\r\n");
+                                         "Price=\x80"
+                                         "5\r\n");
     EXPECT_EQ(file.GetString("GenSettings", "EveName"), "שלום");
     EXPECT_EQ(file.GetString("GenSettings", "Other"), "כן");
 
@@ -237,7 +249,7 @@ TEST(ProfileFileEncodings, Windows1255IsReadAndWrittenBackAsUtf8)
 TEST(ProfileFileEncodings, MarkedFilesAreWrittenBackAsUtf8WithoutAMark)
 {
     const std::vector<std::string> marked = {
-        "\xEF\xBB\xBF[S]\r\nName=\xD7\xA9\r\n",                      // UTF-8 with its mark
+        "\xEF\xBB\xBF[S]\r\nName=\xD7\xA9\r\n", // UTF-8 with its mark
         std::string("\xFF\xFE[\0S\0]\0\r\0\n\0N\0a\0m\0e\0=\0\xE9\x05\r\0\n\0", 28), // UTF-16LE
     };
     for (const std::string& bytes : marked)
@@ -388,7 +400,9 @@ TEST(ProfileFileSave, NothingIsWrittenWhenNothingChanged)
 {
     CTempDir folder;
     CProfileFile file = LoadFile(folder, "[S]\r\nK=1\r\n");
-    struct stat before{};
+    struct stat before
+    {
+    };
     ASSERT_EQ(::stat(file.GetPath().c_str(), &before), 0);
 
     file.GetString("S", "K");
@@ -398,14 +412,18 @@ TEST(ProfileFileSave, NothingIsWrittenWhenNothingChanged)
     EXPECT_FALSE(file.IsChanged());
     int steps = 0;
     {
-        CFaultHookGuard guard([&](EFileStep, const std::string&) {
-            ++steps;
-            return true;
-        });
+        CFaultHookGuard guard(
+            [&](EFileStep, const std::string&)
+            {
+                ++steps;
+                return true;
+            });
         EXPECT_TRUE(file.SaveIfChanged());
     }
     EXPECT_EQ(steps, 0);
-    struct stat after{};
+    struct stat after
+    {
+    };
     ASSERT_EQ(::stat(file.GetPath().c_str(), &after), 0);
     EXPECT_EQ(after.st_ino, before.st_ino);
     EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);

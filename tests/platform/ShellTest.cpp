@@ -1,13 +1,13 @@
-#include <gtest/gtest.h>
+#include "platform/Shell.h"
+
+#include "support/EnvGuard.h"
+#include "support/TempDir.h"
 
 #include <chrono>
+#include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
 #include <thread>
-
-#include "platform/Shell.h"
-#include "support/EnvGuard.h"
-#include "support/TempDir.h"
 
 namespace fs = std::filesystem;
 
@@ -37,8 +37,8 @@ TEST(ShellOpen, TargetGoesToTheHandlerAsOneArgumentWithoutAShell)
     MakeRecorder(folder.Path(), "xdg-open", output);
     CEnvGuard path("PATH", (folder.Path().string() + ":/usr/bin:/bin").c_str());
 
-    const std::string target = "https://example.org/a b?x=1&y=$(touch " +
-                               (folder / "injected").string() + ");`id`";
+    const std::string target =
+        "https://example.org/a b?x=1&y=$(touch " + (folder / "injected").string() + ");`id`";
     ASSERT_TRUE(ShellOpen(target));
     EXPECT_EQ(WaitForFile(output), target + "\n");
     EXPECT_FALSE(fs::exists(folder / "injected"));
@@ -66,7 +66,7 @@ TEST(ShellStart, MissingProgramIsAFailure)
 TEST(ShellFind, FirstNameFoundOnPathThatIsAnExecutableFile)
 {
     CTempDir folder;
-    fs::create_directories(folder / "a" / "calc");   // a folder is no program
+    fs::create_directories(folder / "a" / "calc"); // a folder is no program
     WriteBytes(folder / "a" / "plain", "not executable");
     fs::permissions(folder / "a" / "plain", fs::perms::owner_read);
     fs::create_directories(folder / "b");

@@ -139,9 +139,15 @@ TEST(StringTable, TextsThatStoredDataComparesWithAreExact)
     // Legacy files and the data of either edition hold these words; the default content and
     // the guests' relations compare with them.
     const std::vector<std::pair<int, const char*>> hebrew = {
-        {IDS_RELATION_BRIDE, "כלה"}, {IDS_RELATION_GROOM, "חתן"}, {IDS_RELATION_MUTUAL, "משותף"},
-        {IDS_TASKS_ROOT, "משימות"},  {IDS_UNKNOWN, "לא ידוע"},    {IDS_YES, "כן"},
-        {IDS_NO, "לא"},              {IDS_PARTLY, "חלקית"},       {IDS_NOT_MAPPED, "לא ממופה"},
+        {IDS_RELATION_BRIDE, "כלה"},
+        {IDS_RELATION_GROOM, "חתן"},
+        {IDS_RELATION_MUTUAL, "משותף"},
+        {IDS_TASKS_ROOT, "משימות"},
+        {IDS_UNKNOWN, "לא ידוע"},
+        {IDS_YES, "כן"},
+        {IDS_NO, "לא"},
+        {IDS_PARTLY, "חלקית"},
+        {IDS_NOT_MAPPED, "לא ממופה"},
         {IDS_PAYER_BOTH_PARENTS, "הורי החתן והכלה"},
     };
     for (const auto& [id, text] : hebrew)

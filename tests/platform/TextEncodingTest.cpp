@@ -1,9 +1,8 @@
-#include <gtest/gtest.h>
+#include "platform/TextEncoding.h"
 
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
-
-#include "platform/TextEncoding.h"
 
 TEST(TextEncodingUtf8, ValidAndInvalidSequences)
 {
@@ -22,11 +21,11 @@ TEST(TextEncodingUtf8, ValidAndInvalidSequences)
         "\xF4\x90\x80\x80", // above U+10FFFF
         "\xF5\x80\x80\x80", // lead byte never used
         "\xFF",
-        "\x80",             // lone continuation byte
-        "\xD7",             // truncated at the end
-        "\xE2\x82",         // truncated at the end
-        "\xD7x",            // truncated before an ASCII letter
-        "a\xF0\x9F\x8E",    // truncated four-byte form
+        "\x80",          // lone continuation byte
+        "\xD7",          // truncated at the end
+        "\xE2\x82",      // truncated at the end
+        "\xD7x",         // truncated before an ASCII letter
+        "a\xF0\x9F\x8E", // truncated four-byte form
     };
     for (const std::string& text : invalid)
         EXPECT_FALSE(IsValidUtf8(text)) << testing::PrintToString(text);
@@ -35,9 +34,9 @@ TEST(TextEncodingUtf8, ValidAndInvalidSequences)
 TEST(TextEncodingDecode, InvalidUtf8IsReadAsWindows1255)
 {
     // Each of these is one invalid UTF-8 sequence, which makes the whole text windows-1255.
-    EXPECT_EQ(DecodeFileText("\xC0\x80"), "\xD6\xB0€");            // sheva, euro sign
-    EXPECT_EQ(DecodeFileText("\xED\xA0\x80"), "ם\xC2\xA0€");        // final mem, no-break space
-    EXPECT_EQ(DecodeFileText("x\xD7"), "x\xD7\xB3");                // geresh
+    EXPECT_EQ(DecodeFileText("\xC0\x80"), "\xD6\xB0€");      // sheva, euro sign
+    EXPECT_EQ(DecodeFileText("\xED\xA0\x80"), "ם\xC2\xA0€"); // final mem, no-break space
+    EXPECT_EQ(DecodeFileText("x\xD7"), "x\xD7\xB3");         // geresh
     // A text with valid UTF-8 in it is decoded as windows-1255 as a whole.
     EXPECT_EQ(DecodeFileText("\xD7\x90 \xE0"), "\xD7\xB3\xEF\xBF\xBD א");
 }
@@ -73,10 +72,18 @@ TEST(TextEncodingDecode, MarksSelectTheEncoding)
     // A mark followed by bytes that are no UTF-8 after all: the rest is windows-1255.
     EXPECT_EQ(DecodeFileText("\xEF\xBB\xBF\xE0"), "א");
 
-    EXPECT_EQ(DecodeFileText(std::string("\xFF\xFE" "a\0\xE9\x05", 6)), "aש");
+    EXPECT_EQ(DecodeFileText(std::string("\xFF\xFE"
+                                         "a\0\xE9\x05",
+                                         6)),
+              "aש");
     // A surrogate pair, a lone high surrogate and an odd byte at the end.
-    EXPECT_EQ(DecodeFileText(std::string("\xFF\xFE\x3C\xD8\x89\xDF" "\x3C\xD8" "b\0" "c", 11)),
-              "\xF0\x9F\x8E\x89\xEF\xBF\xBD" "b");
+    EXPECT_EQ(DecodeFileText(std::string("\xFF\xFE\x3C\xD8\x89\xDF"
+                                         "\x3C\xD8"
+                                         "b\0"
+                                         "c",
+                                         11)),
+              "\xF0\x9F\x8E\x89\xEF\xBF\xBD"
+              "b");
     EXPECT_EQ(DecodeFileText("\xFF\xFE"), "");
     // Plain UTF-8 stays as it is, NUL bytes included.
     EXPECT_EQ(DecodeFileText(std::string("a\0b", 3)), std::string("a\0b", 3));
@@ -105,14 +112,22 @@ TEST(TextEncodingNames, TrimmingAndCaseFoldingAsTheInterfaceDoes)
     };
     const SCase cases[] = {
         {"  Dana \t", "Dana", "  dana \t"},
-        {"\xC2\xA0" "Noa" "\xE2\x80\x83", "Noa", "\xC2\xA0noa\xE2\x80\x83"}, // no-break, em space
+        {"\xC2\xA0"
+         "Noa"
+         "\xE2\x80\x83",
+         "Noa", "\xC2\xA0noa\xE2\x80\x83"}, // no-break, em space
         {"\r\n", "", "\r\n"},
         {"ÉLODIE Ærø", "ÉLODIE Ærø", "élodie ærø"},
         {"ŁUKASZ Ÿ", "ŁUKASZ Ÿ", "łukasz ÿ"},
         {"ΣΟΦΙΑ Андрей Ёж", "ΣΟΦΙΑ Андрей Ёж", "σοφια андрей ёж"},
         {"דנה כהן", "דנה כהן", "דנה כהן"},
-        {"× ß", "× ß", "× ß"},               // the sign and sharp s have no capital here
-        {" \xFF" "A ", "\xFF" "A", " \xFF" "a "}, // an invalid byte is kept as it is
+        {"× ß", "× ß", "× ß"}, // the sign and sharp s have no capital here
+        {" \xFF"
+         "A ",
+         "\xFF"
+         "A",
+         " \xFF"
+         "a "}, // an invalid byte is kept as it is
     };
     for (const SCase& c : cases)
     {

@@ -1,9 +1,10 @@
-#include <gtest/gtest.h>
+#include "settings/AppSettings.h"
 
 #include "platform/ProfileFile.h"
-#include "settings/AppSettings.h"
 #include "settings/GeneralSettings.h"
 #include "support/TempDir.h"
+
+#include <gtest/gtest.h>
 
 TEST(AppSettings, DefaultsAndRoundTrip)
 {

@@ -1,13 +1,13 @@
-#include <clocale>
-#include <locale>
-
-#include <gtest/gtest.h>
+#include "settings/EventSettings.h"
 
 #include "platform/FileFaults.h"
 #include "platform/Language.h"
 #include "platform/ProfileFile.h"
-#include "settings/EventSettings.h"
 #include "support/TempDir.h"
+
+#include <clocale>
+#include <gtest/gtest.h>
+#include <locale>
 
 namespace
 {
@@ -163,10 +163,12 @@ TEST_F(EventSettingsTest, ColumnWidthDefaultsFollowTheLanguage)
 TEST_F(EventSettingsTest, SaveWritesOnceAndOnlyWhenModified)
 {
     int renames = 0;
-    SetFileFaultHook([&](EFileStep step, const std::string&) {
-        renames += step == EFileStep::Rename;
-        return false;
-    });
+    SetFileFaultHook(
+        [&](EFileStep step, const std::string&)
+        {
+            renames += step == EFileStep::Rename;
+            return false;
+        });
     CEventSettings settings;
     settings.Load(m_ini);
     ASSERT_TRUE(settings.Save(m_ini));

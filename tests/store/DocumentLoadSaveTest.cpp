@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "model/Category.h"
 #include "model/Expence.h"
 #include "model/Group.h"
@@ -11,6 +9,8 @@
 #include "model/Task.h"
 #include "platform/ProfileFile.h"
 #include "support/DocFixture.h"
+
+#include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
 
@@ -83,9 +83,9 @@ TEST_F(DocumentLoadSaveTest, EveryFailingWriteStepLeavesTheFilesAsTheyWere)
         const std::string guestsBefore = ReadBytes(EventFile("Guests.ini"));
         m_prompt.Clear();
 
-        SetFileFaultHook([failing](EFileStep step, const std::string& path) {
-            return step == failing && path.find("WeddingData.xml") != std::string::npos;
-        });
+        SetFileFaultHook(
+            [failing](EFileStep step, const std::string& path)
+            { return step == failing && path.find("WeddingData.xml") != std::string::npos; });
         EXPECT_FALSE(doc.SaveEventData());
         SetFileFaultHook({});
 
@@ -124,11 +124,13 @@ TEST_F(DocumentLoadSaveTest, NothingChangedWritesNoDataFile)
     Open();
     ASSERT_TRUE(m_doc->SaveEventData());
     int dataWrites = 0;
-    SetFileFaultHook([&](EFileStep step, const std::string& path) {
-        dataWrites +=
-            step == EFileStep::Rename && path.find("WeddingData.xml") != std::string::npos;
-        return false;
-    });
+    SetFileFaultHook(
+        [&](EFileStep step, const std::string& path)
+        {
+            dataWrites +=
+                step == EFileStep::Rename && path.find("WeddingData.xml") != std::string::npos;
+            return false;
+        });
     ASSERT_TRUE(m_doc->SaveEventData());
     EXPECT_EQ(dataWrites, 0);
     EXPECT_TRUE(fs::exists(EventFile("Checkpoint.ini"))) << "the data version is always written";

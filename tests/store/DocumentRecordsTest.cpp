@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "model/Category.h"
 #include "model/Expence.h"
 #include "model/Group.h"
@@ -8,6 +6,8 @@
 #include "model/Offer.h"
 #include "model/Table.h"
 #include "support/DocFixture.h"
+
+#include <gtest/gtest.h>
 
 class DocumentRecordsTest : public CDocFixture
 {

@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
-
 #include "platform/ProfileFile.h"
 #include "store/NewOrvDoc.h"
 #include "store/ProgramFolders.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempDir.h"
+
+#include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
 
@@ -16,8 +16,8 @@ protected:
     // A document over the temporary data root, as the program builds it at start-up.
     std::unique_ptr<CNewOrvDoc> MakeDocument(bool readOnly = false)
     {
-        m_folders = std::make_unique<CProgramFolders>(m_root.Path(), m_root / "program", false,
-                                                      !readOnly);
+        m_folders =
+            std::make_unique<CProgramFolders>(m_root.Path(), m_root / "program", false, !readOnly);
         return std::make_unique<CNewOrvDoc>(*m_folders, m_prompt, readOnly);
     }
 
@@ -120,9 +120,9 @@ TEST_F(EventsListTest, ShutdownWritesTheActiveEventAndItsName)
     EXPECT_EQ(ReadProfileString(m_root / "events.ini", "Events", "Active"), "DB1");
     EXPECT_EQ(ReadProfileString(m_root / "DB1" / "Settings.ini", "GenSettings", "EveName"),
               "Event 2");
-    EXPECT_EQ(ReadProfileInt(m_root / "DB1" / "Settings.ini", "GenSettings",
-                             "lastGuestUniqueId", -1),
-              1000);
+    EXPECT_EQ(
+        ReadProfileInt(m_root / "DB1" / "Settings.ini", "GenSettings", "lastGuestUniqueId", -1),
+        1000);
 }
 
 TEST_F(EventsListTest, AnEventForThisRunLeavesActiveAsItWas)

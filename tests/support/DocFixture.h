@@ -1,12 +1,5 @@
 #pragma once
 
-#include <memory>
-#include <string>
-#include <utility>
-#include <vector>
-
-#include <gtest/gtest.h>
-
 #include "model/RecordCounters.h"
 #include "platform/FileFaults.h"
 #include "platform/Language.h"
@@ -16,6 +9,12 @@
 #include "support/ScriptedPrompt.h"
 #include "support/SpyView.h"
 #include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 // A document over a temporary data root whose active event is DB, with a scripted prompt and a
 // spy view attached. Tests write the event's files first, then call Open().

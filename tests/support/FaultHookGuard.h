@@ -1,10 +1,10 @@
 #pragma once
 
+#include "platform/FileFaults.h"
+
 #include <functional>
 #include <string>
 #include <utility>
-
-#include "platform/FileFaults.h"
 
 // Installs a file fault hook for the scope and removes it when the test ends, however it ends.
 class CFaultHookGuard

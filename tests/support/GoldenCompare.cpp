@@ -1,10 +1,10 @@
 #include "support/GoldenCompare.h"
 
+#include "support/TempDir.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-
-#include "support/TempDir.h"
 
 namespace
 {
@@ -37,20 +37,20 @@ std::string Visible(const std::string& text)
     if (!std::filesystem::is_regular_file(reference, error))
         return ::testing::AssertionFailure() << "no reference file " << reference;
     const std::string expected = ReadBytes(reference);
-    const auto mismatch = std::mismatch(expected.begin(), expected.end(), actual.begin(),
-                                        actual.end());
+    const auto mismatch =
+        std::mismatch(expected.begin(), expected.end(), actual.begin(), actual.end());
     if (mismatch.first == expected.end() && mismatch.second == actual.end())
         return ::testing::AssertionSuccess();
 
     const std::size_t at = static_cast<std::size_t>(mismatch.first - expected.begin());
-    const std::size_t line = static_cast<std::size_t>(
-                                 std::count(expected.begin(), mismatch.first, '\n')) + 1;
+    const std::size_t line =
+        static_cast<std::size_t>(std::count(expected.begin(), mismatch.first, '\n')) + 1;
     const std::size_t from = at > 40 ? at - 40 : 0;
     auto failure = ::testing::AssertionFailure();
     if (expected.size() != actual.size())
         failure << "length " << actual.size() << ", reference " << expected.size() << "; ";
     failure << "first difference at byte " << at << " (line " << line << ") of " << reference
-            << "\n  reference: ..." << Visible(expected.substr(from, 80))
-            << "\n  produced:  ..." << Visible(actual.substr(from, 80));
+            << "\n  reference: ..." << Visible(expected.substr(from, 80)) << "\n  produced:  ..."
+            << Visible(actual.substr(from, 80));
     return failure;
 }

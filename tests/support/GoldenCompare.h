@@ -1,9 +1,8 @@
 #pragma once
 
 #include <filesystem>
-#include <string>
-
 #include <gtest/gtest.h>
+#include <string>
 
 // Compares a produced file with its reference byte for byte. Fails on a missing reference, a
 // length mismatch or any differing byte, and names the first difference with its line and some

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-EAnswer CScriptedPrompt::Ask(const std::string& text, const std::string& caption,
-                             EButtons buttons)
+EAnswer CScriptedPrompt::Ask(const std::string& text, const std::string& caption, EButtons buttons)
 {
     m_asked.push_back({text, caption, buttons});
     if (!m_answers.empty())

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "platform/Prompt.h"
+
 #include <deque>
 #include <string>
 #include <vector>
-
-#include "platform/Prompt.h"
 
 // A prompt that answers from a queue and records every question, for tests of the core's
 // Yes/No/Cancel branches. With an empty queue it answers OK to notices and fails the test on a

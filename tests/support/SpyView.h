@@ -1,10 +1,10 @@
 #pragma once
 
+#include "store/DocView.h"
+
 #include <functional>
 #include <utility>
 #include <vector>
-
-#include "store/DocView.h"
 
 // A view that records every hint it receives, to assert exactly what an operation broadcast.
 class CSpyView : public IDocView

@@ -1,9 +1,8 @@
+#include "support/TempDir.h"
+
 #include <cstdlib>
 #include <filesystem>
-
 #include <gtest/gtest.h>
-
-#include "support/TempDir.h"
 
 // Every test program runs with its own XDG folders, so no test ever touches the user's data or
 // configuration.

@@ -1,13 +1,13 @@
-#include <QAbstractButton>
-#include <QDialog>
-#include <QSet>
-#include <QtTest>
-
 #include "GuiTestSupport.h"
 #include "store/NewOrvDoc.h"
 #include "ui/DialogCatalogue.h"
 #include "ui/GuiSession.h"
 #include "ui/MainFrame.h"
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QSet>
+#include <QtTest>
 
 // Every dialog in the Hebrew edition: no button may show Qt's own English captions, which appear
 // whenever a button is made without the string table's texts.
@@ -26,11 +26,19 @@ private slots:
         doc.AddGuest("דנה", "כהן");
         doc.AddGuest("אבי", "לוי");
 
-        const QSet<QString> english = {
-            "OK",    "Cancel", "Close",  "Yes",    "No",     "Apply",  "Help",   "Save",
-            "Open",  "Reset",  "Abort",  "Retry",  "Ignore", "Discard", "< Back", "Next >",
-            "Finish", "Back",  "Next",   "Commit", "Done",   "Restore Defaults", "Yes to All",
-            "No to All", "Save All"};
+        const QSet<QString> english = {"OK",         "Cancel",
+                                       "Close",      "Yes",
+                                       "No",         "Apply",
+                                       "Help",       "Save",
+                                       "Open",       "Reset",
+                                       "Abort",      "Retry",
+                                       "Ignore",     "Discard",
+                                       "< Back",     "Next >",
+                                       "Finish",     "Back",
+                                       "Next",       "Commit",
+                                       "Done",       "Restore Defaults",
+                                       "Yes to All", "No to All",
+                                       "Save All"};
         int checked = 0;
         for (const SDialogEntry& entry : DialogCatalogue())
         {

@@ -1,18 +1,3 @@
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDateEdit>
-#include <QGroupBox>
-#include <QRadioButton>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QSpinBox>
-#include <QStatusBar>
-#include <QtTest>
-
 #include "GuiTestSupport.h"
 #include "model/Group.h"
 #include "model/Guest.h"
@@ -29,6 +14,21 @@
 #include "ui/TipMarkup.h"
 #include "ui/ViewCodes.h"
 #include "ui/WeddingInfoDialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QtTest>
 
 namespace fs = std::filesystem;
 
@@ -72,8 +72,7 @@ private slots:
             frame.ShowView(code);
             frame.PreviousView();
             const int previous = code - 1 <= 1 ? VIEW_LAST_CODE : code - 1;
-            const bool hasPrevious =
-                std::find(codes.begin(), codes.end(), previous) != codes.end();
+            const bool hasPrevious = std::find(codes.begin(), codes.end(), previous) != codes.end();
             QCOMPARE(frame.ActiveViewCode(), hasPrevious ? previous : code);
         }
     }
@@ -165,9 +164,11 @@ private slots:
         QVERIFY(doc.IsDataChanged());
         QVERIFY(session->Frame()->SaveAction()->isEnabled());
 
-        SetFileFaultHook([](EFileStep step, const std::string& path) {
-            return step == EFileStep::Write && path.find("WeddingData.xml") != std::string::npos;
-        });
+        SetFileFaultHook(
+            [](EFileStep step, const std::string& path) {
+                return step == EFileStep::Write &&
+                       path.find("WeddingData.xml") != std::string::npos;
+            });
         bench.AnswerMessage(QMessageBox::Ok); // "Saving failed"
         QVERIFY(!session->Frame()->close());
         QVERIFY(doc.IsDataChanged());
@@ -208,19 +209,21 @@ private slots:
         CNewOrvDoc& doc = session->App().GetDocument();
 
         // An empty event name is refused and the dialog stays open.
-        bench.Answer([&bench](QDialog& dialog) {
-            auto& info = static_cast<CWeddingInfoDialog&>(dialog);
-            info.EventName()->clear();
-            bench.AnswerMessage(QMessageBox::Ok);
-            info.accept();
-            if (info.result() == QDialog::Accepted)
-                QTest::qFail("an empty event name must be refused", __FILE__, __LINE__);
-            info.EventName()->setText(QStringLiteral("Dana and Avi"));
-            info.GroomFirst()->setText(QStringLiteral("Avi"));
-            info.BrideFirst()->setText(QStringLiteral("Dana"));
-            info.accept();
-            return info.result();
-        });
+        bench.Answer(
+            [&bench](QDialog& dialog)
+            {
+                auto& info = static_cast<CWeddingInfoDialog&>(dialog);
+                info.EventName()->clear();
+                bench.AnswerMessage(QMessageBox::Ok);
+                info.accept();
+                if (info.result() == QDialog::Accepted)
+                    QTest::qFail("an empty event name must be refused", __FILE__, __LINE__);
+                info.EventName()->setText(QStringLiteral("Dana and Avi"));
+                info.GroomFirst()->setText(QStringLiteral("Avi"));
+                info.BrideFirst()->setText(QStringLiteral("Dana"));
+                info.accept();
+                return info.result();
+            });
         session->Frame()->RunDeferredStartup();
         QCOMPARE(bench.Unanswered(), 0);
         QCOMPARE(doc.GetSettings().GetKeySetting("BrideName"), std::string("Dana"));
@@ -239,16 +242,18 @@ private slots:
         CGuiTestBench bench;
         bench.PassFirstStart();
         auto session = bench.Start(ELanguage::English);
-        bench.Answer([](QDialog& dialog) {
-            auto& options = static_cast<COptionsDialog&>(dialog);
-            if (!options.BackupInterval()->isEnabled())
-                QTest::qFail("the interval list follows the backup box", __FILE__, __LINE__);
-            options.AutoSave()->setChecked(false);
-            options.BackupInterval()->setCurrentIndex(0);
-            options.ChildServing()->setValue(60);
-            options.ShowTips()->setChecked(false);
-            return static_cast<int>(QDialog::Accepted);
-        });
+        bench.Answer(
+            [](QDialog& dialog)
+            {
+                auto& options = static_cast<COptionsDialog&>(dialog);
+                if (!options.BackupInterval()->isEnabled())
+                    QTest::qFail("the interval list follows the backup box", __FILE__, __LINE__);
+                options.AutoSave()->setChecked(false);
+                options.BackupInterval()->setCurrentIndex(0);
+                options.ChildServing()->setValue(60);
+                options.ShowTips()->setChecked(false);
+                return static_cast<int>(QDialog::Accepted);
+            });
         QAction* options =
             FindAction(session->Frame()->findChildren<QAction*>(), QStringLiteral("Options ...."));
         QVERIFY(options != nullptr);
@@ -273,13 +278,15 @@ private slots:
         doc.AddGuest("Dan", "Levi");
         doc.GetAppSettings().SetAutoSaveOnExit(true);
 
-        bench.Answer([](QDialog& dialog) {
-            auto& select = static_cast<CSelectEventDialog&>(dialog);
-            if (select.List()->currentRow() != 0)
-                QTest::qFail("the active event is preselected", __FILE__, __LINE__);
-            select.List()->setCurrentRow(1);
-            return static_cast<int>(QDialog::Accepted);
-        });
+        bench.Answer(
+            [](QDialog& dialog)
+            {
+                auto& select = static_cast<CSelectEventDialog&>(dialog);
+                if (select.List()->currentRow() != 0)
+                    QTest::qFail("the active event is preselected", __FILE__, __LINE__);
+                select.List()->setCurrentRow(1);
+                return static_cast<int>(QDialog::Accepted);
+            });
         FindAction(session->Frame()->findChildren<QAction*>(), QStringLiteral("Select Event ..."))
             ->trigger();
         QCOMPARE(doc.GetActiveEvent()->GetId(), std::string("DB1"));
@@ -295,33 +302,36 @@ private slots:
         CNewOrvDoc& doc = session->App().GetDocument();
         doc.GetAppSettings().SetAutoSaveOnExit(true);
 
-        bench.Answer([&bench](QDialog& dialog) {
-            auto& wizard = static_cast<CAddEventWizard&>(dialog);
-            wizard.restart();
-            if (wizard.windowTitle() != QStringLiteral("Add Event ( Step 1 from 4 )"))
-                QTest::qFail("step 1 title", __FILE__, __LINE__);
-            wizard.TypeList()->setCurrentIndex(0);
-            wizard.DateField()->setDate(QDate(2027, 6, 1));
-            wizard.next();
-            if (wizard.CopyChoice()->isEnabled())
-                QTest::qFail("no named event to copy from", __FILE__, __LINE__);
-            wizard.next();
-            // A wedding needs both first names.
-            wizard.BrideName(0)->setText(QStringLiteral("Dana"));
-            bench.AnswerMessage(QMessageBox::Ok);
-            wizard.next();
-            if (wizard.currentId() != CAddEventWizard::kNamesPage)
-                QTest::qFail("Next must be refused without the groom's name", __FILE__, __LINE__);
-            wizard.GroomName(0)->setText(QStringLiteral("Avi"));
-            if (wizard.EventName()->text() != QStringLiteral("The wedding of Dana and Avi"))
-                QTest::qFail("the event name follows the names", __FILE__, __LINE__);
-            wizard.next();
-            if (!wizard.CreateGroupsChoice()->isChecked())
-                QTest::qFail("groups are made by default", __FILE__, __LINE__);
-            wizard.Phone()->setText(QStringLiteral("050-1234567"));
-            wizard.accept();
-            return wizard.result();
-        });
+        bench.Answer(
+            [&bench](QDialog& dialog)
+            {
+                auto& wizard = static_cast<CAddEventWizard&>(dialog);
+                wizard.restart();
+                if (wizard.windowTitle() != QStringLiteral("Add Event ( Step 1 from 4 )"))
+                    QTest::qFail("step 1 title", __FILE__, __LINE__);
+                wizard.TypeList()->setCurrentIndex(0);
+                wizard.DateField()->setDate(QDate(2027, 6, 1));
+                wizard.next();
+                if (wizard.CopyChoice()->isEnabled())
+                    QTest::qFail("no named event to copy from", __FILE__, __LINE__);
+                wizard.next();
+                // A wedding needs both first names.
+                wizard.BrideName(0)->setText(QStringLiteral("Dana"));
+                bench.AnswerMessage(QMessageBox::Ok);
+                wizard.next();
+                if (wizard.currentId() != CAddEventWizard::kNamesPage)
+                    QTest::qFail("Next must be refused without the groom's name", __FILE__,
+                                 __LINE__);
+                wizard.GroomName(0)->setText(QStringLiteral("Avi"));
+                if (wizard.EventName()->text() != QStringLiteral("The wedding of Dana and Avi"))
+                    QTest::qFail("the event name follows the names", __FILE__, __LINE__);
+                wizard.next();
+                if (!wizard.CreateGroupsChoice()->isChecked())
+                    QTest::qFail("groups are made by default", __FILE__, __LINE__);
+                wizard.Phone()->setText(QStringLiteral("050-1234567"));
+                wizard.accept();
+                return wizard.result();
+            });
         session->Frame()->AddEventAction()->trigger();
         QCOMPARE(bench.MessageTexts().back(), QStringLiteral("Please fill missing details"));
         QCOMPARE(doc.GetActiveEvent()->GetId(), std::string("DB1"));
@@ -331,19 +341,21 @@ private slots:
         QCOMPARE(doc.GetSettings().GetKeySetting("WeddingMonth"), std::string("6"));
 
         // A party owner: no groom fields, the owner's first name alone is enough.
-        bench.Answer([](QDialog& dialog) {
-            auto& wizard = static_cast<CAddEventWizard&>(dialog);
-            wizard.restart();
-            wizard.TypeList()->setCurrentIndex(3);
-            wizard.next();
-            wizard.next();
-            if (wizard.GroomBox()->isVisibleTo(&wizard))
-                QTest::qFail("a party owner has no groom fields", __FILE__, __LINE__);
-            wizard.BrideName(0)->setText(QStringLiteral("Noam"));
-            wizard.next();
-            wizard.accept();
-            return wizard.result();
-        });
+        bench.Answer(
+            [](QDialog& dialog)
+            {
+                auto& wizard = static_cast<CAddEventWizard&>(dialog);
+                wizard.restart();
+                wizard.TypeList()->setCurrentIndex(3);
+                wizard.next();
+                wizard.next();
+                if (wizard.GroomBox()->isVisibleTo(&wizard))
+                    QTest::qFail("a party owner has no groom fields", __FILE__, __LINE__);
+                wizard.BrideName(0)->setText(QStringLiteral("Noam"));
+                wizard.next();
+                wizard.accept();
+                return wizard.result();
+            });
         session->Frame()->AddEventAction()->trigger();
         QCOMPARE(doc.GetActiveEvent()->GetId(), std::string("DB2"));
         QCOMPARE(doc.GetGroupCount(), 6);

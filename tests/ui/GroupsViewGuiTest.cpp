@@ -1,12 +1,3 @@
-#include <QApplication>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QListView>
-#include <QMenu>
-#include <QMessageBox>
-#include <QTableView>
-#include <QtTest>
-
 #include "GuiTestSupport.h"
 #include "model/Group.h"
 #include "model/Guest.h"
@@ -20,21 +11,32 @@
 #include "ui/ModalSeam.h"
 #include "ui/ViewCodes.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTableView>
+#include <QtTest>
+
 namespace
 {
 // Answers the next "Group name" dialog with a name (and the table box).
 void NameNextGroup(CGuiTestBench& bench, const QString& name, bool createTable = false,
                    QString* proposed = nullptr)
 {
-    bench.Answer([name, createTable, proposed](QDialog& dialog) {
-        auto& named = static_cast<CGroupNameDialog&>(dialog);
-        if (proposed != nullptr)
-            *proposed = named.NameField()->text();
-        named.NameField()->setText(name);
-        if (named.CreateTableBox() != nullptr)
-            named.CreateTableBox()->setChecked(createTable);
-        return static_cast<int>(QDialog::Accepted);
-    });
+    bench.Answer(
+        [name, createTable, proposed](QDialog& dialog)
+        {
+            auto& named = static_cast<CGroupNameDialog&>(dialog);
+            if (proposed != nullptr)
+                *proposed = named.NameField()->text();
+            named.NameField()->setText(name);
+            if (named.CreateTableBox() != nullptr)
+                named.CreateTableBox()->setChecked(createTable);
+            return static_cast<int>(QDialog::Accepted);
+        });
 }
 
 QStringList GroupNames(const CNewOrvDoc& doc)
@@ -86,8 +88,7 @@ private slots:
         NameNextGroup(*m_bench, QStringLiteral("Friends"), true, &proposed);
         m_view->AddGroup();
         QCOMPARE(proposed, QStringLiteral("New group 2"));
-        QCOMPARE(GroupNames(Doc()),
-                 QStringList({"New group", "new GROUP 1", "Friends"}));
+        QCOMPARE(GroupNames(Doc()), QStringList({"New group", "new GROUP 1", "Friends"}));
         QCOMPARE(m_view->SelectedRow(), 2);
         QCOMPARE(m_view->GroupsCaption(), QStringLiteral(" 3 Groups "));
         QCOMPARE(Doc().GetTables().back()->GetName(), std::string("Friends"));
@@ -99,16 +100,18 @@ private slots:
         QCOMPARE(Doc().GetGroupCount(), 3);
 
         // An empty name is refused by the dialog itself, which stays open.
-        m_bench->Answer([this](QDialog& dialog) {
-            auto& named = static_cast<CGroupNameDialog&>(dialog);
-            named.NameField()->setText(QStringLiteral("  "));
-            m_bench->AnswerMessage(QMessageBox::Ok);
-            named.accept();
-            return named.result();
-        });
+        m_bench->Answer(
+            [this](QDialog& dialog)
+            {
+                auto& named = static_cast<CGroupNameDialog&>(dialog);
+                named.NameField()->setText(QStringLiteral("  "));
+                m_bench->AnswerMessage(QMessageBox::Ok);
+                named.accept();
+                return named.result();
+            });
         m_view->AddGroup();
-        QVERIFY(m_bench->MessageTexts().back().startsWith(
-            QStringLiteral("Group name is mandatory")));
+        QVERIFY(
+            m_bench->MessageTexts().back().startsWith(QStringLiteral("Group name is mandatory")));
         QCOMPARE(Doc().GetGroupCount(), 3);
     }
 

@@ -1,17 +1,3 @@
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMessageBox>
-#include <QRadioButton>
-#include <QSpinBox>
-#include <QTableView>
-#include <QtTest>
-
 #include "GuiTestSupport.h"
 #include "model/Group.h"
 #include "model/Guest.h"
@@ -25,6 +11,20 @@
 #include "ui/ModalSeam.h"
 #include "ui/RestrictedGuestsDialog.h"
 #include "ui/ViewCodes.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QtTest>
 
 namespace fs = std::filesystem;
 
@@ -97,10 +97,7 @@ private slots:
         m_view = m_gui->View<CGuestsView>();
     }
 
-    void cleanup()
-    {
-        m_gui.reset();
-    }
+    void cleanup() { m_gui.reset(); }
 
     void addingAppendsOrSelectsTheNewGuest()
     {
@@ -311,14 +308,16 @@ private slots:
         // The chooser offers the nine columns; the ID and the first names cannot be hidden.
         QStringList entries;
         QList<bool> enabled;
-        CModalSeam::SetMenuHandler([&](QMenu& menu) -> QAction* {
-            for (QAction* action : menu.actions())
+        CModalSeam::SetMenuHandler(
+            [&](QMenu& menu) -> QAction*
             {
-                entries << action->text();
-                enabled << action->isEnabled();
-            }
-            return menu.actions().at(Col::kColumnPlanned);
-        });
+                for (QAction* action : menu.actions())
+                {
+                    entries << action->text();
+                    enabled << action->isEnabled();
+                }
+                return menu.actions().at(Col::kColumnPlanned);
+            });
         header->customContextMenuRequested(QPoint(2, 2));
         QCOMPARE(entries.size(), 9);
         QCOMPARE(entries.at(Col::kColumnFirstName), QStringLiteral("First names"));
@@ -358,13 +357,15 @@ private slots:
         SelectLine(0);
 
         QStringList offered;
-        m_bench->Answer([&offered](QDialog& dialog) {
-            auto& restricted = static_cast<CRestrictedGuestsDialog&>(dialog);
-            offered = restricted.OfferedNames();
-            restricted.BothWaysBox()->setChecked(true);
-            restricted.AddNames({"Dana Cohen", "Avi Gal", "Nobody Here"});
-            return static_cast<int>(QDialog::Accepted);
-        });
+        m_bench->Answer(
+            [&offered](QDialog& dialog)
+            {
+                auto& restricted = static_cast<CRestrictedGuestsDialog&>(dialog);
+                offered = restricted.OfferedNames();
+                restricted.BothWaysBox()->setChecked(true);
+                restricted.AddNames({"Dana Cohen", "Avi Gal", "Nobody Here"});
+                return static_cast<int>(QDialog::Accepted);
+            });
         PickMenuEntry(QStringLiteral("Edit restricted guests list ..."));
         m_view->List()->customContextMenuRequested(
             m_view->List()->visualRect(m_view->Model()->index(0, 1)).center());
@@ -374,27 +375,33 @@ private slots:
         QVERIFY(avi->IsRestricted("Dan Levi"));
 
         // One way only: the other guest keeps its entry.
-        m_bench->Answer([](QDialog& dialog) {
-            auto& restricted = static_cast<CRestrictedGuestsDialog&>(dialog);
-            restricted.BothWaysBox()->setChecked(false);
-            restricted.RemoveNames({"Avi Gal"});
-            return static_cast<int>(QDialog::Accepted);
-        });
+        m_bench->Answer(
+            [](QDialog& dialog)
+            {
+                auto& restricted = static_cast<CRestrictedGuestsDialog&>(dialog);
+                restricted.BothWaysBox()->setChecked(false);
+                restricted.RemoveNames({"Avi Gal"});
+                return static_cast<int>(QDialog::Accepted);
+            });
         m_view->EditRestrictions();
         QCOMPARE(dan->GetRestrictedList(), (std::vector<std::string>{"Dana Cohen"}));
         QVERIFY(avi->IsRestricted("Dan Levi"));
 
         // Both ways removes the other guest's entry too; Cancel changes nothing.
-        m_bench->Answer([](QDialog& dialog) {
-            static_cast<CRestrictedGuestsDialog&>(dialog).RemoveNames({"Dana Cohen"});
-            return static_cast<int>(QDialog::Rejected);
-        });
+        m_bench->Answer(
+            [](QDialog& dialog)
+            {
+                static_cast<CRestrictedGuestsDialog&>(dialog).RemoveNames({"Dana Cohen"});
+                return static_cast<int>(QDialog::Rejected);
+            });
         m_view->EditRestrictions();
         QCOMPARE(dan->GetRestrictedCount(), 1);
-        m_bench->Answer([](QDialog& dialog) {
-            static_cast<CRestrictedGuestsDialog&>(dialog).RemoveNames({"Dana Cohen"});
-            return static_cast<int>(QDialog::Accepted);
-        });
+        m_bench->Answer(
+            [](QDialog& dialog)
+            {
+                static_cast<CRestrictedGuestsDialog&>(dialog).RemoveNames({"Dana Cohen"});
+                return static_cast<int>(QDialog::Accepted);
+            });
         m_view->EditRestrictions();
         QCOMPARE(dan->GetRestrictedCount(), 0);
         QCOMPARE(dana->GetRestrictedCount(), 0);
@@ -407,10 +414,12 @@ private slots:
         m_view->FlushRefresh();
         SelectLine(0);
         // Family names with an "a", in any letter case: Gal and Dar.
-        m_bench->Answer([](QDialog& dialog) {
-            static_cast<CGuestSearchDialog&>(dialog).FamilyNameField()->setText("A");
-            return static_cast<int>(QDialog::Accepted);
-        });
+        m_bench->Answer(
+            [](QDialog& dialog)
+            {
+                static_cast<CGuestSearchDialog&>(dialog).FamilyNameField()->setText("A");
+                return static_cast<int>(QDialog::Accepted);
+            });
         Frame().GenericActions().search->trigger();
         QCOMPARE(m_view->CurrentGuest()->GetName(), std::string("Ada"));
         m_view->FindNext(false); // F3
@@ -424,14 +433,16 @@ private slots:
         m_view->RelationFilter()->setCurrentText(QStringLiteral("Mutual"));
         m_view->FindNext(false);
         QCOMPARE(m_view->CurrentGuest()->GetName(), std::string("Ada"));
-        m_bench->Answer([](QDialog& dialog) {
-            auto& search = static_cast<CGuestSearchDialog&>(dialog);
-            const bool keptLastSearch = search.FamilyNameField()->text() == QLatin1String("A");
-            search.FamilyNameField()->setText(keptLastSearch ? QString() : QStringLiteral("?"));
-            search.FirstNameField()->setText("Dana");
-            search.BackwardsButton()->setChecked(true);
-            return static_cast<int>(QDialog::Accepted);
-        });
+        m_bench->Answer(
+            [](QDialog& dialog)
+            {
+                auto& search = static_cast<CGuestSearchDialog&>(dialog);
+                const bool keptLastSearch = search.FamilyNameField()->text() == QLatin1String("A");
+                search.FamilyNameField()->setText(keptLastSearch ? QString() : QStringLiteral("?"));
+                search.FirstNameField()->setText("Dana");
+                search.BackwardsButton()->setChecked(true);
+                return static_cast<int>(QDialog::Accepted);
+            });
         m_bench->AnswerMessage(QMessageBox::Ok);
         m_view->Search();
         QCOMPARE(m_bench->MessageTexts().back(), QStringLiteral("This guest was not found"));
@@ -464,10 +475,12 @@ private slots:
 
         // Ctrl+F opens the search; F3 and Shift+F3 repeat it.
         SelectLine(0);
-        m_bench->Answer([](QDialog& dialog) {
-            static_cast<CGuestSearchDialog&>(dialog).FirstNameField()->setText("a");
-            return static_cast<int>(QDialog::Accepted);
-        });
+        m_bench->Answer(
+            [](QDialog& dialog)
+            {
+                static_cast<CGuestSearchDialog&>(dialog).FirstNameField()->setText("a");
+                return static_cast<int>(QDialog::Accepted);
+            });
         QTest::keyClick(&frame, Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(m_view->CurrentGuest()->GetName(), std::string("David"));
         QTest::keyClick(&frame, Qt::Key_F3);

@@ -1,5 +1,11 @@
 #include "GuiTestSupport.h"
 
+#include "store/NewOrvDoc.h"
+#include "ui/FrameView.h"
+#include "ui/GuiSession.h"
+#include "ui/MainFrame.h"
+#include "ui/ModalSeam.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -10,31 +16,27 @@
 #include <QTest>
 #include <cstdlib>
 
-#include "store/NewOrvDoc.h"
-#include "ui/FrameView.h"
-#include "ui/GuiSession.h"
-#include "ui/MainFrame.h"
-#include "ui/ModalSeam.h"
-
 CGuiTestBench::CGuiTestBench()
 {
     setenv("HOME", m_root.Path().c_str(), 1);
     setenv("XDG_DATA_HOME", (m_root / "xdg-data").c_str(), 1);
     setenv("XDG_CONFIG_HOME", (m_root / "xdg-config").c_str(), 1);
-    CModalSeam::SetDialogHandler([this](QDialog& dialog) {
-        m_titles.push_back(dialog.windowTitle());
-        if (auto* box = qobject_cast<QMessageBox*>(&dialog))
-            m_messages.push_back(box->text());
-        if (m_answers.empty())
+    CModalSeam::SetDialogHandler(
+        [this](QDialog& dialog)
         {
-            ++m_unanswered;
-            return qobject_cast<QMessageBox*>(&dialog) ? static_cast<int>(QMessageBox::Cancel)
-                                                       : static_cast<int>(QDialog::Rejected);
-        }
-        auto answer = std::move(m_answers.front());
-        m_answers.erase(m_answers.begin());
-        return answer(dialog);
-    });
+            m_titles.push_back(dialog.windowTitle());
+            if (auto* box = qobject_cast<QMessageBox*>(&dialog))
+                m_messages.push_back(box->text());
+            if (m_answers.empty())
+            {
+                ++m_unanswered;
+                return qobject_cast<QMessageBox*>(&dialog) ? static_cast<int>(QMessageBox::Cancel)
+                                                           : static_cast<int>(QDialog::Rejected);
+            }
+            auto answer = std::move(m_answers.front());
+            m_answers.erase(m_answers.begin());
+            return answer(dialog);
+        });
 }
 
 CGuiTestBench::~CGuiTestBench()
@@ -50,10 +52,12 @@ void CGuiTestBench::Answer(std::function<int(QDialog&)> answer)
 
 void CGuiTestBench::AcceptNext()
 {
-    Answer([](QDialog& dialog) {
-        dialog.accept(); // a dialog may refuse (and stay open): report what it did
-        return dialog.result();
-    });
+    Answer(
+        [](QDialog& dialog)
+        {
+            dialog.accept(); // a dialog may refuse (and stay open): report what it did
+            return dialog.result();
+        });
 }
 
 void CGuiTestBench::PassFirstStart()
@@ -67,8 +71,7 @@ void CGuiTestBench::AnswerMessage(int button)
     Answer([button](QDialog&) { return button; });
 }
 
-std::unique_ptr<CGuiSession> CGuiTestBench::Start(ELanguage language, bool* started,
-                                                  int* exitCode)
+std::unique_ptr<CGuiSession> CGuiTestBench::Start(ELanguage language, bool* started, int* exitCode)
 {
     SAppOptions options;
     options.language = language;
@@ -110,11 +113,20 @@ void CViewTestSession::Stop()
     m_session.reset();
 }
 
-CMainFrame& CViewTestSession::Frame() { return *m_session->Frame(); }
+CMainFrame& CViewTestSession::Frame()
+{
+    return *m_session->Frame();
+}
 
-CNewOrvDoc& CViewTestSession::Doc() { return m_session->App().GetDocument(); }
+CNewOrvDoc& CViewTestSession::Doc()
+{
+    return m_session->App().GetDocument();
+}
 
-CFrameView* CViewTestSession::ActiveView() { return Frame().ActiveView(); }
+CFrameView* CViewTestSession::ActiveView()
+{
+    return Frame().ActiveView();
+}
 
 QAction* FindAction(const QList<QAction*>& actions, const QString& text)
 {

@@ -1,14 +1,14 @@
 #pragma once
 
+#include "app/NewOrvApp.h"
+#include "support/TempDir.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
 #include <vector>
-
-#include "app/NewOrvApp.h"
-#include "support/TempDir.h"
 
 class CFrameView;
 class CGuiSession;

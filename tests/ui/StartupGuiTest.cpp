@@ -1,8 +1,3 @@
-#include <QApplication>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QtTest>
-
 #include "GuiTestSupport.h"
 #include "platform/ProfileFile.h"
 #include "store/NewOrvDoc.h"
@@ -10,6 +5,11 @@
 #include "ui/MainFrame.h"
 #include "ui/TermsDialog.h"
 #include "ui/TipDialog.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QtTest>
 
 namespace fs = std::filesystem;
 
@@ -21,17 +21,21 @@ private:
     // The first start shows the terms of use, then the tip of the day.
     static void AgreeAndCloseTip(CGuiTestBench& bench)
     {
-        bench.Answer([](QDialog& dialog) {
-            if (qobject_cast<CTermsDialog*>(&dialog) == nullptr)
-                QTest::qFail("the terms of use are expected first", __FILE__, __LINE__);
-            return static_cast<int>(QDialog::Accepted);
-        });
-        bench.Answer([](QDialog& dialog) {
-            auto* tip = qobject_cast<CTipDialog*>(&dialog);
-            if (tip != nullptr)
-                tip->ShowNextTip();
-            return static_cast<int>(QDialog::Accepted);
-        });
+        bench.Answer(
+            [](QDialog& dialog)
+            {
+                if (qobject_cast<CTermsDialog*>(&dialog) == nullptr)
+                    QTest::qFail("the terms of use are expected first", __FILE__, __LINE__);
+                return static_cast<int>(QDialog::Accepted);
+            });
+        bench.Answer(
+            [](QDialog& dialog)
+            {
+                auto* tip = qobject_cast<CTipDialog*>(&dialog);
+                if (tip != nullptr)
+                    tip->ShowNextTip();
+                return static_cast<int>(QDialog::Accepted);
+            });
     }
 
 private slots:

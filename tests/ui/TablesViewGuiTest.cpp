@@ -1,15 +1,3 @@
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTableView>
-#include <QtTest>
-
 #include "GuiTestSupport.h"
 #include "model/Group.h"
 #include "model/Guest.h"
@@ -25,29 +13,44 @@
 #include "ui/TablesView.h"
 #include "ui/ViewCodes.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QtTest>
+
 namespace
 {
 // Fills the next "Table details" dialog and presses OK; the values it opened with go to *shown.
 void FillNextDetails(CGuiTestBench& bench, const QString& name, int seats, int place,
                      CTableDetailsDialog::SValues* shown = nullptr)
 {
-    bench.Answer([name, seats, place, shown](QDialog& dialog) {
-        auto* opened = qobject_cast<CTableDetailsDialog*>(&dialog);
-        if (opened == nullptr)
+    bench.Answer(
+        [name, seats, place, shown](QDialog& dialog)
         {
-            QTest::qFail("another dialog opened instead of \"Table details\"", __FILE__, __LINE__);
-            return static_cast<int>(QDialog::Rejected);
-        }
-        CTableDetailsDialog& details = *opened;
-        if (shown != nullptr)
-            *shown = {details.NameField()->text(), details.SeatsField()->value(),
-                      details.PlaceField()->value()};
-        details.NameField()->setText(name);
-        details.SeatsField()->setValue(seats);
-        details.PlaceField()->setValue(place);
-        details.accept(); // may refuse and stay open
-        return details.result();
-    });
+            auto* opened = qobject_cast<CTableDetailsDialog*>(&dialog);
+            if (opened == nullptr)
+            {
+                QTest::qFail("another dialog opened instead of \"Table details\"", __FILE__,
+                             __LINE__);
+                return static_cast<int>(QDialog::Rejected);
+            }
+            CTableDetailsDialog& details = *opened;
+            if (shown != nullptr)
+                *shown = {details.NameField()->text(), details.SeatsField()->value(),
+                          details.PlaceField()->value()};
+            details.NameField()->setText(name);
+            details.SeatsField()->setValue(seats);
+            details.PlaceField()->setValue(place);
+            details.accept(); // may refuse and stay open
+            return details.result();
+        });
 }
 
 std::vector<std::string> TableNames(const CNewOrvDoc& doc)
@@ -101,8 +104,7 @@ private:
         m_view->FlushRefresh();
     }
 
-    CGuest* AddGuest(const std::string& name, int coming, int table,
-                     const std::string& group = {})
+    CGuest* AddGuest(const std::string& name, int coming, int table, const std::string& group = {})
     {
         CGuest* guest = Doc().AddGuest(name, "Levi");
         guest->SetComingCount(coming);
@@ -138,9 +140,8 @@ private slots:
         const CTablesModel& model = *m_view->TablesModel();
         QCOMPARE(model.rowCount(), 3);
         QCOMPARE(m_view->TablesCaption(), QStringLiteral(" 2 Tables"));
-        auto cell = [&](int row, int column) {
-            return model.data(model.index(row, column)).toString();
-        };
+        auto cell = [&](int row, int column)
+        { return model.data(model.index(row, column)).toString(); };
         QCOMPARE(cell(0, CTablesModel::kColumnName), QStringLiteral("Unseated Guests"));
         QCOMPARE(cell(0, CTablesModel::kColumnHallNumber), QStringLiteral("--"));
         QCOMPARE(cell(0, CTablesModel::kColumnSeats), QStringLiteral("--"));
@@ -267,14 +268,16 @@ private slots:
 
         // A group name fills the name field.
         Doc().AddGroup("School friends");
-        m_bench->Answer([](QDialog& dialog) {
-            auto& details = static_cast<CTableDetailsDialog&>(dialog);
-            const auto found = details.GroupsList()->findItems(QStringLiteral("School friends"),
-                                                               Qt::MatchExactly);
-            details.GroupsList()->setCurrentItem(found.value(0));
-            details.accept();
-            return details.result();
-        });
+        m_bench->Answer(
+            [](QDialog& dialog)
+            {
+                auto& details = static_cast<CTableDetailsDialog&>(dialog);
+                const auto found = details.GroupsList()->findItems(QStringLiteral("School friends"),
+                                                                   Qt::MatchExactly);
+                details.GroupsList()->setCurrentItem(found.value(0));
+                details.accept();
+                return details.result();
+            });
         m_view->EditTable();
         QCOMPARE(table->GetName(), std::string("School friends"));
     }
@@ -540,19 +543,21 @@ private slots:
         CEventSettings& settings = Doc().GetSettings();
         settings.SetArrangeTablesByHallNumber(false);
         settings.SetDontShowNonComing(false);
-        m_bench->Answer([this](QDialog& dialog) {
-            auto& setup = static_cast<CTableSetupDialog&>(dialog);
-            setup.SeatsField()->setValue(1001);
-            m_bench->AnswerMessage(QMessageBox::Ok);
-            setup.accept(); // refused: stays open
-            if (setup.result() == QDialog::Accepted)
-                return static_cast<int>(QDialog::Accepted);
-            setup.SeatsField()->setValue(1000);
-            setup.ByHallNumber()->setChecked(true);
-            setup.ShowId()->setChecked(true);
-            setup.accept();
-            return setup.result();
-        });
+        m_bench->Answer(
+            [this](QDialog& dialog)
+            {
+                auto& setup = static_cast<CTableSetupDialog&>(dialog);
+                setup.SeatsField()->setValue(1001);
+                m_bench->AnswerMessage(QMessageBox::Ok);
+                setup.accept(); // refused: stays open
+                if (setup.result() == QDialog::Accepted)
+                    return static_cast<int>(QDialog::Accepted);
+                setup.SeatsField()->setValue(1000);
+                setup.ByHallNumber()->setChecked(true);
+                setup.ShowId()->setChecked(true);
+                setup.accept();
+                return setup.result();
+            });
         FindAction(m_view->ViewMenu()->actions(), QStringLiteral("Table setup  ..."))->trigger();
         QCOMPARE(m_bench->MessageTexts().back(),
                  QStringLiteral("Please enter an integer between 1 and 1000."));
@@ -562,17 +567,21 @@ private slots:
         QCOMPARE(settings.GetKeySetting("ShowSerial"), std::string("1"));
 
         // Unchecked is stored as "0"; a new table now proposes 1000 seats.
-        m_bench->Answer([](QDialog& dialog) {
-            static_cast<CTableSetupDialog&>(dialog).ShowId()->setChecked(false);
-            return static_cast<int>(QDialog::Accepted);
-        });
+        m_bench->Answer(
+            [](QDialog& dialog)
+            {
+                static_cast<CTableSetupDialog&>(dialog).ShowId()->setChecked(false);
+                return static_cast<int>(QDialog::Accepted);
+            });
         m_view->TableSetup();
         QCOMPARE(settings.GetKeySetting("ShowSerial"), std::string("0"));
         CTableDetailsDialog::SValues shown;
-        m_bench->Answer([&shown](QDialog& dialog) {
-            shown.seats = static_cast<CTableDetailsDialog&>(dialog).SeatsField()->value();
-            return static_cast<int>(QDialog::Rejected);
-        });
+        m_bench->Answer(
+            [&shown](QDialog& dialog)
+            {
+                shown.seats = static_cast<CTableDetailsDialog&>(dialog).SeatsField()->value();
+                return static_cast<int>(QDialog::Rejected);
+            });
         m_view->AddTable();
         QCOMPARE(shown.seats, 1000);
     }
@@ -632,8 +641,8 @@ private slots:
         QCOMPARE(m_bench->DialogTitles().size(), dialogs + 1);
         QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Table details"));
 
-        // HINT_TABLE_CREATED, HINT_RECORD_CHANGED, HINT_GUEST_ADDED and HINT_GUEST_CHANGED only mark the list stale: nothing changes until the refresh,
-        // which runs once.
+        // HINT_TABLE_CREATED, HINT_RECORD_CHANGED, HINT_GUEST_ADDED and HINT_GUEST_CHANGED only
+        // mark the list stale: nothing changes until the refresh, which runs once.
         Doc().CreateTable("Late", 8, 10);
         Doc().GetGuestAt(0)->SetTable(3);
         Doc().UpdateAllViews(nullptr, HINT_GUEST_CHANGED, Doc().GetGuestAt(0));

@@ -344,7 +344,8 @@ const SStringEntry kEntries[] = {
      "תנאי שימוש\r\n\r\n"
      "1. התוכנה Velloran ניתנת כמות שהיא, ללא כל אחריות. השימוש בה על אחריותכם; יוצרי התוכנה אינם "
      "אחראים לכל נזק או אובדן הנובעים מהשימוש בה.\r\n"
-     "2. האירועים שלכם נשמרים במחשב זה. התוכנה אינה שולחת דבר על האורחים שלכם, אלא אם הגדרתם בעצמכם "
+     "2. האירועים שלכם נשמרים במחשב זה. התוכנה אינה שולחת דבר על האורחים שלכם, אלא אם הגדרתם "
+     "בעצמכם "
      "שיתוף דרך שרת FTP או שלחתם ממנה דואר.\r\n"
      "3. שמרו עותקים של האירועים שלכם: האחריות לנתונים היא שלכם.\r\n"
      "4. כבדו את פרטיות האורחים: השתמשו בפרטיהם לצורך האירוע בלבד.\r\n\r\n"
@@ -363,8 +364,7 @@ const SStringEntry kEntries[] = {
     {IDS_TIP_3,
      "Select a cell in the guest list and press F2 or Enter to change its value in place.",
      "בחרו תא ברשימת האורחים והקישו F2 או Enter כדי לשנות את ערכו במקום."},
-    {IDS_TIP_4,
-     "In the tables screen, right-click guests to move them to another table.",
+    {IDS_TIP_4, "In the tables screen, right-click guests to move them to another table.",
      "במסך השולחנות, לחצו על אורחים בכפתור הימני כדי להעבירם לשולחן אחר."},
     {IDS_TIP_5,
      "Keep apart guests who should not sit together: edit the restricted guests list of a guest.",
@@ -375,8 +375,7 @@ const SStringEntry kEntries[] = {
     {IDS_TIP_7,
      "You can keep several events side by side: use Add Event and Select Event in the Event menu.",
      "אפשר לנהל כמה אירועים זה לצד זה: השתמשו בהוספת אירוע ובבחירת אירוע בתפריט אירוע."},
-    {IDS_TIP_8,
-     "Ctrl+S saves the event at any moment; the program also saves when it closes.",
+    {IDS_TIP_8, "Ctrl+S saves the event at any moment; the program also saves when it closes.",
      "Ctrl+S שומר את האירוע בכל רגע; התוכנה שומרת גם בעת הסגירה."},
 
     // Expenses: who pays, in the order of the payer list after "Unknown" (IDS_UNKNOWN)
@@ -673,8 +672,14 @@ const SStringEntry kEntries[] = {
 
     // Main frame
     {IDS_MENU_SEARCH, "Search ...", "חיפוש ..."},
-    {IDS_NO_CALCULATOR_TEXT, "No calculator program was found on this computer.\r\nInstall one (for example gnome-calculator) and try again.", "לא נמצאה תוכנת מחשבון במחשב זה.\r\nהתקינו מחשבון (למשל gnome-calculator) ונסו שוב."},
-    {IDS_ABOUT_TEXT, "Velloran %s\r\nThe planner for weddings and family celebrations: guests, tables, budget, meetings and the day of the event.", "Velloran %s\r\nהמתכנן לחתונות ולשמחות משפחתיות: אורחים, שולחנות, תקציב, פגישות ויום האירוע."},
+    {IDS_NO_CALCULATOR_TEXT,
+     "No calculator program was found on this computer.\r\nInstall one (for example "
+     "gnome-calculator) and try again.",
+     "לא נמצאה תוכנת מחשבון במחשב זה.\r\nהתקינו מחשבון (למשל gnome-calculator) ונסו שוב."},
+    {IDS_ABOUT_TEXT,
+     "Velloran %s\r\nThe planner for weddings and family celebrations: guests, tables, budget, "
+     "meetings and the day of the event.",
+     "Velloran %s\r\nהמתכנן לחתונות ולשמחות משפחתיות: אורחים, שולחנות, תקציב, פגישות ויום האירוע."},
     {IDS_ABOUT_CAPTION, "About Velloran", "אודות Velloran"},
     {IDS_LOADING_EVENT, "Loading the event ...", "טוען את האירוע ..."},
 
@@ -692,7 +697,11 @@ const SStringEntry kEntries[] = {
     {IDS_TABLES_ADD_BUTTON, "Add Table", "הוספת שולחן"},
     {IDS_TABLES_EDIT_BUTTON, "Edit Table", "עריכת שולחן"},
     {IDS_TABLES_DELETE_BUTTON, "Delete Table", "מחיקת שולחן"},
-    {IDS_TABLES_EXPLANATION, "On this screen, you define the tables of the hall. Select a table to see the guests seated at it; right-click guests to move them to another table or to see their details.", "במסך זה מגדירים את שולחנות האולם. בחרו שולחן כדי לראות את האורחים שיושבים בו; לחצו על אורחים בכפתור הימני כדי להעבירם לשולחן אחר או לראות את פרטיהם."},
+    {IDS_TABLES_EXPLANATION,
+     "On this screen, you define the tables of the hall. Select a table to see the guests seated "
+     "at it; right-click guests to move them to another table or to see their details.",
+     "במסך זה מגדירים את שולחנות האולם. בחרו שולחן כדי לראות את האורחים שיושבים בו; לחצו על אורחים "
+     "בכפתור הימני כדי להעבירם לשולחן אחר או לראות את פרטיהם."},
     {IDS_TABLE_GUESTS_CAPTION, "Guests at table %d (%s)", "האורחים בשולחן %d (%s)"},
     {IDS_TABLES_COLUMN_LINES, "Guest lines", "שורות אורחים"},
 };

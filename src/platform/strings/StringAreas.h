@@ -1,8 +1,8 @@
 #pragma once
 
-#include <vector>
-
 #include "platform/StringTable.h"
+
+#include <vector>
 
 // The string table is kept by area, one source file each (strings/<Area>Strings.cpp with the
 // numbers in strings/<Area>StringIds.h), so that the screens of different areas never edit the same

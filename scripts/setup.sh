@@ -16,7 +16,7 @@ packages="g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-qpa-plugins qt6-svg-dev libxerces-c-dev libcurl4-openssl-dev nlohmann-json3-dev
     fonts-dejavu-core culmus"
 if [ "$mode" = test ]; then
-    packages="$packages libgtest-dev libgmock-dev libbenchmark-dev"
+    packages="$packages libgtest-dev libgmock-dev libbenchmark-dev clang-format"
 fi
 
 export DEBIAN_FRONTEND=noninteractive
@@ -31,6 +31,10 @@ if [ "$mode" = run ]; then
     cmake --build build -j "$jobs"
     exec ./build/src/ui/velloran
 fi
+
+# The sources keep the project's .clang-format style.
+find src tests bench fuzz tools \( -name '*.cpp' -o -name '*.h' \) -print0 |
+    xargs -0 clang-format --dry-run --Werror
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"

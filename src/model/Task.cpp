@@ -107,6 +107,18 @@ std::unique_ptr<CTask> CTask::RemoveChild(CTask* task)
     return nullptr;
 }
 
+CTask* CTask::FindById(int id)
+{
+    if (m_id == id)
+        return this;
+    for (const auto& child : m_children)
+    {
+        if (CTask* found = child->FindById(id))
+            return found;
+    }
+    return nullptr;
+}
+
 void CTask::DeleteSubtree()
 {
     while (!m_children.empty())

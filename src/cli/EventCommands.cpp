@@ -73,6 +73,15 @@ const std::vector<SCliCommand>& CliCommands()
         {"move-table", true, "FROM TO", RunMoveTable},
         {"table-for-group", true, "GROUP_NAME", RunTableForGroup},
         {"arrange", true, "all|tableless", RunArrange},
+        {"meetings", false, "", RunMeetings},
+        {"add-meeting", true,
+         "NAME --date YYYY-MM-DD [--contact-name T] [--contact-job T] [--contact-phone T] "
+         "[--contact-address T] [--info T]",
+         RunAddMeeting},
+        {"tasks", false, "", RunTasks},
+        {"add-task", true, "NAME [--parent ID]", RunAddTask},
+        {"check-task", true, "ID [--off]", RunCheckTask},
+        {"export-ics", false, "FILE [--meeting INDEX] [--tasks]", RunExportIcs},
     };
     return commands;
 }

@@ -12,6 +12,8 @@
 #include "ui/SelectEventDialog.h"
 #include "ui/TableDetailsDialog.h"
 #include "ui/TableSetupDialog.h"
+#include "ui/TaskInfoDialog.h"
+#include "ui/TaskListDialog.h"
 #include "ui/TermsDialog.h"
 #include "ui/TipDialog.h"
 #include "ui/UiText.h"
@@ -84,6 +86,15 @@ std::vector<SDialogEntry> MakeCatalogue()
              if (doc.GetGuestCount() == 0)
                  return nullptr;
              return std::make_unique<CRestrictedGuestsDialog>(doc, *doc.GetGuestAt(0), parent);
+         }},
+        {"task-list",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         { return std::make_unique<CTaskListDialog>(doc, parent); }},
+        {"task-info",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         {
+             return std::make_unique<CTaskInfoDialog>(CTaskInfoDialog::kAdd, doc, QString(),
+                                                      QString(), parent);
          }},
     };
     for (int page = 1; page <= 4; ++page)

@@ -54,6 +54,9 @@ const SStringEntry kEntries[] = {
      "לאף פגישה אין תאריך תקין; לא נכתב דבר."},
     {IDS_CALENDAR_NO_OPEN_TASKS, "Every task is done; nothing was written.",
      "כל המשימות בוצעו; לא נכתב דבר."},
+    {IDS_FILE_DIALOG_LOOK_IN, "Look in:", "חיפוש ב:"},
+    {IDS_FILE_DIALOG_FILE_NAME, "File name:", "שם הקובץ:"},
+    {IDS_FILE_DIALOG_FILE_TYPE, "Files of type:", "סוג הקבצים:"},
 
     // Task list and task dialog
     {IDS_TASKS_TREE_TITLE, "Tasks Tree", "עץ משימות"},

@@ -167,19 +167,24 @@ void CMeetingView::BuildViewMenu(QMenu& menu)
     menu.addAction(m_exportTasksAction);
 }
 
-void CMeetingView::BuildListMenu(QMenu& menu)
-{
-    menu.addAction(m_calendarAction);
-    menu.addAction(FrameActions().remove);
-    menu.addSeparator();
-    menu.addAction(m_exportMeetingsAction);
-}
-
 void CMeetingView::ShowListMenu(const QPoint& position)
 {
     QMenu menu(this);
-    BuildListMenu(menu);
-    CModalSeam::ExecMenu(menu, m_list->viewport()->mapToGlobal(position));
+    QAction* calendar = menu.addAction(UiText(IDS_MEETINGS_CALENDAR_BUTTON));
+    QAction* remove = menu.addAction(UiText(IDS_MENU_DELETE));
+    calendar->setEnabled(m_meeting != nullptr);
+    remove->setEnabled(m_meeting != nullptr);
+    menu.addSeparator();
+    QAction* exportAll = menu.addAction(UiText(IDS_MENU_EXPORT_MEETINGS_ICS));
+    QAction* chosen = CModalSeam::ExecMenu(menu, m_list->viewport()->mapToGlobal(position));
+    if (chosen == nullptr || !chosen->isEnabled())
+        return;
+    if (chosen == calendar)
+        AddAppointmentToCalendar();
+    else if (chosen == remove)
+        DeleteMeeting();
+    else if (chosen == exportAll)
+        ExportMeetingsToCalendar();
 }
 
 bool CMeetingView::IsCommandEnabled(ECommand command) const

@@ -46,9 +46,6 @@ public:
     void ExportMeetingsToCalendar();
     void ExportTasksToCalendar();
 
-    // The popup of the list (right click).
-    void BuildListMenu(QMenu& menu);
-
     int SelectedRow() const;
     void SelectRow(int row);
     CMeeting* BoundMeeting() const { return m_meeting; }

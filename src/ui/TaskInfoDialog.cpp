@@ -23,6 +23,7 @@ CTaskInfoDialog::CTaskInfoDialog(EMode mode, CNewOrvDoc& doc, const QString& nam
     m_name->selectAll();
     m_info = new QPlainTextEdit(info);
     m_info->setTabChangesFocus(true);
+    m_info->setMaximumHeight(m_info->fontMetrics().lineSpacing() * 7);
     form->addRow(UiText(IDS_TASK_NAME_LABEL), m_name);
     form->addRow(UiText(IDS_TASK_INFO_LABEL), m_info);
     layout->addLayout(form);

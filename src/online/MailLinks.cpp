@@ -144,8 +144,10 @@ std::string ApprovalMailLink(const CGuest& guest, const SApprovalMailInfo& info)
     if (address.empty())
         return {};
     const std::string guestCode = FormatInt(guest.GetUniqueId());
+    const int subject =
+        IsHebrewUi() ? IDS_APPROVAL_MAIL_SUBJECT_WITH_EVENT : IDS_APPROVAL_MAIL_SUBJECT;
     std::string link = "mailto:" + PercentEncode(address, EUrlPart::MailAddress) +
-                       "?Subject=" + Label(IDS_APPROVAL_MAIL_SUBJECT, info.eventName) + "&Body=";
+                       "?Subject=" + Label(subject, info.eventName) + "&Body=";
     if (IsHebrewUi())
     {
         const std::string verification =

@@ -4,11 +4,13 @@
 // dialog and the notices of the update check the user asked for. Keep sorted by number.
 enum OnlineStringId : int
 {
-    // Approval request mails (the English edition's page takes no verification number)
+    // Approval request mails: the English edition's subject names no event and its page takes
+    // no verification number; the Hebrew edition's subject begins with the event name
     IDS_APPROVAL_MAIL_SUBJECT = 71000,
     IDS_APPROVAL_MAIL_EVENT_CODE = 71001,
     IDS_APPROVAL_MAIL_GUEST_CODE = 71002,
     IDS_APPROVAL_MAIL_VERIFICATION = 71003,
+    IDS_APPROVAL_MAIL_SUBJECT_WITH_EVENT = 71004,
 
     // Approvals From Web Site dialog
     IDS_APPROVALS_TITLE = 71010,

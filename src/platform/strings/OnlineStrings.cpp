@@ -10,10 +10,12 @@ namespace
 const SStringEntry kEntries[] = {
     // Approval request mails
     {IDS_APPROVAL_MAIL_SUBJECT, " Please approve your attendance in our event ",
-     "%s - אנא אשרו הגעתכם לארוע "},
+     " אנא אשרו הגעתכם לארוע "},
     {IDS_APPROVAL_MAIL_EVENT_CODE, "Event Code: %s", ":קוד ארוע %s"},
     {IDS_APPROVAL_MAIL_GUEST_CODE, "Guest Code: %s", ":קוד מוזמן %s"},
     {IDS_APPROVAL_MAIL_VERIFICATION, "Guest verification: %s", ":אימות מוזמן %s"},
+    {IDS_APPROVAL_MAIL_SUBJECT_WITH_EVENT, "%s - Please approve your attendance in our event ",
+     "%s - אנא אשרו הגעתכם לארוע "},
 
     // Approvals From Web Site dialog
     {IDS_APPROVALS_TITLE, "Approvals From Web Site", "אישורי הגעה מאתר האינטרנט"},

@@ -34,3 +34,8 @@ int RunSwapTables(CCliContext& context);
 int RunMoveTable(CCliContext& context);
 int RunTableForGroup(CCliContext& context);
 int RunArrange(CCliContext& context);
+int RunOnlineCheck(CCliContext& context);
+int RunCheckUpdates(CCliContext& context);
+int RunApprovals(CCliContext& context);
+int RunApplyApprovals(CCliContext& context);
+int RunMailto(CCliContext& context);

@@ -73,6 +73,11 @@ const std::vector<SCliCommand>& CliCommands()
         {"move-table", true, "FROM TO", RunMoveTable},
         {"table-for-group", true, "GROUP_NAME", RunTableForGroup},
         {"arrange", true, "all|tableless", RunArrange},
+        {"online-check", false, "", RunOnlineCheck},
+        {"check-updates", false, "[--url URL]", RunCheckUpdates},
+        {"approvals", false, "[--url URL]", RunApprovals},
+        {"apply-approvals", true, "[--url URL]", RunApplyApprovals},
+        {"mailto", false, "all|unanswered|requests [--print]", RunMailto},
     };
     return commands;
 }

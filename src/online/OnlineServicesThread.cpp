@@ -3,8 +3,9 @@
 #include "platform/Trace.h"
 
 COnlineServicesThread::COnlineServicesThread(SOnlineConfig config, SUpdateHooks hooks,
-                                             std::chrono::milliseconds delay)
-    : m_config(std::move(config)), m_hooks(std::move(hooks)),
+                                             std::chrono::milliseconds delay,
+                                             std::function<void(int result)> finished)
+    : m_config(std::move(config)), m_hooks(std::move(hooks)), m_finishedHook(std::move(finished)),
       m_thread([this, delay] { Run(delay); })
 {
 }
@@ -44,4 +45,6 @@ void COnlineServicesThread::Run(std::chrono::milliseconds delay)
         Trace("COnlineServicesThread", "result " + std::to_string(m_result.load()));
     }
     m_finished = true;
+    if (m_finishedHook && m_result.load() >= 0 && !m_cancel.IsCancelled())
+        m_finishedHook(m_result.load());
 }

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <thread>
 
 // The online-services thread: after a delay (10 s at start-up, so start-up finishes first) it runs
@@ -19,8 +20,10 @@ class COnlineServicesThread
 public:
     static constexpr std::chrono::milliseconds kStartupDelay{10000};
 
+    // finished (may be empty) gets the result on the thread when a check ran to its end.
     COnlineServicesThread(SOnlineConfig config, SUpdateHooks hooks,
-                          std::chrono::milliseconds delay = kStartupDelay);
+                          std::chrono::milliseconds delay = kStartupDelay,
+                          std::function<void(int result)> finished = {});
     ~COnlineServicesThread();
     COnlineServicesThread(const COnlineServicesThread&) = delete;
     COnlineServicesThread& operator=(const COnlineServicesThread&) = delete;
@@ -37,6 +40,7 @@ private:
 
     SOnlineConfig m_config;
     SUpdateHooks m_hooks;
+    std::function<void(int)> m_finishedHook;
     CCancelToken m_cancel;
     std::atomic<bool> m_finished{false};
     std::atomic<int> m_result{-1};

@@ -2,6 +2,8 @@
 // and that the reading ones write nothing.
 
 #include "CliTestSupport.h"
+#include "online/Connectivity.h"
+#include "online/Ping.h"
 #include "support/HttpTestServer.h"
 
 #include <algorithm>
@@ -117,10 +119,12 @@ TEST_F(OnlineCommandsTest, CheckUpdates)
     Serve("same.txt", "VerVerVerVer2.52CurCurCurCur");
     const auto before = Snapshot();
 
+    if ((CConnectivityCheck::ReadSystemState().flags & kConnectionLan) == 0 &&
+        !CPing().Ping(1, "127.0.0.1"))
+        GTEST_SKIP() << "no network interface and no ICMP: the check cannot succeed here";
+
     SCliRun run = Run({"check-updates", "--url", m_server->Url("/same.txt"), "--json"});
     auto answer = nlohmann::json::parse(run.out);
-    if (answer["result"] == 0 && m_server->Requests().find("/same.txt") == std::string::npos)
-        GTEST_SKIP() << "the connectivity check found no network here";
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(answer, nlohmann::json({{"result", 2}, {"version", 2.52}}));
 

@@ -11,7 +11,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 
 namespace
@@ -20,29 +19,6 @@ namespace
 // parameters of the approval page (a plain "&" would end the body).
 constexpr const char* kLineBreak = "%0D%0A";
 constexpr const char* kQueryAmpersand = "%26";
-
-bool IsUnreserved(unsigned char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
-           c == '.' || c == '_' || c == '~';
-}
-
-// Characters that may stand as they are besides the unreserved ones.
-const char* KeptCharacters(EUrlPart part)
-{
-    switch (part)
-    {
-    case EUrlPart::PathSegment:
-        return "!$'()*+,;:@=";
-    case EUrlPart::QueryValue:
-        return "";
-    case EUrlPart::MailAddress:
-        return "!$'()*+;:@"; // "," separates the addresses of one header
-    case EUrlPart::MailValue:
-        return "!$'()*+,;:@/=";
-    }
-    return "";
-}
 
 std::string Trimmed(const std::string& text)
 {
@@ -63,27 +39,6 @@ std::string Label(int id, const std::string& value)
     return PercentEncode(FormatText(LoadString(id), {value}), EUrlPart::MailValue);
 }
 } // namespace
-
-std::string PercentEncode(std::string_view text, EUrlPart part)
-{
-    static const char kHex[] = "0123456789ABCDEF";
-    const char* kept = KeptCharacters(part);
-    std::string encoded;
-    encoded.reserve(text.size());
-    for (char c : text)
-    {
-        const auto byte = static_cast<unsigned char>(c);
-        if (IsUnreserved(byte) || (byte != 0 && std::strchr(kept, c) != nullptr))
-        {
-            encoded += c;
-            continue;
-        }
-        encoded += '%';
-        encoded += kHex[byte >> 4];
-        encoded += kHex[byte & 0x0F];
-    }
-    return encoded;
-}
 
 SApprovalMailInfo MakeApprovalMailInfo(const CGeneralSettings& general, const CNewOrvDoc& doc)
 {

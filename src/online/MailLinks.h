@@ -1,5 +1,7 @@
 #pragma once
 
+#include "online/PercentEncode.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -18,16 +20,6 @@ class CNewOrvDoc;
 // query parameters) are written as they are. The event code in the page's query is encoded for
 // the query first and then for the mail, so the page receives it intact. Mails to many guests
 // put the addresses in Bcc, separated by commas, so guests do not see each other's addresses.
-
-enum class EUrlPart
-{
-    PathSegment, // one segment of a web address path
-    QueryValue,  // a value of a web address query (only unreserved characters stay)
-    MailAddress, // an address of a mailto link
-    MailValue,   // the value of a mailto header (subject, body)
-};
-
-std::string PercentEncode(std::string_view text, EUrlPart part);
 
 // What the approval mails say besides the guest: the event's code and name, the vendor's
 // approval page and the verification factor.

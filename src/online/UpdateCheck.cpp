@@ -2,6 +2,7 @@
 
 #include "online/CancelToken.h"
 #include "online/Connectivity.h"
+#include "online/HttpFetch.h"
 #include "online/OnlineConfig.h"
 #include "online/VersionFile.h"
 #include "platform/Trace.h"
@@ -11,6 +12,7 @@
 namespace
 {
 constexpr const char* kWhere = "CNewOrvDoc::CheckForUpdates";
+constexpr std::size_t kVersionFileBytes = 10240;
 
 int RunCheck(const SOnlineConfig& config, const SUpdateHooks& hooks, const CCancelToken* cancel,
              double& version, CConnectivityCheck* connectivity)
@@ -47,6 +49,19 @@ int RunCheck(const SOnlineConfig& config, const SUpdateHooks& hooks, const CCanc
     return kUpdateNewer;
 }
 } // namespace
+
+double FetchVersionFile(const SOnlineConfig& config, const CCancelToken* cancel)
+{
+    if (config.newVersionUrl.empty())
+        return -1.0;
+    SFetchRequest request;
+    request.url = config.newVersionUrl;
+    request.agent = config.versionAgent;
+    request.maxBytes = kVersionFileBytes;
+    request.limits = config.limits;
+    const SFetchResult result = FetchUrl(request, cancel);
+    return result.ok ? ParseVersionFile(result.body) : -1.0;
+}
 
 int CheckForUpdates(const SOnlineConfig& config, const SUpdateHooks& hooks,
                     const CCancelToken* cancel, double* versionRead,

@@ -27,6 +27,10 @@ struct SUpdateHooks
     std::function<void(double version)> newerVersion;
 };
 
+// Reads "NewVersionUrl" with the version agent (the first 10 240 bytes) and parses it; -1 when
+// the file cannot be read or holds no version.
+double FetchVersionFile(const SOnlineConfig& config, const CCancelToken* cancel);
+
 // The update check: the connectivity check, then (when online) the approvals of the event (when
 // it has an event code), then the version file; a version above the program's own is announced
 // through the hook. versionRead (when given) gets the version read, -1 for none. Any exception

@@ -1,7 +1,5 @@
 #include "online/VersionFile.h"
 
-#include "online/HttpFetch.h"
-#include "online/OnlineConfig.h"
 #include "platform/NumberText.h"
 
 namespace
@@ -19,17 +17,4 @@ double ParseVersionFile(std::string_view text)
     if (marker == std::string_view::npos || text.find(kEndMarker) == std::string_view::npos)
         return -1.0;
     return ParseLeadingDouble(text.substr(marker + kVersionMarker.size(), kVersionLength));
-}
-
-double FetchVersionFile(const SOnlineConfig& config, const CCancelToken* cancel)
-{
-    if (config.newVersionUrl.empty())
-        return -1.0;
-    SFetchRequest request;
-    request.url = config.newVersionUrl;
-    request.agent = config.versionAgent;
-    request.maxBytes = kFileBytes;
-    request.limits = config.limits;
-    const SFetchResult result = FetchUrl(request, cancel);
-    return result.ok ? ParseVersionFile(result.body) : -1.0;
 }

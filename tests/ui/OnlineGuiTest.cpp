@@ -64,6 +64,23 @@ private slots:
         QCOMPARE(bench.MessageTexts().back(), UiText(IDS_NO_MATCHING_GUESTS_TEXT));
     }
 
+    void theStartUpCheckFollowsTheOption()
+    {
+        for (const bool on : {true, false})
+        {
+            CGuiTestBench bench;
+            WriteBytes(bench.Root() / "data" / "AppSettings.ini",
+                       std::string("[GenSettings]\r\nCheckForUpdates=") + (on ? "1" : "0") +
+                           "\r\n");
+            bench.PassFirstStart();
+            auto session = bench.Start(ELanguage::English);
+            // Still in its 10-second wait when on; never started when off.
+            QCOMPARE(session->Frame()->IsOnlineCheckRunning(), on);
+            session->Frame()->StopOnlineServices();
+            QVERIFY(!session->Frame()->IsOnlineCheckRunning());
+        }
+    }
+
     void approvalsOpenTheDialogOnlyWhenSomethingIsNew()
     {
         CGuiTestBench bench;

@@ -17,7 +17,7 @@ packages="g++ cmake ninja-build pkg-config
     libical-dev
     fonts-dejavu-core culmus"
 if [ "$mode" = test ]; then
-    packages="$packages libgtest-dev libgmock-dev libbenchmark-dev clang-format"
+    packages="$packages libgtest-dev libgmock-dev libbenchmark-dev clang-format python3"
 fi
 
 export DEBIAN_FRONTEND=noninteractive

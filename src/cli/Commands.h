@@ -40,3 +40,8 @@ int RunTasks(CCliContext& context);
 int RunAddTask(CCliContext& context);
 int RunCheckTask(CCliContext& context);
 int RunExportIcs(CCliContext& context);
+int RunOnlineCheck(CCliContext& context);
+int RunCheckUpdates(CCliContext& context);
+int RunApprovals(CCliContext& context);
+int RunApplyApprovals(CCliContext& context);
+int RunMailto(CCliContext& context);

@@ -82,6 +82,11 @@ const std::vector<SCliCommand>& CliCommands()
         {"add-task", true, "NAME [--parent ID]", RunAddTask},
         {"check-task", true, "ID [--off]", RunCheckTask},
         {"export-ics", false, "FILE [--meeting INDEX] [--tasks]", RunExportIcs},
+        {"online-check", false, "", RunOnlineCheck},
+        {"check-updates", false, "[--url URL]", RunCheckUpdates},
+        {"approvals", false, "[--url URL]", RunApprovals},
+        {"apply-approvals", true, "[--url URL]", RunApplyApprovals},
+        {"mailto", false, "all|unanswered|requests [--print]", RunMailto},
     };
     return commands;
 }

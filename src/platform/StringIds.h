@@ -520,3 +520,4 @@ enum StringId : int
 };
 
 #include "platform/strings/MeetingStringIds.h"
+#include "platform/strings/OnlineStringIds.h"

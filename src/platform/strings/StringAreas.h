@@ -14,7 +14,7 @@
 
 SStringEntries CoreStrings(); // the frame, guests, groups and tables views, events: 1, 59xxx, 61xxx
 SStringEntries MeetingStrings(); // meetings view, task list, calendar files: 65xxx
-SStringEntries OnlineStrings(); // connectivity, update check, approvals, mail links: 71xxx
+SStringEntries OnlineStrings();  // connectivity, update check, approvals, mail links: 71xxx
 
 // Every area, in any order.
 inline std::vector<SStringEntries> StringAreas()

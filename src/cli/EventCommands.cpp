@@ -67,6 +67,7 @@ const std::vector<SCliCommand>& CliCommands()
         {"import-hall-draft", true, "FILE", RunImportHallDraft},
         {"tables", false, "", RunTables},
         {"seat", true, "GUEST_UNIQUE_ID TABLE_ID", RunSeat},
+        {"lock-seat", true, "GUEST_UNIQUE_ID [--off]", RunLockSeat},
         {"create-table", true, "NAME [--hall N] [--seats N]", RunCreateTable},
         {"delete-table", true, "ID", RunDeleteTable},
         {"swap-tables", true, "ID ID", RunSwapTables},

@@ -126,6 +126,28 @@ int RunSeat(CCliContext& context)
     return kExitOk;
 }
 
+int RunLockSeat(CCliContext& context)
+{
+    CCliArgs args(context.Args());
+    const bool locked = !args.Flag("--off");
+    const int uniqueId = CCliArgs::ParseInt(args.Positionals(1).front(), "a guest's unique id");
+    CNewOrvDoc& doc = context.Doc();
+    CGuest* guest = doc.FindGuestByUniqueId(uniqueId);
+    if (guest == nullptr)
+        return context.Fail(kExitNotFound, "no guest with unique id " + std::to_string(uniqueId));
+    Edits::SetSeatLocked(doc, guest, locked, nullptr);
+    if (context.Json())
+        context.PrintJson(
+            {{"uniqueId", uniqueId}, {"locked", locked}, {"tableId", guest->GetTable()}});
+    else if (locked)
+        context.Out() << guest->GetDisplayName() << " keeps table " << guest->GetTable()
+                      << " in the optimised arrangement" << std::endl;
+    else
+        context.Out() << guest->GetDisplayName() << " may move in the optimised arrangement"
+                      << std::endl;
+    return kExitOk;
+}
+
 int RunCreateTable(CCliContext& context)
 {
     CCliArgs args(context.Args());

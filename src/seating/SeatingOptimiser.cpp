@@ -80,7 +80,7 @@ struct SCost
     long long unseated = 0;    // free lines without a table
     long long groupTables = 0; // per group, the tables it sits at
     long long gaps = 0;        // per group, the problem's tables between its first and last not its
-    long long evenness = 0;    // per used table, its empty seats squared over its seats
+    long long evenness = 0;    // per table in the hall, its empty seats squared over its seats
     long long newTables = 0;   // new tables in use
 
     bool operator<(const SCost& other) const
@@ -130,6 +130,8 @@ public:
         m_memberAt.assign(static_cast<std::size_t>(problem.LineCount()), -1);
         m_tabu.assign(static_cast<std::size_t>(problem.LineCount()), {});
         m_cost.unseated = freeLines;
+        for (int table = 0; table < m_fixedTables; ++table)
+            m_cost.evenness += TableTerm(table);
         for (int line = 0; line < problem.LineCount(); ++line)
             if (problem.Line(line).locked && problem.Line(line).table != kUnseated)
                 Place(line, problem.Line(line).table);
@@ -164,7 +166,8 @@ private:
     long long TableTerm(int table) const
     {
         const std::size_t t = static_cast<std::size_t>(table);
-        if (m_lineCount[t] == 0)
+        // The event's own tables stand in the hall, used or not; a new table only once used.
+        if (m_lineCount[t] == 0 && !IsFixed(table))
             return 0;
         const long long bound = CSeatingProblem::kMostPeople;
         const long long empty = std::clamp<long long>(m_seats[t] - m_people[t], -bound, bound);
@@ -637,7 +640,7 @@ private:
         }
         for (std::size_t table = 0; table < tableCount; ++table)
         {
-            if (lines[table] == 0)
+            if (lines[table] == 0 && !IsFixed(static_cast<int>(table)))
                 continue;
             const long long bound = CSeatingProblem::kMostPeople;
             const long long empty =

@@ -26,7 +26,8 @@ struct SOptimiserOptions
 // tabu search (see ARCHITECTURE.md) over moves and swaps of lines and of a group's lines at a
 // table, keeping every hard rule of CSeatingProblem at every step. It weighs, in this order: lines
 // seated; each group at as few tables as possible; a group's existing tables next to each other;
-// tables filled evenly (empty seats squared over seats); as few new tables as possible. The
+// tables filled evenly (empty seats squared over seats, where the event's own tables count whether
+// used or not, so they are filled before new ones are made); as few new tables as possible. The
 // best seating found is checked against the hard rules once more before it is handed back.
 //
 // For a given problem, seed and number of steps the plan is always the same; a time limit or a

@@ -73,7 +73,9 @@ const std::vector<SCliCommand>& CliCommands()
         {"swap-tables", true, "ID ID", RunSwapTables},
         {"move-table", true, "FROM TO", RunMoveTable},
         {"table-for-group", true, "GROUP_NAME", RunTableForGroup},
-        {"arrange", true, "all|tableless", RunArrange},
+        {"arrange", true,
+         "all|tableless|optimise [--seconds N] [--iterations N] [--seed N] [--rebuild]",
+         RunArrange},
     };
     return commands;
 }

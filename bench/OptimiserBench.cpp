@@ -105,6 +105,11 @@ void Report(benchmark::State& state, const CSeatingProblem& problem, const std::
     }
     state.counters["tables"] = summary.tablesUsed;
     state.counters["split"] = summary.groupsSplit;
+    std::set<std::pair<int, int>> groupTables;
+    for (int i = 0; i < problem.LineCount(); ++i)
+        if (seat[static_cast<std::size_t>(i)] != CSeatingProblem::kUnseated)
+            groupTables.insert({problem.Line(i).group, seat[static_cast<std::size_t>(i)]});
+    state.counters["groupTables"] = static_cast<double>(groupTables.size());
     state.counters["splitForced"] = static_cast<double>(forced.size());
     state.counters["unseated"] = summary.linesUnseated;
     state.counters["fill%"] =
@@ -180,6 +185,7 @@ BENCHMARK(BM_GreedyStart)->Arg(400)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AllGuests)->Arg(400)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Optimise)
     ->Args({400, 0})
+    ->Args({10000, 20000})
     ->Args({10000, 0})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);

@@ -937,7 +937,7 @@ CSeatingOptimiser::CSeatingOptimiser(const CSeatingProblem& problem, SOptimiserO
 
 long long CSeatingOptimiser::DefaultIterations(const CSeatingProblem& problem)
 {
-    return std::clamp<long long>(20LL * problem.LineCount(), 2000, 200000);
+    return std::clamp<long long>(10LL * problem.LineCount(), 5000, 100000);
 }
 
 SSeatingPlan CSeatingOptimiser::Run()

@@ -261,6 +261,25 @@ TEST(OptimiserTest, AStopKeepsTheBestValidPlanFoundSoFar)
     EXPECT_TRUE(CSeatingOptimiser(problem, options).Run().stoppedEarly);
 }
 
+TEST(OptimiserTest, AnEventWithNothingToMoveGivesAnEmptyPlan)
+{
+    CSeatingProblem empty(10, 100);
+    empty.Finish();
+    SSeatingPlan plan = Optimise(empty, 50);
+    EXPECT_TRUE(plan.seat.empty());
+    EXPECT_TRUE(plan.newTableGroups.empty());
+    EXPECT_EQ(plan.summary.tablesUsed, 0);
+
+    CSeatingProblem locked(10, 100);
+    locked.AddTable(1, 4);
+    locked.AddLine(MakeLine("Dan", 6, CSeatingProblem::kNoGroup, 0, true));
+    locked.Finish();
+    plan = Optimise(locked, 50);
+    ExpectSoundPlan(locked, plan);
+    EXPECT_EQ(plan.seat, std::vector<int>{0});
+    EXPECT_EQ(plan.iterations, 0) << "nothing may move, so nothing is searched";
+}
+
 TEST(OptimiserTest, ConflictsAreReportedAndTheRestIsSeated)
 {
     // No new tables: two tables of 4 and 3 seats.

@@ -28,6 +28,7 @@ int RunDump(CCliContext& context);
 int RunSave(CCliContext& context);
 int RunTables(CCliContext& context);
 int RunSeat(CCliContext& context);
+int RunLockSeat(CCliContext& context);
 int RunCreateTable(CCliContext& context);
 int RunDeleteTable(CCliContext& context);
 int RunSwapTables(CCliContext& context);

@@ -54,6 +54,7 @@ json GuestJson(const CGuest& guest)
             {"kids", guest.GetKids()},
             {"childSeat", guest.GetChildSeat()},
             {"tableId", guest.GetTable()},
+            {"locked", guest.IsSeatLocked()},
             {"transportation", guest.GetTransportation()},
             {"smsCount", guest.GetSmsCount()},
             {"restricted", guest.GetRestrictedList()},

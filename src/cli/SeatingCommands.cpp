@@ -13,10 +13,15 @@
 #include "model/Guest.h"
 #include "model/Table.h"
 #include "platform/NumberText.h"
+#include "platform/Prompt.h"
 #include "platform/StringTable.h"
 #include "platform/TextEncoding.h"
+#include "seating/SeatingOptimiser.h"
+#include "seating/SeatingProblem.h"
 #include "store/NewOrvDoc.h"
 
+#include <climits>
+#include <optional>
 #include <ostream>
 
 using nlohmann::json;
@@ -51,6 +56,96 @@ CTable* FindMovableTable(CCliContext& context, int id, int& status)
 std::string Quoted(const std::string& text)
 {
     return "\"" + text + "\"";
+}
+
+// How long "arrange optimise" searches unless told: the dialog's default.
+constexpr int kDefaultOptimiseSeconds = 10;
+
+const char* ReasonKey(ESeatConflict reason)
+{
+    switch (reason)
+    {
+    case ESeatConflict::TooLarge:
+        return "tooLarge";
+    case ESeatConflict::SelfRestricted:
+        return "selfRestricted";
+    default:
+        return "noRoom";
+    }
+}
+
+int ReasonText(ESeatConflict reason)
+{
+    switch (reason)
+    {
+    case ESeatConflict::TooLarge:
+        return IDS_OPT_REASON_TOO_LARGE;
+    case ESeatConflict::SelfRestricted:
+        return IDS_OPT_REASON_SELF_RESTRICTED;
+    default:
+        return IDS_OPT_REASON_NO_ROOM;
+    }
+}
+
+void PrintPlan(CCliContext& context, const CSeatingProblem& problem, const SSeatingPlan& plan)
+{
+    const SPlanSummary& summary = plan.summary;
+    const int newTables = static_cast<int>(plan.newTableGroups.size());
+    if (context.Json())
+    {
+        json conflicts = json::array();
+        for (const SSeatConflict& conflict : plan.conflicts)
+            conflicts.push_back({{"uniqueId", problem.GuestOf(conflict.line)->GetUniqueId()},
+                                 {"reason", ReasonKey(conflict.reason)}});
+        context.PrintJson({{"tablesUsed", summary.tablesUsed},
+                           {"newTables", newTables},
+                           {"groupsSplit", summary.groupsSplit},
+                           {"linesSeated", summary.linesSeated},
+                           {"linesUnseated", summary.linesUnseated},
+                           {"restrictedPairs", summary.restrictedPairs},
+                           {"restrictionsHonoured", summary.restrictionsHonoured},
+                           {"iterations", plan.iterations},
+                           {"stoppedEarly", plan.stoppedEarly},
+                           {"conflicts", conflicts}});
+        return;
+    }
+    std::ostream& out = context.Out();
+    out << LoadString(IDS_OPT_TABLES_USED) << " " << summary.tablesUsed << "\n"
+        << LoadString(IDS_OPT_NEW_TABLES) << " " << newTables << "\n"
+        << LoadString(IDS_OPT_GROUPS_SPLIT) << " " << summary.groupsSplit << "\n"
+        << LoadString(IDS_OPT_LINES_SEATED) << " " << summary.linesSeated << "\n"
+        << LoadString(IDS_OPT_LINES_UNSEATED) << " " << summary.linesUnseated << "\n"
+        << LoadString(IDS_OPT_RESTRICTIONS) << " "
+        << FormatText(LoadString(IDS_OPT_RESTRICTIONS_VALUE),
+                      {std::to_string(summary.restrictionsHonoured),
+                       std::to_string(summary.restrictedPairs)})
+        << "\n";
+    if (plan.stoppedEarly)
+        out << LoadString(IDS_OPT_STOPPED_EARLY) << "\n";
+    if (!plan.conflicts.empty())
+        out << LoadString(IDS_OPT_CONFLICTS_CAPTION) << "\n";
+    for (const SSeatConflict& conflict : plan.conflicts)
+    {
+        const CGuest* guest = problem.GuestOf(conflict.line);
+        out << "  " << guest->GetDisplayName() << " (" << guest->GetUniqueId()
+            << "): " << LoadString(ReasonText(conflict.reason)) << "\n";
+    }
+    out.flush();
+}
+
+// "arrange optimise": the plan is found, printed and carried out once accepted.
+int RunOptimise(CCliContext& context, const SOptimiserOptions& options, bool rebuild)
+{
+    CNewOrvDoc& doc = context.Doc();
+    const CSeatingProblem problem = CSeatingProblem::FromDocument(doc, rebuild);
+    const SSeatingPlan plan = CSeatingOptimiser(problem, options).Run();
+    PrintPlan(context, problem, plan);
+    if (AskString(doc.GetPrompt(), IDS_OPT_ACCEPT_QUESTION, IDS_OPT_TITLE, EButtons::YesNo) !=
+        EAnswer::Yes)
+        return context.Fail(kExitRefused, "the plan was declined; nothing changed");
+    if (!Edits::ApplySeatingPlan(doc, problem, plan, nullptr))
+        return context.Fail(kExitRefused, LoadString(IDS_OPT_EVENT_CHANGED));
+    return kExitOk;
 }
 } // namespace
 
@@ -123,6 +218,28 @@ int RunSeat(CCliContext& context)
     else
         context.Out() << guest->GetDisplayName() << " sits at table " << tableId << " "
                       << Quoted(table->GetName()) << std::endl;
+    return kExitOk;
+}
+
+int RunLockSeat(CCliContext& context)
+{
+    CCliArgs args(context.Args());
+    const bool locked = !args.Flag("--off");
+    const int uniqueId = CCliArgs::ParseInt(args.Positionals(1).front(), "a guest's unique id");
+    CNewOrvDoc& doc = context.Doc();
+    CGuest* guest = doc.FindGuestByUniqueId(uniqueId);
+    if (guest == nullptr)
+        return context.Fail(kExitNotFound, "no guest with unique id " + std::to_string(uniqueId));
+    Edits::SetSeatLocked(doc, guest, locked, nullptr);
+    if (context.Json())
+        context.PrintJson(
+            {{"uniqueId", uniqueId}, {"locked", locked}, {"tableId", guest->GetTable()}});
+    else if (locked)
+        context.Out() << guest->GetDisplayName() << " keeps table " << guest->GetTable()
+                      << " in the optimised arrangement" << std::endl;
+    else
+        context.Out() << guest->GetDisplayName() << " may move in the optimised arrangement"
+                      << std::endl;
     return kExitOk;
 }
 
@@ -227,9 +344,25 @@ int RunTableForGroup(CCliContext& context)
 
 int RunArrange(CCliContext& context)
 {
-    const std::string which = CCliArgs(context.Args()).Positionals(1).front();
+    CCliArgs args(context.Args());
+    const std::optional<int> seconds = args.IntOption("--seconds", 0, 24 * 3600);
+    const std::optional<int> iterations = args.IntOption("--iterations", 1, INT_MAX);
+    const std::optional<int> seed = args.IntOption("--seed", 0, INT_MAX);
+    const bool rebuild = args.Flag("--rebuild");
+    const std::string which = args.Positionals(1).front();
+    if (which == "optimise")
+    {
+        SOptimiserOptions options;
+        options.seconds = seconds.value_or(kDefaultOptimiseSeconds);
+        options.iterations = iterations.value_or(0);
+        options.seed = static_cast<std::uint64_t>(seed.value_or(1));
+        return RunOptimise(context, options, rebuild);
+    }
     if (which != "all" && which != "tableless")
-        throw SCliUsageError{"arrange takes all or tableless, not " + which};
+        throw SCliUsageError{"arrange takes all, tableless or optimise, not " + which};
+    if (seconds || iterations || seed || rebuild)
+        throw SCliUsageError{
+            "--seconds, --iterations, --seed and --rebuild are for arrange optimise"};
     CNewOrvDoc& doc = context.Doc();
     const int tablesBefore = doc.GetTableCount();
     const int unseatedBefore = doc.CountLinesAtTable(0);

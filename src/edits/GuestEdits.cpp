@@ -154,6 +154,14 @@ std::vector<CGuest*> SetRestrictedNames(CNewOrvDoc& doc, CGuest& guest,
     return changed;
 }
 
+bool SetSeatLocked(CNewOrvDoc& doc, CGuest* guest, bool locked, IDocView* sender)
+{
+    if (guest == nullptr || !guest->SetSeatLocked(locked))
+        return false;
+    doc.UpdateAllViews(sender, HINT_GUEST_CHANGED, guest);
+    return true;
+}
+
 bool SeatGuest(CNewOrvDoc& doc, CGuest* guest, CTable* table)
 {
     if (guest == nullptr || table == nullptr)

@@ -62,6 +62,10 @@ std::vector<CGuest*> SetRestrictedNames(CNewOrvDoc& doc, CGuest& guest,
                                         const std::vector<std::string>& names, bool bothWays,
                                         IDocView* sender);
 
+// Locks the line's seat for the optimised arrangement (it keeps its table there) or frees it. True
+// when the flag changed; then announces HINT_GUEST_CHANGED with the guest.
+bool SetSeatLocked(CNewOrvDoc& doc, CGuest* guest, bool locked, IDocView* sender);
+
 // Seats the guest at the table after the restriction and capacity questions (CanSeatGuest).
 // A guest already at that table is left alone without a question (true). The guest's table
 // change announces HINT_RECORD_CHANGED. False when refused or for null.

@@ -1,12 +1,17 @@
 #include "edits/TableEdits.h"
 
+#include "model/Guest.h"
 #include "model/Table.h"
 #include "platform/NumberText.h"
 #include "platform/Prompt.h"
 #include "platform/StringTable.h"
+#include "seating/SeatingProblem.h"
 #include "seating/SeatingRules.h"
 #include "seating/TableArrangement.h"
 #include "store/NewOrvDoc.h"
+
+#include <cstdint>
+#include <unordered_set>
 
 namespace Edits
 {
@@ -98,5 +103,66 @@ bool ArrangeAllGuests(CNewOrvDoc& doc)
 bool ArrangeTablelessGuests(CNewOrvDoc& doc)
 {
     return ::ArrangeTablelessGuests(doc);
+}
+
+bool ApplySeatingPlan(CNewOrvDoc& doc, const CSeatingProblem& problem, const SSeatingPlan& plan,
+                      IDocView* sender)
+{
+    const int tables = problem.TableCount() + static_cast<int>(plan.newTableGroups.size());
+    if (!problem.IsCurrentFor(doc) ||
+        plan.seat.size() != static_cast<std::size_t>(problem.LineCount()))
+        return false;
+    for (const int at : plan.seat)
+        if (at != CSeatingProblem::kUnseated && (at < 0 || at >= tables))
+            return false;
+
+    // The document id of every table of the plan.
+    std::vector<int> idOf;
+    if (problem.Rebuilds())
+    {
+        std::vector<int> keep;
+        for (int table = 0; table < problem.TableCount(); ++table)
+            keep.push_back(problem.Table(table).tableId);
+        doc.RemoveTablesExcept(keep);
+        for (int table = 0; table < problem.TableCount(); ++table)
+            idOf.push_back(table + 1);
+    }
+    else
+    {
+        for (int table = 0; table < problem.TableCount(); ++table)
+            idOf.push_back(problem.Table(table).tableId);
+    }
+
+    std::unordered_set<std::string> names;
+    for (const auto& table : doc.GetTables())
+        names.insert(table->GetName());
+    std::vector<int> counters(static_cast<std::size_t>(problem.GroupCount()) + 1, 0);
+    for (const int group : plan.newTableGroups)
+    {
+        const bool grouped = group != CSeatingProblem::kNoGroup;
+        const std::string base =
+            grouped ? problem.GroupName(group) : CTable::NameFromUser(std::string());
+        int& counter = counters[grouped ? static_cast<std::size_t>(group) : counters.size() - 1];
+        std::string name;
+        do
+            name = base + " - " + std::to_string(counter++);
+        while (names.count(name) != 0);
+        names.insert(name);
+        const CTable* table = doc.CreateTable(name, -1, problem.DefaultSeats());
+        // The plan never asks for more tables than may be made; should it, those lines stay
+        // unseated.
+        idOf.push_back(table != nullptr ? table->GetId() : 0);
+    }
+
+    for (int line = 0; line < problem.LineCount(); ++line)
+    {
+        if (problem.Line(line).locked)
+            continue;
+        const int at = plan.seat[static_cast<std::size_t>(line)];
+        const int id = at == CSeatingProblem::kUnseated ? 0 : idOf[static_cast<std::size_t>(at)];
+        problem.GuestOf(line)->SetTable(static_cast<std::int16_t>(id));
+    }
+    doc.UpdateAllViews(sender, HINT_ARRANGEMENT_DONE);
+    return true;
 }
 } // namespace Edits

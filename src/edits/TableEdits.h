@@ -3,6 +3,8 @@
 #include <string>
 
 class CNewOrvDoc;
+class CSeatingProblem;
+struct SSeatingPlan;
 class CTable;
 class IDocView;
 
@@ -52,4 +54,14 @@ STableSetup GetTableSetup(CNewOrvDoc& doc);
 // The automatic arrangements, with their question (see the seating rules).
 bool ArrangeAllGuests(CNewOrvDoc& doc);
 bool ArrangeTablelessGuests(CNewOrvDoc& doc);
+
+// Carries out an accepted optimised arrangement, found for problem (CSeatingProblem::FromDocument).
+// When the problem rebuilds, every table but those it kept is removed first (HINT_TABLES_REMOVING;
+// the kept ones move up to ids 1, 2 ...). The plan's new tables are appended with the event's
+// table size and the first free place, each named like the arrangement's tables, "<group> - <n>"
+// with the first number no table's name has. Then every line that is not locked goes to its
+// table (0: unseated), and HINT_ARRANGEMENT_DONE goes to every view but the sender. False, with
+// nothing changed, when the event changed since the problem was taken or the plan does not fit it.
+bool ApplySeatingPlan(CNewOrvDoc& doc, const CSeatingProblem& problem, const SSeatingPlan& plan,
+                      IDocView* sender);
 } // namespace Edits

@@ -117,6 +117,11 @@ public:
     std::uint16_t GetSmsCount() const { return m_smsCount; }
     bool SetSmsCount(std::uint16_t value) { return Assign(m_smsCount, value); }
 
+    // A locked line keeps its table when the optimised arrangement runs (other seating commands
+    // ignore the flag).
+    bool IsSeatLocked() const { return m_seatLocked; }
+    bool SetSeatLocked(bool locked) { return Assign(m_seatLocked, locked); }
+
     // Which key set of the legacy guest file the guest was read with.
     bool WasReadWithShortKeys() const { return m_shortKeys; }
 
@@ -161,6 +166,7 @@ private:
     bool m_shortKeys = true;
     bool m_invitationSent = false;
     bool m_arrived = false;
+    bool m_seatLocked = false;
     int m_uniqueId = 0;
     int m_invitations = 1;
     int m_arrivedCount = 0;

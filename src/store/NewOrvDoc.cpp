@@ -241,6 +241,7 @@ void CNewOrvDoc::ResetGuestsForNewEvent()
     for (const auto& guest : m_guests)
     {
         guest->SetTable(0);
+        guest->SetSeatLocked(false); // the seat it kept is gone
         guest->SetArrivedCount(0);
         guest->SetArrived(false);
         guest->SetInvitationSent(false);

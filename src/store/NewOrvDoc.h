@@ -292,6 +292,10 @@ public:
     // Broadcasts HINT_TABLES_REMOVING, unseats every guest and leaves the unseated table alone
     // (ids start again at 0; every other CTable pointer is gone).
     void ResetTables();
+    // Broadcasts HINT_TABLES_REMOVING and removes every table but the unseated one and those whose
+    // ids are listed; the kept tables take ids 1, 2 ... in their order, their guests with them,
+    // and every other guest is unseated. Pointers to the kept tables stay good.
+    void RemoveTablesExcept(const std::vector<int>& keepIds);
 
     // The table queries use an index of the guests by table id, dropped on every data change.
     // Tests and benchmarks only: false answers every query by walking the guest list.

@@ -372,3 +372,33 @@ void CNewOrvDoc::ResetTables()
     SetDataChanged(true);
     CreateUnseatedTable();
 }
+
+void CNewOrvDoc::RemoveTablesExcept(const std::vector<int>& keepIds)
+{
+    Broadcast(HINT_TABLES_REMOVING, nullptr);
+    SetDataChanged(true);
+    // Old id to new id: the unseated table and every kept one in order; anything else unseats.
+    std::vector<int> newId(m_tables.size(), 0);
+    std::vector<std::unique_ptr<CTable>> kept;
+    for (std::size_t i = 0; i < m_tables.size(); ++i)
+    {
+        const bool keep = i == 0 || std::find(keepIds.begin(), keepIds.end(),
+                                              static_cast<int>(i)) != keepIds.end();
+        if (!keep)
+            continue;
+        newId[i] = static_cast<int>(kept.size());
+        kept.push_back(std::move(m_tables[i]));
+    }
+    m_tables = std::move(kept);
+    for (std::size_t i = 0; i < m_tables.size(); ++i)
+        m_tables[i]->SetIndex(static_cast<int>(i));
+    for (const auto& guest : m_guests)
+    {
+        const int id = guest->GetTable();
+        const int moved =
+            id > 0 && id < static_cast<int>(newId.size()) ? newId[static_cast<std::size_t>(id)] : 0;
+        if (moved != id)
+            guest->SetTable(static_cast<std::int16_t>(moved));
+    }
+    CreateUnseatedTable();
+}

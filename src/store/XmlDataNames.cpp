@@ -138,6 +138,14 @@ constexpr SXmlField<R> Flag(std::string_view element)
 }
 
 template <class R, auto Get, auto Set>
+constexpr SXmlField<R> FlagWhenSet(std::string_view element)
+{
+    SXmlField<R> field = Flag<R, Get, Set>(element);
+    field.form = EXmlForm::FlagWhenSet;
+    return field;
+}
+
+template <class R, auto Get, auto Set>
 constexpr SXmlField<R> Amount(std::string_view element)
 {
     SXmlField<R> field;
@@ -254,6 +262,8 @@ constexpr SXmlField<CGuest> kGuestFields[] = {
                         guest.SetArrivedCount(arrived);
                         guest.SetArrived(arrived >= 1);
                     }),
+    // Only a locked line writes it.
+    FlagWhenSet<CGuest, &CGuest::IsSeatLocked, &CGuest::SetSeatLocked>("Locked"),
 };
 
 // ---- Expenses and their payments ---------------------------------------------------------

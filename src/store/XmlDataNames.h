@@ -52,6 +52,9 @@ enum class EXmlForm
     Coordinate,
     // Written "1" or "0"; only "1" reads as set.
     Flag,
+    // Written as "1" when set and left out when not, so files without the flag keep their bytes;
+    // read as Flag.
+    FlagWhenSet,
     // Written with one decimal and a full stop; read as a decimal number, 0 when it is not
     // finite or does not fit a float.
     Amount,

@@ -808,6 +808,7 @@ private:
             field.setInteger(record, ParseCoordinate(text));
             break;
         case EXmlForm::Flag:
+        case EXmlForm::FlagWhenSet:
             field.setFlag(record, ParseBoolField(text));
             break;
         case EXmlForm::Amount:

@@ -45,6 +45,10 @@ void AppendField(std::string& out, const SXmlField<R>& field, const R& record)
     case EXmlForm::Flag:
         AppendIntElement(out, field.element, field.getFlag(record) ? 1 : 0);
         break;
+    case EXmlForm::FlagWhenSet:
+        if (field.getFlag(record))
+            AppendIntElement(out, field.element, 1);
+        break;
     case EXmlForm::Amount:
         AppendFixedElement(out, field.element, field.getAmount(record), 1);
         break;

@@ -10,6 +10,7 @@
 #include "ui/ApprovalsDialog.h"
 #include "ui/GroupNameDialog.h"
 #include "ui/GuestSearchDialog.h"
+#include "ui/OptimiseDialog.h"
 #include "ui/OptionsDialog.h"
 #include "ui/RestrictedGuestsDialog.h"
 #include "ui/SelectEventDialog.h"
@@ -23,6 +24,7 @@
 #include "ui/WeddingInfoDialog.h"
 
 #include <QDialog>
+#include <QSpinBox>
 
 namespace
 {
@@ -79,6 +81,19 @@ std::vector<SDialogEntry> MakeCatalogue()
          {
              return std::make_unique<CTableSetupDialog>(Edits::GetTableSetup(doc), doc.GetPrompt(),
                                                         parent);
+         }},
+        {"optimise",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         { return std::make_unique<COptimiseDialog>(doc, parent); }},
+        // With the plan of a short search over the event.
+        {"optimise-plan",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         {
+             auto dialog = std::make_unique<COptimiseDialog>(doc, parent);
+             dialog->SecondsField()->setValue(2);
+             dialog->FindPlan();
+             dialog->WaitForPlan();
+             return dialog;
          }},
         {"guest-search",
          [](CNewOrvDoc&, QWidget* parent) -> Dialog

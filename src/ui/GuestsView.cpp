@@ -703,6 +703,9 @@ void CGuestsView::ShowGuestMenu(const QPoint& position)
     approved->setCheckable(true);
     approved->setChecked(guest->IsApproved());
     QAction* restricted = menu.addAction(UiText(IDS_GUESTS_MENU_RESTRICTED));
+    QAction* locked = menu.addAction(UiText(IDS_OPT_MENU_LOCK_SEAT));
+    locked->setCheckable(true);
+    locked->setChecked(guest->IsSeatLocked());
     QAction* chosen = CModalSeam::ExecMenu(menu, m_list->viewport()->mapToGlobal(position));
     if (chosen == remove)
         DeleteGuest();
@@ -710,6 +713,8 @@ void CGuestsView::ShowGuestMenu(const QPoint& position)
         ToggleApproved();
     else if (chosen == restricted)
         EditRestrictions();
+    else if (chosen == locked)
+        Edits::SetSeatLocked(Doc(), guest, !guest->IsSeatLocked(), this);
 }
 
 bool CGuestsView::eventFilter(QObject* watched, QEvent* event)

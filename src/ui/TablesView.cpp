@@ -7,10 +7,12 @@
 #include "model/Table.h"
 #include "platform/NumberText.h"
 #include "platform/Prompt.h"
+#include "seating/SeatingProblem.h"
 #include "store/NewOrvDoc.h"
 #include "ui/GuestListModel.h"
 #include "ui/Icons.h"
 #include "ui/ModalSeam.h"
+#include "ui/OptimiseDialog.h"
 #include "ui/TableDetailsDialog.h"
 #include "ui/TableSetupDialog.h"
 #include "ui/TablesModel.h"
@@ -124,6 +126,7 @@ void CTablesView::BuildViewMenu(QMenu& menu)
     arrange->addAction(UiText(IDS_MENU_ARRANGE_ALL), this, &CTablesView::ArrangeAllGuests);
     arrange->addAction(UiText(IDS_MENU_ARRANGE_TABLELESS), this,
                        &CTablesView::ArrangeTablelessGuests);
+    arrange->addAction(UiText(IDS_OPT_MENU), this, &CTablesView::OptimisedArrangement);
 }
 
 bool CTablesView::IsCommandEnabled(ECommand command) const
@@ -456,6 +459,21 @@ void CTablesView::ArrangeTablelessGuests()
         if (!Edits::ArrangeTablelessGuests(Doc()))
             return;
     }
+    RefreshNow();
+}
+
+void CTablesView::OptimisedArrangement()
+{
+    COptimiseDialog dialog(Doc(), this);
+    if (CModalSeam::Exec(dialog) != QDialog::Accepted || dialog.Problem() == nullptr)
+        return;
+    bool applied = false;
+    {
+        CWaitCursor wait;
+        applied = Edits::ApplySeatingPlan(Doc(), *dialog.Problem(), dialog.Plan(), this);
+    }
+    if (!applied)
+        AskString(Doc().GetPrompt(), IDS_OPT_EVENT_CHANGED, IDS_OPT_TITLE, EButtons::Ok);
     RefreshNow();
 }
 

@@ -44,6 +44,8 @@ public:
     void TableSetup();
     void ArrangeAllGuests();
     void ArrangeTablelessGuests();
+    // "Optimised arrangement ...": the dialog, then its accepted plan (Edits::ApplySeatingPlan).
+    void OptimisedArrangement();
     void GoToGuestInformation();
 
     // Fills menu with the "Move to table" entries: "Not seated", then a submenu per block of ten

@@ -196,7 +196,9 @@ TEST_F(AddEventTest, CopyingKeepsTheGuestsButNoneOfTheirEventDayState)
 TEST_F(AddEventTest, CopyingAnXmlEventKeepsItsGuestsUnseated)
 {
     Open();
-    m_doc->AddGuest("Dan", "Levi")->SetTable(1);
+    CGuest* dan = m_doc->AddGuest("Dan", "Levi");
+    dan->SetTable(1);
+    dan->SetSeatLocked(true);
     ASSERT_TRUE(m_doc->SaveEventData());
 
     SNewEvent details = Details(CEventTypes::kWedding, "Dana", "Avi");
@@ -205,6 +207,7 @@ TEST_F(AddEventTest, CopyingAnXmlEventKeepsItsGuestsUnseated)
     ASSERT_EQ(m_doc->GetGuestCount(), 1);
     EXPECT_EQ(m_doc->GetGuestAt(0)->GetFullName(), "Dan Levi");
     EXPECT_EQ(m_doc->GetGuestAt(0)->GetTable(), 0);
+    EXPECT_FALSE(m_doc->GetGuestAt(0)->IsSeatLocked()) << "the seat it kept is gone";
     EXPECT_EQ(m_doc->GetGroupCount(), 12) << "the copy brought no group, so the defaults are made";
 }
 

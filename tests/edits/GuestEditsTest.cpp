@@ -116,3 +116,26 @@ TEST_F(GuestEditsTest, SeatingAskingAndDeleting)
     EXPECT_EQ(m_spy.HintNumbers(), std::vector<EUpdateHint>{HINT_GUEST_REMOVING});
     EXPECT_EQ(doc.GetGuestCount(), 1);
 }
+
+TEST_F(GuestEditsTest, LockingASeatIsAnnouncedOnceAndMovesNobody)
+{
+    CNewOrvDoc& doc = OpenEvent();
+    doc.CreateTable("Family", 1, 10);
+    CGuest* dan = doc.AddGuest("Dan", "Levi");
+    dan->SetTable(1);
+
+    Clear();
+    EXPECT_TRUE(Edits::SetSeatLocked(doc, dan, true, &m_sender));
+    EXPECT_FALSE(Edits::SetSeatLocked(doc, dan, true, &m_sender)) << "locked already";
+    EXPECT_FALSE(Edits::SetSeatLocked(doc, nullptr, true, &m_sender));
+    ASSERT_EQ(m_spy.hints.size(), 1u);
+    EXPECT_EQ(m_spy.hints[0].hint, HINT_GUEST_CHANGED);
+    EXPECT_EQ(m_spy.hints[0].record, dan);
+    EXPECT_TRUE(m_sender.hints.empty());
+    EXPECT_TRUE(dan->IsSeatLocked());
+    EXPECT_EQ(dan->GetTable(), 1);
+    EXPECT_TRUE(doc.IsDataChanged());
+
+    EXPECT_TRUE(Edits::SetSeatLocked(doc, dan, false, &m_sender));
+    EXPECT_FALSE(dan->IsSeatLocked());
+}

@@ -135,6 +135,7 @@ void BuildEvent(CTestSink& event)
     guest->SetRelation("Bride");
     guest->SetEmail("dan@example.com");
     guest->SetTransportation(2);
+    guest->SetSeatLocked(true);
     guest->AddRestricted("Ruth Cohen", false);
     guest->AddRestricted(hebrew, false);
     guest->SetArrivedCount(3);
@@ -286,6 +287,8 @@ TEST_F(XmlDataReaderTest, RoundTripKeepsEveryFieldOfEveryRecord)
         EXPECT_EQ(read.guests[0]->GetInfo(), written.guests[0]->GetInfo());
         EXPECT_TRUE(read.guests[0]->IsArrived());
         EXPECT_FALSE(read.guests[1]->IsArrived());
+        EXPECT_TRUE(read.guests[0]->IsSeatLocked());
+        EXPECT_FALSE(read.guests[1]->IsSeatLocked());
         for (std::size_t i = 0; i < read.expenses.size(); ++i)
             EXPECT_EQ(read.expenses[i]->GetDate(), written.expenses[i]->GetDate());
         for (const auto& offer : read.offers)

@@ -55,6 +55,7 @@ void CheckKind(const SXmlRecordNames<R>& kind, std::set<std::string>& names)
             EXPECT_TRUE(field.getInteger != nullptr && field.setInteger != nullptr);
             break;
         case EXmlForm::Flag:
+        case EXmlForm::FlagWhenSet:
             EXPECT_TRUE(field.getFlag != nullptr && field.setFlag != nullptr);
             break;
         case EXmlForm::Amount:
@@ -102,20 +103,24 @@ TEST_F(XmlDataWriterTest, GuestElementEdges)
     CXmlDataWriter::AppendRecord(fresh, guest);
     EXPECT_NE(fresh.find("<ApproveStat>3</ApproveStat>\r\n"), std::string::npos)
         << "a new guest writes its stored status";
+    EXPECT_EQ(fresh.find("Locked"), std::string::npos) << "only a locked line writes the flag";
 
     guest.SetGiftDollars(12.5f);
     guest.SetAddress("a]]>b");
     guest.SetPhone("03\x01-555\xFF");
     guest.AddRestricted("Ruth Cohen", false);
     guest.AddRestricted("Avi", false);
+    guest.SetSeatLocked(true);
     std::string out;
     CXmlDataWriter::AppendRecord(out, guest);
-    for (const char* expected : {"<DollarsGift>12.5</DollarsGift>\r\n",
-                                 "<Address><![CDATA[a]]]]><![CDATA[>b]]></Address>\r\n",
-                                 "<gPhone><![CDATA[03-555\xEF\xBF\xBD]]></gPhone>\r\n",
-                                 "<Restrictions><Restricted><![CDATA[Ruth Cohen]]></Restricted>\r\n"
-                                 "<Restricted><![CDATA[Avi]]></Restricted>\r\n"
-                                 "</Restrictions>\r\n<ThatCame>0</ThatCame>\r\n</Guest>\r\n\r\n"})
+    for (const char* expected :
+         {"<DollarsGift>12.5</DollarsGift>\r\n",
+          "<Address><![CDATA[a]]]]><![CDATA[>b]]></Address>\r\n",
+          "<gPhone><![CDATA[03-555\xEF\xBF\xBD]]></gPhone>\r\n",
+          "<Restrictions><Restricted><![CDATA[Ruth Cohen]]></Restricted>\r\n"
+          "<Restricted><![CDATA[Avi]]></Restricted>\r\n"
+          "</Restrictions>\r\n<ThatCame>0</ThatCame>\r\n<Locked>1</Locked>\r\n"
+          "</Guest>\r\n\r\n"})
         EXPECT_NE(out.find(expected), std::string::npos) << expected;
 }
 

@@ -299,6 +299,31 @@ private slots:
         QCOMPARE(david->GetStatus(), static_cast<int>(CGuest::kStatusUnknown));
     }
 
+    void lockSeatIsACheckableEntryOfTheGuestMenu()
+    {
+        AddThreeGuests();
+        CGuest* david = Doc().GetGuestAt(1);
+        const std::int16_t table = david->GetTable();
+        SelectLine(1);
+        const QPoint cell = m_view->List()->visualRect(m_view->Model()->index(1, 1)).center();
+        bool checkedBefore = true;
+        CModalSeam::SetMenuHandler(
+            [&checkedBefore](QMenu& menu) -> QAction*
+            {
+                QAction* lock = FindAction(menu.actions(), QStringLiteral("Lock seat"));
+                checkedBefore = lock != nullptr && lock->isCheckable() && lock->isChecked();
+                return lock;
+            });
+        m_view->List()->customContextMenuRequested(cell);
+        QVERIFY(!checkedBefore);
+        QVERIFY(david->IsSeatLocked());
+        QCOMPARE(david->GetTable(), table);
+        m_view->List()->customContextMenuRequested(cell);
+        QVERIFY(checkedBefore);
+        QVERIFY(!david->IsSeatLocked());
+        CModalSeam::SetMenuHandler({});
+    }
+
     void hidingPlannedIsKeptAcrossStarts()
     {
         const fs::path settings = m_bench->Root() / "data" / "DB" / "Settings.ini";

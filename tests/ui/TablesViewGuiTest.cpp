@@ -7,6 +7,7 @@
 #include "ui/GuiSession.h"
 #include "ui/MainFrame.h"
 #include "ui/ModalSeam.h"
+#include "ui/OptimiseDialog.h"
 #include "ui/TableDetailsDialog.h"
 #include "ui/TableSetupDialog.h"
 #include "ui/TablesModel.h"
@@ -16,11 +17,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTableView>
 #include <QtTest>
@@ -536,6 +539,88 @@ private slots:
         QVERIFY(m_bench->MessageTexts().back().startsWith(
             QStringLiteral("Automatic table arrangement will create tables")));
         QCOMPARE(m_bench->Unanswered(), 0);
+    }
+
+    void theOptimisedArrangementRunsThroughItsDialog()
+    {
+        MakeTables(2, 10);
+        Doc().AddGroup("Friends");
+        Doc().AddGroup("Family");
+        for (int i = 0; i < 4; ++i)
+            AddGuest("Friend" + std::to_string(i), 3, 0, "Friends");
+        CGuest* aunt = AddGuest("Aunt", 2, 2, "Family");
+        aunt->SetSeatLocked(true);
+        CGuest* uncle = AddGuest("Uncle", 2, 1, "Family");
+        m_view->FlushRefresh();
+        QAction* entry =
+            FindAction(m_view->ViewMenu()->actions(), QStringLiteral("Optimised arrangement ..."));
+        QVERIFY(entry != nullptr);
+
+        // Cancelled after a plan was found: nothing changes.
+        const unsigned long changes = Doc().GetChangeCount();
+        m_bench->Answer(
+            [](QDialog& dialog)
+            {
+                auto& optimise = static_cast<COptimiseDialog&>(dialog);
+                optimise.FindPlan();
+                optimise.WaitForPlan();
+                return static_cast<int>(QDialog::Rejected);
+            });
+        entry->trigger();
+        QCOMPARE(Doc().GetChangeCount(), changes);
+
+        // Rebuilt and accepted: only the aunt's table stays. Evenly filled, it takes one line of
+        // friends (7 of 10) and the other three take a new table (9 of 10).
+        QString tablesUsed;
+        m_bench->Answer(
+            [&tablesUsed](QDialog& dialog)
+            {
+                auto& optimise = static_cast<COptimiseDialog&>(dialog);
+                optimise.RebuildChoice()->setChecked(true);
+                if (optimise.AcceptButton()->isEnabled())
+                    return static_cast<int>(QDialog::Rejected); // no plan yet: must not accept
+                optimise.FindPlan();
+                optimise.WaitForPlan();
+                tablesUsed = optimise.SummaryValue(0)->text();
+                return static_cast<int>(optimise.AcceptButton()->isEnabled() ? QDialog::Accepted
+                                                                             : QDialog::Rejected);
+            });
+        entry->trigger();
+        QCOMPARE(tablesUsed, QStringLiteral("2"));
+        QCOMPARE(TableNames(Doc()),
+                 (std::vector<std::string>{"Unseated Guests", "T2", "Friends - 0"}));
+        QCOMPARE(aunt->GetTable(), std::int16_t(1));
+        QCOMPARE(uncle->GetTable(), std::int16_t(1)); // beside the rest of the family
+        QCOMPARE(m_view->TablesModel()->rowCount(), 3);
+        QCOMPARE(Doc().CountAtTable(1, IRecordOwner::kCountComing), 7);
+        QCOMPARE(m_bench->Unanswered(), 0);
+    }
+
+    void theSearchRunsBesideTheInterface()
+    {
+        MakeTables(1, 10);
+        for (int i = 0; i < 40; ++i)
+            AddGuest("Guest" + std::to_string(i), 1 + i % 3, 0, "G" + std::to_string(i % 7));
+        COptimiseDialog dialog(Doc(), m_view);
+        QVERIFY(!dialog.AcceptButton()->isEnabled());
+        dialog.FindPlan();
+        QVERIFY(dialog.IsSearching() || dialog.Problem() == nullptr);
+        // The plan comes back through the event loop.
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.Problem() != nullptr, 20000);
+        QVERIFY(!dialog.IsSearching());
+        QVERIFY(dialog.AcceptButton()->isEnabled());
+        QCOMPARE(dialog.SummaryValue(3)->text(), QStringLiteral("40"));
+        QCOMPARE(dialog.SummaryValue(5)->text(), QStringLiteral("0 of 0"));
+        QVERIFY(!dialog.ConflictsList()->isVisibleTo(&dialog));
+
+        // Another choice forgets the plan; cancelling a running search waits for it.
+        dialog.SecondsField()->setValue(3);
+        QVERIFY(dialog.Problem() == nullptr);
+        QVERIFY(!dialog.AcceptButton()->isEnabled());
+        dialog.FindPlan();
+        dialog.reject();
+        QVERIFY(!dialog.IsSearching());
+        QCOMPARE(dialog.result(), static_cast<int>(QDialog::Rejected));
     }
 
     void tableSetupStoresItsValues()

@@ -12,12 +12,22 @@
 // A new area: its two files, its function here and in StringAreas(), its header in StringIds.h.
 // Numbers of our own (texts without a historical number) take the area's own range.
 
-SStringEntries CoreStrings(); // the frame, guests, groups and tables views, events: 1, 59xxx, 61xxx
-SStringEntries MeetingStrings(); // meetings view, task list, calendar files: 65xxx
-SStringEntries OnlineStrings();  // connectivity, update check, approvals, mail links: 71xxx
+// The frame, guests, groups and tables views, events: 1, 59xxx, 61xxx.
+SStringEntries CoreStrings();
+// The meetings view, the task list, calendar files: 65xxx.
+SStringEntries MeetingStrings();
+// Connectivity, update check, approvals, mail links: 71xxx.
+SStringEntries OnlineStrings();
+// The optimised arrangement, the seat lock: 69xxx.
+SStringEntries OptimiserStrings();
 
 // Every area, in any order.
 inline std::vector<SStringEntries> StringAreas()
 {
-    return {CoreStrings(), MeetingStrings(), OnlineStrings()};
+    return {
+        CoreStrings(),
+        MeetingStrings(),
+        OnlineStrings(),
+        OptimiserStrings(),
+    };
 }

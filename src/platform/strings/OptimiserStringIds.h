@@ -1,0 +1,44 @@
+#pragma once
+
+// The optimised table arrangement and the seat lock: our own numbers, 69000 to 69999 (texts in
+// strings/OptimiserStrings.cpp).
+enum OptimiserStringId : int
+{
+    // Menus
+    IDS_OPT_MENU = 69000,
+    IDS_OPT_MENU_LOCK_SEAT = 69001,
+
+    // The dialog: choices
+    IDS_OPT_TITLE = 69010,
+    IDS_OPT_EXPLANATION = 69011,
+    IDS_OPT_USE_EXISTING = 69012,
+    IDS_OPT_REBUILD = 69013,
+    IDS_OPT_TIME_LIMIT = 69014,
+    IDS_OPT_SECONDS_SUFFIX = 69015,
+    IDS_OPT_FIND = 69016,
+    IDS_OPT_STOP = 69017,
+    IDS_OPT_ACCEPT = 69018,
+    IDS_OPT_READY = 69019,
+    IDS_OPT_SEARCHING = 69020,
+    IDS_OPT_STOPPED_EARLY = 69021,
+    IDS_OPT_FOUND = 69022,
+
+    // The summary of a plan (the dialog and the command line)
+    IDS_OPT_TABLES_USED = 69030,
+    IDS_OPT_NEW_TABLES = 69031,
+    IDS_OPT_GROUPS_SPLIT = 69032,
+    IDS_OPT_LINES_SEATED = 69033,
+    IDS_OPT_LINES_UNSEATED = 69034,
+    IDS_OPT_RESTRICTIONS = 69035,
+    IDS_OPT_RESTRICTIONS_VALUE = 69036,
+    IDS_OPT_CONFLICTS_CAPTION = 69037,
+    IDS_OPT_COLUMN_GUEST = 69038,
+    IDS_OPT_COLUMN_REASON = 69039,
+    IDS_OPT_REASON_TOO_LARGE = 69040,
+    IDS_OPT_REASON_SELF_RESTRICTED = 69041,
+    IDS_OPT_REASON_NO_ROOM = 69042,
+
+    // Questions and notices
+    IDS_OPT_ACCEPT_QUESTION = 69050,
+    IDS_OPT_EVENT_CHANGED = 69051,
+};

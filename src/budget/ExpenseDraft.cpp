@@ -34,6 +34,7 @@ CExpenseDraft CExpenseDraft::FromExpense(const CExpence& expense)
     draft.name = expense.GetName();
     draft.comments = expense.CRecord::GetInfo();
     draft.payer = expense.GetPayer();
+    draft.category = expense.GetCategory();
     std::vector<CPayment> payments = expense.GetPayments();
     if (payments.empty() && (expense.GetDollars() != 0 || expense.GetShekels() != 0))
     {
@@ -121,6 +122,7 @@ void CExpenseDraft::ApplyTo(CExpence& expense, const SDate& today) const
     expense.SetName(name);
     expense.SetInfo(comments);
     expense.SetPayer(payer);
+    expense.SetCategory(category);
 
     const std::vector<CPayment> payments = Payments();
     // Replaced only when they differ, so an unchanged draft leaves the expense unmodified.

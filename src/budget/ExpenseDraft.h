@@ -43,6 +43,7 @@ public:
     std::string name;
     std::string comments;
     std::string payer;
+    std::string category; // a free text of the expense list; the dialog keeps it as it is
 
     int SlotCount() const { return static_cast<int>(m_slots.size()); }
     // Null for an empty slot or one out of range.
@@ -59,9 +60,9 @@ public:
 
     STotals Totals() const;
 
-    // Gives the expense the name, comments and payer, the payments of the filled slots in slot
-    // order, the totals as its amounts (saturated to the range of an int), the first payment's date
-    // (today when there is none) and the paid state the payments give.
+    // Gives the expense the name, comments, payer and category, the payments of the filled slots in
+    // slot order, the totals as its amounts (saturated to the range of an int), the first payment's
+    // date (today when there is none) and the paid state the payments give.
     void ApplyTo(CExpence& expense, const SDate& today) const;
 
 private:

@@ -104,13 +104,6 @@ json FloatJson(float value)
     return exact;
 }
 
-std::string FloatText(float value)
-{
-    char text[64];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, result.ptr);
-}
-
 // The first line of a text, with "..." when there are more.
 std::string FirstLine(const std::string& text)
 {
@@ -239,12 +232,13 @@ int RunExpenses(CCliContext& context)
     if (hebrew)
         out << LoadString(IDS_SUMMARY_SHEKELS) << " " << summary.GetShekelsSum() << "\n"
             << LoadString(IDS_SUMMARY_DOLLARS) << " " << summary.GetDollarsSum() << "\n"
-            << LoadString(IDS_SUMMARY_RATE) << " " << FloatText(rate) << "\n"
+            << LoadString(IDS_SUMMARY_RATE) << " " << FormatShortest(rate) << "\n"
             << LoadString(IDS_SUMMARY_DOLLARS_IN_SHEKELS) << " "
-            << FloatText(summary.GetDollarsInShekels()) << "\n";
-    out << LoadString(IDS_SUMMARY_TOTAL) << " " << FloatText(summary.GetTotal()) << "\n"
-        << LoadString(IDS_SUMMARY_PAID) << " " << FloatText(summary.GetPaidSoFar()) << "\n"
-        << LoadString(IDS_SUMMARY_LEFT) << " " << FloatText(summary.GetLeftToPay()) << std::endl;
+            << FormatShortest(summary.GetDollarsInShekels()) << "\n";
+    out << LoadString(IDS_SUMMARY_TOTAL) << " " << FormatShortest(summary.GetTotal()) << "\n"
+        << LoadString(IDS_SUMMARY_PAID) << " " << FormatShortest(summary.GetPaidSoFar()) << "\n"
+        << LoadString(IDS_SUMMARY_LEFT) << " " << FormatShortest(summary.GetLeftToPay())
+        << std::endl;
     return kExitOk;
 }
 

@@ -15,6 +15,7 @@ CCalendarDialog::CCalendarDialog(const SDate& date, QWidget* parent) : QDialog(p
     m_calendar->setLocale(QLocale(IsHebrewUi() ? QLocale::Hebrew : QLocale::English,
                                   IsHebrewUi() ? QLocale::Israel : QLocale::UnitedStates));
     m_calendar->setGridVisible(true);
+    m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     const QDate shown(date.year, date.month, date.day);
     m_calendar->setSelectedDate(shown.isValid() ? shown : QDate::currentDate());
     layout->addWidget(m_calendar);

@@ -125,8 +125,6 @@ QVariant CPaymentSlotsModel::data(const QModelIndex& index, int role) const
         case kColumnPaid:
             return totals.count == 0 ? QVariant()
                                      : QVariant(ToQt(CExpence::GetPaidStateText(totals.paidState)));
-        case kColumnDate:
-            return totals.count;
         default:
             return {};
         }

@@ -57,8 +57,6 @@ const SStringEntry kEntries[] = {
     {IDS_SUMMARY_RATE, "Dollar rate:", "שער הדולר:"},
     {IDS_SUMMARY_DOLLARS_IN_SHEKELS, "Dollars in shekels:", "הדולרים בשקלים:"},
     {IDS_SUMMARY_TITLE, "Summary", "סיכום"},
-    {IDS_EXPENSE_EDIT_CELL_TIP, "Press F2 or Enter to edit the selected column.",
-     "לחצו F2 או Enter כדי לערוך את העמודה הנבחרת."},
 
     // Expense and payment dialogs
     {IDS_EXPENSE_DETAIL_LABEL, "Expence detail:", "פרטי ההוצאה:"},
@@ -199,13 +197,10 @@ const SStringEntry kEntries[] = {
     {IDS_GIFT_TITLE, "Add/Edit gift", "הוספת/עריכת מתנה"},
     {IDS_GIFT_DESCRIPTION_LABEL, "Description:", "תיאור:"},
     {IDS_GIFT_COMMENT_LABEL, "Comment:", "הערה:"},
-    {IDS_GIFT_MONEY_LABEL, "Money gift ($):", "מתנה בכסף ($):"},
+    {IDS_GIFT_MONEY_LABEL, "Money gift ($):", "מתנה בכסף:"},
     {IDS_GIFT_GUEST_LABEL, "Gift of %s", "המתנה של %s"},
     {IDS_GIFT_SEARCH_TITLE, "Search guest", "חיפוש אורח"},
     {IDS_GIFT_SEARCH_LABEL, "Guest name:", "שם האורח:"},
-    {IDS_GIFT_MENU_DELETE, "Delete gift", "מחיקת מתנה"},
-    {IDS_MENU_EDIT_GIFT, "Edit gift ...", "עריכת מתנה ..."},
-    {IDS_MENU_DELETE_GIFT, "Delete gift ...", "מחיקת מתנה ..."},
 };
 } // namespace
 

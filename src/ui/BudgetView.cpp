@@ -273,6 +273,18 @@ void CBudgetView::RunCommand(ECommand command)
     }
 }
 
+bool CBudgetView::HasPendingEdit() const
+{
+    m_limit->interpretText();
+    return m_limit->value() != CBudgetPlan(Doc()).Limit();
+}
+
+void CBudgetView::CommitPendingEdit()
+{
+    if (HasPendingEdit())
+        ApplyLimit();
+}
+
 // --- Hints and refresh ---------------------------------------------------------------------------
 
 void CBudgetView::HandleHint(IDocView* sender, EUpdateHint hint, CRecord*)
@@ -296,7 +308,8 @@ void CBudgetView::Refresh(unsigned)
 {
     RefreshTree();
     RefreshList();
-    m_limit->setValue(CBudgetPlan(Doc()).Limit());
+    if (!m_limit->hasFocus()) // never over what is being typed
+        m_limit->setValue(CBudgetPlan(Doc()).Limit());
     RefreshTotal();
     UpdateButtons();
 }

@@ -33,6 +33,9 @@ public:
     bool IsCommandEnabled(ECommand command) const override;
     QString CommandText(ECommand command) const override;
     void RunCommand(ECommand command) override;
+    // A limit typed but not yet stored (the field still has the focus) is an edit in progress.
+    bool HasPendingEdit() const override;
+    void CommitPendingEdit() override;
 
     void AddCategory();
     void RenameCategory();

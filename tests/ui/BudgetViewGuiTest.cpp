@@ -113,9 +113,12 @@ private slots:
                  QStringLiteral("An offer from this category already exists!"));
         QCOMPARE(ListedOffers().size(), 1);
 
-        // 10000 + 5000 reaches a limit of 15000 exactly: no question; 5002 more asks.
+        // 10000 + 5000 reaches a limit of 15000 exactly: no question; 5002 more asks. A limit
+        // typed and not yet stored is saved with the event.
         m_view->LimitField()->setValue(15000);
-        m_view->ApplyLimit();
+        QVERIFY(m_view->HasPendingEdit());
+        Doc().SaveEventData();
+        QVERIFY(!m_view->HasPendingEdit());
         QCOMPARE(Doc().GetSettings().GetKeySetting(CBudgetPlan::kLimitKey), std::string("15000"));
         MoveIn("Musica Plus");
         QCOMPARE(m_view->TotalText(), QStringLiteral("Total 15000"));

@@ -141,6 +141,22 @@ int PositionOf(const CNewOrvDoc& doc, const COffer* offer)
     return -1;
 }
 
+// A record as "dump --json" shows it, its "index" the position in its list (the name the commands
+// take), whatever number the record was given when it was made.
+json ExpenseJson(const CNewOrvDoc& doc, const CExpence& expense)
+{
+    json record = DumpExpenseJson(expense);
+    record["index"] = PositionOf(doc, &expense);
+    return record;
+}
+
+json OfferJson(const CNewOrvDoc& doc, const COffer& offer)
+{
+    json record = DumpOfferJson(offer);
+    record["index"] = PositionOf(doc, &offer);
+    return record;
+}
+
 CPayment MakePayment(int dollars, int shekels, bool paid, const SDate& date)
 {
     CPayment payment;
@@ -262,7 +278,7 @@ int RunAddExpense(CCliContext& context)
     CNewOrvDoc& doc = context.Doc();
     CExpence* expense = Edits::AddExpense(doc, draft, nullptr);
     if (context.Json())
-        context.PrintJson({{"expense", DumpExpenseJson(*expense)}});
+        context.PrintJson({{"expense", ExpenseJson(doc, *expense)}});
     else
         context.Out() << PositionOf(doc, expense) << std::endl;
     return kExitOk;
@@ -284,11 +300,11 @@ int RunAddPayment(CCliContext& context)
     CExpence* expense = FindExpense(context, index, status);
     if (expense == nullptr)
         return status;
-    if (!Edits::AddPayment(context.Doc(), expense, MakePayment(dollars, shekels, paid, date),
-                           nullptr))
+    CNewOrvDoc& doc = context.Doc();
+    if (!Edits::AddPayment(doc, expense, MakePayment(dollars, shekels, paid, date), nullptr))
         return kExitRefused;
     if (context.Json())
-        context.PrintJson({{"expense", DumpExpenseJson(*expense)}});
+        context.PrintJson({{"expense", ExpenseJson(doc, *expense)}});
     else
         context.Out() << expense->GetName() << ": " << expense->GetPaymentCount() << " payments, "
                       << CExpence::GetPaidStateText(expense->GetPaidState()) << std::endl;
@@ -321,7 +337,7 @@ int RunPayExpense(CCliContext& context)
         changed = Edits::PayPayment(doc, expense, *payment, nullptr);
     }
     if (context.Json())
-        context.PrintJson({{"expense", DumpExpenseJson(*expense)}});
+        context.PrintJson({{"expense", ExpenseJson(doc, *expense)}});
     else
         context.Out() << expense->GetName() << ": "
                       << CExpence::GetPaidStateText(expense->GetPaidState())
@@ -418,7 +434,7 @@ int RunAddOffer(CCliContext& context)
                                                   FormatInt(k + 1) + "; nothing was saved");
     }
     if (context.Json())
-        context.PrintJson({{"offer", DumpOfferJson(*offer)}});
+        context.PrintJson({{"offer", OfferJson(doc, *offer)}});
     else
         context.Out() << PositionOf(doc, offer) << std::endl;
     return kExitOk;

@@ -129,6 +129,9 @@ TEST_F(MoneyCommandsTest, OffersJoinCombinationsAfterTheirQuestions)
                            "--combination", "1"});
     ASSERT_EQ(caterer.status, 0) << caterer.err;
     EXPECT_EQ(caterer.out, "5\n") << "after the five example offers";
+    const json band = RunJson({"add-offer", "Band", "--category", "Bands", "--price", "700"});
+    EXPECT_EQ(band["offer"]["index"], 6) << "the position, as the commands take it";
+    EXPECT_EQ(band["offer"]["shekels"], 700);
     json budget = RunJson({"budget"});
     EXPECT_EQ(budget["limit"], 50000);
     EXPECT_EQ(budget["combinations"][0]["offers"][0]["price"], 800) << "100 x 8 invited";

@@ -3,6 +3,7 @@
 #include "cli/CliArgs.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
+#include "cli/DumpJson.h"
 #include "model/Category.h"
 #include "model/Expence.h"
 #include "model/Group.h"
@@ -238,4 +239,14 @@ int RunSave(CCliContext& context)
     context.Out() << (converts ? "Saving the event" : "Nothing changed; settings saved")
                   << std::endl;
     return doc.SaveEventData() ? kExitOk : kExitRefused;
+}
+
+json DumpExpenseJson(const CExpence& expense)
+{
+    return ExpenseJson(expense);
+}
+
+json DumpOfferJson(const COffer& offer)
+{
+    return OfferJson(offer);
 }

@@ -90,6 +90,21 @@ const std::vector<SCliCommand>& CliCommands()
         {"approvals", false, "[--url URL]", RunApprovals},
         {"apply-approvals", true, "[--url URL]", RunApplyApprovals},
         {"mailto", false, "all|unanswered|requests [--print]", RunMailto},
+        {"expenses", false, "", RunExpenses},
+        {"add-expense", true, "NAME [--category C] [--payer P] [--dollars N] [--shekels N]",
+         RunAddExpense},
+        {"add-payment", true, "INDEX [--dollars N] [--shekels N] [--date YYYY-MM-DD] [--paid]",
+         RunAddPayment},
+        {"pay-expense", true, "INDEX (--all | --payment N)", RunPayExpense},
+        {"budget", false, "", RunBudget},
+        {"add-offer", true,
+         "NAME --category C (--price N | --per-guest N [--guests N]) [--comments T] "
+         "[--combination 1|2|3 ...]",
+         RunAddOffer},
+        {"gifts", false, "", RunGifts},
+        {"set-gift", true,
+         "GUEST_UNIQUE_ID ([--description T] [--comments T] [--dollars N] [--shekels N] | --clear)",
+         RunSetGift},
     };
     return commands;
 }

@@ -19,7 +19,10 @@ enum EUpdateHint : int
     HINT_ADD_TABLE_REQUEST = 12, // none: ask the tables view to add a table
     HINT_TABLE_CREATED = 13,     // table: a table was created
     HINT_ARRANGEMENT_DONE = 14,  // none: automatic arrangement finished; rebuild everything
+    HINT_GIFT_CHANGED = 16,      // guest: the guest's gift changed
     HINT_LOCATE_TABLE = 17,      // guest: locate this guest's table
+    HINT_EXPENSE_CHANGED = 19,   // expense or none: an expense changed (none: the list's order)
+    HINT_EXPENSE_ADDED = 20,     // expense: an expense was added
     HINT_TABLES_REMOVING = 21,   // none: all tables are about to be removed
     HINT_EVENT_RELOADED = 25,    // none: full refresh after a reload
     HINT_EVENT_RELOADING = 26,   // none: every record is about to go; drop all record pointers
@@ -28,4 +31,7 @@ enum EUpdateHint : int
     HINT_MEETING_CHANGED = 41,   // meeting: a meeting's details changed
     HINT_MEETING_REMOVING = 42,  // meeting: this meeting is about to leave the list
     HINT_TASKS_CHANGED = 43,     // none: the task tree changed (tasks are not records)
+    HINT_EXPENSE_REMOVING = 44,  // expense: this expense is about to leave the list
+    HINT_BUDGET_CHANGED = 45,    // offer, category or none: offers, categories or combinations
+    HINT_BUDGET_REMOVING = 46,   // offer or category: about to go (a category takes its offers)
 };

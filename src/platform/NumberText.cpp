@@ -54,6 +54,17 @@ std::string FormatFixed(double value, int decimals)
     return std::string(buffer, result.ptr);
 }
 
+std::string FormatShortest(float value)
+{
+    if (!std::isfinite(value))
+        return "0";
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    if (result.ec != std::errc())
+        return "0";
+    return std::string(buffer, result.ptr);
+}
+
 int ParseLeadingInt(std::string_view text)
 {
     std::size_t pos = 0;

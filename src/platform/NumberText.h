@@ -14,6 +14,10 @@ std::string FormatInt(long long value);
 constexpr int kMaxDecimals = 100;
 std::string FormatFixed(double value, int decimals);
 
+// The shortest decimal text that reads back as the same single-precision value, with a full stop
+// ("4360", "1234.5", "0.1"): a float sum shown as it is, without rounding. Not finite: "0".
+std::string FormatShortest(float value);
+
 // The profile functions' integer conversion: optional leading blanks, an optional sign, then
 // decimal digits up to the first other character. No digits gives 0. Saturates at the int range.
 int ParseLeadingInt(std::string_view text);

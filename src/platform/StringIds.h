@@ -520,5 +520,6 @@ enum StringId : int
 };
 
 #include "platform/strings/MeetingStringIds.h"
+#include "platform/strings/MoneyStringIds.h"
 #include "platform/strings/OnlineStringIds.h"
 #include "platform/strings/OptimiserStringIds.h"

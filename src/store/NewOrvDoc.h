@@ -329,6 +329,9 @@ public:
     // Appends the expense (none is ignored) and marks the data changed.
     void AddExpense(std::unique_ptr<CExpence> expense);
     std::unique_ptr<CExpence> RemoveExpense(CExpence* expense);
+    // Exchanges the expenses at positions i and j (a move up or down the list) and marks the data
+    // changed. False (nothing changed) when either is out of range or both are the same.
+    bool SwapExpenses(int i, int j);
 
     const std::vector<std::unique_ptr<CCategory>>& GetCategories() const { return m_categories; }
     CCategory* FindCategory(const std::string& name) const;

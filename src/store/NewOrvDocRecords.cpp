@@ -307,6 +307,16 @@ std::unique_ptr<CExpence> CNewOrvDoc::RemoveExpense(CExpence* expense)
     return RemoveRecord(m_expenses, static_cast<const CExpence*>(expense));
 }
 
+bool CNewOrvDoc::SwapExpenses(int i, int j)
+{
+    const int count = static_cast<int>(m_expenses.size());
+    if (i < 0 || j < 0 || i >= count || j >= count || i == j)
+        return false;
+    std::swap(m_expenses[static_cast<std::size_t>(i)], m_expenses[static_cast<std::size_t>(j)]);
+    SetDataChanged(true);
+    return true;
+}
+
 CCategory* CNewOrvDoc::FindCategory(const std::string& name) const
 {
     for (const auto& category : m_categories)

@@ -1,17 +1,31 @@
 #include "ui/DialogCatalogue.h"
 
+#include "budget/BudgetPlan.h"
+#include "budget/ExpenseDraft.h"
+#include "budget/GiftList.h"
+#include "budget/OfferDraft.h"
 #include "edits/TableEdits.h"
+#include "model/Category.h"
+#include "model/Expence.h"
 #include "model/Group.h"
 #include "model/Guest.h"
+#include "model/Offer.h"
 #include "platform/NumberText.h"
 #include "platform/StringTable.h"
 #include "store/NewOrvDoc.h"
 #include "ui/AddEventWizard.h"
 #include "ui/ApprovalsDialog.h"
+#include "ui/CalendarDialog.h"
+#include "ui/CategoryNameDialog.h"
+#include "ui/ExpenseDialog.h"
+#include "ui/GiftDialog.h"
+#include "ui/GiftSearchDialog.h"
 #include "ui/GroupNameDialog.h"
 #include "ui/GuestSearchDialog.h"
+#include "ui/OfferDialog.h"
 #include "ui/OptimiseDialog.h"
 #include "ui/OptionsDialog.h"
+#include "ui/PaymentDialog.h"
 #include "ui/RestrictedGuestsDialog.h"
 #include "ui/SelectEventDialog.h"
 #include "ui/TableDetailsDialog.h"
@@ -134,6 +148,56 @@ std::vector<SDialogEntry> MakeCatalogue()
                  return nullptr;
              return std::make_unique<CApprovalsDialog>(doc, approvals, parent);
          }},
+        {"expense",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         {
+             // The expense with the most payments, to show the slots filled.
+             const CExpence* shown = nullptr;
+             for (const auto& expense : doc.GetExpenses())
+                 if (shown == nullptr || expense->GetPaymentCount() > shown->GetPaymentCount())
+                     shown = expense.get();
+             const CExpenseDraft draft =
+                 shown != nullptr ? CExpenseDraft::FromExpense(*shown) : CExpenseDraft();
+             return std::make_unique<CExpenseDialog>(draft, shown == nullptr, parent);
+         }},
+        {"payment",
+         [](CNewOrvDoc&, QWidget* parent) -> Dialog
+         {
+             CPayment payment;
+             payment.SetDate(SDate::Today());
+             return std::make_unique<CPaymentDialog>(payment, parent);
+         }},
+        {"calendar",
+         [](CNewOrvDoc&, QWidget* parent) -> Dialog
+         { return std::make_unique<CCalendarDialog>(SDate::Today(), parent); }},
+        {"offer",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         {
+             QStringList categories;
+             for (const auto& category : doc.GetCategories())
+                 categories << ToQt(category->GetName());
+             const COfferDraft draft = doc.GetOffers().empty()
+                                           ? COfferDraft()
+                                           : COfferDraft::FromOffer(*doc.GetOffers().front());
+             return std::make_unique<COfferDialog>(
+                 draft, categories, CBudgetPlan(doc).InvitedCount(), doc.GetOffers().empty(),
+                 doc.GetPrompt(), parent);
+         }},
+        {"category-name",
+         [](CNewOrvDoc&, QWidget* parent) -> Dialog
+         { return std::make_unique<CCategoryNameDialog>(false, QString(), parent); }},
+        {"gift",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         {
+             if (doc.GetGuestCount() == 0)
+                 return std::make_unique<CGiftDialog>(CGiftList::SGift(), QString(), parent);
+             const CGuest& guest = *doc.GetGuestAt(0);
+             return std::make_unique<CGiftDialog>(CGiftList::GiftOf(guest),
+                                                  ToQt(guest.GetDisplayName()), parent);
+         }},
+        {"gift-search",
+         [](CNewOrvDoc&, QWidget* parent) -> Dialog
+         { return std::make_unique<CGiftSearchDialog>(QString(), false, parent); }},
     };
     for (int page = 1; page <= 4; ++page)
         entries.push_back({QStringLiteral("add-event-%1").arg(page),

@@ -14,18 +14,20 @@ CDocModel::~CDocModel()
 
 void CDocModel::OnUpdate(IDocView*, EUpdateHint hint, CRecord* record)
 {
+    if (DropsRecordsOn(hint))
+        DropRecords(hint, record);
+}
+
+bool CDocModel::DropsRecordsOn(EUpdateHint hint) const
+{
     switch (hint)
     {
     case HINT_EVENT_RELOADING:
     case HINT_TABLES_REMOVING:
     case HINT_TABLE_DELETING:
     case HINT_GUEST_REMOVING:
-        DropRecords(hint, record);
-        break;
-    case HINT_MEETING_REMOVING:
-        DropRemovedRecord(hint, record);
-        break;
+        return true;
     default:
-        break;
+        return false;
     }
 }

@@ -24,17 +24,13 @@ public:
 protected:
     CNewOrvDoc& Doc() const { return m_doc; }
 
-    // Drops every pointer to a record the hint takes away. Called, whoever sent it, for
-    // HINT_EVENT_RELOADING (every record), HINT_TABLES_REMOVING (every table), HINT_TABLE_DELETING
-    // and HINT_GUEST_REMOVING (the record given).
+    // Drops every pointer to a record the hint takes away. Called, whoever sent it, for the hints
+    // DropsRecordsOn answers true for.
     virtual void DropRecords(EUpdateHint hint, CRecord* record) = 0;
-    // Drops the pointer to a record of another kind that is about to go (HINT_MEETING_REMOVING
-    // with the meeting), whoever sent it. Models that hold no such records leave it alone.
-    virtual void DropRemovedRecord(EUpdateHint hint, CRecord* record)
-    {
-        (void)hint;
-        (void)record;
-    }
+    // The hints that take records away: HINT_EVENT_RELOADING (every record), HINT_TABLES_REMOVING
+    // (every table), HINT_TABLE_DELETING and HINT_GUEST_REMOVING (the record given). A model of
+    // other records adds the hints that take those (HINT_EXPENSE_REMOVING, HINT_BUDGET_REMOVING).
+    virtual bool DropsRecordsOn(EUpdateHint hint) const;
 
 private:
     CNewOrvDoc& m_doc;

@@ -10,13 +10,15 @@ class QMenu;
 
 // The actions the frame owns and every view shares: the generic Add, Edit, Delete and Search
 // commands (one QAction each, so a shortcut is never ambiguous). A view puts them into its own
-// menu; the frame routes them to the active view.
+// menu; the frame routes them to the active view. A view's "Calculator" button triggers the
+// frame's calculator command.
 struct SFrameActions
 {
     QAction* add = nullptr;
     QAction* edit = nullptr;
     QAction* remove = nullptr;
     QAction* search = nullptr;
+    QAction* calculator = nullptr;
 };
 
 // The base of every view shown in the frame's pane.

@@ -172,6 +172,7 @@ void CMainFrame::CreateActions()
 
     m_calculator = new QAction(UiText(IDS_MENU_CALCULATOR), this);
     connect(m_calculator, &QAction::triggered, this, &CMainFrame::OnCalculator);
+    m_generic.calculator = m_calculator;
     m_options = new QAction(UiText(IDS_MENU_OPTIONS), this);
     connect(m_options, &QAction::triggered, this, &CMainFrame::OnOptions);
     m_english = new QAction(UiText(IDS_MENU_ENGLISH), this);

@@ -121,21 +121,24 @@ QVariant CMeetingsModel::headerData(int section, Qt::Orientation orientation, in
     }
 }
 
-void CMeetingsModel::DropRecords(EUpdateHint, CRecord*)
+bool CMeetingsModel::DropsRecordsOn(EUpdateHint hint) const
 {
+    return hint == HINT_EVENT_RELOADING || hint == HINT_MEETING_REMOVING;
+}
+
+void CMeetingsModel::DropRecords(EUpdateHint hint, CRecord* record)
+{
+    if (hint == HINT_MEETING_REMOVING)
+    {
+        const int row = RowOf(HintRecord<CMeeting>(record));
+        if (row < 0)
+            return;
+        beginRemoveRows(QModelIndex(), row, row);
+        m_meetings.erase(m_meetings.begin() + row);
+        endRemoveRows();
+        return;
+    }
     beginResetModel();
     m_meetings.clear();
     endResetModel();
-}
-
-void CMeetingsModel::DropRemovedRecord(EUpdateHint hint, CRecord* record)
-{
-    if (hint != HINT_MEETING_REMOVING)
-        return;
-    const int row = RowOf(HintRecord<CMeeting>(record));
-    if (row < 0)
-        return;
-    beginRemoveRows(QModelIndex(), row, row);
-    m_meetings.erase(m_meetings.begin() + row);
-    endRemoveRows();
 }

@@ -44,8 +44,8 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 protected:
+    bool DropsRecordsOn(EUpdateHint hint) const override;
     void DropRecords(EUpdateHint hint, CRecord* record) override;
-    void DropRemovedRecord(EUpdateHint hint, CRecord* record) override;
 
 private:
     std::vector<CMeeting*> m_meetings;

@@ -1,6 +1,9 @@
 #include "ui/ViewRegistry.h"
 
 #include "platform/StringIds.h"
+#include "ui/BudgetView.h"
+#include "ui/ExpencesView.h"
+#include "ui/GiftsView.h"
 #include "ui/GroupsView.h"
 #include "ui/GuestsView.h"
 #include "ui/MeetingView.h"
@@ -16,12 +19,21 @@ const std::vector<SViewInfo>& RegisteredViews()
         {VIEW_GROUPS, IDS_VIEW_GROUPS, IDS_MENU_VIEW_GROUPS, "view-groups",
          QKeySequence(Qt::CTRL | Qt::Key_2), true, false,
          [](CNewOrvDoc& doc) { return new CGroupsView(doc); }},
+        {VIEW_GIFTS, IDS_VIEW_GIFTS, IDS_MENU_VIEW_GIFTS, "view-gifts",
+         QKeySequence(Qt::CTRL | Qt::Key_3), true, false,
+         [](CNewOrvDoc& doc) { return new CGiftsView(doc); }},
+        {VIEW_EXPENSES, IDS_VIEW_EXPENSES, IDS_MENU_VIEW_EXPENSES, "view-expenses",
+         QKeySequence(Qt::CTRL | Qt::Key_4), true, false,
+         [](CNewOrvDoc& doc) { return new CExpencesView(doc); }},
         {VIEW_TABLES, IDS_VIEW_TABLES, IDS_MENU_VIEW_TABLES, "view-tables",
          QKeySequence(Qt::CTRL | Qt::Key_5), true, false,
          [](CNewOrvDoc& doc) { return new CTablesView(doc); }},
         {VIEW_MEETINGS, IDS_VIEW_MEETINGS, IDS_MENU_VIEW_MEETINGS, "view-calendar",
          QKeySequence(Qt::CTRL | Qt::Key_8), true, false,
          [](CNewOrvDoc& doc) { return new CMeetingView(doc); }},
+        {VIEW_BUDGET, IDS_VIEW_BUDGET, IDS_MENU_VIEW_BUDGET, "view-budget",
+         QKeySequence(Qt::CTRL | Qt::Key_0), true, false,
+         [](CNewOrvDoc& doc) { return new CBudgetView(doc); }},
     };
     return views;
 }

@@ -103,6 +103,16 @@ TEST(NumberTextFormat, FixedDecimalsRoundHalfAwayFromZero)
     EXPECT_EQ(FormatFixed(1.25, 400).substr(0, 6), "1.2500");
 }
 
+TEST(NumberTextFormat, ShortestFloatReadsBackAsTheSameValue)
+{
+    EXPECT_EQ(FormatShortest(4360.0f), "4360");
+    EXPECT_EQ(FormatShortest(0.1f), "0.1");
+    EXPECT_EQ(FormatShortest(1234.5f), "1234.5");
+    EXPECT_EQ(FormatShortest(16777217.0f), "16777216") << "what the float holds";
+    EXPECT_EQ(FormatShortest(-2.25f), "-2.25");
+    EXPECT_EQ(FormatShortest(std::numeric_limits<float>::infinity()), "0");
+}
+
 TEST(NumberTextParse, LeadingNumberOrZeroAndNeverInfinite)
 {
     EXPECT_DOUBLE_EQ(ParseLeadingDouble("4.5abc"), 4.5);

@@ -87,7 +87,8 @@ std::unique_ptr<CGuiSession> CGuiTestBench::Start(ELanguage language, bool* star
     return session;
 }
 
-CViewTestSession::CViewTestSession(int viewCode) : m_viewCode(viewCode)
+CViewTestSession::CViewTestSession(int viewCode, ELanguage language)
+    : m_viewCode(viewCode), m_language(language)
 {
     m_bench.PassFirstStart();
     Start();
@@ -101,7 +102,7 @@ CViewTestSession::~CViewTestSession()
 
 void CViewTestSession::Start()
 {
-    m_session = m_bench.Start(ELanguage::English);
+    m_session = m_bench.Start(m_language);
     if (!Frame().ShowView(m_viewCode))
         QTest::qFail("the view cannot be shown", __FILE__, __LINE__);
 }

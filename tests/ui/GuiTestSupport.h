@@ -56,11 +56,12 @@ private:
 };
 
 // What the tests of one view share: a fresh bench whose first start is passed, the program started
-// in English over it and the view shown. Stop and Start again test what survives a restart.
+// over it (in English unless told) and the view shown. Stop and Start again test what survives a
+// restart.
 class CViewTestSession
 {
 public:
-    explicit CViewTestSession(int viewCode);
+    explicit CViewTestSession(int viewCode, ELanguage language = ELanguage::English);
     ~CViewTestSession();
 
     // Starts the program and shows the view (a test failure when it cannot be shown).
@@ -81,6 +82,7 @@ private:
     CFrameView* ActiveView();
 
     int m_viewCode;
+    ELanguage m_language;
     CGuiTestBench m_bench;
     std::unique_ptr<CGuiSession> m_session;
 };

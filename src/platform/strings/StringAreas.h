@@ -20,14 +20,13 @@ SStringEntries MeetingStrings();
 SStringEntries OnlineStrings();
 // The optimised arrangement, the seat lock: 69xxx.
 SStringEntries OptimiserStrings();
+// The expenses, budget and gifts screens: 62xxx.
+SStringEntries MoneyStrings();
 
 // Every area, in any order.
 inline std::vector<SStringEntries> StringAreas()
 {
     return {
-        CoreStrings(),
-        MeetingStrings(),
-        OnlineStrings(),
-        OptimiserStrings(),
+        CoreStrings(), MeetingStrings(), OnlineStrings(), OptimiserStrings(), MoneyStrings(),
     };
 }

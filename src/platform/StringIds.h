@@ -518,3 +518,5 @@ enum StringId : int
     IDS_TABLE_GUESTS_CAPTION = 61904,
     IDS_TABLES_COLUMN_LINES = 61905,
 };
+
+#include "platform/strings/SafetyStringIds.h"

@@ -13,9 +13,10 @@
 // Numbers of our own (texts without a historical number) take the area's own range.
 
 SStringEntries CoreStrings(); // the frame, guests, groups and tables views, events: 1, 59xxx, 61xxx
+SStringEntries SafetyStrings(); // data safety: special files, the event lock, changed files: 73xxx
 
 // Every area, in any order.
 inline std::vector<SStringEntries> StringAreas()
 {
-    return {CoreStrings()};
+    return {CoreStrings(), SafetyStrings()};
 }

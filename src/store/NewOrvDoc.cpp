@@ -169,6 +169,12 @@ CNewOrvDoc::ELockResult CNewOrvDoc::LockActiveEvent()
         return result;
     m_eventLock = std::move(lock);
     m_eventReadOnly = result == ELockResult::ReadOnly;
+    if (HoldsEventLock())
+    {
+        // What was read before the lock may be what another writer changed since.
+        ReloadEventSettings();
+        CRecordCounters::SetLastUniqueGuestId(m_eventSettings.GetLastGuestUniqueId());
+    }
     return result;
 }
 

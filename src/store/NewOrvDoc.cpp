@@ -221,6 +221,15 @@ CNewOrvDoc::ELockResult CNewOrvDoc::LockEventFolder(const CEventInfo& event,
     return m_whenLocked == EWhenLocked::Refuse ? ELockResult::Refused : ELockResult::ReadOnly;
 }
 
+void CNewOrvDoc::ActivateBeforeLoad(CEventInfo* event)
+{
+    if (event == nullptr)
+        return;
+    Activate(event);
+    ReloadEventSettings();
+    CRecordCounters::SetLastUniqueGuestId(m_eventSettings.GetLastGuestUniqueId());
+}
+
 bool CNewOrvDoc::SaveCurrentEventSettings()
 {
     if (m_activeEvent != nullptr)

@@ -88,6 +88,10 @@ public:
     // Works on another event for this run only: "Active" of events.ini stays as it was.
     void ActivateForRun(CEventInfo* event);
 
+    // Before the first load only (the user chose another event because the active one is open
+    // elsewhere): activates the event and reads its settings and unique-id counter.
+    void ActivateBeforeLoad(CEventInfo* event);
+
     // Select Event: offers to save the current event (as at shutdown; false on Cancel or a failed
     // save), writes the current event's settings, activates the chosen event and reloads. With
     // the event lock in use, the chosen event's lock is taken first (see LockActiveEvent; false,

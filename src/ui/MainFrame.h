@@ -50,8 +50,11 @@ public:
     const SFrameActions& GenericActions() const { return m_generic; }
     QToolBar* MainToolBar() const { return m_toolBar; }
 
-    // Refreshes the enabled state of Save and of the generic commands.
+    // Refreshes the enabled state of Save (never for an event open read-only) and of the generic
+    // commands.
     void UpdateCommandState();
+    // The program's name, with "(read-only)" while the event is open read-only.
+    void UpdateTitle();
 
     void OnUpdate(IDocView* sender, EUpdateHint hint, CRecord* record) override;
 

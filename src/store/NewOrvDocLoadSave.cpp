@@ -150,7 +150,6 @@ void CNewOrvDoc::LoadEventData()
     m_progress->SetPos(kProgressDefaults);
     CompleteDefaultContent();
     SortMeetings();
-    const std::size_t damageRead = damage.size();
     const bool repaired = RepairLoadedRecords(damage);
 
     m_progress->SetPos(kProgressTasks);
@@ -170,9 +169,6 @@ void CNewOrvDoc::LoadEventData()
         m_prompt.Ask(FormatText(LoadString(IDS_DATA_FILE_DAMAGED_TEXT), {told.string(), reasons}),
                      LoadString(IDS_DATA_FILE_DAMAGED_CAPTION), EButtons::Ok);
     }
-    Trace("CNewOrvDoc::LoadEventData",
-          FormatInt(static_cast<long long>(damageRead)) + " read damages, " +
-              FormatInt(static_cast<long long>(damage.size() - damageRead)) + " repairs");
     // An event read from INI files is converted by the next save; repairs are written by it.
     SetDataChanged(fromIniFiles || repaired);
 }

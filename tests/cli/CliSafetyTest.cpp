@@ -6,6 +6,7 @@
 #include "platform/FileFaults.h"
 #include "platform/ProfileFile.h"
 #include "support/FaultHookGuard.h"
+#include "support/FifoWatchdog.h"
 
 #include <chrono>
 #include <fcntl.h>
@@ -145,18 +146,10 @@ TEST_F(CliSafetyTest, SpecialFilesAreRefusedAndNeverWaitedOn)
 
     fs::remove(DataFile());
     ASSERT_EQ(::mkfifo(DataFile().c_str(), 0644), 0);
-    std::thread unblock(
-        [this]
-        {
-            std::this_thread::sleep_for(2s);
-            const int fd = ::open(DataFile().c_str(), O_WRONLY | O_NONBLOCK);
-            if (fd >= 0)
-                ::close(fd);
-        });
+    CFifoWatchdog watchdog(DataFile());
     const auto start = std::chrono::steady_clock::now();
     run = Run({"dump", "--json"});
     EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
-    unblock.join();
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.err.find("not a regular file"), std::string::npos) << run.err;
     EXPECT_EQ(Run({"--yes", "create-table", "Garden"}).status, 1);

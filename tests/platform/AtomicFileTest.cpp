@@ -1,18 +1,13 @@
 #include "platform/AtomicFile.h"
 
 #include "support/FaultHookGuard.h"
+#include "support/FifoWatchdog.h"
 #include "support/TempDir.h"
 
-#include <chrono>
-#include <condition_variable>
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <mutex>
 #include <string>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <thread>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -95,49 +90,6 @@ TEST(AtomicFileRemove, MissingIsGoneAndFailuresAreReported)
     EXPECT_TRUE(RemoveFileChecked(folder / "a.ini", &error));
     EXPECT_FALSE(fs::exists(folder / "a.ini"));
 }
-
-namespace
-{
-// A FIFO that a reader waiting on it cannot hang on: after a while the guard opens it for
-// writing and closes it again, which ends any read with an empty file.
-class CFifoWatchdog
-{
-public:
-    explicit CFifoWatchdog(fs::path fifo) : m_fifo(std::move(fifo))
-    {
-        m_thread = std::thread(
-            [this]
-            {
-                std::unique_lock<std::mutex> lock(m_mutex);
-                while (!m_done)
-                {
-                    if (m_wake.wait_for(lock, std::chrono::seconds(2)) == std::cv_status::timeout)
-                    {
-                        const int fd = ::open(m_fifo.c_str(), O_WRONLY | O_NONBLOCK);
-                        if (fd >= 0)
-                            ::close(fd);
-                    }
-                }
-            });
-    }
-    ~CFifoWatchdog()
-    {
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_done = true;
-        }
-        m_wake.notify_all();
-        m_thread.join();
-    }
-
-private:
-    fs::path m_fifo;
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    bool m_done = false;
-    std::thread m_thread;
-};
-} // namespace
 
 TEST(AtomicFileSpecialFiles, OnlyRegularFilesAreReplaced)
 {

@@ -8,6 +8,7 @@
 #include "platform/ProfileFile.h"
 #include "store/XmlDataReader.h"
 #include "support/DocFixture.h"
+#include "support/FifoWatchdog.h"
 
 #include <chrono>
 #include <fcntl.h>
@@ -396,19 +397,10 @@ TEST_F(DocumentSafetyTest, SpecialFilesAreNeitherWaitedOnNorReplaced)
 {
     fs::create_directories(m_root / "DB");
     ASSERT_EQ(::mkfifo(EventFile("WeddingData.xml").c_str(), 0644), 0);
-    // Should the load wait on the FIFO after all, a writer that closes at once ends the wait.
-    std::thread unblock(
-        [this]
-        {
-            std::this_thread::sleep_for(2s);
-            const int fd = ::open(EventFile("WeddingData.xml").c_str(), O_WRONLY | O_NONBLOCK);
-            if (fd >= 0)
-                ::close(fd);
-        });
+    CFifoWatchdog watchdog(EventFile("WeddingData.xml"));
     const auto start = std::chrono::steady_clock::now();
     CNewOrvDoc& doc = Open();
     EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
-    unblock.join();
     EXPECT_TRUE(AskedAbout("not a regular file"));
     doc.AddGuest("Dan", "Levi");
     m_prompt.Answer(EAnswer::Yes); // replace what was read of the damaged file
@@ -420,7 +412,9 @@ TEST_F(DocumentSafetyTest, SpecialFilesAreNeitherWaitedOnNorReplaced)
     const bool haveDevice =
         ::mknod((m_root / "device").c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0;
     if (!haveDevice)
+    {
         ASSERT_EQ(::mkfifo((m_root / "device").c_str(), 0644), 0);
+    }
     fs::create_symlink(m_root / "device", EventFile("Tasks.ini"));
     CNewOrvDoc& again = Open();
     auto task = std::make_unique<CTask>();

@@ -13,6 +13,7 @@
 #include "platform/NumberText.h"
 #include "store/XmlDataSink.h"
 #include "store/XmlDataWriter.h"
+#include "support/FifoWatchdog.h"
 
 #include <chrono>
 #include <fcntl.h>
@@ -640,20 +641,13 @@ TEST_F(XmlDataReaderTest, AFileThatIsNoRegularFileIsNeverWaitedOn)
         std::filesystem::temp_directory_path() / ("velloran-fifo-" + FormatInt(::getpid()));
     std::filesystem::remove(fifo);
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
-    // Should the read wait on the FIFO after all, a writer that closes at once ends it.
-    std::thread unblock(
-        [&fifo]
-        {
-            std::this_thread::sleep_for(std::chrono::seconds(2));
-            const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
-            if (fd >= 0)
-                ::close(fd);
-        });
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(CXmlDataReader::ReadFile(fifo, m_sink, &m_error));
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    {
+        CFifoWatchdog watchdog(fifo);
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_FALSE(CXmlDataReader::ReadFile(fifo, m_sink, &m_error));
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    }
     EXPECT_NE(m_error.find("not a regular file"), std::string::npos) << m_error;
-    unblock.join();
     std::filesystem::remove(fifo);
 }
 

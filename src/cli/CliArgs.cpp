@@ -91,3 +91,24 @@ int CCliArgs::ParseInt(const std::string& text, const std::string& what)
         throw SCliUsageError{what + " must be a whole number: " + text};
     return value;
 }
+
+SDate CCliArgs::ParseDate(const std::string& text, const std::string& option)
+{
+    const SCliUsageError bad{option + " must be a calendar date YYYY-MM-DD: " + text};
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        throw bad;
+    for (std::size_t i : {0u, 1u, 2u, 3u, 5u, 6u, 8u, 9u})
+        if (text[i] < '0' || text[i] > '9')
+            throw bad;
+    const int year = std::stoi(text.substr(0, 4));
+    const int month = std::stoi(text.substr(5, 2));
+    const int day = std::stoi(text.substr(8, 2));
+    static const int kDaysInMonth[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (year < 1 || month < 1 || month > 12 || day < 1)
+        throw bad;
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    const int days = kDaysInMonth[month - 1] + (month == 2 && leap ? 1 : 0);
+    if (day > days)
+        throw bad;
+    return SDate(static_cast<short>(year), static_cast<short>(month), static_cast<short>(day));
+}

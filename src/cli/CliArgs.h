@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Date.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +25,8 @@ public:
 
     // A whole number; throws a usage error naming what it is.
     static int ParseInt(const std::string& text, const std::string& what);
+    // "YYYY-MM-DD" naming a real calendar date; anything else is a usage error naming the option.
+    static SDate ParseDate(const std::string& text, const std::string& option);
 
 private:
     std::vector<std::string> m_args;

@@ -120,7 +120,8 @@ json OfferJson(const COffer& offer)
             {"isNew", offer.IsNew()}};
 }
 
-json MeetingJson(const CMeeting& meeting)
+// The index is the meeting's place in the list (the load sorts the meetings by date).
+json MeetingJson(const CMeeting& meeting, int index)
 {
     return {{"name", meeting.GetName()},
             {"info", meeting.GetInfo()},
@@ -129,8 +130,9 @@ json MeetingJson(const CMeeting& meeting)
             {"contactPhone", meeting.GetContactPhone()},
             {"contactAddress", meeting.GetContactAddress()},
             {"date", DateJson(meeting.GetDate())},
+            {"calendarUid", meeting.GetCalendarUid()},
             {"modified", meeting.IsModified()},
-            {"index", meeting.GetIndex()},
+            {"index", index},
             {"isNew", meeting.IsNew()}};
 }
 
@@ -167,6 +169,14 @@ json ArrayOf(const std::vector<std::unique_ptr<T>>& records, ToJson toJson)
     return array;
 }
 
+json MeetingsJson(const std::vector<std::unique_ptr<CMeeting>>& meetings)
+{
+    json array = json::array();
+    for (std::size_t i = 0; i < meetings.size(); ++i)
+        array.push_back(MeetingJson(*meetings[i], static_cast<int>(i)));
+    return array;
+}
+
 json SimpleJson(const CRecord& record)
 {
     return {{"name", record.GetName()},
@@ -196,7 +206,7 @@ int RunDump(CCliContext& context)
             {"expenses", ArrayOf(doc.GetExpenses(), ExpenseJson)},
             {"categories", ArrayOf(doc.GetCategories(), SimpleJson)},
             {"offers", ArrayOf(doc.GetOffers(), OfferJson)},
-            {"meetings", ArrayOf(doc.GetMeetings(), MeetingJson)},
+            {"meetings", MeetingsJson(doc.GetMeetings())},
             {"shapes", ArrayOf(doc.GetShapes(), ShapeJson)},
             {"tasks", TaskJson(*doc.GetTaskRoot())},
         };

@@ -14,32 +14,6 @@ namespace fs = std::filesystem;
 
 namespace
 {
-bool IsLeapYear(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-// "YYYY-MM-DD" naming a real calendar date; anything else is bad usage.
-SDate ParseDate(const std::string& text)
-{
-    const SCliUsageError bad{"--date must be a calendar date YYYY-MM-DD: " + text};
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
-        throw bad;
-    for (std::size_t i : {0u, 1u, 2u, 3u, 5u, 6u, 8u, 9u})
-        if (text[i] < '0' || text[i] > '9')
-            throw bad;
-    const int year = std::stoi(text.substr(0, 4));
-    const int month = std::stoi(text.substr(5, 2));
-    const int day = std::stoi(text.substr(8, 2));
-    static const int kDaysInMonth[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (year < 1 || month < 1 || month > 12 || day < 1)
-        throw bad;
-    const int days = kDaysInMonth[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0);
-    if (day > days)
-        throw bad;
-    return SDate(static_cast<short>(year), static_cast<short>(month), static_cast<short>(day));
-}
-
 // A name option that must be given and not be empty.
 std::string RequiredName(CCliArgs& args, const std::string& option)
 {
@@ -62,7 +36,7 @@ int RunAddEvent(CCliContext& context)
 
     SNewEvent details;
     details.type = *type;
-    details.date = ParseDate(*date);
+    details.date = CCliArgs::ParseDate(*date, "--date");
     details.brideFirstName = RequiredName(args, "--bride");
     if (*type == CEventTypes::kWedding)
         details.groomFirstName = RequiredName(args, "--groom");

@@ -73,6 +73,20 @@ const std::vector<SCliCommand>& CliCommands()
         {"move-table", true, "FROM TO", RunMoveTable},
         {"table-for-group", true, "GROUP_NAME", RunTableForGroup},
         {"arrange", true, "all|tableless", RunArrange},
+        {"meetings", false, "", RunMeetings},
+        {"add-meeting", true,
+         "NAME --date YYYY-MM-DD [--contact-name T] [--contact-job T] [--contact-phone T] "
+         "[--contact-address T] [--info T]",
+         RunAddMeeting},
+        {"tasks", false, "", RunTasks},
+        {"add-task", true, "NAME [--parent ID]", RunAddTask},
+        {"check-task", true, "ID [--off]", RunCheckTask},
+        {"export-ics", false, "FILE [--meeting INDEX] [--tasks]", RunExportIcs},
+        {"online-check", false, "", RunOnlineCheck},
+        {"check-updates", false, "[--url URL]", RunCheckUpdates},
+        {"approvals", false, "[--url URL]", RunApprovals},
+        {"apply-approvals", true, "[--url URL]", RunApplyApprovals},
+        {"mailto", false, "all|unanswered|requests [--print]", RunMailto},
     };
     return commands;
 }

@@ -39,10 +39,16 @@ public:
     const SDate& GetDate() const { return m_date; }
     bool SetDate(const SDate& date) { return Assign(m_date, date); }
 
+    // The UID of the meeting's calendar entry (iCalendar), kept across exports and edits so that
+    // importing the meeting again updates the entry; empty until the meeting is first given one.
+    const std::string& GetCalendarUid() const { return m_calendarUid; }
+    bool SetCalendarUid(const std::string& uid) { return Assign(m_calendarUid, uid); }
+
 private:
     std::string m_contactPhone;
     std::string m_contactJob;
     std::string m_contactAddress;
     std::string m_contactName;
     SDate m_date;
+    std::string m_calendarUid;
 };

@@ -62,6 +62,11 @@ CTask* CTask::GetChild(int i) const
 
 bool CTask::AddChild(std::unique_ptr<CTask> task)
 {
+    return InsertChild(GetChildCount(), std::move(task));
+}
+
+bool CTask::InsertChild(int position, std::unique_ptr<CTask> task)
+{
     if (!task || task->m_name.empty())
         return false;
     for (const auto& child : m_children)
@@ -69,10 +74,22 @@ bool CTask::AddChild(std::unique_ptr<CTask> task)
         if (child->m_id == task->m_id)
             return false;
     }
+    if (position < 0 || position > GetChildCount())
+        position = GetChildCount();
     task->m_parent = this;
-    m_children.push_back(std::move(task));
+    m_children.insert(m_children.begin() + position, std::move(task));
     m_modified = true;
     return true;
+}
+
+int CTask::IndexOfChild(const CTask* task) const
+{
+    for (std::size_t i = 0; i < m_children.size(); ++i)
+    {
+        if (m_children[i].get() == task)
+            return static_cast<int>(i);
+    }
+    return -1;
 }
 
 std::unique_ptr<CTask> CTask::RemoveChild(CTask* task)
@@ -86,6 +103,18 @@ std::unique_ptr<CTask> CTask::RemoveChild(CTask* task)
         removed->m_parent = nullptr;
         m_modified = true;
         return removed;
+    }
+    return nullptr;
+}
+
+CTask* CTask::FindById(int id)
+{
+    if (m_id == id)
+        return this;
+    for (const auto& child : m_children)
+    {
+        if (CTask* found = child->FindById(id))
+            return found;
     }
     return nullptr;
 }

@@ -53,6 +53,13 @@ public:
     // Refuses (false, and the task is destroyed) a task whose name is empty or whose id a child
     // already has; otherwise the task becomes the last child and this task is marked modified.
     bool AddChild(std::unique_ptr<CTask> task);
+    // As AddChild, but the task takes that place among the children (a place past the end, or
+    // below 0, appends it).
+    bool InsertChild(int position, std::unique_ptr<CTask> task);
+    // The place of task among the children; -1 when it is not a child.
+    int IndexOfChild(const CTask* task) const;
+    // This task or the first task below it with that id; null when there is none.
+    CTask* FindById(int id);
     // Takes the first child that is task out of the list, marks this task modified and hands the
     // child to the caller; null when task is not a child.
     std::unique_ptr<CTask> RemoveChild(CTask* task);

@@ -24,4 +24,8 @@ enum EUpdateHint : int
     HINT_EVENT_RELOADED = 25,    // none: full refresh after a reload
     HINT_EVENT_RELOADING = 26,   // none: every record is about to go; drop all record pointers
     HINT_GUEST_REMOVING = 27,    // guest: this guest is about to leave the list
+    HINT_MEETING_ADDED = 40,     // meeting: a meeting was added
+    HINT_MEETING_CHANGED = 41,   // meeting: a meeting's details changed
+    HINT_MEETING_REMOVING = 42,  // meeting: this meeting is about to leave the list
+    HINT_TASKS_CHANGED = 43,     // none: the task tree changed (tasks are not records)
 };

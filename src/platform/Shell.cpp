@@ -40,7 +40,18 @@ bool SpawnDetached(const std::string& program, const std::vector<std::string>& a
     }
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
+
+ShellOpenHandler& OpenHandler()
+{
+    static ShellOpenHandler handler;
+    return handler;
+}
 } // namespace
+
+void SetShellOpenHandler(ShellOpenHandler handler)
+{
+    OpenHandler() = std::move(handler);
+}
 
 bool StartProgram(const std::string& program, const std::vector<std::string>& arguments)
 {
@@ -54,6 +65,8 @@ bool ShellOpen(const std::string& target)
     // "--" is not understood by xdg-open; a target starting with '-' would be taken as an option.
     if (target.empty() || target[0] == '-')
         return false;
+    if (OpenHandler())
+        return OpenHandler()(target);
     return StartProgram("xdg-open", {target});
 }
 

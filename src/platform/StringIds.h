@@ -519,4 +519,6 @@ enum StringId : int
     IDS_TABLES_COLUMN_LINES = 61905,
 };
 
+#include "platform/strings/MeetingStringIds.h"
+#include "platform/strings/OnlineStringIds.h"
 #include "platform/strings/SafetyStringIds.h"

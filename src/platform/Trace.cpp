@@ -18,6 +18,6 @@ void Trace(const std::string& where, const std::string& detail)
 {
     if (!IsTraceEnabled())
         return;
-    std::string line = "WEDDING - " + where + " " + detail + "\n";
+    std::string line = "WEDDING - " + (where.empty() ? detail : where + " " + detail) + "\n";
     std::fwrite(line.data(), 1, line.size(), stderr);
 }

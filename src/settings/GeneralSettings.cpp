@@ -1,5 +1,6 @@
 #include "settings/GeneralSettings.h"
 
+#include "platform/Language.h"
 #include "platform/NumberText.h"
 #include "platform/ProfileFile.h"
 
@@ -19,6 +20,17 @@ void Take(const CProfileFile& file, const char* section, const std::string& key,
     if (file.HasKey(section, key))
         value = file.GetInt(section, key, 0) == 1;
 }
+
+// A factor that is not a positive number keeps the default: the approval page checks the same
+// rule, and a zero would give every guest the same verification number.
+void Take(const CProfileFile& file, const char* section, const std::string& key, double& value)
+{
+    if (!file.HasKey(section, key))
+        return;
+    const double read = ParseLeadingDouble(file.GetString(section, key));
+    if (read > 0)
+        value = read;
+}
 } // namespace
 
 CGeneralSettings::CGeneralSettings()
@@ -26,11 +38,29 @@ CGeneralSettings::CGeneralSettings()
       supportPhone("+1 555 0100"), salesPhone("+1 555 0101"),
       salesEmail("support@velloran.example"), commercialName("פרסומת")
 {
+    SetEditionDefaults(false);
+}
+
+void CGeneralSettings::SetEditionDefaults(bool hebrew)
+{
+    // The two editions talk to different hosts of the vendor's site.
+    const std::string host = hebrew ? "il.velloran.example" : "www.velloran.example";
+    newVersionUrl = "https://www.velloran.example/version.txt";
+    pingHosts = hebrew ? host + ",www.velloran.example" : host;
+    connectivityUrl = "https://" + host + "/";
+    connectivityAgent = "Velloran";
+    versionAgent = "Brivane";
+    approvalsUrl = "https://" + host + "/approve-me/%s/approval.txt";
+    approvalsAgent = "BrivaneApprovals";
+    approvalPageUrl =
+        hebrew ? "https://" + host + "/approve.php" : "https://" + host + "/approve.html";
+    verificationFactor = 7.3;
 }
 
 void CGeneralSettings::Load(const std::filesystem::path& programIni,
                             const std::filesystem::path& userIni)
 {
+    SetEditionDefaults(IsHebrewUi());
     Read(CProfileFile(programIni));
     Read(CProfileFile(userIni));
 }
@@ -47,6 +77,14 @@ void CGeneralSettings::Read(const CProfileFile& file)
     Take(file, kGeneral, "SupportPhone", supportPhone);
     Take(file, kGeneral, "SalesPhone", salesPhone);
     Take(file, kGeneral, "SalesEmail", salesEmail);
+    Take(file, kGeneral, "PingHosts", pingHosts);
+    Take(file, kGeneral, "ConnectivityUrl", connectivityUrl);
+    Take(file, kGeneral, "ConnectivityAgent", connectivityAgent);
+    Take(file, kGeneral, "VersionAgent", versionAgent);
+    Take(file, kGeneral, "ApprovalsUrl", approvalsUrl);
+    Take(file, kGeneral, "ApprovalsAgent", approvalsAgent);
+    Take(file, kGeneral, "ApprovalPageUrl", approvalPageUrl);
+    Take(file, kGeneral, "VerificationFactor", verificationFactor);
     Take(file, "Commercial", "Name", commercialName);
     Take(file, "Commercial", "URL", commercialUrl);
     for (int n = 0; n < kSlotCount; ++n)

@@ -43,6 +43,19 @@ public:
     std::string commercialUrl;
     std::array<SAdvertisingSlot, kSlotCount> advertisingSlots;
 
+    // The online services. The defaults depend on the edition (the interface language at Load)
+    // and are all on the vendor's reserved ".example" hosts, so nothing reaches a third party
+    // until the vendor's General.ini or the user sets real addresses.
+    std::string pingHosts;         // "PingHosts": host names separated by commas, pinged in turn
+    std::string connectivityUrl;   // "ConnectivityUrl": the page the connectivity check loads
+    std::string connectivityAgent; // "ConnectivityAgent"
+    std::string versionAgent;      // "VersionAgent": the agent of the version file download
+    std::string approvalsUrl;      // "ApprovalsUrl": "%s" stands for the event code
+    std::string approvalsAgent;    // "ApprovalsAgent"
+    std::string approvalPageUrl;   // "ApprovalPageUrl": the page guests approve on
+    double verificationFactor = 0; // "VerificationFactor": guest code times this, fraction dropped
+
 private:
+    void SetEditionDefaults(bool hebrew);
     void Read(const class CProfileFile& file);
 };

@@ -179,6 +179,14 @@ constexpr SXmlField<R> Text(std::string_view element)
 }
 
 template <class R, auto Get, auto Set>
+constexpr SXmlField<R> TextWhenSet(std::string_view element)
+{
+    SXmlField<R> field = Text<R, Get, Set>(element);
+    field.onlyWhenSet = true;
+    return field;
+}
+
+template <class R, auto Get, auto Set>
 constexpr SXmlField<R> Date(std::string_view element)
 {
     SXmlField<R> field;
@@ -355,6 +363,8 @@ constexpr SXmlField<CMeeting> kMeetingFields[] = {
     Integer<CMeeting>("mYear", &GetDatePart<&SDate::year>, &SetDatePart<&SDate::year>),
     Integer<CMeeting>("mMonth", &GetDatePart<&SDate::month>, &SetDatePart<&SDate::month>),
     Integer<CMeeting>("mDay", &GetDatePart<&SDate::day>, &SetDatePart<&SDate::day>),
+    // Newer than the rest: a meeting never exported to a calendar writes no element for it.
+    TextWhenSet<CMeeting, &CMeeting::GetCalendarUid, &CMeeting::SetCalendarUid>("mCalendarUid"),
 };
 
 // ---- Offers ------------------------------------------------------------------------------

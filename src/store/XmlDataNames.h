@@ -74,6 +74,9 @@ struct SXmlField
 {
     std::string_view element;
     EXmlForm form = EXmlForm::Integer;
+    // A Text field added after the layout was fixed: written only when the value is not empty,
+    // so a record that has none keeps the bytes older installations wrote and read.
+    bool onlyWhenSet = false;
 
     long long (*getInteger)(const R&) = nullptr; // Integer, Coordinate
     void (*setInteger)(R&, int) = nullptr;

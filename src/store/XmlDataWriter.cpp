@@ -49,6 +49,8 @@ void AppendField(std::string& out, const SXmlField<R>& field, const R& record)
         AppendFixedElement(out, field.element, field.getAmount(record), 1);
         break;
     case EXmlForm::Text:
+        if (field.onlyWhenSet && field.getText(record).empty())
+            break;
         AppendCdataElement(out, field.element, field.getText(record));
         break;
     case EXmlForm::Date:

@@ -2,9 +2,12 @@
 
 #include "edits/TableEdits.h"
 #include "model/Group.h"
+#include "model/Guest.h"
+#include "platform/NumberText.h"
 #include "platform/StringTable.h"
 #include "store/NewOrvDoc.h"
 #include "ui/AddEventWizard.h"
+#include "ui/ApprovalsDialog.h"
 #include "ui/GroupNameDialog.h"
 #include "ui/GuestSearchDialog.h"
 #include "ui/OptionsDialog.h"
@@ -12,6 +15,8 @@
 #include "ui/SelectEventDialog.h"
 #include "ui/TableDetailsDialog.h"
 #include "ui/TableSetupDialog.h"
+#include "ui/TaskInfoDialog.h"
+#include "ui/TaskListDialog.h"
 #include "ui/TermsDialog.h"
 #include "ui/TipDialog.h"
 #include "ui/UiText.h"
@@ -84,6 +89,35 @@ std::vector<SDialogEntry> MakeCatalogue()
              if (doc.GetGuestCount() == 0)
                  return nullptr;
              return std::make_unique<CRestrictedGuestsDialog>(doc, *doc.GetGuestAt(0), parent);
+         }},
+        {"task-list",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         { return std::make_unique<CTaskListDialog>(doc, parent); }},
+        {"task-info",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         {
+             return std::make_unique<CTaskInfoDialog>(CTaskInfoDialog::kAdd, doc, QString(),
+                                                      QString(), parent);
+         }},
+        {"approvals",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         {
+             // Answers as the site would give them: every third guest approves with one more
+             // than planned, every seventh cancels.
+             ApprovalMap approvals;
+             int n = 0;
+             for (const auto& guest : doc.GetGuests())
+             {
+                 const std::string code = FormatInt(guest->GetUniqueId());
+                 if (n % 3 == 0)
+                     approvals[code] = FormatInt(guest->GetComingCount() + 1);
+                 else if (n % 7 == 1)
+                     approvals[code] = "0";
+                 ++n;
+             }
+             if (!ApprovalsNeedAttention(doc, approvals))
+                 return nullptr;
+             return std::make_unique<CApprovalsDialog>(doc, approvals, parent);
          }},
     };
     for (int page = 1; page <= 4; ++page)

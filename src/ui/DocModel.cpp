@@ -22,6 +22,9 @@ void CDocModel::OnUpdate(IDocView*, EUpdateHint hint, CRecord* record)
     case HINT_GUEST_REMOVING:
         DropRecords(hint, record);
         break;
+    case HINT_MEETING_REMOVING:
+        DropRemovedRecord(hint, record);
+        break;
     default:
         break;
     }

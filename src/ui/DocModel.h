@@ -28,6 +28,13 @@ protected:
     // HINT_EVENT_RELOADING (every record), HINT_TABLES_REMOVING (every table), HINT_TABLE_DELETING
     // and HINT_GUEST_REMOVING (the record given).
     virtual void DropRecords(EUpdateHint hint, CRecord* record) = 0;
+    // Drops the pointer to a record of another kind that is about to go (HINT_MEETING_REMOVING
+    // with the meeting), whoever sent it. Models that hold no such records leave it alone.
+    virtual void DropRemovedRecord(EUpdateHint hint, CRecord* record)
+    {
+        (void)hint;
+        (void)record;
+    }
 
 private:
     CNewOrvDoc& m_doc;

@@ -1,5 +1,6 @@
 #include "ui/GuiSession.h"
 
+#include "online/OnlineServicesThread.h"
 #include "store/NewOrvDoc.h"
 #include "ui/MainFrame.h"
 #include "ui/ModalSeam.h"
@@ -113,6 +114,8 @@ bool CGuiSession::Start(int& exitCode, bool showWindow)
 
     m_frame = std::make_unique<CMainFrame>(*m_app, *m_prompt);
     m_progress->SetParent(m_frame.get());
+    if (doc.GetAppSettings().GetCheckForUpdates())
+        m_frame->StartOnlineServices(COnlineServicesThread::kStartupDelay, false);
     if (showWindow)
         m_frame->showMaximized();
 

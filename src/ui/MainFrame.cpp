@@ -1,10 +1,15 @@
 #include "ui/MainFrame.h"
 
 #include "app/NewOrvApp.h"
+#include "edits/ApprovalEdits.h"
+#include "online/MailLinks.h"
+#include "online/OnlineConfig.h"
+#include "online/OnlineServicesThread.h"
 #include "platform/Prompt.h"
 #include "platform/Shell.h"
 #include "store/NewOrvDoc.h"
 #include "ui/AddEventWizard.h"
+#include "ui/ApprovalsDialog.h"
 #include "ui/Icons.h"
 #include "ui/ModalSeam.h"
 #include "ui/OptionsDialog.h"
@@ -85,6 +90,7 @@ CMainFrame::CMainFrame(CNewOrvApp& app, CQtPrompt& prompt, QWidget* parent)
 
 CMainFrame::~CMainFrame()
 {
+    m_online.reset(); // cancels and joins: no hand-over can reach a frame being destroyed
     m_doc.SetDataChangedListener({});
     m_doc.RemoveView(this);
     m_prompt.SetParent(nullptr);
@@ -181,6 +187,23 @@ void CMainFrame::CreateActions()
     m_comments = new QAction(UiText(IDS_MENU_COMMENTS), this);
     connect(m_comments, &QAction::triggered, this,
             [this] { ShellOpen("mailto:" + m_app.GetGeneral().salesEmail); });
+    m_checkUpdates = new QAction(UiText(IDS_MENU_CHECK_UPDATES), this);
+    connect(m_checkUpdates, &QAction::triggered, this,
+            [this] { StartOnlineServices(std::chrono::milliseconds(0), true); });
+
+    // Failures of the mail program to open a link are not reported.
+    const LinkOpener open = [](const std::string& link) { ShellOpen(link); };
+    m_mailAll = new QAction(UiText(IDS_MENU_EMAIL_ALL_GUESTS), this);
+    connect(m_mailAll, &QAction::triggered, this,
+            [this, open] { SendMailToAllGuests(m_doc, open); });
+    m_mailUnanswered = new QAction(UiText(IDS_MENU_EMAIL_NOT_APPROVED), this);
+    connect(m_mailUnanswered, &QAction::triggered, this,
+            [this, open] { SendMailToUnansweredGuests(m_doc, open); });
+    m_mailRequests = new QAction(UiText(IDS_MENU_SEND_APPROVAL_DETAILS), this);
+    connect(m_mailRequests, &QAction::triggered, this,
+            [this, open] {
+                SendApprovalRequests(m_doc, MakeApprovalMailInfo(m_app.GetGeneral(), m_doc), open);
+            });
 
     for (QAction* action : {m_save, m_generic.add, m_generic.edit, m_generic.remove,
                             m_generic.search, m_nextView, m_previousView})
@@ -230,11 +253,16 @@ void CMainFrame::CreateMenus()
     QMenu* language = toolsMenu->addMenu(UiText(IDS_MENU_LANGUAGE));
     language->addAction(m_english);
     language->addAction(m_defaultLanguage);
+    QMenu* mail = toolsMenu->addMenu(UiText(IDS_MENU_EMAIL));
+    mail->addAction(m_mailAll);
+    mail->addAction(m_mailUnanswered);
+    mail->addAction(m_mailRequests);
 
     QMenu* helpMenu = menuBar()->addMenu(UiText(IDS_MENU_HELP));
     helpMenu->addAction(m_about);
     helpMenu->addAction(m_webSite);
     helpMenu->addAction(m_comments);
+    helpMenu->addAction(m_checkUpdates);
 }
 
 void CMainFrame::CreateToolBar()
@@ -497,6 +525,84 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         UpdateCommandState();
         return;
     }
+    StopOnlineServices();
     m_app.Shutdown();
     event->accept();
+}
+
+void CMainFrame::StartOnlineServices(std::chrono::milliseconds delay, bool manual)
+{
+    // The user's check replaces one still waiting or running; the start-up's never runs twice.
+    if (IsOnlineCheckRunning() && !manual)
+        return;
+    m_online.reset();
+    const SOnlineConfig config = MakeOnlineConfig(m_app.GetGeneral(), m_doc);
+    // The thread only posts: everything that touches the document runs here, on the interface
+    // thread. The thread is stopped before this frame goes, so the posts always find it.
+    SUpdateHooks hooks;
+    const std::string eventCode = config.eventCode;
+    hooks.approvalsArrived = [this, eventCode](ApprovalMap approvals)
+    {
+        QMetaObject::invokeMethod(
+            this,
+            [this, eventCode, approvals = std::move(approvals)]
+            { ShowApprovals(approvals, eventCode); },
+            Qt::QueuedConnection);
+    };
+    hooks.newerVersion = [this](double)
+    {
+        QMetaObject::invokeMethod(
+            this, [this] { AskNewerVersion(); }, Qt::QueuedConnection);
+    };
+    auto finished = [this, manual](int result)
+    {
+        QMetaObject::invokeMethod(
+            this, [this, result, manual] { OnOnlineCheckFinished(result, manual); },
+            Qt::QueuedConnection);
+    };
+    m_online = std::make_unique<COnlineServicesThread>(config, std::move(hooks), delay, finished);
+}
+
+bool CMainFrame::IsOnlineCheckRunning() const
+{
+    return m_online && !m_online->IsFinished();
+}
+
+void CMainFrame::StopOnlineServices()
+{
+    m_online.reset();
+}
+
+void CMainFrame::OnOnlineCheckFinished(int result, bool manual)
+{
+    if (!manual)
+        return;
+    // The question about a newer version was asked already; a user who asked is also told when
+    // there is none, or when the site could not be reached.
+    if (result == kUpdateNone)
+        AskString(m_prompt, IDS_UPDATE_LATEST_TEXT, IDS_UPDATE_CHECK_CAPTION, EButtons::Ok);
+    else if (result == kUpdateOffline || result == kUpdateException)
+        AskString(m_prompt, IDS_UPDATE_FAILED_TEXT, IDS_UPDATE_CHECK_CAPTION, EButtons::Ok);
+}
+
+void CMainFrame::AskNewerVersion()
+{
+    if (AskString(m_prompt, IDS_NEW_VERSION_QUESTION, IDS_NEW_VERSION_CAPTION, EButtons::YesNo) ==
+        EAnswer::Yes)
+        ShellOpen(m_app.GetGeneral().webSite);
+}
+
+void CMainFrame::ShowApprovals(const ApprovalMap& approvals, const std::string& eventCode)
+{
+    // Another event may have become active since the check began: its guests' ids are not the
+    // ones the site answered for.
+    if (eventCode != m_doc.GetSettings().GetKeySetting("EventCode"))
+        return;
+    m_approvals = approvals;
+    if (!ApprovalsNeedAttention(m_doc, approvals))
+        return;
+    CApprovalsDialog dialog(m_doc, approvals, this);
+    if (CModalSeam::Exec(dialog) == QDialog::Accepted)
+        Edits::UpdateGuestsFromApprovals(m_doc, dialog.Approvals(), nullptr);
+    UpdateCommandState();
 }

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "online/Approvals.h"
 #include "store/DocView.h"
 #include "ui/FrameView.h"
 
 #include <QMainWindow>
+#include <chrono>
 #include <map>
+#include <memory>
 
 class CNewOrvApp;
 class CNewOrvDoc;
+class COnlineServicesThread;
 class CQtPrompt;
 class QAction;
 class QActionGroup;
@@ -56,6 +60,25 @@ public:
     // The program's name, with "(read-only)" while the event is open read-only.
     void UpdateTitle();
 
+    // The online services: the update check with the web approvals on a thread of its own, after
+    // the delay (the start-up's 10 seconds, none for the Help menu's command). One check at a
+    // time: the user's check (manual) replaces a running one and also says when there is no
+    // newer version or no answer.
+    void StartOnlineServices(std::chrono::milliseconds delay, bool manual);
+    bool IsOnlineCheckRunning() const;
+    // Cancels a running check; returns at once, whatever the server does.
+    void StopOnlineServices();
+    // The approvals-arrived hand-over (interface thread): opens "Approvals From Web Site" when an
+    // answer is new to the guest list and, on "Update guests list", applies them. Approvals that
+    // arrive after another event became active, or its event code changed, are dropped.
+    void ShowApprovals(const ApprovalMap& approvals, const std::string& eventCode);
+    const ApprovalMap& LastApprovals() const { return m_approvals; }
+
+    QAction* CheckUpdatesAction() const { return m_checkUpdates; }
+    QAction* MailAllAction() const { return m_mailAll; }
+    QAction* MailUnansweredAction() const { return m_mailUnanswered; }
+    QAction* MailRequestsAction() const { return m_mailRequests; }
+
     void OnUpdate(IDocView* sender, EUpdateHint hint, CRecord* record) override;
 
 protected:
@@ -78,6 +101,8 @@ private:
     void OnCalculator();
     void OnAbout();
     void ApplyShowTips();
+    void AskNewerVersion();
+    void OnOnlineCheckFinished(int result, bool manual);
 
     CNewOrvApp& m_app;
     CNewOrvDoc& m_doc;
@@ -109,6 +134,12 @@ private:
     QAction* m_about = nullptr;
     QAction* m_webSite = nullptr;
     QAction* m_comments = nullptr;
+    QAction* m_checkUpdates = nullptr;
+    QAction* m_mailAll = nullptr;
+    QAction* m_mailUnanswered = nullptr;
+    QAction* m_mailRequests = nullptr;
+    std::unique_ptr<COnlineServicesThread> m_online;
+    ApprovalMap m_approvals; // the last approvals that arrived, for the rest of the run
     QActionGroup* m_viewGroup = nullptr;
     bool m_firstActivationDone = false;
 };

@@ -3,6 +3,7 @@
 #include "platform/StringIds.h"
 #include "ui/GroupsView.h"
 #include "ui/GuestsView.h"
+#include "ui/MeetingView.h"
 #include "ui/TablesView.h"
 #include "ui/ViewCodes.h"
 
@@ -18,6 +19,9 @@ const std::vector<SViewInfo>& RegisteredViews()
         {VIEW_TABLES, IDS_VIEW_TABLES, IDS_MENU_VIEW_TABLES, "view-tables",
          QKeySequence(Qt::CTRL | Qt::Key_5), true, false,
          [](CNewOrvDoc& doc) { return new CTablesView(doc); }},
+        {VIEW_MEETINGS, IDS_VIEW_MEETINGS, IDS_MENU_VIEW_MEETINGS, "view-calendar",
+         QKeySequence(Qt::CTRL | Qt::Key_8), true, false,
+         [](CNewOrvDoc& doc) { return new CMeetingView(doc); }},
     };
     return views;
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <thread>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -53,6 +54,28 @@ TEST(ShellOpen, RefusesWhatTheHandlerWouldTakeAsAnOption)
     EXPECT_FALSE(ShellOpen(""));
     EXPECT_FALSE(ShellOpen("--help"));
     EXPECT_FALSE(ShellOpen("-x"));
+}
+
+TEST(ShellOpen, AnInstalledHandlerGetsTheTargetInsteadOfTheDesktop)
+{
+    CTempDir folder;
+    const fs::path output = folder / "args";
+    MakeRecorder(folder.Path(), "xdg-open", output);
+    CEnvGuard path("PATH", folder.Path().c_str());
+    std::vector<std::string> opened;
+    SetShellOpenHandler(
+        [&](const std::string& target)
+        {
+            opened.push_back(target);
+            return opened.size() == 1;
+        });
+    EXPECT_TRUE(ShellOpen("/tmp/a.ics"));
+    EXPECT_FALSE(ShellOpen("/tmp/b.ics")) << "the handler's answer is the result";
+    EXPECT_FALSE(ShellOpen("-x")) << "refused before any handler";
+    SetShellOpenHandler({});
+    EXPECT_EQ(opened, (std::vector<std::string>{"/tmp/a.ics", "/tmp/b.ics"}));
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_FALSE(fs::exists(output)) << "the desktop's handler was never started";
 }
 
 TEST(ShellStart, MissingProgramIsAFailure)

@@ -1,5 +1,6 @@
 #include "settings/AppSettings.h"
 
+#include "platform/Language.h"
 #include "platform/ProfileFile.h"
 #include "settings/GeneralSettings.h"
 #include "support/TempDir.h"
@@ -69,6 +70,53 @@ TEST(GeneralSettings, UserFileWinsAndRealTimeGoesThere)
     general.Load(program, user);
     EXPECT_TRUE(general.realTime);
     EXPECT_EQ(ReadBytes(program), programBefore) << "the program folder's file is never written";
+}
+
+TEST(GeneralSettings, OnlineAddressesByEditionAndFromTheFiles)
+{
+    CTempDir dir;
+    const auto program = dir / "program" / "General.ini";
+    const auto user = dir / "user" / "General.ini";
+    for (const ELanguage language : {ELanguage::English, ELanguage::Hebrew})
+    {
+        SetUiLanguage(language);
+        CGeneralSettings general;
+        general.Load(program, user);
+        const std::string host =
+            language == ELanguage::Hebrew ? "il.velloran.example" : "www.velloran.example";
+        EXPECT_EQ(general.approvalsUrl, "https://" + host + "/approve-me/%s/approval.txt");
+        EXPECT_EQ(general.connectivityUrl, "https://" + host + "/");
+        EXPECT_EQ(general.approvalPageUrl.rfind("https://" + host + "/approve.", 0), 0u);
+        // Nothing reaches a third party by default.
+        for (const std::string* address :
+             {&general.newVersionUrl, &general.pingHosts, &general.connectivityUrl,
+              &general.approvalsUrl, &general.approvalPageUrl, &general.webSite})
+            EXPECT_NE(address->find(".example"), std::string::npos) << *address;
+        EXPECT_GT(general.verificationFactor, 0);
+    }
+    SetUiLanguage(ELanguage::English);
+
+    WriteBytes(program, "[General]\r\nPingHosts=a.example,b.example\r\nVerificationFactor=2.5\r\n"
+                        "ApprovalsUrl=http://p/%s.txt\r\n");
+    WriteBytes(user, "[General]\r\nApprovalsUrl=http://u/%s.txt\r\nApprovalsAgent=Agent\r\n");
+    CGeneralSettings general;
+    general.Load(program, user);
+    EXPECT_EQ(general.pingHosts, "a.example,b.example");
+    EXPECT_EQ(general.approvalsUrl, "http://u/%s.txt");
+    EXPECT_EQ(general.approvalsAgent, "Agent");
+    EXPECT_EQ(general.versionAgent, "Brivane");
+    EXPECT_DOUBLE_EQ(general.verificationFactor, 2.5);
+
+    // A factor that is no positive number keeps the default.
+    const double byDefault = CGeneralSettings().verificationFactor;
+    for (const char* factor : {"0", "-3", "abc"})
+    {
+        WriteBytes(user, std::string("[General]\r\nVerificationFactor=") + factor + "\r\n");
+        WriteBytes(program, "");
+        CGeneralSettings other;
+        other.Load(program, user);
+        EXPECT_DOUBLE_EQ(other.verificationFactor, byDefault) << factor;
+    }
 }
 
 TEST(AppSettings, TwoProgramsKeepEachOthersChanges)

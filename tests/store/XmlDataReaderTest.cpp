@@ -209,7 +209,11 @@ void BuildEvent(CTestSink& event)
     meeting->SetContactPhone("04-1");
     meeting->SetContactName(hebrew);
     meeting->SetDate(SDate(2024, 8, 20));
+    meeting->SetCalendarUid("2f0c1d3e-77aa-4b1c-9e0f-5a6b7c8d9e0f@velloran");
     event.meetings.push_back(std::move(meeting));
+    auto photographer = std::make_unique<CMeeting>(nullptr);
+    photographer->SetName("Photographer");
+    event.meetings.push_back(std::move(photographer));
 
     auto category = std::make_unique<CCategory>(nullptr);
     category->SetName("Music");
@@ -293,6 +297,8 @@ TEST_F(XmlDataReaderTest, RoundTripKeepsEveryFieldOfEveryRecord)
             EXPECT_EQ(read.expenses[i]->GetDate(), written.expenses[i]->GetDate());
         for (const auto& offer : read.offers)
             EXPECT_EQ(offer->GetPaymentCount(), 0);
+        EXPECT_EQ(read.meetings[0]->GetCalendarUid(), written.meetings[0]->GetCalendarUid());
+        EXPECT_EQ(read.meetings[1]->GetCalendarUid(), "");
         EXPECT_EQ(read.shapes[0]->GetOriginalRect(), written.shapes[0]->GetRect());
         EXPECT_EQ(read.tables[1]->GetId(), 1);
 

@@ -7,6 +7,7 @@
 
 #include "model/Expence.h"
 #include "model/Guest.h"
+#include "model/Meeting.h"
 #include "model/ModelTestSupport.h"
 #include "store/XmlDataNames.h"
 
@@ -153,4 +154,24 @@ TEST_F(XmlDataWriterTest, ExpenseWithNoPaymentAndWithThree)
     three.clear();
     CXmlDataWriter::AppendRecord(three, expense);
     EXPECT_NE(three.find("<pDate>20.11.2005</pDate>"), std::string::npos);
+}
+
+TEST_F(XmlDataWriterTest, MeetingWritesItsCalendarUidOnlyOnceItHasOne)
+{
+    CMeeting meeting(nullptr);
+    meeting.SetName("Florist");
+    meeting.SetDate(SDate(2025, 3, 9));
+    std::string without;
+    CXmlDataWriter::AppendRecord(without, meeting);
+    EXPECT_NE(without.find("<mDay>9</mDay>\r\n</Meeting>\r\n\r\n"), std::string::npos)
+        << "a meeting never exported keeps the layout older installations wrote";
+    EXPECT_EQ(without.find("mCalendarUid"), std::string::npos);
+
+    meeting.SetCalendarUid("abc@velloran");
+    std::string with;
+    CXmlDataWriter::AppendRecord(with, meeting);
+    EXPECT_NE(with.find("<mDay>9</mDay>\r\n<mCalendarUid><![CDATA[abc@velloran]]></mCalendarUid>"
+                        "\r\n</Meeting>\r\n\r\n"),
+              std::string::npos)
+        << with;
 }

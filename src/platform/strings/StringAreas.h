@@ -13,10 +13,12 @@
 // Numbers of our own (texts without a historical number) take the area's own range.
 
 SStringEntries CoreStrings(); // the frame, guests, groups and tables views, events: 1, 59xxx, 61xxx
-SStringEntries SafetyStrings(); // data safety: special files, the event lock, changed files: 73xxx
+SStringEntries MeetingStrings(); // meetings view, task list, calendar files: 65xxx
+SStringEntries OnlineStrings();  // connectivity, update check, approvals, mail links: 71xxx
+SStringEntries SafetyStrings();  // data safety: special files, the event lock, changed files: 73xxx
 
 // Every area, in any order.
 inline std::vector<SStringEntries> StringAreas()
 {
-    return {CoreStrings(), SafetyStrings()};
+    return {CoreStrings(), MeetingStrings(), OnlineStrings(), SafetyStrings()};
 }

@@ -8,8 +8,10 @@
 #include "BenchEvent.h"
 #include "platform/AtomicFile.h"
 #include "platform/EventFiles.h"
+#include "platform/FileFingerprint.h"
 #include "store/NewOrvDoc.h"
 #include "store/ProgramFolders.h"
+#include "store/XmlDataReader.h"
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>
@@ -97,6 +99,22 @@ void BM_FlushAlone(benchmark::State& state)
         WriteFileAtomic(target, text);
 }
 
+// What a save checks before it replaces the data file: the text against the reader's limits, and
+// the file on disk against the fingerprint of the load (read again and hashed).
+void BM_SaveChecks(benchmark::State& state)
+{
+    CBenchEvent& event = EventFor(static_cast<int>(state.range(0)));
+    const std::string text = event.Doc().BuildDataFileText();
+    const fs::path target = event.Root() / "DB" / "ChecksBench.xml";
+    WriteFileAtomic(target, text);
+    const CFileFingerprint loaded = CFileFingerprint::OfBytes(target, text);
+    for (auto _ : state)
+    {
+        benchmark::DoNotOptimize(CXmlDataReader::IsReadable(text, 0));
+        benchmark::DoNotOptimize(loaded.Matches(target));
+    }
+}
+
 void BM_LoadedHeap(benchmark::State& state)
 {
     CBenchEvent& event = EventFor(static_cast<int>(state.range(0)));
@@ -118,4 +136,5 @@ BENCHMARK(BM_Load)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BareSaxPass)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveBeforeFlush)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FlushAlone)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveChecks)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadedHeap)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond);

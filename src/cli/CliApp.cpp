@@ -7,15 +7,24 @@
 #include "store/NewOrvDoc.h"
 #include "store/ProgramFolders.h"
 
+#include <chrono>
+#include <filesystem>
 #include <iostream>
 #include <memory>
+#include <sstream>
 #include <unistd.h>
+
+namespace fs = std::filesystem;
 
 namespace
 {
+// How long a writing command waits for another program to let go of the event.
+constexpr std::chrono::milliseconds kLockWait{5000};
+
 struct SGlobalOptions
 {
     SAppOptions app;
+    bool dataRootGiven = false;
     std::string eventId;
     bool json = false;
     CCliPrompt::EPolicy policy = CCliPrompt::EPolicy::AskTerminal;
@@ -36,9 +45,10 @@ std::vector<std::string> TakeGlobalOptions(const std::vector<std::string>& argum
                                            SGlobalOptions& options)
 {
     std::vector<std::string> rest;
+    // A value that is the next option is missing (a folder named "--json" is written "./--json").
     auto value = [&](std::size_t& i) -> std::string
     {
-        if (i + 1 >= arguments.size())
+        if (i + 1 >= arguments.size() || arguments[i + 1].rfind("--", 0) == 0)
             throw SCliUsageError{arguments[i] + " needs a value"};
         return arguments[++i];
     };
@@ -52,7 +62,10 @@ std::vector<std::string> TakeGlobalOptions(const std::vector<std::string>& argum
             break;
         }
         if (argument == "--data-root")
+        {
             options.app.dataRoot = value(i);
+            options.dataRootGiven = true;
+        }
         else if (argument == "--program-dir")
             options.app.programDir = value(i);
         else if (argument == "--lang")
@@ -79,6 +92,18 @@ std::vector<std::string> TakeGlobalOptions(const std::vector<std::string>& argum
             options.help = true;
         else
             rest.push_back(argument);
+    }
+    // A data root that is no folder would read as an empty event, and a writing command would
+    // then save one over nothing.
+    if (options.dataRootGiven)
+    {
+        std::error_code error;
+        if (options.app.dataRoot.empty())
+            throw SCliUsageError{"--data-root needs a folder"};
+        if (fs::exists(options.app.dataRoot, error) &&
+            !fs::is_directory(options.app.dataRoot, error))
+            throw SCliUsageError{"--data-root " + options.app.dataRoot.string() +
+                                 " is not a folder"};
     }
     return rest;
 }
@@ -161,12 +186,23 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     }
 
     if (command->writes)
+    {
+        // One writer per event: the run holds the event's lock from before the load until the
+        // last shutdown write, and saves over nothing another program changed meanwhile.
         app.GetFolders().EnsureActiveEventFolder();
+        doc.UseEventLock("velloran-cli", kLockWait, CNewOrvDoc::EWhenLocked::Refuse);
+        doc.SetExternalChangePolicy(CNewOrvDoc::EExternalChange::Refuse);
+        if (doc.LockActiveEvent() != CNewOrvDoc::ELockResult::Locked)
+            return kExitRefused;
+    }
     if (!app.OpenDocument())
         return kExitOk;
 
+    // A writing command's results are printed once they are saved: a failed save must not leave
+    // "Created table ..." on the screen.
+    std::ostringstream pending;
     CCliContext context(app, prompt, std::vector<std::string>(rest.begin() + 1, rest.end()),
-                        options.json, out, err);
+                        options.json, command->writes ? pending : out, err);
     int status = kExitOk;
     // Whether the command changed the event is the document's to say.
     const unsigned long changesBefore = doc.GetChangeCount();
@@ -182,10 +218,16 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     if (command->writes)
     {
         const bool changed = doc.GetChangeCount() != changesBefore && doc.IsDataChanged();
+        bool saved = true;
         if (changed && status == kExitOk && !doc.SaveEventData())
+        {
+            saved = false;
             status = kExitRefused;
+        }
         if (!app.Shutdown() && status == kExitOk)
             status = kExitRefused;
+        if (saved)
+            out << pending.str() << std::flush;
     }
     return status;
 }

@@ -236,9 +236,11 @@ int RunSave(CCliContext& context)
     CCliArgs(context.Args()).Positionals(0);
     CNewOrvDoc& doc = context.Doc();
     const bool converts = doc.IsDataChanged();
-    context.Out() << (converts ? "Saving the event" : "Nothing changed; settings saved")
+    if (!doc.SaveEventData())
+        return kExitRefused;
+    context.Out() << (converts ? "Saved the event" : "Nothing changed; settings saved")
                   << std::endl;
-    return doc.SaveEventData() ? kExitOk : kExitRefused;
+    return kExitOk;
 }
 
 json DumpExpenseJson(const CExpence& expense)

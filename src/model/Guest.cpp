@@ -224,6 +224,9 @@ bool CGuest::LoadFromIni(CProfileFile& ini, const std::string& section)
     { return ini.GetString(section, key(shortKey, longKey)); };
     const auto number = [&](const char* shortKey, const char* longKey, int defaultValue)
     { return ini.GetInt(section, key(shortKey, longKey), defaultValue); };
+    // A count is never below 0, whatever a damaged file holds.
+    const auto count = [&](const char* shortKey, const char* longKey, int defaultValue)
+    { return std::max(0, number(shortKey, longKey, defaultValue)); };
     const auto yesNo = [&](const char* shortKey, const char* longKey)
     { return IsLegacyYes(ini.GetString(section, key(shortKey, longKey), kLegacyNoWord)); };
 
@@ -237,25 +240,25 @@ bool CGuest::LoadFromIni(CProfileFile& ini, const std::string& section)
         status = ini.GetInt(section, "Status", kStatusNew);
     m_status = status == kStatusNew ? kStatusUnknown : status;
 
-    m_arrivedCount = number("CS", "CameSum", 0);
+    m_arrivedCount = count("CS", "CameSum", 0);
     m_invitationSent = yesNo("IS", "InvitationSent");
     const std::string address = ini.GetString(section, key("AD", "Address1"), kEmptyAddress);
     m_address =
         address == kEmptyAddress ? std::string() : ReplaceAll(address, kLegacyLineBreak, "\r\n");
     m_phone = text("TN", "TelNum");
     LoadInfo(ReplaceAll(text("AI", "AdditionalInfo"), kLegacyLineBreak, "\r\n"));
-    m_comingCount = number("AN", "ActualNum", 2);
-    m_invitedCount = number("PN", "PlanedNum", 2);
+    m_comingCount = count("AN", "ActualNum", 2);
+    m_invitedCount = count("PN", "PlanedNum", 2);
     m_groupName = text("GN", "GroupName");
     m_relation = text("RL", "Relation");
     m_gift = text("GI", "GiftInfo");
     m_giftDetails = text("GA", "GiftAddInfo");
     m_email = ini.GetString(section, "EM");
-    m_invitations = number("IN", "InvitationsNum", 1);
+    m_invitations = count("IN", "InvitationsNum", 1);
     m_giftShekels = static_cast<float>(number("GS", "GiftShekel", 0));
     m_giftDollars = static_cast<float>(number("GD", "GiftDolar", 0));
     m_tableId = static_cast<std::int16_t>(number("TI", "TableIndex", 0));
-    m_kids = static_cast<std::int16_t>(number("NK", "NumOfKids", 0));
+    m_kids = static_cast<std::int16_t>(std::min(count("NK", "NumOfKids", 0), 32767));
     m_childSeat = yesNo("NC", "NeedKidsChair");
     m_transportation = number("TR", "Trans", 0);
 

@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
+#include <limits>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,11 +15,136 @@ namespace fs = std::filesystem;
 
 namespace
 {
+constexpr std::size_t kTemporarySuffixLength = 6;
+
 void SetError(std::string* error, int stringId, const fs::path& path, int errorNumber)
 {
     if (error == nullptr)
         return;
     *error = FormatText(LoadString(stringId), {path.string(), std::strerror(errorNumber)});
+}
+
+void SetPathError(std::string* error, int stringId, const fs::path& path)
+{
+    if (error != nullptr)
+        *error = FormatText(LoadString(stringId), {path.string()});
+}
+
+// Where a write goes: the file itself, or the file a link points at. False (with *error set) for
+// a target the program must leave alone: not a regular file, or not writable. A missing target
+// is fine (it is created).
+bool ResolveTarget(const fs::path& path, fs::path& real, std::string* error)
+{
+    real = path;
+    struct stat info
+    {
+    };
+    if (::lstat(path.c_str(), &info) != 0)
+    {
+        if (errno == ENOENT)
+            return true;
+        SetError(error, IDS_FILE_SAVE_FAILED, path, errno);
+        return false;
+    }
+    if (S_ISLNK(info.st_mode))
+    {
+        // A link to nothing would be replaced by a file of its own: refused like any non-file.
+        std::error_code linkError;
+        fs::path resolved = fs::canonical(path, linkError);
+        if (linkError || ::stat(resolved.c_str(), &info) != 0)
+        {
+            SetPathError(error, IDS_FILE_NOT_REGULAR, path);
+            return false;
+        }
+        real = resolved;
+    }
+    if (!S_ISREG(info.st_mode))
+    {
+        SetPathError(error, IDS_FILE_NOT_REGULAR, path);
+        return false;
+    }
+    // Root passes access() for any file; a mode that grants writing to no one is respected too.
+    if ((info.st_mode & 0222) == 0 || ::access(real.c_str(), W_OK) != 0)
+    {
+        SetPathError(error, IDS_FILE_READ_ONLY, path);
+        return false;
+    }
+    return true;
+}
+
+// Opens a file for reading without ever waiting (a FIFO would block the open until a writer
+// comes); -1 with errorNumber set, EINVAL for anything but a regular file.
+int OpenRegularFile(const fs::path& path, struct stat& info, int& errorNumber)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+    {
+        errorNumber = errno;
+        return -1;
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+    {
+        errorNumber = S_ISREG(info.st_mode) ? errno : EINVAL;
+        ::close(fd);
+        return -1;
+    }
+    // Reads of a regular file do not block anyway; clear the flag for plain semantics.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+bool ReadAll(int fd, std::size_t size, std::string& bytes, int& errorNumber)
+{
+    std::string content;
+    content.resize(size);
+    std::size_t done = 0;
+    for (;;)
+    {
+        if (done == content.size())
+        {
+            // A file that grew while it was read: take what follows as well.
+            char probe[4096];
+            const ssize_t more = ::read(fd, probe, sizeof probe);
+            if (more == 0)
+                break;
+            if (more < 0)
+            {
+                if (errno == EINTR)
+                    continue;
+                errorNumber = errno;
+                return false;
+            }
+            content.append(probe, static_cast<std::size_t>(more));
+            done = content.size();
+            continue;
+        }
+        const ssize_t got = ::read(fd, content.data() + done, content.size() - done);
+        if (got == 0)
+        {
+            content.resize(done); // it shrank
+            break;
+        }
+        if (got < 0)
+        {
+            if (errno == EINTR)
+                continue;
+            errorNumber = errno;
+            return false;
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    bytes.swap(content);
+    return true;
+}
+
+bool IsTemporarySuffix(std::string_view suffix)
+{
+    if (suffix.size() != kTemporarySuffixLength)
+        return false;
+    for (char c : suffix)
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')))
+            return false;
+    return true;
 }
 
 // The seam is asked before a step is taken, so a step made to fail has no effect at all (a rename
@@ -44,7 +169,7 @@ int CreateTemporary(const fs::path& target, std::string& tempPath)
     for (int attempt = 0; attempt < 100; ++attempt)
     {
         std::string name = "." + target.filename().string() + ".";
-        for (int i = 0; i < 6; ++i)
+        for (std::size_t i = 0; i < kTemporarySuffixLength; ++i)
             name += kChars[pick(random)];
         tempPath = (folder / name).string();
         int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -83,14 +208,9 @@ bool WriteAtomic(const fs::path& path, std::string_view bytes, const mode_t* mod
                  std::string* error)
 {
     // Through a link the file it points at is replaced, so the link stays a link.
-    fs::path real = path;
-    std::error_code linkError;
-    if (fs::is_symlink(path, linkError))
-    {
-        fs::path resolved = fs::canonical(path, linkError);
-        if (!linkError)
-            real = resolved;
-    }
+    fs::path real;
+    if (!ResolveTarget(path, real, error))
+        return false;
     const std::string target = real.string();
     const std::string seamPath = path.string();
     int errorNumber = 0;
@@ -191,12 +311,13 @@ bool CopyFileAtomic(const fs::path& source, const fs::path& target, std::string*
     {
     };
     int errorNumber = 0;
-    if (::stat(source.c_str(), &info) != 0)
-        errorNumber = errno;
-    else if (!S_ISREG(info.st_mode))
-        errorNumber = EINVAL;
-    else if (!ReadWholeFile(source, bytes))
-        errorNumber = EIO;
+    const int fd = OpenRegularFile(source, info, errorNumber);
+    if (fd >= 0)
+    {
+        if (!ReadAll(fd, static_cast<std::size_t>(info.st_size), bytes, errorNumber))
+            errorNumber = errorNumber != 0 ? errorNumber : EIO;
+        ::close(fd);
+    }
     if (errorNumber != 0)
     {
         SetError(error, IDS_FILE_SAVE_FAILED, target, errorNumber);
@@ -208,12 +329,45 @@ bool CopyFileAtomic(const fs::path& source, const fs::path& target, std::string*
 
 bool ReadWholeFile(const fs::path& path, std::string& bytes)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    return ReadRegularFile(path, bytes, std::numeric_limits<std::uintmax_t>::max());
+}
+
+bool ReadRegularFile(const fs::path& path, std::string& bytes, std::uintmax_t maxBytes,
+                     std::string* error)
+{
+    struct stat info
+    {
+    };
+    int errorNumber = 0;
+    const int fd = OpenRegularFile(path, info, errorNumber);
+    if (fd < 0)
+    {
+        if (errorNumber == EINVAL)
+            SetPathError(error, IDS_FILE_NOT_REGULAR, path);
+        else
+            SetError(error, IDS_FILE_UNREADABLE, path, errorNumber);
         return false;
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
+    }
+    const auto size = static_cast<std::uintmax_t>(info.st_size);
+    if (size > maxBytes || size > std::numeric_limits<std::size_t>::max() / 2)
+    {
+        ::close(fd);
+        SetPathError(error, IDS_FILE_TOO_LARGE, path);
         return false;
+    }
+    std::string content;
+    const bool read = ReadAll(fd, static_cast<std::size_t>(size), content, errorNumber);
+    ::close(fd);
+    if (read && content.size() > maxBytes)
+    {
+        SetPathError(error, IDS_FILE_TOO_LARGE, path);
+        return false;
+    }
+    if (!read)
+    {
+        SetError(error, IDS_FILE_UNREADABLE, path, errorNumber);
+        return false;
+    }
     bytes.swap(content);
     return true;
 }
@@ -228,4 +382,32 @@ bool RemoveFileChecked(const fs::path& path, std::string* error)
         return false;
     }
     return true;
+}
+
+int RemoveStaleTemporaryFiles(const fs::path& folder, const std::vector<std::string>& names)
+{
+    int removed = 0;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
+    {
+        const std::string entry = it->path().filename().string();
+        for (const std::string& name : names)
+        {
+            // ".<name>." and the six characters CreateTemporary picks.
+            const std::size_t prefix = name.size() + 2;
+            if (entry.size() != prefix + kTemporarySuffixLength || entry[0] != '.' ||
+                entry.compare(1, name.size(), name) != 0 || entry[prefix - 1] != '.' ||
+                !IsTemporarySuffix(std::string_view(entry).substr(prefix)))
+                continue;
+            struct stat info
+            {
+            };
+            // Only our own regular files: never a link, a folder or anything else of that name.
+            if (::lstat(it->path().c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+                ::unlink(it->path().c_str()) == 0)
+                ++removed;
+            break;
+        }
+    }
+    return removed;
 }

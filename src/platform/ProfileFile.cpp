@@ -102,13 +102,19 @@ bool CProfileFile::Load(fs::path path)
     m_path = std::move(path);
     m_changed = false;
     std::string bytes;
+    std::string text;
     std::error_code error;
     const bool exists = fs::exists(m_path, error);
-    m_loaded = exists && fs::is_regular_file(m_path, error) &&
-               fs::file_size(m_path, error) <= kMaxFileBytes && !error &&
-               ReadWholeFile(m_path, bytes);
+    m_loaded = exists && ReadRegularFile(m_path, bytes, kMaxFileBytes);
+    m_notText = m_loaded && !DecodeFileTextChecked(bytes, text);
+    if (m_notText)
+    {
+        Trace("CProfileFile::Load", m_path.string() + " is no text; it is never rewritten");
+        m_loaded = false;
+        text.clear();
+    }
     m_unreadable = exists && !m_loaded;
-    Parse(m_loaded ? DecodeFileText(bytes) : std::string());
+    Parse(text);
     return m_loaded;
 }
 
@@ -117,6 +123,7 @@ void CProfileFile::LoadBytes(std::string_view bytes)
     m_changed = false;
     m_loaded = true;
     m_unreadable = false;
+    m_notText = false;
     Parse(DecodeFileText(bytes));
 }
 
@@ -376,7 +383,9 @@ bool CProfileFile::Save(std::string* error)
     if (m_unreadable)
     {
         if (error != nullptr)
-            *error = FormatText(LoadString(IDS_FILE_SAVE_FAILED), {m_path.string(), "unreadable"});
+            *error = m_notText ? FormatText(LoadString(IDS_FILE_NOT_TEXT), {m_path.string()})
+                               : FormatText(LoadString(IDS_FILE_SAVE_FAILED),
+                                            {m_path.string(), "unreadable"});
         return false;
     }
     if (!WriteFileAtomic(m_path, ToText(), error))

@@ -20,7 +20,8 @@
 //   like the file's first line, "\r\n" in a new file); a missing section is appended at the end, a
 //   missing key after the last non-blank line of its section.
 // The file is decoded on load (see DecodeFileText) and always written as UTF-8 without a mark, in
-// one atomic replacement, by Save.
+// one atomic replacement, by Save. A file whose bytes are no text (DecodeFileTextChecked) reads as
+// empty and is never written, so defaults never replace settings that could not be decoded.
 class CProfileFile
 {
 public:
@@ -107,6 +108,7 @@ private:
     std::unordered_map<std::string, std::size_t> m_sectionIndex; // lower name -> first section
     bool m_loaded = false;
     bool m_unreadable = false; // the path exists but could not be read: never overwrite it
+    bool m_notText = false;    // it was read, but its bytes are no text (see DecodeFileTextChecked)
     bool m_changed = false;
     std::string m_lineEnd = "\r\n"; // the file's first line end, for lines we add
 };

@@ -523,3 +523,4 @@ enum StringId : int
 #include "platform/strings/MoneyStringIds.h"
 #include "platform/strings/OnlineStringIds.h"
 #include "platform/strings/OptimiserStringIds.h"
+#include "platform/strings/SafetyStringIds.h"

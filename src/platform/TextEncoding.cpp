@@ -71,15 +71,16 @@ std::size_t Utf8SequenceLength(std::string_view s, std::size_t pos)
     return length;
 }
 
-std::string Utf16LeToUtf8(std::string_view bytes)
+std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian)
 {
     std::string out;
     out.reserve(bytes.size());
     std::size_t i = 0;
     auto unit = [&](std::size_t at)
     {
-        return static_cast<char16_t>(static_cast<unsigned char>(bytes[at]) |
-                                     (static_cast<unsigned char>(bytes[at + 1]) << 8));
+        const auto first = static_cast<unsigned char>(bytes[at]);
+        const auto second = static_cast<unsigned char>(bytes[at + 1]);
+        return static_cast<char16_t>(bigEndian ? (first << 8) | second : first | (second << 8));
     };
     while (i + 1 < bytes.size())
     {
@@ -101,6 +102,35 @@ std::string Utf16LeToUtf8(std::string_view bytes)
             AppendUtf8(out, u);
     }
     return out;
+}
+
+enum class EUtf16
+{
+    None,
+    LittleEndian,
+    BigEndian,
+};
+
+// UTF-16 without a mark, told by its zero bytes: settings text is mostly ASCII, whose every
+// character has a zero high byte, so a good share of the pairs have a zero on one side and
+// (nearly) none on the other. Other text has no zero bytes at all.
+EUtf16 GuessUtf16(std::string_view bytes)
+{
+    if (bytes.size() < 2 || bytes.size() % 2 != 0)
+        return EUtf16::None;
+    std::size_t evenZeros = 0;
+    std::size_t oddZeros = 0;
+    for (std::size_t i = 0; i < bytes.size(); i += 2)
+    {
+        evenZeros += bytes[i] == '\0';
+        oddZeros += bytes[i + 1] == '\0';
+    }
+    const std::size_t pairs = bytes.size() / 2;
+    if (oddZeros * 4 >= pairs && evenZeros * 10 <= oddZeros)
+        return EUtf16::LittleEndian;
+    if (evenZeros * 4 >= pairs && oddZeros * 10 <= evenZeros)
+        return EUtf16::BigEndian;
+    return EUtf16::None;
 }
 } // namespace
 
@@ -165,11 +195,23 @@ std::string Cp1255ToUtf8(std::string_view bytes)
     return out;
 }
 
+bool DecodeFileTextChecked(std::string_view bytes, std::string& text)
+{
+    text = DecodeFileText(bytes);
+    // A zero character is in no text file: what is left of one is binary or damaged.
+    return text.find('\0') == std::string::npos;
+}
+
 std::string DecodeFileText(std::string_view bytes)
 {
     std::string text;
+    const EUtf16 guess = GuessUtf16(bytes);
     if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFF\xFE")
-        text = Utf16LeToUtf8(bytes.substr(2));
+        text = Utf16ToUtf8(bytes.substr(2), false);
+    else if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFE\xFF")
+        text = Utf16ToUtf8(bytes.substr(2), true);
+    else if (guess != EUtf16::None)
+        text = Utf16ToUtf8(bytes, guess == EUtf16::BigEndian);
     else
     {
         if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")

@@ -6,10 +6,15 @@
 
 // All strings in memory are UTF-8. Files written by older installations are windows-1255.
 
-// Text of a file's bytes as UTF-8: UTF-8 with or without a byte-order mark, UTF-16LE with its mark,
-// otherwise windows-1255 when the bytes are not valid UTF-8. The text never starts with a mark
-// (repeated marks at the start are dropped as well).
+// Text of a file's bytes as UTF-8: UTF-8 with or without a byte-order mark, UTF-16 with its mark
+// (either byte order) or without one (told by the pattern of its zero bytes), otherwise
+// windows-1255 when the bytes are not valid UTF-8. The text never starts with a mark (repeated
+// marks at the start are dropped as well).
 std::string DecodeFileText(std::string_view bytes);
+
+// As DecodeFileText; false when the bytes are not text at all (what they decode to holds a zero
+// character: a binary or damaged file, which must never be rewritten from what was read of it).
+bool DecodeFileTextChecked(std::string_view bytes, std::string& text);
 
 bool IsValidUtf8(std::string_view bytes);
 

@@ -1,6 +1,8 @@
 #include "settings/AppSettings.h"
 
+#include "platform/NumberText.h"
 #include "platform/ProfileFile.h"
+#include "platform/SharedProfile.h"
 
 namespace fs = std::filesystem;
 
@@ -19,7 +21,7 @@ const char* BoolText(bool value)
 }
 } // namespace
 
-CAppSettings::CAppSettings() : m_start(std::chrono::steady_clock::now())
+CAppSettings::CAppSettings() : m_upTimeCountedFrom(std::chrono::steady_clock::now())
 {
     DefineKeySetting("ShowTipOfDay", "");
     DefineKeySetting("TipOfDayItem", "");
@@ -27,7 +29,13 @@ CAppSettings::CAppSettings() : m_start(std::chrono::steady_clock::now())
 
 void CAppSettings::Load(const fs::path& appSettingsIni)
 {
-    const CProfileFile file(appSettingsIni);
+    ReadFrom(CProfileFile(appSettingsIni));
+    m_upTimeCountedFrom = std::chrono::steady_clock::now();
+    ClearModified();
+}
+
+void CAppSettings::ReadFrom(const CProfileFile& file)
+{
     m_calculatorPath = file.GetString(kGen, "ClacPath");
     m_autoSaveOnExit = ReadBool(file, "AutoSaveOnExit", true);
     m_checkForUpdates = ReadBool(file, "CheckForUpdates", true);
@@ -39,7 +47,24 @@ void CAppSettings::Load(const fs::path& appSettingsIni)
     m_upTime = file.GetInt(kGen, "UpTime", 0);
     LoadKeySetting(file, "ShowTipOfDay", "");
     LoadKeySetting(file, "TipOfDayItem", "");
-    ClearModified();
+    m_loaded = Values();
+}
+
+std::vector<CAppSettings::SValue> CAppSettings::Values() const
+{
+    std::vector<SValue> values = {
+        {kGen, "ClacPath", m_calculatorPath},
+        {kGen, "AutoSaveOnExit", BoolText(m_autoSaveOnExit)},
+        {kGen, "CheckForUpdates", BoolText(m_checkForUpdates)},
+        {kGen, "RightDlgAproved", BoolText(m_termsAccepted)},
+        {kGen, "ShowTips", BoolText(m_showTips)},
+        {kGen, "DontShowNonCommingGuestsInTableReport", BoolText(m_hideNonComingInTableReport)},
+        {kGen, "DontShowNonCommingGuestsInGuestsReport", BoolText(m_hideNonComingInGuestsReport)},
+        {kGen, "BACK_UP_EVERY", FormatInt(m_backupEvery)},
+    };
+    for (const auto& [name, value] : GetKeySettings())
+        values.push_back({kKeySettingsSection, name, value});
+    return values;
 }
 
 void CAppSettings::SetBackupEvery(int minutes)
@@ -53,27 +78,28 @@ bool CAppSettings::Save(const fs::path& appSettingsIni, std::string* error)
     if (!IsModified())
         return true;
 
-    const auto elapsed =
-        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - m_start)
-            .count();
-    CProfileFile file(appSettingsIni);
-    file.SetString(kGen, "ClacPath", m_calculatorPath);
-    file.SetString(kGen, "AutoSaveOnExit", BoolText(m_autoSaveOnExit));
-    file.SetString(kGen, "CheckForUpdates", BoolText(m_checkForUpdates));
-    file.SetString(kGen, "RightDlgAproved", BoolText(m_termsAccepted));
-    file.SetString(kGen, "ShowTips", BoolText(m_showTips));
-    file.SetString(kGen, "DontShowNonCommingGuestsInTableReport",
-                   BoolText(m_hideNonComingInTableReport));
-    file.SetString(kGen, "DontShowNonCommingGuestsInGuestsReport",
-                   BoolText(m_hideNonComingInGuestsReport));
-    file.SetInt(kGen, "BACK_UP_EVERY", m_backupEvery);
-    // The stored total plus this run so far; computed from the loaded value, so saving twice in one
-    // run does not count the same seconds twice.
-    file.SetInt(kGen, "UpTime", static_cast<long long>(m_upTime) + elapsed);
-    SaveKeySettings(file);
-
-    if (!file.Save(error))
+    // Every program of the user writes this file: only what this run changed since it read the
+    // file is written, over what is on disk now, and the up-time grows by this run's seconds not
+    // yet counted, so neither program loses the other's changes.
+    const auto now = std::chrono::steady_clock::now();
+    const auto seconds =
+        std::chrono::duration_cast<std::chrono::seconds>(now - m_upTimeCountedFrom);
+    const std::vector<SValue> values = Values();
+    CProfileFile merged;
+    const bool written = UpdateSharedProfile(
+        appSettingsIni,
+        [&](CProfileFile& file)
+        {
+            for (std::size_t i = 0; i < values.size(); ++i)
+                if (i >= m_loaded.size() || values[i].value != m_loaded[i].value)
+                    file.SetString(values[i].section, values[i].key, values[i].value);
+            file.SetInt(kGen, "UpTime", file.GetInt(kGen, "UpTime", 0) + seconds.count());
+        },
+        error, &merged);
+    if (!written)
         return false;
+    m_upTimeCountedFrom += seconds;
+    ReadFrom(merged);
     ClearModified();
     return true;
 }

@@ -5,6 +5,9 @@
 #include <chrono>
 #include <filesystem>
 #include <string>
+#include <vector>
+
+class CProfileFile;
 
 // The settings shared by every event of the user: AppSettings.ini in the data root.
 class CAppSettings : public CSettingsBase
@@ -13,12 +16,15 @@ public:
     CAppSettings();
 
     // Reads "GenSettings" and the two "KeySettings" keys; clears the modified flag. The up-time
-    // clock starts at construction.
+    // clock starts at construction and again at every load.
     void Load(const std::filesystem::path& appSettingsIni);
 
-    // When modified: writes every "GenSettings" key ("UpTime" grows by the whole seconds since the
-    // object was created) and the key map, in one atomic replacement; clears the flag. Returns
-    // false (flag kept, file unchanged, *error set) when the write fails.
+    // When modified: under the data root's short settings lock the file is read again and only
+    // the keys this run changed since it read the file are written over it ("UpTime" grows by
+    // the whole seconds of this run not counted yet), in one atomic replacement; then this object
+    // holds what the file holds (another program's changes included) and the flag is cleared.
+    // Returns false (flag kept, file unchanged, *error set) when the write fails or the file
+    // could not be decoded (it is never rewritten then).
     bool Save(const std::filesystem::path& appSettingsIni, std::string* error = nullptr);
 
     const std::string& GetCalculatorPath() const { return m_calculatorPath; }
@@ -47,6 +53,16 @@ public:
     int GetStoredUpTime() const { return m_upTime; }
 
 private:
+    struct SValue
+    {
+        const char* section;
+        std::string key;
+        std::string value; // as the file holds it
+    };
+    // Every key of the file with its value as written, in a fixed order.
+    std::vector<SValue> Values() const;
+    void ReadFrom(const CProfileFile& file);
+
     std::string m_calculatorPath;
     bool m_autoSaveOnExit = true;
     bool m_checkForUpdates = true;
@@ -56,5 +72,6 @@ private:
     bool m_hideNonComingInGuestsReport = false;
     int m_backupEvery = 10;
     int m_upTime = 0;
-    std::chrono::steady_clock::time_point m_start;
+    std::chrono::steady_clock::time_point m_upTimeCountedFrom;
+    std::vector<SValue> m_loaded; // the values as read from the file, to tell this run's changes
 };

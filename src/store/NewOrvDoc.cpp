@@ -12,6 +12,7 @@
 #include "model/Task.h"
 #include "platform/AtomicFile.h"
 #include "platform/EventFiles.h"
+#include "platform/EventLock.h"
 #include "platform/NumberText.h"
 #include "platform/ProfileFile.h"
 #include "platform/Progress.h"
@@ -143,6 +144,92 @@ void CNewOrvDoc::ActivateForRun(CEventInfo* event)
     m_folders.SetActiveEventFolder(event->GetFolder());
 }
 
+// --- One writer per event -------------------------------------------------------------------
+
+void CNewOrvDoc::UseEventLock(std::string program, std::chrono::milliseconds wait,
+                              EWhenLocked whenLocked)
+{
+    m_lockProgram = std::move(program);
+    m_lockWait = wait;
+    m_whenLocked = whenLocked;
+}
+
+bool CNewOrvDoc::HoldsEventLock() const
+{
+    return m_eventLock != nullptr && m_eventLock->IsHeld();
+}
+
+CNewOrvDoc::ELockResult CNewOrvDoc::LockActiveEvent()
+{
+    if (m_activeEvent == nullptr)
+        return ELockResult::Locked;
+    std::unique_ptr<CEventLock> lock;
+    const ELockResult result = LockEventFolder(*m_activeEvent, lock);
+    if (result == ELockResult::Refused)
+        return result;
+    m_eventLock = std::move(lock);
+    m_eventReadOnly = result == ELockResult::ReadOnly;
+    if (HoldsEventLock())
+    {
+        // What was read before the lock may be what another writer changed since.
+        ReloadEventSettings();
+        CRecordCounters::SetLastUniqueGuestId(m_eventSettings.GetLastGuestUniqueId());
+    }
+    return result;
+}
+
+CNewOrvDoc::ELockResult CNewOrvDoc::LockEventFolder(const CEventInfo& event,
+                                                    std::unique_ptr<CEventLock>& lock)
+{
+    lock.reset();
+    if (m_lockProgram.empty())
+        return ELockResult::Locked;
+    const fs::path& folder = event.GetFolder();
+    std::error_code ignored; // a folder that cannot be made cannot be locked: told below
+    fs::create_directories(folder, ignored);
+    const std::string name = event.GetName().empty() ? event.GetId() : event.GetName();
+    const std::string caption = LoadString(IDS_EVENT_LOCKED_CAPTION);
+
+    auto taken = std::make_unique<CEventLock>();
+    std::string error;
+    switch (taken->Acquire(folder, m_lockProgram, m_lockWait, &error))
+    {
+    case CEventLock::EResult::Acquired:
+        lock = std::move(taken);
+        return ELockResult::Locked;
+    case CEventLock::EResult::Busy:
+    {
+        const std::string holder = CEventLock::Describe(CEventLock::ReadHolder(folder));
+        Trace("CNewOrvDoc::LockEventFolder", folder.string() + " is held by " + holder);
+        if (m_whenLocked == EWhenLocked::Refuse)
+        {
+            m_prompt.Ask(FormatText(LoadString(IDS_EVENT_LOCKED_REFUSED), {name, holder}), caption,
+                         EButtons::Ok);
+            return ELockResult::Refused;
+        }
+        return m_prompt.Ask(FormatText(LoadString(IDS_EVENT_LOCKED_QUESTION), {name, holder}),
+                            caption, EButtons::YesNo) == EAnswer::Yes
+                   ? ELockResult::ReadOnly
+                   : ELockResult::Refused;
+    }
+    case CEventLock::EResult::Failed:
+        break;
+    }
+    // A folder no lock can be made in (read-only media, say) can still be read.
+    m_prompt.Ask(FormatText(LoadString(IDS_LOCK_FAILED), {folder.string(), error}), caption,
+                 EButtons::Ok);
+    return m_whenLocked == EWhenLocked::Refuse ? ELockResult::Refused : ELockResult::ReadOnly;
+}
+
+void CNewOrvDoc::ActivateBeforeLoad(CEventInfo* event)
+{
+    if (event == nullptr)
+        return;
+    Activate(event);
+    ReloadEventSettings();
+    CRecordCounters::SetLastUniqueGuestId(m_eventSettings.GetLastGuestUniqueId());
+}
+
 bool CNewOrvDoc::SaveCurrentEventSettings()
 {
     if (m_activeEvent != nullptr)
@@ -157,6 +244,13 @@ bool CNewOrvDoc::SelectEvent(CEventInfo* event)
         return false;
     if (!SaveModified() || !SaveCurrentEventSettings())
         return false;
+    // The new event's lock before the old one goes: a refusal leaves everything as it was.
+    std::unique_ptr<CEventLock> lock;
+    const ELockResult locked = LockEventFolder(*event, lock);
+    if (locked == ELockResult::Refused)
+        return false;
+    m_eventLock = std::move(lock);
+    m_eventReadOnly = locked == ELockResult::ReadOnly;
     Activate(event);
     // The settings first: the load builds the guests with them, and the unique ids of the new
     // event continue from its own counter.
@@ -173,13 +267,31 @@ CEventInfo* CNewOrvDoc::AddEvent(const SNewEvent& details)
     if (!SaveModified() || !SaveCurrentEventSettings())
         return nullptr;
 
+    // The folder is made here and taken only when this call made it: two programs adding an
+    // event at the same moment never share one folder.
+    m_folders.DataRoot();
     int n = 1;
-    for (std::error_code error; fs::exists(m_folders.EventFolder(n), error); ++n)
+    for (;; ++n)
     {
+        std::error_code error;
+        const fs::path folder = m_folders.EventFolder(n);
+        if (fs::exists(folder, error))
+            continue;
+        if (fs::create_directory(folder, error) || (error && !fs::exists(folder)))
+            break; // made, or it cannot be made: a failure shows at the save below
     }
     m_events.push_back(std::make_unique<CEventInfo>(CProgramFolders::EventId(n),
                                                     m_folders.EventFolder(n), std::string()));
     CEventInfo* added = m_events.back().get();
+    std::unique_ptr<CEventLock> lock;
+    const ELockResult locked = LockEventFolder(*added, lock);
+    if (locked == ELockResult::Refused)
+    {
+        m_events.pop_back();
+        return nullptr;
+    }
+    m_eventLock = std::move(lock);
+    m_eventReadOnly = locked == ELockResult::ReadOnly;
     Activate(added);
     m_folders.EnsureActiveEventFolder(); // a failure shows at the save below
     Trace("CNewOrvDoc::AddEvent", added->GetFolder().string());
@@ -290,7 +402,7 @@ void CNewOrvDoc::ReportWriteFailure(const std::string& error)
 
 bool CNewOrvDoc::SaveEventSettings()
 {
-    if (m_readOnly || !m_eventSettings.IsModified())
+    if (!WritesEvent() || !m_eventSettings.IsModified())
         return true;
     m_folders.EnsureActiveEventFolder();
     std::string error;
@@ -316,7 +428,7 @@ bool CNewOrvDoc::SaveAppSettings()
 
 bool CNewOrvDoc::OnNewDocument()
 {
-    if (!m_readOnly)
+    if (WritesEvent())
         MigrateOldData();
     LoadEventData();
     if (!ShowTermsNoticeIfNeeded())
@@ -353,7 +465,9 @@ bool CNewOrvDoc::ShowTermsNoticeIfNeeded()
     if (!m_termsNotice())
         return false;
     m_appSettings.SetTermsAccepted(true);
-    SetDataChanged(true);
+    // An event open read-only is not to be saved; the setting goes with the shared settings.
+    if (WritesEvent())
+        SetDataChanged(true);
     return true;
 }
 
@@ -370,7 +484,12 @@ bool CNewOrvDoc::SaveModified()
     CommitPendingEdits();
     if (!m_dataChanged)
         return true;
-    if (m_appSettings.GetAutoSaveOnExit())
+    if (m_eventReadOnly)
+        return AskString(m_prompt, IDS_READ_ONLY_CLOSE_QUESTION, IDS_EVENT_LOCKED_CAPTION,
+                         EButtons::YesNo) == EAnswer::Yes;
+    // A damaged file is replaced only when the user says so: not unasked at exit.
+    const bool mustAskFirst = m_dataFileDamaged && !m_damagedReplaceConfirmed;
+    if (m_appSettings.GetAutoSaveOnExit() && !mustAskFirst)
         return SaveEventData();
     switch (AskString(m_prompt, IDS_SAVE_CHANGES_PROMPT_TEXT, IDS_SAVE_CHANGES_PROMPT_CAPTION,
                       EButtons::YesNoCancel))
@@ -389,12 +508,16 @@ bool CNewOrvDoc::WriteShutdownState()
     if (m_readOnly)
         return true;
     bool allWritten = true;
-    m_folders.EnsureActiveEventFolder();
     std::string error;
-    if (!m_checkpoint.GetPath().empty() && !m_checkpoint.Save(&error))
+    // An event open read-only keeps its folder as it is; the data root's files are ours too.
+    if (WritesEvent())
     {
-        ReportWriteFailure(error);
-        allWritten = false;
+        m_folders.EnsureActiveEventFolder();
+        if (!m_checkpoint.GetPath().empty() && !m_checkpoint.Save(&error))
+        {
+            ReportWriteFailure(error);
+            allWritten = false;
+        }
     }
     if (m_activeEvent != nullptr)
         m_eventSettings.SetEventName(m_activeEvent->GetName());

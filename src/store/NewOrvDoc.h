@@ -2,12 +2,14 @@
 
 #include "model/Checkpoint.h"
 #include "model/RecordOwner.h"
+#include "platform/FileFingerprint.h"
 #include "settings/AppSettings.h"
 #include "settings/EventSettings.h"
 #include "store/EventInfo.h"
 #include "store/NewEvent.h"
 #include "store/SeatingIndex.h"
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -15,6 +17,7 @@
 #include <vector>
 
 class CCategory;
+class CEventLock;
 class CExpence;
 class CMeeting;
 class COffer;
@@ -85,13 +88,51 @@ public:
     // Works on another event for this run only: "Active" of events.ini stays as it was.
     void ActivateForRun(CEventInfo* event);
 
+    // Before the first load only (the user chose another event because the active one is open
+    // elsewhere): activates the event and reads its settings and unique-id counter.
+    void ActivateBeforeLoad(CEventInfo* event);
+
     // Select Event: offers to save the current event (as at shutdown; false on Cancel or a failed
-    // save), writes the current event's settings, activates the chosen event and reloads.
+    // save), writes the current event's settings, activates the chosen event and reloads. With
+    // the event lock in use, the chosen event's lock is taken first (see LockActiveEvent; false,
+    // nothing changed, when it is refused) and only then is the current one let go.
     bool SelectEvent(CEventInfo* event);
+
+    // --- One writer per event ---------------------------------------------------------------
+    //
+    // A front end that writes (the GUI, the CLI's writing commands) turns the event lock on
+    // before the first load. From then on the document holds the lock (platform/EventLock.h) of
+    // its active event until it ends; Select Event and Add Event take the new event's lock before
+    // they let go of the old one. A document without the lock (tests, tools) works as before.
+
+    // What to do when another program holds the event.
+    enum class EWhenLocked
+    {
+        Refuse,        // tell the user who holds it (the command line: exit 1)
+        OfferReadOnly, // ask: open it read-only (Yes), or let the user choose another event (No)
+    };
+    enum class ELockResult
+    {
+        Locked,
+        ReadOnly, // the event is open read-only: nothing of its folder is written
+        Refused,  // not opened: told, or the user will choose another event
+    };
+    // program is named in the lock file; wait is how long another holder is waited for.
+    void UseEventLock(std::string program, std::chrono::milliseconds wait, EWhenLocked whenLocked);
+    // Takes the active event's lock (the event folder is created when missing). A folder that
+    // cannot be locked at all (no lock file can be made there) is told and opened read-only
+    // (OfferReadOnly) or refused. Locked when the lock is not in use.
+    ELockResult LockActiveEvent();
+    bool HoldsEventLock() const;
+    // True while the active event is open read-only because another program holds it: nothing
+    // of its folder is written, a save is refused (told), and closing with changes asks whether
+    // to lose them.
+    bool IsEventReadOnly() const { return m_eventReadOnly; }
 
     // Add Event ("Finish" of the wizard). In order: the current event is offered for saving as at
     // shutdown (Cancel or a failed save: null, nothing changed) and its settings are written;
-    // the new folder "DB<n>" (smallest n >= 1 not on disk) becomes the active entry at the end of
+    // the new folder "DB<n>" (smallest n >= 1 not on disk, made by this call: a folder another
+    // program made at the same moment is never taken over) becomes the active entry at the end of
     // the list; with copyFrom, that event's WeddingData.xml is copied into it (an event never
     // saved as XML gives its legacy record files instead; nothing is overwritten, and settings,
     // tasks and data version are never copied); the document is reloaded from the new folder;
@@ -167,7 +208,32 @@ public:
     // beside it first), then the legacy INI files are removed, the guest count and the task tree
     // written. Returns false when a write failed: the user is told what failed, the unsaved-changes
     // flag stays set and the files on disk are as they were.
+    // Before WeddingData.xml is replaced:
+    // - a document loaded damaged asks once whether to replace the file (No: false);
+    // - a text the reader could not read back whole (too large, too many records, a text too
+    //   long) is refused and told (false);
+    // - a file another program changed since the load (see AdoptDataFile) is, by the external
+    //   change policy, refused and told (false), or asked about: Yes replaces it, No loads it
+    //   again (the changes here go; true), Cancel saves nothing (false);
+    // - our own temporary files left by a save that died are removed, when no other process
+    //   holds the event's lock.
+    // An event open read-only is never saved (told; false).
     bool SaveEventData();
+
+    // What a save does when WeddingData.xml was changed by another program since the load.
+    enum class EExternalChange
+    {
+        Ask,    // Yes overwrite / No reload / Cancel (the GUI)
+        Refuse, // tell and save nothing (the command line)
+    };
+    void SetExternalChangePolicy(EExternalChange policy) { m_externalChange = policy; }
+
+    // For operations that replace WeddingData.xml on purpose (restoring a backup, importing,
+    // downloading from the sharing server): call it, while holding the event's lock, right after
+    // the new file is in place, so the next save takes it as the file loaded instead of asking
+    // about a change by another program. (ReloadEvent, which such operations usually run next,
+    // takes the file's fingerprint as well.)
+    void AdoptDataFile();
 
     // The XML text the save writes (also used by the benchmarks).
     std::string BuildDataFileText() const;
@@ -392,6 +458,17 @@ private:
     void CompleteDefaultContent();
     void ResetIndexCounters();
     bool KeepDamagedDataFile(const std::filesystem::path& dataFile);
+    void ReadDataFile(const std::filesystem::path& dataFile, std::vector<std::string>& damage);
+    // Gives a guest sharing an earlier guest's unique id a new one and unseats guests of tables
+    // that do not exist; the latter is told as damage. True when anything changed.
+    bool RepairLoadedRecords(std::vector<std::string>& damage);
+    // The question (or refusal) about a data file another program changed; true: replace it.
+    bool ConfirmDataFileReplacement(const std::filesystem::path& dataFile, bool& reloaded);
+    void RemoveOurStaleFiles();
+    std::size_t RecordCount() const;
+    ELockResult LockEventFolder(const CEventInfo& event, std::unique_ptr<CEventLock>& lock);
+    // True while the active event's folder may be written.
+    bool WritesEvent() const { return !m_readOnly && !m_eventReadOnly; }
     void RemoveLegacyFiles();
     void MigrateOldData();
     void FillCalculatorPath();
@@ -426,6 +503,15 @@ private:
     CCheckpoint m_checkpoint;
     std::unique_ptr<CTask> m_taskRoot;
     bool m_dataFileDamaged = false;
+    bool m_damagedReplaceConfirmed = false;
+    CFileFingerprint m_dataFileFingerprint; // WeddingData.xml as loaded or last written
+    EExternalChange m_externalChange = EExternalChange::Ask;
+
+    std::string m_lockProgram; // empty: the event lock is not in use
+    std::chrono::milliseconds m_lockWait{0};
+    EWhenLocked m_whenLocked = EWhenLocked::Refuse;
+    std::unique_ptr<CEventLock> m_eventLock;
+    bool m_eventReadOnly = false;
 
     std::vector<IDocView*> m_views;
     bool m_dataChanged = false;

@@ -3,6 +3,14 @@
 // A save never loses data: the XML text is built in memory and replaces WeddingData.xml
 // atomically; only after that succeeded are the legacy INI files removed. When any step fails the
 // user is told, the unsaved-changes flag stays set and the files on disk are as they were.
+//
+// Nor does a save replace what it should not:
+// - what the reader could not read back whole (the reader's limits are the writer's);
+// - a data file loaded damaged (or capped, or repaired at load), before the user said so, and
+//   never without a copy of it beside it;
+// - a data file another program changed since this document read or wrote it: the document
+//   keeps the file's fingerprint (size, time, a hash of its bytes) from the load and from every
+//   save, and compares it before the replacement.
 
 #include "model/Category.h"
 #include "model/Expence.h"
@@ -17,6 +25,7 @@
 #include "model/Task.h"
 #include "platform/AtomicFile.h"
 #include "platform/EventFiles.h"
+#include "platform/EventLock.h"
 #include "platform/NumberText.h"
 #include "platform/ProfileFile.h"
 #include "platform/Progress.h"
@@ -33,6 +42,7 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
+#include <unordered_set>
 
 namespace fs = std::filesystem;
 
@@ -127,31 +137,94 @@ void CNewOrvDoc::LoadEventData()
     std::error_code ignored;
     const bool fromIniFiles = !fs::exists(dataFile, ignored);
     m_dataFileDamaged = false;
+    m_damagedReplaceConfirmed = false;
+    m_dataFileFingerprint = CFileFingerprint();
+    // What was wrong with the stored data, for the one message of the load.
+    std::vector<std::string> damage;
     m_progress->SetPos(kProgressRecordsRead);
     if (fromIniFiles)
         LoadFromIniFiles();
     else
-    {
-        std::string error;
-        if (!ImportXml(dataFile, &error))
-        {
-            m_dataFileDamaged = true;
-            m_prompt.Ask(
-                FormatText(LoadString(IDS_DATA_FILE_DAMAGED_TEXT), {dataFile.string(), error}),
-                LoadString(IDS_DATA_FILE_DAMAGED_CAPTION), EButtons::Ok);
-        }
-    }
+        ReadDataFile(dataFile, damage);
 
     m_progress->SetPos(kProgressDefaults);
     CompleteDefaultContent();
     SortMeetings();
+    const bool repaired = RepairLoadedRecords(damage);
 
     m_progress->SetPos(kProgressTasks);
     LoadTasks();
     m_progress->SetPos(kProgressDone);
     m_progress->End();
 
-    SetDataChanged(fromIniFiles);
+    if (!damage.empty())
+    {
+        // A repaired data file is treated as a damaged one: asked about and kept before the
+        // first save replaces it. Legacy files have no copy to keep; they are told only.
+        m_dataFileDamaged = !fromIniFiles;
+        std::string reasons;
+        for (const std::string& reason : damage)
+            reasons += (reasons.empty() ? "" : "; ") + reason;
+        const fs::path told = fromIniFiles ? m_folders.FilePath(kFileGuestsIni) : dataFile;
+        m_prompt.Ask(FormatText(LoadString(IDS_DATA_FILE_DAMAGED_TEXT), {told.string(), reasons}),
+                     LoadString(IDS_DATA_FILE_DAMAGED_CAPTION), EButtons::Ok);
+    }
+    // An event read from INI files is converted by the next save; repairs are written by it.
+    SetDataChanged(fromIniFiles || repaired);
+}
+
+void CNewOrvDoc::ReadDataFile(const fs::path& dataFile, std::vector<std::string>& damage)
+{
+    std::string error;
+    std::string bytes;
+    if (ReadRegularFile(dataFile, bytes, CXmlDataReader::kMaxFileBytes))
+    {
+        m_dataFileFingerprint = CFileFingerprint::OfBytes(dataFile, bytes);
+        CDocumentSink sink(*this);
+        if (!CXmlDataReader::ReadText(bytes, sink, &error))
+            damage.push_back(error);
+        return;
+    }
+    // Not read (too large, no regular file): the reader says why.
+    m_dataFileFingerprint = CFileFingerprint::OfUnread(dataFile);
+    if (!ImportXml(dataFile, &error))
+        damage.push_back(error);
+}
+
+bool CNewOrvDoc::RepairLoadedRecords(std::vector<std::string>& damage)
+{
+    // Unique ids name guests on the command line and in links: the first guest of an id keeps
+    // it, later ones get new ids from the counter (which the load raised above every stored id).
+    std::unordered_set<int> seen;
+    int renumbered = 0;
+    int unseated = 0;
+    const int tableCount = GetTableCount();
+    for (const auto& guest : m_guests)
+    {
+        // Detached while repaired: these are no edits to broadcast.
+        IRecordOwner* owner = guest->GetOwner();
+        guest->SetOwner(nullptr);
+        if (!seen.insert(guest->GetUniqueId()).second)
+        {
+            const int id = CRecordCounters::TakeUniqueGuestId();
+            Trace("CNewOrvDoc::LoadEventData", "guest " + guest->GetFullName() + " shared id " +
+                                                   FormatInt(guest->GetUniqueId()) + "; it has " +
+                                                   FormatInt(id) + " now");
+            guest->SetUniqueId(id);
+            seen.insert(id);
+            ++renumbered;
+        }
+        const int table = guest->GetTable();
+        if (table < 0 || table >= tableCount)
+        {
+            guest->SetTable(0);
+            ++unseated;
+        }
+        guest->SetOwner(owner);
+    }
+    if (unseated > 0)
+        damage.push_back(FormatText(LoadString(IDS_TABLES_OUT_OF_RANGE), {FormatInt(unseated)}));
+    return renumbered > 0 || unseated > 0;
 }
 
 void CNewOrvDoc::CompleteDefaultContent()
@@ -196,8 +269,8 @@ void CNewOrvDoc::LoadFromIniFiles()
         offers, COffer::kSectionPrefix, [this](int) { return std::make_unique<COffer>(this); },
         m_offers);
     // Reading an old offer migrates "IsInOffer"; that one write is the only write to a legacy
-    // file, and a reading run makes none.
-    if (!m_readOnly && offers.IsChanged())
+    // file, and a reading run (or an event open read-only) makes none.
+    if (WritesEvent() && offers.IsChanged())
     {
         std::string error;
         if (!offers.Save(&error))
@@ -206,7 +279,7 @@ void CNewOrvDoc::LoadFromIniFiles()
 
     fs::path shapesPath = m_folders.FilePath(kFileGanArrangementIni);
     std::error_code ignored;
-    if (!m_readOnly)
+    if (WritesEvent())
         shapesPath = PrepareShapesIni(shapesPath);
     else if (!fs::exists(shapesPath, ignored))
         shapesPath.replace_extension(".gan");
@@ -289,11 +362,11 @@ bool CNewOrvDoc::KeepDamagedDataFile(const fs::path& dataFile)
         copy = dataFile;
         copy += ".damaged-" + TimeStamp() + "-" + FormatInt(n);
     }
-    fs::copy_file(dataFile, copy, error);
-    if (error)
+    // Our own copy routine: it reads regular files only, and never waits on a FIFO.
+    std::string copyError;
+    if (!CopyFileAtomic(dataFile, copy, &copyError))
     {
-        ReportWriteFailure(
-            FormatText(LoadString(IDS_SAVE_FAILED_TEXT), {copy.string() + ": " + error.message()}));
+        ReportWriteFailure(FormatText(LoadString(IDS_SAVE_FAILED_TEXT), {copyError}));
         return false;
     }
     Trace("CNewOrvDoc::SaveEventData", "kept the damaged data file as " + copy.string());
@@ -311,10 +384,68 @@ void CNewOrvDoc::RemoveLegacyFiles()
     }
 }
 
+void CNewOrvDoc::AdoptDataFile()
+{
+    m_dataFileFingerprint = CFileFingerprint::Of(m_folders.FilePath(kFileWeddingDataXml),
+                                                 CXmlDataReader::kMaxFileBytes);
+}
+
+std::size_t CNewOrvDoc::RecordCount() const
+{
+    return m_guests.size() + m_expenses.size() + m_tables.size() + m_groups.size() +
+           m_meetings.size() + m_categories.size() + m_offers.size() + m_shapes.size();
+}
+
+bool CNewOrvDoc::ConfirmDataFileReplacement(const fs::path& dataFile, bool& reloaded)
+{
+    reloaded = false;
+    const std::string caption = LoadString(IDS_DATA_FILE_CHANGED_CAPTION);
+    if (m_externalChange == EExternalChange::Refuse)
+    {
+        m_prompt.Ask(FormatText(LoadString(IDS_DATA_FILE_CHANGED_REFUSED), {dataFile.string()}),
+                     caption, EButtons::Ok);
+        return false;
+    }
+    switch (
+        m_prompt.Ask(FormatText(LoadString(IDS_DATA_FILE_CHANGED_QUESTION), {dataFile.string()}),
+                     caption, EButtons::YesNoCancel))
+    {
+    case EAnswer::Yes:
+        return true;
+    case EAnswer::No:
+        ReloadEvent();
+        reloaded = true;
+        return false;
+    default:
+        return false;
+    }
+}
+
+void CNewOrvDoc::RemoveOurStaleFiles()
+{
+    // A temporary file is stale only while nobody is saving: we hold the lock, or no one does.
+    const fs::path& folder = m_folders.ActiveEventFolder();
+    if (!HoldsEventLock() && !CEventLock::IsFree(folder))
+        return;
+    std::vector<std::string> names;
+    for (int kind = kFileGuestsIni; kind <= kFileTasksIni; ++kind)
+        if (kind != kFileAppSettingsIni)
+            names.push_back(EventFileName(kind));
+    const int removed = RemoveStaleTemporaryFiles(folder, names);
+    if (removed > 0)
+        Trace("CNewOrvDoc::SaveEventData",
+              "removed " + FormatInt(removed) + " temporary files of saves that did not finish");
+}
+
 bool CNewOrvDoc::SaveEventData()
 {
     if (m_readOnly)
         return false;
+    if (m_eventReadOnly)
+    {
+        AskString(m_prompt, IDS_READ_ONLY_SAVE_REFUSED, IDS_EVENT_LOCKED_CAPTION, EButtons::Ok);
+        return false;
+    }
     m_folders.EnsureActiveEventFolder();
 
     bool saved = true;
@@ -330,12 +461,42 @@ bool CNewOrvDoc::SaveEventData()
     if (!m_dataChanged)
         return saved;
 
+    const fs::path dataFile = m_folders.FilePath(kFileWeddingDataXml);
+    if (m_dataFileDamaged && !m_damagedReplaceConfirmed)
+    {
+        if (m_prompt.Ask(FormatText(LoadString(IDS_DAMAGED_SAVE_QUESTION), {dataFile.string()}),
+                         LoadString(IDS_DATA_FILE_DAMAGED_CAPTION),
+                         EButtons::YesNo) != EAnswer::Yes)
+            return false;
+        m_damagedReplaceConfirmed = true;
+    }
+
     m_progress->Begin(LoadString(IDS_SAVE_PROGRESS));
     m_progress->SetPos(10);
     const std::string text = BuildDataFileText();
     m_progress->SetPos(50);
 
-    const fs::path dataFile = m_folders.FilePath(kFileWeddingDataXml);
+    // A file the next load would refuse or cut would empty the event at the save after it.
+    std::string reason;
+    if (!CXmlDataReader::IsReadable(text, RecordCount(), &reason))
+    {
+        m_progress->End();
+        m_prompt.Ask(FormatText(LoadString(IDS_SAVE_FAILED_TEXT),
+                                {FormatText(LoadString(IDS_SAVE_UNREADABLE), {reason})}),
+                     LoadString(IDS_SAVE_FAILED_CAPTION), EButtons::Ok);
+        return false;
+    }
+    if (!m_dataFileFingerprint.Matches(dataFile))
+    {
+        m_progress->End();
+        bool reloaded = false;
+        if (!ConfirmDataFileReplacement(dataFile, reloaded))
+            return reloaded; // reloaded: the document is the file, nothing is left unsaved
+        m_progress->Begin(LoadString(IDS_SAVE_PROGRESS));
+        m_progress->SetPos(50);
+    }
+    RemoveOurStaleFiles();
+
     if (m_dataFileDamaged && !KeepDamagedDataFile(dataFile))
     {
         m_progress->End();
@@ -348,6 +509,7 @@ bool CNewOrvDoc::SaveEventData()
                      LoadString(IDS_SAVE_FAILED_CAPTION), EButtons::Ok);
         return false;
     }
+    m_dataFileFingerprint = CFileFingerprint::OfBytes(dataFile, text);
     m_dataFileDamaged = false;
     RemoveLegacyFiles();
     if (!WriteProfileString(m_folders.FilePath(kFileSettingsIni), "GuestsCount", "GuestsCount",

@@ -4,6 +4,8 @@
 #include "platform/EventFiles.h"
 #include "platform/NumberText.h"
 #include "platform/ProfileFile.h"
+#include "platform/SharedProfile.h"
+#include "platform/Trace.h"
 #include "store/EventInfo.h"
 
 namespace fs = std::filesystem;
@@ -112,5 +114,13 @@ bool CProgramFolders::WriteActive(const CEventInfo& event, bool isActive)
     if (!isActive)
         return true;
     CreateFolder(DataRoot());
-    return WriteProfileString(EventsIniPath(), "Events", "Active", event.GetId());
+    // Every program on the data root writes this file: under its settings lock, over what is on
+    // disk now.
+    std::string error;
+    if (UpdateSharedProfile(
+            EventsIniPath(),
+            [&](CProfileFile& file) { file.SetString("Events", "Active", event.GetId()); }, &error))
+        return true;
+    Trace("CProgramFolders::WriteActive", error);
+    return false;
 }

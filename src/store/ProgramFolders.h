@@ -46,7 +46,8 @@ public:
     static std::filesystem::path UserGeneralIni();
     static std::filesystem::path OrvIni();
 
-    // Writes the event's id as "Active" in section "Events" of events.ini when isActive.
+    // Writes the event's id as "Active" in section "Events" of events.ini when isActive, under the
+    // data root's settings lock and over the file as it is on disk then (see UpdateSharedProfile).
     bool WriteActive(const CEventInfo& event, bool isActive);
 
     bool MayCreate() const { return m_mayCreate; }

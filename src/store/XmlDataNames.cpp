@@ -9,6 +9,7 @@
 #include "model/Shape.h"
 #include "model/Table.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <limits>
@@ -111,6 +112,24 @@ template <class R, auto Get, auto Set>
 constexpr SXmlField<R> Integer(std::string_view element)
 {
     return Integer<R>(element, &GetInteger<R, Get>, &SetInteger<R, Set>);
+}
+
+// A count: an Integer field that reads a value below 0 (or beyond what the field holds) as 0.
+template <class R, auto Set>
+void SetCount(R& record, int value)
+{
+    using T = typename SSetterArg<decltype(Set)>::Type;
+    // A value beyond what the field holds narrows to -1 (or 0): never below 0 either way.
+    T narrowed = Narrow<T>(std::max(0, value));
+    if constexpr (std::is_signed_v<T>)
+        narrowed = std::max<T>(narrowed, 0);
+    (record.*Set)(narrowed);
+}
+
+template <class R, auto Get, auto Set>
+constexpr SXmlField<R> Count(std::string_view element)
+{
+    return Integer<R>(element, &GetInteger<R, Get>, &SetCount<R, Set>);
 }
 
 template <class R>
@@ -227,11 +246,11 @@ constexpr SXmlField<CGuest> kGuestFields[] = {
     Integer<CGuest, &CGuest::GetUniqueId, &CGuest::SetUniqueId>("UniqueId"),
     Text<CGuest, &CGuest::GetInfo, &CGuest::SetInfo>("Info"),
     Integer<CGuest, &CGuest::GetTable, &CGuest::SetTable>("TableOrder"),
-    Integer<CGuest, &CGuest::GetKids, &CGuest::SetKids>("NumOfKids"),
+    Count<CGuest, &CGuest::GetKids, &CGuest::SetKids>("NumOfKids"),
     Flag<CGuest, &CGuest::GetChildSeat, &CGuest::SetChildSeat>("KidSeat"),
-    Integer<CGuest, &CGuest::GetComingCount, &CGuest::SetComingCount>("Coming"),
-    Integer<CGuest, &CGuest::GetInvitedCount, &CGuest::SetInvitedCount>("Invited"),
-    Integer<CGuest, &CGuest::GetInvitations, &CGuest::SetInvitations>("InvNumber"),
+    Count<CGuest, &CGuest::GetComingCount, &CGuest::SetComingCount>("Coming"),
+    Count<CGuest, &CGuest::GetInvitedCount, &CGuest::SetInvitedCount>("Invited"),
+    Count<CGuest, &CGuest::GetInvitations, &CGuest::SetInvitations>("InvNumber"),
     Flag<CGuest, &CGuest::GetInvitationSent, &CGuest::SetInvitationSent>("InvSent"),
     // A new guest's status is written as it is stored; every read turns it into "unknown".
     Integer<CGuest>("ApproveStat", &GetInteger<CGuest, &CGuest::GetStatus>,
@@ -246,7 +265,7 @@ constexpr SXmlField<CGuest> kGuestFields[] = {
     Text<CGuest, &CGuest::GetAddress, &CGuest::SetAddress>("Address"),
     Text<CGuest, &CGuest::GetPhone, &CGuest::SetPhone>("gPhone"),
     Text<CGuest, &CGuest::GetMobile, &CGuest::SetMobile>("moPhone"),
-    Integer<CGuest, &CGuest::GetSmsCount, &CGuest::SetSmsCount>("SmsCount"),
+    Count<CGuest, &CGuest::GetSmsCount, &CGuest::SetSmsCount>("SmsCount"),
     Text<CGuest, &CGuest::GetGroupName, &CGuest::SetGroupName>("gGroup"),
     Text<CGuest, &CGuest::GetRelation, &CGuest::SetRelation>("gRelation"),
     Text<CGuest, &CGuest::GetFamilyName, &CGuest::SetFamilyName>("FamilyName"),
@@ -259,6 +278,7 @@ constexpr SXmlField<CGuest> kGuestFields[] = {
     Integer<CGuest>("ThatCame", &GetInteger<CGuest, &CGuest::GetArrivedCount>,
                     [](CGuest& guest, int arrived)
                     {
+                        arrived = std::max(0, arrived);
                         guest.SetArrivedCount(arrived);
                         guest.SetArrived(arrived >= 1);
                     }),
@@ -297,7 +317,7 @@ constexpr SXmlField<CPayment> kPaymentFields[] = {
 
 constexpr SXmlField<CTable> kTableFields[] = {
     Text<CTable, &CTable::GetName, &CTable::SetName>("tName"),
-    Integer<CTable, &CTable::GetSeats, &CTable::SetSeats>("tSeats"),
+    Count<CTable, &CTable::GetSeats, &CTable::SetSeats>("tSeats"),
     Integer<CTable, &CTable::GetHallNumber, &CTable::SetHallNumber>("tNumHall"),
     Text<CTable, &CTable::GetShapeClass, &CTable::SetShapeClass>("tClass"),
     Coordinate<CTable>(
@@ -381,7 +401,7 @@ constexpr SXmlField<COffer> kOfferFields[] = {
     Flag<COffer>("oInOffer1", &IsInCombination<0>, &SetInCombination<0>),
     Flag<COffer>("oInOffer2", &IsInCombination<1>, &SetInCombination<1>),
     Flag<COffer>("oInOffer3", &IsInCombination<2>, &SetInCombination<2>),
-    Integer<COffer, &COffer::GetGuestsForOffer, &COffer::SetGuestsForOffer>("oGuestForOffer"),
+    Count<COffer, &COffer::GetGuestsForOffer, &COffer::SetGuestsForOffer>("oGuestForOffer"),
     Flag<COffer, &COffer::IsPerGuest, &COffer::SetPerGuest>("oIsPerGuest"),
 };
 

@@ -8,8 +8,10 @@
 #include "model/Offer.h"
 #include "model/Shape.h"
 #include "model/Table.h"
+#include "platform/AtomicFile.h"
 #include "platform/Language.h"
 #include "platform/NumberText.h"
+#include "platform/StringTable.h"
 #include "store/XmlDataNames.h"
 #include "store/XmlDataSink.h"
 
@@ -17,11 +19,12 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
-#include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <new>
 #include <string>
+#include <sys/stat.h>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -264,17 +267,21 @@ int ParseIntField(std::string_view text, bool signedValue = false)
     return static_cast<int>(negative ? -value : value);
 }
 
-int ParseCoordinate(std::string_view text)
+// bounded: set when the value was beyond a million and had to be bounded.
+int ParseCoordinate(std::string_view text, bool& bounded)
 {
     const int value = ParseIntField(text, true);
+    bounded = value > kMaxCoordinate || value < -kMaxCoordinate;
     return std::max(-kMaxCoordinate, std::min(kMaxCoordinate, value));
 }
 
-// A number that is not finite or does not fit a float reads as 0.
-float ParseFloatField(std::string_view text)
+// A number that is not finite or does not fit a float reads as 0; bounded is set for a number
+// too large for a float.
+float ParseFloatField(std::string_view text, bool& bounded)
 {
     const double value = ParseLeadingDouble(text);
-    if (!std::isfinite(value) || std::fabs(value) > FLT_MAX)
+    bounded = std::isfinite(value) && std::fabs(value) > FLT_MAX;
+    if (!std::isfinite(value) || bounded)
         return 0.0f;
     return static_cast<float>(value);
 }
@@ -519,6 +526,7 @@ public:
         m_hasText = true;
         const std::size_t room = CXmlDataReader::kMaxFieldChars -
                                  std::min(m_text.size(), CXmlDataReader::kMaxFieldChars);
+        m_textCut = m_textCut || length > room;
         m_text.append(reinterpret_cast<const char16_t*>(chars),
                       std::min<std::size_t>(length, room));
     }
@@ -679,6 +687,7 @@ private:
         m_field = info;
         m_text.clear();
         m_hasText = false;
+        m_textCut = false;
         return true;
     }
 
@@ -691,6 +700,10 @@ private:
             if (m_fieldOpen)
             {
                 m_fieldOpen = false;
+                if (m_textCut)
+                    Fail(LinePrefix(CurrentLine()) + "a text longer than " +
+                         FormatInt(CXmlDataReader::kMaxFieldChars) +
+                         " characters was cut (damaged file)");
                 if (m_hasText)
                 {
                     m_textUtf8.clear(); // reused: one allocation less for every field
@@ -805,15 +818,27 @@ private:
             field.setInteger(record, ParseIntField(text));
             break;
         case EXmlForm::Coordinate:
-            field.setInteger(record, ParseCoordinate(text));
+        {
+            bool bounded = false;
+            field.setInteger(record, ParseCoordinate(text, bounded));
+            if (bounded)
+                Fail(LinePrefix(CurrentLine()) + "a hall plan position beyond " +
+                     FormatInt(kMaxCoordinate) + " was bounded (damaged file)");
             break;
+        }
         case EXmlForm::Flag:
         case EXmlForm::FlagWhenSet:
             field.setFlag(record, ParseBoolField(text));
             break;
         case EXmlForm::Amount:
-            field.setAmount(record, ParseFloatField(text));
+        {
+            bool bounded = false;
+            field.setAmount(record, ParseFloatField(text, bounded));
+            if (bounded)
+                Fail(LinePrefix(CurrentLine()) +
+                     "an amount too large to keep was read as 0 (damaged file)");
             break;
+        }
         case EXmlForm::Text:
             field.setText(record, text);
             break;
@@ -861,6 +886,7 @@ private:
     std::u16string m_text;
     std::string m_textUtf8;
     bool m_hasText = false;
+    bool m_textCut = false; // the field's text went beyond kMaxFieldChars
 
     int m_paymentIndex = -1;
     CPayment m_payment;
@@ -995,18 +1021,93 @@ bool CXmlDataReader::ReadFile(const std::filesystem::path& path, IXmlDataSink& s
         return false;
     };
 
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return fail("the file cannot be opened");
-    file.seekg(0, std::ios::end);
-    const std::streamoff size = file.tellg();
-    if (size < 0)
+    // Never waits on a FIFO or a device: a data file is a regular file or damaged.
+    struct stat info
+    {
+    };
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+        return fail("not a regular file");
+    std::string bytes;
+    std::string reason;
+    if (!ReadRegularFile(path, bytes, kMaxFileBytes, &reason))
+    {
+        if (::stat(path.c_str(), &info) != 0)
+            return fail("the file cannot be opened");
+        if (!S_ISREG(info.st_mode))
+            return fail("not a regular file");
+        if (static_cast<unsigned long long>(info.st_size) > kMaxFileBytes)
+            return fail("the file is too large to be a data file");
         return fail("the file cannot be read");
-    if (static_cast<unsigned long long>(size) > kMaxFileBytes)
-        return fail("the file is too large to be a data file");
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    file.seekg(0, std::ios::beg);
-    if (!file.read(bytes.data(), size))
-        return fail("the file cannot be read");
+    }
     return ReadText(bytes, sink, error, filter);
+}
+
+namespace
+{
+// The characters of a value as the parser hands them over: UTF-16 units, a CR LF (or a lone CR)
+// becoming one line feed.
+std::size_t ParsedLength(std::string_view value)
+{
+    std::size_t units = 0;
+    for (std::size_t i = 0; i < value.size(); ++i)
+    {
+        const auto byte = static_cast<unsigned char>(value[i]);
+        if ((byte & 0xC0) == 0x80)
+            continue; // a continuation byte
+        if (byte == '\r' && i + 1 < value.size() && value[i + 1] == '\n')
+            continue; // counted with its line feed
+        units += byte >= 0xF0 ? 2 : 1;
+    }
+    return units;
+}
+} // namespace
+
+bool CXmlDataReader::IsReadable(std::string_view text, std::size_t records, std::string* reason)
+{
+    const auto tell = [reason](int stringId, std::initializer_list<std::string> args)
+    {
+        if (reason != nullptr)
+            *reason = FormatText(LoadString(stringId), args);
+        return false;
+    };
+    constexpr std::size_t kMegabyte = 1u << 20;
+    if (text.size() > kMaxFileBytes)
+        return tell(IDS_LIMIT_FILE_SIZE, {FormatInt((text.size() + kMegabyte - 1) / kMegabyte),
+                                          FormatInt(kMaxFileBytes / kMegabyte)});
+    if (records > static_cast<std::size_t>(kMaxRecords))
+        return tell(IDS_LIMIT_RECORDS, {FormatInt(records), FormatInt(kMaxRecords)});
+
+    // Every text value is one CDATA section, or several back to back where the writer split a
+    // "]]>": measure each whole value. Only a value of more bytes than the limit can be over it.
+    constexpr std::string_view kOpen = "<![CDATA[";
+    constexpr std::string_view kClose = "]]>";
+    std::size_t at = text.find(kOpen);
+    while (at != std::string_view::npos)
+    {
+        const std::size_t start = at + kOpen.size();
+        std::size_t end = text.find(kClose, start);
+        if (end == std::string_view::npos)
+            break;
+        std::size_t bytes = end - start;
+        while (text.compare(end + kClose.size(), kOpen.size(), kOpen) == 0)
+        {
+            const std::size_t next = end + kClose.size() + kOpen.size();
+            const std::size_t nextEnd = text.find(kClose, next);
+            if (nextEnd == std::string_view::npos)
+                break;
+            bytes += nextEnd - next;
+            end = nextEnd;
+        }
+        if (bytes > kMaxFieldChars)
+        {
+            // The markup between the sections has no characters of the value.
+            std::size_t length = ParsedLength(text.substr(start, end - start));
+            const std::size_t splits = (end - start - bytes) / (kClose.size() + kOpen.size());
+            length -= splits * ParsedLength(std::string(kClose) + std::string(kOpen));
+            if (length > kMaxFieldChars)
+                return tell(IDS_LIMIT_FIELD, {FormatInt(length), FormatInt(kMaxFieldChars)});
+        }
+        at = text.find(kOpen, end + kClose.size());
+    }
+    return true;
 }

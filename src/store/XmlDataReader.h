@@ -25,14 +25,18 @@ enum class ERecordFilter
 // or at the end of the read.
 //
 // The file is hostile input: a document type declaration is refused (the file counts as damaged),
-// no outside entity is ever fetched, and the size of the file (128 MiB), of one text field
-// (1 Mi characters, the rest is dropped), the element depth, the number of different element
-// names and the number of records (250,000) are bounded.
+// no outside entity is ever fetched, only a regular file is read (a FIFO or a device never), and
+// the size of the file (128 MiB), of one text field (1 Mi characters, the rest is dropped), the
+// element depth, the number of different element names and the number of records (250,000) are
+// bounded. Counts never read below 0.
 //
 // Both functions return false when the file could not be read, the parser reported a fatal
-// error or a limit above was reached; error (when given) then gets a short English reason with
-// the line number. Text is stored as UTF-8 with CR LF line breaks. Not thread-safe: the XML
-// platform is initialised and terminated around each read.
+// error, a limit above was reached, or a value had to be bounded to be kept (a text cut at its
+// limit, a hall-plan position beyond a million, an amount beyond a float): what was read is kept
+// all the same, and the caller treats the file as damaged, so the next save keeps a copy of it
+// first. error (when given) then gets a short English reason with the line number. Text is stored
+// as UTF-8 with CR LF line breaks. Not thread-safe: the XML platform is initialised and terminated
+// around each read.
 class CXmlDataReader
 {
 public:
@@ -43,6 +47,14 @@ public:
     // one).
     static bool ReadText(std::string_view bytes, IXmlDataSink& sink, std::string* error = nullptr,
                          ERecordFilter filter = ERecordFilter::All);
+
+    // Whether the reader would take a data file text of that many records whole: within the
+    // file size, the number of records and the length of every text (CDATA) value. The writer's
+    // save refuses what the reader would refuse or cut. reason (when given) gets a short phrase
+    // for the user in the interface language. Counts a CR LF as the one character the parser
+    // makes of it, so a text is measured as the reader measures it.
+    static bool IsReadable(std::string_view text, std::size_t records,
+                           std::string* reason = nullptr);
 
     static constexpr std::size_t kMaxFileBytes = 128u << 20;
     static constexpr std::size_t kMaxFieldChars = 1u << 20;

@@ -6,11 +6,14 @@
 #include "ui/ModalSeam.h"
 #include "ui/QtProgress.h"
 #include "ui/QtPrompt.h"
+#include "ui/SelectEventDialog.h"
 #include "ui/TermsDialog.h"
 #include "ui/TipDialog.h"
 
 #include <QApplication>
 #include <QLocale>
+#include <chrono>
+#include <filesystem>
 
 CGuiSession::CGuiSession(SAppOptions options)
     : m_options(std::move(options)), m_prompt(std::make_unique<CQtPrompt>()),
@@ -31,8 +34,13 @@ bool CGuiSession::ParseArguments(const QStringList& arguments, SAppOptions& opti
     for (int i = 1; i < arguments.size(); ++i)
     {
         const QString& argument = arguments[i];
+        // A value that is the next option is missing.
         auto value = [&]() -> QString
-        { return i + 1 < arguments.size() ? arguments[++i] : QString(); };
+        {
+            return i + 1 < arguments.size() && !arguments[i + 1].startsWith(QLatin1String("--"))
+                       ? arguments[++i]
+                       : QString();
+        };
         if (argument == QLatin1String("--lang"))
         {
             const QString language = value();
@@ -47,7 +55,18 @@ bool CGuiSession::ParseArguments(const QStringList& arguments, SAppOptions& opti
             }
         }
         else if (argument == QLatin1String("--data-root"))
+        {
+            // A data root that is no folder would open an empty event and save one over nothing.
             options.dataRoot = value().toStdString();
+            std::error_code ignored;
+            if (options.dataRoot.empty() ||
+                (std::filesystem::exists(options.dataRoot, ignored) &&
+                 !std::filesystem::is_directory(options.dataRoot, ignored)))
+            {
+                *error = QStringLiteral("--data-root needs a folder");
+                return false;
+            }
+        }
         else if (argument == QLatin1String("--program-dir"))
             options.programDir = value().toStdString();
         else
@@ -72,6 +91,18 @@ bool CGuiSession::Start(int& exitCode, bool showWindow)
 
     CNewOrvDoc& doc = m_app->GetDocument();
     doc.SetProgress(m_progress.get());
+    // One writer per event: the window holds its event's lock. An event another program has
+    // open opens read-only on request; otherwise the user chooses another one (none: the
+    // program ends).
+    doc.UseEventLock("velloran", std::chrono::milliseconds(0),
+                     CNewOrvDoc::EWhenLocked::OfferReadOnly);
+    while (doc.LockActiveEvent() == CNewOrvDoc::ELockResult::Refused)
+    {
+        CSelectEventDialog choose(doc);
+        if (CModalSeam::Exec(choose) != QDialog::Accepted || choose.ChosenEvent() == nullptr)
+            return false;
+        doc.ActivateBeforeLoad(choose.ChosenEvent());
+    }
     doc.SetTermsNotice(
         []
         {

@@ -18,11 +18,13 @@ public:
     ~CGuiSession();
 
     // The command line of velloran: --lang en|he, --data-root DIR, --program-dir DIR.
-    // False (with *error set) for bad usage.
+    // False (with *error set) for bad usage: an unknown option, a missing value, a data root that
+    // is empty or not a folder.
     static bool ParseArguments(const QStringList& arguments, SAppOptions& options, QString* error);
 
     // Runs the start-up up to a shown main window. False when the program must end instead, with
-    // the exit code in exitCode (0 after "I Disagree").
+    // the exit code in exitCode (0 after "I Disagree", or when the active event is open in another
+    // program and the user chose neither to open it read-only nor another event).
     bool Start(int& exitCode, bool showWindow = true);
 
     CNewOrvApp& App() { return *m_app; }

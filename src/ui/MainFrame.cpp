@@ -43,7 +43,7 @@ constexpr int kBarWidth = 112;
 CMainFrame::CMainFrame(CNewOrvApp& app, CQtPrompt& prompt, QWidget* parent)
     : QMainWindow(parent), m_app(app), m_doc(app.GetDocument()), m_prompt(prompt)
 {
-    setWindowTitle(UiText(IDS_PRODUCT_NAME_FRAME));
+    UpdateTitle();
     m_prompt.SetParent(this);
     m_doc.AddView(this);
     m_doc.SetDataChangedListener([this](bool) { UpdateCommandState(); });
@@ -391,7 +391,8 @@ void CMainFrame::UpdateCommandState()
 {
     // An in-place edit still open is a change too: Ctrl+S must save it.
     const bool pendingEdit = m_activeView != nullptr && m_activeView->HasPendingEdit();
-    m_save->setEnabled(m_doc.IsDataChanged() || pendingEdit);
+    // An event open read-only is never saved.
+    m_save->setEnabled((m_doc.IsDataChanged() || pendingEdit) && !m_doc.IsEventReadOnly());
 
     const std::pair<QAction*, CFrameView::ECommand> commands[] = {
         {m_generic.add, CFrameView::kCommandAdd},
@@ -406,6 +407,14 @@ void CMainFrame::UpdateCommandState()
             m_activeView != nullptr ? m_activeView->CommandText(command) : QString();
         action->setText(text.isEmpty() ? action->data().toString() : text);
     }
+}
+
+void CMainFrame::UpdateTitle()
+{
+    const QString product = UiText(IDS_PRODUCT_NAME_FRAME);
+    setWindowTitle(m_doc.IsEventReadOnly()
+                       ? ToQt(FormatText(LoadString(IDS_READ_ONLY_TITLE), {FromQt(product)}))
+                       : product);
 }
 
 void CMainFrame::OnSave()
@@ -479,6 +488,7 @@ void CMainFrame::OnUpdate(IDocView*, EUpdateHint hint, CRecord*)
         ShowView(VIEW_GUESTS);
         break;
     case HINT_EVENT_RELOADED:
+        UpdateTitle();
         UpdateCommandState();
         break;
     default:
@@ -494,7 +504,7 @@ void CMainFrame::showEvent(QShowEvent* event)
     m_firstActivationDone = true;
     statusBar()->hide();
     m_statusBarToggle->setChecked(false);
-    setWindowTitle(UiText(IDS_PRODUCT_NAME_FRAME));
+    UpdateTitle();
     QTimer::singleShot(0, this, &CMainFrame::RunDeferredStartup);
 }
 

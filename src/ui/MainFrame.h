@@ -54,8 +54,11 @@ public:
     const SFrameActions& GenericActions() const { return m_generic; }
     QToolBar* MainToolBar() const { return m_toolBar; }
 
-    // Refreshes the enabled state of Save and of the generic commands.
+    // Refreshes the enabled state of Save (never for an event open read-only) and of the generic
+    // commands.
     void UpdateCommandState();
+    // The program's name, with "(read-only)" while the event is open read-only.
+    void UpdateTitle();
 
     // The online services: the update check with the web approvals on a thread of its own, after
     // the delay (the start-up's 10 seconds, none for the Help menu's command). One check at a

@@ -152,3 +152,15 @@ TEST_F(GuestIniTest, ProgressFollowsTheStoredCount)
     Load("[GuestsCount]\r\nGuestsCount=0\r\n[Guest0]\r\nNM=A\r\n[Guest1]\r\nNM=B\r\n", &positions);
     EXPECT_EQ(positions, (std::vector<int>{75, 75}));
 }
+
+TEST_F(GuestIniTest, NegativeCountsReadAsZero)
+{
+    const auto guests = Load("[Guest0]\r\nNM=Dan\r\nCS=-2\r\nAN=-3\r\nPN=-1\r\nIN=-4\r\nNK=-2\r\n");
+    ASSERT_EQ(guests.size(), 1u);
+    EXPECT_EQ(guests[0]->GetArrivedCount(), 0);
+    EXPECT_FALSE(guests[0]->IsArrived());
+    EXPECT_EQ(guests[0]->GetComingCount(), 0);
+    EXPECT_EQ(guests[0]->GetInvitedCount(), 0);
+    EXPECT_EQ(guests[0]->GetInvitations(), 0);
+    EXPECT_EQ(guests[0]->GetKids(), 0);
+}

@@ -45,6 +45,9 @@ TEST(EventFilesCopy, CopiesTheSetOverExistingTargetsAndSkipsMissingFiles)
     WriteBytes(r.from / "Settings.ini", "new settings");
     WriteBytes(r.from / "WeddingData.xml", "<xml/>");
     WriteBytes(r.from / "Notes.txt", "not an event file");
+    // The lock names the source's holder, and a temporary file is half a save: neither is data.
+    WriteBytes(r.from / ".velloran.lock", "program=velloran\npid=1\nhost=planner\n");
+    WriteBytes(r.from / ".WeddingData.xml.Ab12Cd", "<xml");
     WriteBytes(r.from.parent_path() / "AppSettings.ini", "shared");
     WriteBytes(r.to / "Settings.ini", "old settings, longer than the new ones");
     WriteBytes(r.to / "Guests.ini", "target only");
@@ -54,6 +57,8 @@ TEST(EventFilesCopy, CopiesTheSetOverExistingTargetsAndSkipsMissingFiles)
     EXPECT_EQ(ReadBytes(r.to / "WeddingData.xml"), "<xml/>");
     EXPECT_EQ(ReadBytes(r.to / "Guests.ini"), "target only");
     EXPECT_FALSE(fs::exists(r.to / "Notes.txt"));
+    EXPECT_FALSE(fs::exists(r.to / ".velloran.lock"));
+    EXPECT_FALSE(fs::exists(r.to / ".WeddingData.xml.Ab12Cd"));
     EXPECT_FALSE(fs::exists(r.to.parent_path() / "AppSettings.ini"));
     // A copy leaves the source alone.
     EXPECT_EQ(ReadBytes(r.from / "Settings.ini"), "new settings");

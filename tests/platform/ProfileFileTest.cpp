@@ -447,3 +447,30 @@ TEST(ProfileFileSave, AnExistingPathThatCannotBeReadIsNeverOverwritten)
     EXPECT_TRUE(fs::is_directory(path));
     EXPECT_EQ(ReadBytes(path / "inside"), "data");
 }
+
+TEST(ProfileFileEncodings, Utf16WithoutAMarkIsReadAndAFileThatIsNoTextIsNeverRewritten)
+{
+    CTempDir folder;
+    const fs::path utf16 = folder / "AppSettings.ini";
+    const std::string text = "[GenSettings]\r\nAutoSaveOnExit=0\r\nBACK_UP_EVERY=5\r\n";
+    std::string bytes;
+    for (char c : text)
+        bytes += std::string{c, '\0'};
+    WriteBytes(utf16, bytes);
+    CProfileFile file(utf16);
+    EXPECT_TRUE(file.WasLoaded());
+    EXPECT_EQ(file.GetInt("GenSettings", "AutoSaveOnExit", 1), 0);
+    EXPECT_EQ(file.GetInt("GenSettings", "BACK_UP_EVERY", 10), 5);
+
+    const fs::path binary = folder / "Settings.ini";
+    const std::string garbage("[GenSettings]\r\nEveName=Dana\0\0\0\0\x01\x02\0\0\r\n", 37);
+    WriteBytes(binary, garbage);
+    CProfileFile unreadable(binary);
+    EXPECT_FALSE(unreadable.WasLoaded());
+    unreadable.SetString("GenSettings", "EveName", "Other");
+    std::string error;
+    EXPECT_FALSE(unreadable.Save(&error));
+    EXPECT_NE(error.find("cannot be read as text"), std::string::npos) << error;
+    EXPECT_FALSE(WriteProfileString(binary, "GenSettings", "EveName", "Other"));
+    EXPECT_EQ(ReadBytes(binary), garbage);
+}

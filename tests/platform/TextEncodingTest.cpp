@@ -137,3 +137,56 @@ TEST(TextEncodingNames, TrimmingAndCaseFoldingAsTheInterfaceDoes)
     EXPECT_TRUE(EqualsIgnoringCase("New GROUP", "new group"));
     EXPECT_FALSE(EqualsIgnoringCase("Group", "Group "));
 }
+
+namespace
+{
+// The text as UTF-16 code units, little- or big-endian, without a mark (ASCII and Hebrew only).
+std::string Utf16(const std::u16string& text, bool bigEndian)
+{
+    std::string bytes;
+    for (char16_t unit : text)
+    {
+        const char low = static_cast<char>(unit & 0xFF);
+        const char high = static_cast<char>(unit >> 8);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
+} // namespace
+
+TEST(TextEncodingDecode, Utf16WithoutAMarkIsRecognisedByItsZeroBytes)
+{
+    const std::u16string text =
+        u"[GenSettings]\r\nAutoSaveOnExit=0\r\nEveName=\u05D3\u05E0\u05D4\r\n";
+    const std::string expected = "[GenSettings]\r\nAutoSaveOnExit=0\r\nEveName=דנה\r\n";
+    for (bool bigEndian : {false, true})
+    {
+        std::string decoded;
+        EXPECT_TRUE(DecodeFileTextChecked(Utf16(text, bigEndian), decoded)) << bigEndian;
+        EXPECT_EQ(decoded, expected) << bigEndian;
+        EXPECT_EQ(DecodeFileText(Utf16(text, bigEndian)), expected) << bigEndian;
+    }
+    std::string decoded;
+    EXPECT_TRUE(DecodeFileTextChecked("\xFE\xFF" + Utf16(text, true), decoded));
+    EXPECT_EQ(decoded, expected);
+}
+
+TEST(TextEncodingDecode, BytesThatAreNoTextAreReportedAsSuch)
+{
+    std::string decoded;
+    EXPECT_TRUE(DecodeFileTextChecked("[S]\r\nK=v\r\n", decoded));
+    EXPECT_TRUE(DecodeFileTextChecked("", decoded));
+    EXPECT_EQ(decoded, "");
+    // Zero bytes without the pattern of UTF-16: a damaged or binary file.
+    EXPECT_FALSE(DecodeFileTextChecked(std::string("[S]\r\nK=v\0\0\0\0\0\0\0\0\r\n", 17), decoded));
+    EXPECT_FALSE(DecodeFileTextChecked(std::string("\x7F"
+                                                   "ELF\x02\x01\x01\0\0\0\0\0",
+                                                   12),
+                                       decoded));
+    // UTF-16 that carries a zero character is no settings text either.
+    EXPECT_FALSE(DecodeFileTextChecked(std::string("\xFF\xFE"
+                                                   "a\0\0\0b\0",
+                                                   8),
+                                       decoded));
+}

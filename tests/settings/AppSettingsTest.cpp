@@ -118,3 +118,67 @@ TEST(GeneralSettings, OnlineAddressesByEditionAndFromTheFiles)
         EXPECT_DOUBLE_EQ(other.verificationFactor, byDefault) << factor;
     }
 }
+
+TEST(AppSettings, TwoProgramsKeepEachOthersChanges)
+{
+    CTempDir dir;
+    const auto ini = dir / "AppSettings.ini";
+    WriteBytes(ini, "[GenSettings]\r\nBACK_UP_EVERY=10\r\nUpTime=100\r\n[Other]\r\nKept=1\r\n");
+    CAppSettings gui;
+    CAppSettings cli;
+    gui.Load(ini);
+    cli.Load(ini);
+
+    gui.SetAutoSaveOnExit(false);
+    cli.SetShowTips(false);
+    cli.SetKeySetting("TipOfDayItem", "7");
+    ASSERT_TRUE(cli.Save(ini));
+    ASSERT_TRUE(gui.Save(ini));
+
+    CProfileFile file(ini);
+    EXPECT_EQ(file.GetString("GenSettings", "AutoSaveOnExit"), "0");
+    EXPECT_EQ(file.GetString("GenSettings", "ShowTips"), "0") << "the other program's change";
+    EXPECT_EQ(file.GetString("KeySettings", "TipOfDayItem"), "7");
+    EXPECT_EQ(file.GetString("Other", "Kept"), "1");
+    // Both runs' time is counted, neither twice.
+    const int upTime = file.GetInt("GenSettings", "UpTime", -1);
+    EXPECT_GE(upTime, 100);
+    EXPECT_LT(upTime, 160);
+    // What the other program wrote is what this one holds from now on.
+    EXPECT_FALSE(gui.GetShowTips());
+    EXPECT_EQ(gui.GetKeySetting("TipOfDayItem"), "7");
+
+    // A value this run set back to what it loaded is no change of this run.
+    CAppSettings third;
+    third.Load(ini);
+    third.SetBackupEvery(5);
+    third.SetBackupEvery(10);
+    gui.SetBackupEvery(15);
+    ASSERT_TRUE(gui.Save(ini));
+    ASSERT_TRUE(third.Save(ini));
+    EXPECT_EQ(CProfileFile(ini).GetInt("GenSettings", "BACK_UP_EVERY", -1), 15);
+}
+
+TEST(AppSettings, SettingsThatCouldNotBeDecodedAreNeverRewritten)
+{
+    CTempDir dir;
+    const auto ini = dir / "AppSettings.ini";
+    const std::string text = "[GenSettings]\r\nAutoSaveOnExit=0\r\nShowTips=0\r\n";
+    std::string utf16;
+    for (char c : text)
+        utf16 += std::string{c, '\0'};
+    WriteBytes(ini, utf16);
+    CAppSettings settings;
+    settings.Load(ini);
+    EXPECT_FALSE(settings.GetAutoSaveOnExit()) << "UTF-16 without a mark is read";
+    EXPECT_FALSE(settings.GetShowTips());
+
+    const std::string damaged("[GenSettings]\r\nAutoSaveOnExit=0\0\0\0\0\x01\r\n", 35);
+    WriteBytes(ini, damaged);
+    settings.Load(ini);
+    settings.SetCheckForUpdates(false);
+    std::string error;
+    EXPECT_FALSE(settings.Save(ini, &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(ReadBytes(ini), damaged);
+}

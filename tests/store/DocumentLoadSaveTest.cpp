@@ -181,6 +181,7 @@ TEST_F(DocumentLoadSaveTest, ADamagedDataFileIsKeptBeforeItIsReplaced)
     EXPECT_EQ(doc.GetGuestAt(0)->GetFullName(), "Dan Levi");
 
     doc.SetDataChanged(true);
+    m_prompt.Answer(EAnswer::Yes); // replace the damaged file (a copy is kept)
     ASSERT_TRUE(doc.SaveEventData());
     std::vector<fs::path> kept;
     for (const auto& entry : fs::directory_iterator(m_root / "DB"))

@@ -1,10 +1,14 @@
+#include "platform/EventLock.h"
 #include "platform/ProfileFile.h"
+#include "platform/SharedProfile.h"
 #include "store/NewOrvDoc.h"
 #include "store/ProgramFolders.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempDir.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -187,4 +191,31 @@ TEST_F(EventsListTest, CloseQuestionBranches)
     doc->SetDataChanged(true);
     EXPECT_TRUE(doc->SaveModified());
     EXPECT_EQ(m_prompt.Asked().size(), 3u) << "AutoSaveOnExit saves without a question";
+}
+
+TEST_F(EventsListTest, TheActiveEventIsWrittenUnderTheDataRootsSettingsLock)
+{
+    MakeEventFolder("DB");
+    MakeEventFolder("DB1");
+    WriteBytes(m_root / "events.ini", "[Events]\r\nActive=DB\r\n");
+    auto doc = MakeDocument();
+    CEventLock other;
+    ASSERT_EQ(other.Acquire(m_root.Path(), "velloran", std::chrono::milliseconds(0), nullptr,
+                            kSharedProfileLockFile),
+              CEventLock::EResult::Acquired);
+    std::thread release(
+        [&]
+        {
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            // What another program wrote meanwhile stays.
+            WriteBytes(m_root / "events.ini", "[Events]\r\nActive=DB\r\nTheirs=1\r\n");
+            other.Release();
+        });
+    const auto start = std::chrono::steady_clock::now();
+    const bool written = m_folders->WriteActive(*doc->FindEvent("DB1"), true);
+    release.join();
+    EXPECT_TRUE(written);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(200));
+    EXPECT_EQ(ReadProfileString(m_root / "events.ini", "Events", "Active"), "DB1");
+    EXPECT_EQ(ReadProfileString(m_root / "events.ini", "Events", "Theirs"), "1");
 }

@@ -13,11 +13,18 @@
 #include "platform/NumberText.h"
 #include "store/XmlDataSink.h"
 #include "store/XmlDataWriter.h"
+#include "support/FifoWatchdog.h"
 
+#include <chrono>
+#include <fcntl.h>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -340,7 +347,7 @@ TEST_F(XmlDataReaderTest, ReadingRules)
                               "<ApproveStat>3</ApproveStat>\r\n"
                               "<KidSeat>yes</KidSeat>\r\n"
                               "<InvSent> 1 </InvSent>\r\n"
-                              "<DollarsGift>1e300</DollarsGift>\r\n"
+                              "<DollarsGift>-0.5</DollarsGift>\r\n"
                               "<SekelsGift>12.5abc</SekelsGift>\r\n"
                               "<Info>  a&amp;b<![CDATA[ c\r\nd ]]>\r\n</Info>\r\n"
                               "<gRelation/>\r\n"
@@ -360,14 +367,14 @@ TEST_F(XmlDataReaderTest, ReadingRules)
     const CGuest& guest = *m_sink.guests[0];
     EXPECT_EQ(guest.GetUniqueId(), -1);
     EXPECT_EQ(guest.GetKids(), 2);
-    EXPECT_EQ(guest.GetComingCount(), 0); // empty after trimming
-    EXPECT_EQ(guest.GetInvitedCount(), -1);
+    EXPECT_EQ(guest.GetComingCount(), 0);  // empty after trimming
+    EXPECT_EQ(guest.GetInvitedCount(), 0); // not a number: -1, and a count is never negative
     EXPECT_EQ(guest.GetTransportation(), -1);
     EXPECT_EQ(guest.GetInvitations(), 1); // no data: unchanged
     EXPECT_EQ(guest.GetStatus(), CGuest::kStatusUnknown);
     EXPECT_FALSE(guest.GetChildSeat());
     EXPECT_TRUE(guest.GetInvitationSent());
-    EXPECT_EQ(guest.GetGiftDollars(), 0.0f);
+    EXPECT_EQ(guest.GetGiftDollars(), -0.5f);
     EXPECT_EQ(guest.GetGiftShekels(), 12.5f);
     EXPECT_EQ(guest.GetInfo(), "a&b c\r\nd");
     EXPECT_EQ(guest.GetRelation(), "");
@@ -377,7 +384,7 @@ TEST_F(XmlDataReaderTest, ReadingRules)
     ASSERT_EQ(m_sink.tables.size(), 1u);
     // Only the geometry takes a sign.
     EXPECT_EQ(m_sink.tables[0]->GetArea(), SRect(-30, -1, -10, -2));
-    EXPECT_EQ(m_sink.tables[0]->GetSeats(), -1);
+    EXPECT_EQ(m_sink.tables[0]->GetSeats(), 0);
     EXPECT_EQ(m_sink.tables[0]->GetShapeClass(), CTable::kDefaultShapeClass);
 
     // An element without character data leaves the new expense's payer; an empty CDATA empties it.
@@ -556,16 +563,25 @@ TEST_F(XmlDataReaderTest, DocumentTypeDeclarationsAreRefusedBeforeTheyAreRead)
 
 TEST_F(XmlDataReaderTest, LimitsKeepMemoryBounded)
 {
+    // A text over the limit is cut, and the read says so (a cut value is damage the next save
+    // must not make final); the records after it are read all the same.
     const std::string longText(CXmlDataReader::kMaxFieldChars + 1000, 'x');
-    ASSERT_TRUE(Read(DataFile("<Guest><Info>" + longText + "</Info></Guest>")));
-    ASSERT_EQ(m_sink.guests.size(), 1u);
+    EXPECT_FALSE(Read(DataFile("<Guest><Info>" + longText +
+                               "</Info></Guest>"
+                               "<Guest><gsName>Dan</gsName></Guest>")));
+    EXPECT_NE(m_error.find("was cut"), std::string::npos) << m_error;
+    ASSERT_EQ(m_sink.guests.size(), 2u);
     EXPECT_EQ(m_sink.guests[0]->GetInfo().size(), CXmlDataReader::kMaxFieldChars);
+    EXPECT_EQ(m_sink.guests[1]->GetName(), "Dan");
+    // A text right at the limit is whole.
+    EXPECT_TRUE(Read(DataFile("<Guest><Info>" + longText.substr(1000) + "</Info></Guest>")))
+        << m_error;
 
     // The limit cuts between two code units of one character: no broken UTF-8 comes out.
     std::string emoji(CXmlDataReader::kMaxFieldChars - 1, 'y');
     emoji += "\xF0\x9F\x8E\x89";
-    ASSERT_TRUE(Read(DataFile("<Guest><Info>" + emoji + "</Info></Guest>")));
-    EXPECT_EQ(m_sink.guests[1]->GetInfo().substr(CXmlDataReader::kMaxFieldChars - 1),
+    EXPECT_FALSE(Read(DataFile("<Guest><Info>" + emoji + "</Info></Guest>")));
+    EXPECT_EQ(m_sink.guests[3]->GetInfo().substr(CXmlDataReader::kMaxFieldChars - 1),
               "\xEF\xBF\xBD");
 
     std::string deep;
@@ -579,4 +595,99 @@ TEST_F(XmlDataReaderTest, LimitsKeepMemoryBounded)
         names += "<n" + FormatInt(i) + "/>";
     EXPECT_FALSE(Read(DataFile(names)));
     EXPECT_NE(m_error.find("element names"), std::string::npos) << m_error;
+}
+
+TEST_F(XmlDataReaderTest, ValuesTheReaderBoundsMakeADamagedRead)
+{
+    // Each of these is read as the nearest value the program keeps, and said: a save would
+    // otherwise replace the stored value without a word.
+    const std::pair<const char*, const char*> cases[] = {
+        {"<Table><tCordX>2000000</tCordX></Table>", "hall plan"},
+        {"<Shape sType=\"1\"><sLocY>-1000001</sLocY></Shape>", "hall plan"},
+        {"<Guest><DollarsGift>1e300</DollarsGift></Guest>", "amount"},
+        {"<Expence><Payments><Payment><pDollar>1</pDollar></Payment></Payments></Expence>"
+         "<Guest><SekelsGift>-1e39</SekelsGift></Guest>",
+         "amount"},
+    };
+    for (const auto& [body, reason] : cases)
+    {
+        SCOPED_TRACE(body);
+        EXPECT_FALSE(Read(DataFile(body)));
+        EXPECT_NE(m_error.find(reason), std::string::npos) << m_error;
+    }
+    EXPECT_EQ(m_sink.tables.back()->GetArea().left, 1000000);
+    EXPECT_EQ(m_sink.guests.back()->GetGiftShekels(), 0.0f);
+}
+
+TEST_F(XmlDataReaderTest, NegativeCountsReadAsZero)
+{
+    ASSERT_TRUE(Read(DataFile("<Guest><NumOfKids>-2</NumOfKids><Coming>-3</Coming>"
+                              "<Invited>-1</Invited><InvNumber>-4</InvNumber>"
+                              "<SmsCount>-1</SmsCount><ThatCame>-2</ThatCame></Guest>"
+                              "<Guest><NumOfKids>40000</NumOfKids><SmsCount>70000</SmsCount>"
+                              "</Guest>"
+                              "<Table><tSeats>-8</tSeats></Table>"
+                              "<Offer><oGuestForOffer>-5</oGuestForOffer></Offer>")))
+        << m_error;
+    const CGuest& guest = *m_sink.guests[0];
+    EXPECT_EQ(guest.GetKids(), 0);
+    EXPECT_EQ(guest.GetComingCount(), 0);
+    EXPECT_EQ(guest.GetInvitedCount(), 0);
+    EXPECT_EQ(guest.GetInvitations(), 0);
+    EXPECT_EQ(guest.GetSmsCount(), 0);
+    EXPECT_EQ(guest.GetArrivedCount(), 0);
+    EXPECT_FALSE(guest.IsArrived());
+    // Beyond what the field holds: not a wrapped-around negative number either.
+    EXPECT_EQ(m_sink.guests[1]->GetKids(), 0);
+    EXPECT_EQ(m_sink.guests[1]->GetSmsCount(), 0);
+    EXPECT_EQ(m_sink.tables[0]->GetSeats(), 0);
+    EXPECT_EQ(m_sink.offers[0]->GetGuestsForOffer(), 0);
+}
+
+TEST_F(XmlDataReaderTest, AFileThatIsNoRegularFileIsNeverWaitedOn)
+{
+    const std::filesystem::path fifo =
+        std::filesystem::temp_directory_path() / ("velloran-fifo-" + FormatInt(::getpid()));
+    std::filesystem::remove(fifo);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    {
+        CFifoWatchdog watchdog(fifo);
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_FALSE(CXmlDataReader::ReadFile(fifo, m_sink, &m_error));
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    }
+    EXPECT_NE(m_error.find("not a regular file"), std::string::npos) << m_error;
+    std::filesystem::remove(fifo);
+}
+
+TEST_F(XmlDataReaderTest, WhatTheWriterMayWriteIsWhatTheReaderReads)
+{
+    std::string reason;
+    const std::string small = DataFile("<Guest><Info><![CDATA[a]]></Info></Guest>");
+    EXPECT_TRUE(CXmlDataReader::IsReadable(small, 1, &reason)) << reason;
+    EXPECT_FALSE(CXmlDataReader::IsReadable(small, CXmlDataReader::kMaxRecords + 1, &reason));
+    EXPECT_NE(reason.find("records"), std::string::npos) << reason;
+
+    // A text as long as the reader takes, split by the writer around "]]>", is one value.
+    const std::string half(CXmlDataReader::kMaxFieldChars / 2, 'x');
+    const std::string atLimit = DataFile("<Guest><Info><![CDATA[" + half + "]]]]><![CDATA[>" +
+                                         half.substr(3) + "]]></Info></Guest>");
+    EXPECT_TRUE(CXmlDataReader::IsReadable(atLimit, 1, &reason)) << reason;
+    EXPECT_TRUE(Read(atLimit)) << m_error;
+    const std::string overLimit =
+        DataFile("<Guest><Info><![CDATA[" + half + "]]]]><![CDATA[>" + half + "]]></Info></Guest>");
+    EXPECT_FALSE(CXmlDataReader::IsReadable(overLimit, 1, &reason));
+    EXPECT_NE(reason.find("characters"), std::string::npos) << reason;
+    EXPECT_FALSE(Read(overLimit));
+    // Hebrew letters are one character each, whatever their bytes.
+    std::string hebrew;
+    for (std::size_t i = 0; i < CXmlDataReader::kMaxFieldChars; ++i)
+        hebrew += "\xD7\x90";
+    EXPECT_TRUE(CXmlDataReader::IsReadable(
+        DataFile("<Guest><Info><![CDATA[" + hebrew + "]]></Info></Guest>"), 1, &reason))
+        << reason;
+
+    const std::string huge(CXmlDataReader::kMaxFileBytes + 1, ' ');
+    EXPECT_FALSE(CXmlDataReader::IsReadable(huge, 0, &reason));
+    EXPECT_NE(reason.find("MB"), std::string::npos) << reason;
 }

@@ -10,6 +10,7 @@
 #include "support/SpyView.h"
 #include "support/TempDir.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -48,12 +49,16 @@ protected:
             std::make_unique<CProgramFolders>(m_root.Path(), m_root / "program", false, true);
         m_doc = std::make_unique<CNewOrvDoc>(*m_folders, m_prompt);
         m_doc->SetDefaultContentSource(m_defaultContent);
+        if (m_beforeLoad)
+            m_beforeLoad(*m_doc);
         EXPECT_TRUE(m_doc->OnNewDocument());
         m_doc->AddView(&m_spy);
         return *m_doc;
     }
 
     CTempDir m_root;
+    // Runs on the new document before it loads its event (a front end's set-up: the event lock).
+    std::function<void(CNewOrvDoc&)> m_beforeLoad;
     // What loaded events are completed with (null: only the unseated table); a fixture of a
     // folder above store/ may install the real default content.
     IDefaultContentSource* m_defaultContent = nullptr;

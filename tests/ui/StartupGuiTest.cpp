@@ -1,12 +1,16 @@
 #include "GuiTestSupport.h"
+#include "platform/EventLock.h"
 #include "platform/ProfileFile.h"
 #include "store/NewOrvDoc.h"
 #include "ui/GuiSession.h"
 #include "ui/MainFrame.h"
+#include "ui/SelectEventDialog.h"
 #include "ui/TermsDialog.h"
 #include "ui/TipDialog.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QtTest>
@@ -104,6 +108,115 @@ private slots:
         bench.AnswerMessage(QMessageBox::No);
         QVERIFY(session->Frame()->close());
         QCOMPARE(bench.MessageTexts().size(), std::size_t(2));
+    }
+
+    // An event another program has open: read-only on request, said in the title, never saved.
+    void anEventOpenElsewhereOpensReadOnly()
+    {
+        CGuiTestBench bench;
+        const fs::path root = WriteTwoEvents(bench);
+        CEventLock other;
+        QCOMPARE(other.Acquire(root / "DB", "velloran-cli", std::chrono::milliseconds(0)),
+                 CEventLock::EResult::Acquired);
+        bench.AnswerMessage(QMessageBox::Yes);
+        bool started = false;
+        auto session = bench.Start(ELanguage::Hebrew, &started);
+        QVERIFY(started);
+        QVERIFY(!bench.MessageTexts().empty());
+        QVERIFY(bench.MessageTexts().front().contains(QStringLiteral("velloran-cli")));
+        CNewOrvDoc& doc = session->App().GetDocument();
+        QVERIFY(doc.IsEventReadOnly());
+        CMainFrame* frame = session->Frame();
+        QVERIFY(frame->windowTitle().contains(QString::fromUtf8("לקריאה בלבד")));
+
+        doc.SetDataChanged(true);
+        QVERIFY(!frame->SaveAction()->isEnabled());
+        bench.AnswerMessage(QMessageBox::Yes); // close and lose the changes
+        QVERIFY(frame->close());
+        QVERIFY(!fs::exists(root / "DB" / "WeddingData.xml"));
+        QCOMPARE(bench.Unanswered(), 0);
+    }
+
+    // Or another event is chosen instead, which opens as usual.
+    void anEventOpenElsewhereLetsTheUserChooseAnother()
+    {
+        CGuiTestBench bench;
+        const fs::path root = WriteTwoEvents(bench);
+        CEventLock other;
+        QCOMPARE(other.Acquire(root / "DB", "velloran-cli", std::chrono::milliseconds(0)),
+                 CEventLock::EResult::Acquired);
+        bench.AnswerMessage(QMessageBox::No);
+        bench.Answer(
+            [](QDialog& dialog)
+            {
+                auto* select = qobject_cast<CSelectEventDialog*>(&dialog);
+                if (select == nullptr)
+                    return static_cast<int>(QDialog::Rejected);
+                select->List()->setCurrentRow(1);
+                return static_cast<int>(QDialog::Accepted);
+            });
+        bool started = false;
+        auto session = bench.Start(ELanguage::English, &started);
+        QVERIFY(started);
+        CNewOrvDoc& doc = session->App().GetDocument();
+        QCOMPARE(doc.GetActiveEvent()->GetId(), std::string("DB1"));
+        QVERIFY(!doc.IsEventReadOnly());
+        QVERIFY(doc.HoldsEventLock());
+        QCOMPARE(session->Frame()->windowTitle(), QStringLiteral("Velloran"));
+        QVERIFY(session->Frame()->close());
+        QCOMPARE(bench.Unanswered(), 0);
+
+        // Choosing none ends the program.
+        bench.AnswerMessage(QMessageBox::No);
+        bench.Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+        int exitCode = -1;
+        session = bench.Start(ELanguage::English, &started, &exitCode);
+        QVERIFY(!started);
+        QCOMPARE(exitCode, 0);
+    }
+
+    // A data root that is no folder, or none, is bad usage, as on the command line.
+    void aDataRootThatIsNoFolderIsBadUsage()
+    {
+        CTempDir folder;
+        WriteBytes(folder / "plain.txt", "not a folder");
+        const QString plain = QString::fromStdString((folder / "plain.txt").string());
+        const QList<QStringList> bad = {
+            {QStringLiteral("velloran"), QStringLiteral("--data-root"), plain},
+            {QStringLiteral("velloran"), QStringLiteral("--data-root"), QString()},
+            {QStringLiteral("velloran"), QStringLiteral("--data-root")},
+            {QStringLiteral("velloran"), QStringLiteral("--data-root"), QStringLiteral("--lang"),
+             QStringLiteral("en")},
+        };
+        for (const QStringList& arguments : bad)
+        {
+            SAppOptions options;
+            QString error;
+            QVERIFY2(!CGuiSession::ParseArguments(arguments, options, &error),
+                     qPrintable(arguments.join(QLatin1Char(' '))));
+            QVERIFY(!error.isEmpty());
+        }
+        SAppOptions options;
+        QString error;
+        QVERIFY(
+            CGuiSession::ParseArguments({QStringLiteral("velloran"), QStringLiteral("--data-root"),
+                                         QString::fromStdString((folder / "new").string())},
+                                        options, &error));
+    }
+
+private:
+    // Two events, DB active, the first start already passed.
+    static fs::path WriteTwoEvents(const CGuiTestBench& bench)
+    {
+        const fs::path root = bench.Root() / "data";
+        WriteBytes(root / "events.ini", "[Events]\r\nActive=DB\r\n");
+        WriteBytes(root / "AppSettings.ini",
+                   "[GenSettings]\r\nRightDlgAproved=1\r\n[KeySettings]\r\nShowTipOfDay=0\r\n");
+        for (const char* id : {"DB", "DB1"})
+            WriteBytes(root / id / "Settings.ini", "[GenSettings]\r\nEveName=Event " +
+                                                       std::string(id) +
+                                                       "\r\n[KeySettings]\r\nBrideName=Dana\r\n");
+        return root;
     }
 };
 

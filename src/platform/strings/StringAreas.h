@@ -22,11 +22,14 @@ SStringEntries OnlineStrings();
 SStringEntries OptimiserStrings();
 // The expenses, budget and gifts screens: 62xxx.
 SStringEntries MoneyStrings();
+// Data safety: special files, the event lock, changed files: 73xxx.
+SStringEntries SafetyStrings();
 
 // Every area, in any order.
 inline std::vector<SStringEntries> StringAreas()
 {
     return {
-        CoreStrings(), MeetingStrings(), OnlineStrings(), OptimiserStrings(), MoneyStrings(),
+        CoreStrings(),      MeetingStrings(), OnlineStrings(),
+        OptimiserStrings(), MoneyStrings(),   SafetyStrings(),
     };
 }

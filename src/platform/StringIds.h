@@ -521,3 +521,4 @@ enum StringId : int
 
 #include "platform/strings/MeetingStringIds.h"
 #include "platform/strings/OnlineStringIds.h"
+#include "platform/strings/RealTimeStringIds.h"

@@ -13,11 +13,12 @@
 // Numbers of our own (texts without a historical number) take the area's own range.
 
 SStringEntries CoreStrings(); // the frame, guests, groups and tables views, events: 1, 59xxx, 61xxx
-SStringEntries MeetingStrings(); // meetings view, task list, calendar files: 65xxx
-SStringEntries OnlineStrings();  // connectivity, update check, approvals, mail links: 71xxx
+SStringEntries MeetingStrings();  // meetings view, task list, calendar files: 65xxx
+SStringEntries OnlineStrings();   // connectivity, update check, approvals, mail links: 71xxx
+SStringEntries RealTimeStrings(); // check-in desk, its dialogs, check-in codes: 67xxx
 
 // Every area, in any order.
 inline std::vector<SStringEntries> StringAreas()
 {
-    return {CoreStrings(), MeetingStrings(), OnlineStrings()};
+    return {CoreStrings(), MeetingStrings(), OnlineStrings(), RealTimeStrings()};
 }

@@ -45,3 +45,6 @@ int RunCheckUpdates(CCliContext& context);
 int RunApprovals(CCliContext& context);
 int RunApplyApprovals(CCliContext& context);
 int RunMailto(CCliContext& context);
+int RunArrive(CCliContext& context);
+int RunArrivals(CCliContext& context);
+int RunCheckinCodes(CCliContext& context);

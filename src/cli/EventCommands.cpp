@@ -87,6 +87,9 @@ const std::vector<SCliCommand>& CliCommands()
         {"approvals", false, "[--url URL]", RunApprovals},
         {"apply-approvals", true, "[--url URL]", RunApplyApprovals},
         {"mailto", false, "all|unanswered|requests [--print]", RunMailto},
+        {"arrive", true, "GUEST_UNIQUE_ID N [--table ID]", RunArrive},
+        {"arrivals", false, "", RunArrivals},
+        {"checkin-codes", false, "FILE.pdf", RunCheckinCodes},
     };
     return commands;
 }

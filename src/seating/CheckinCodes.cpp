@@ -11,8 +11,9 @@
 namespace
 {
 constexpr std::size_t kMaxCodeDigits = 9;
+} // namespace
 
-std::string TableText(const CNewOrvDoc& doc, const CGuest& guest)
+std::string TableTextOf(const CNewOrvDoc& doc, const CGuest& guest)
 {
     const CTable* table = guest.GetTable() > 0 ? doc.FindTableById(guest.GetTable()) : nullptr;
     if (table == nullptr)
@@ -22,7 +23,6 @@ std::string TableText(const CNewOrvDoc& doc, const CGuest& guest)
                           {FormatInt(table->GetHallNumber()), table->GetName()});
     return FormatText(LoadString(IDS_RT_CODE_TABLE_NAME_ONLY), {table->GetName()});
 }
-} // namespace
 
 std::vector<SCheckinCode> CollectCheckinCodes(CNewOrvDoc& doc)
 {
@@ -30,7 +30,7 @@ std::vector<SCheckinCode> CollectCheckinCodes(CNewOrvDoc& doc)
     codes.reserve(doc.GetGuests().size());
     for (const auto& guest : doc.GetGuests())
         codes.push_back(
-            {FormatInt(guest->GetUniqueId()), guest->GetDisplayName(), TableText(doc, *guest)});
+            {FormatInt(guest->GetUniqueId()), guest->GetDisplayName(), TableTextOf(doc, *guest)});
     return codes;
 }
 

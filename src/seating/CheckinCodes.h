@@ -20,6 +20,10 @@ struct SCheckinCode
     std::string table; // "Table 7: Family" (place in the hall and name), or that it has none
 };
 
+// The table line of a guest: "Table 7: Family" (place in the hall and name), "Table: Family" for a
+// table not placed in the hall, or that it has none.
+std::string TableTextOf(const CNewOrvDoc& doc, const CGuest& guest);
+
 // One code per guest line, in list order.
 std::vector<SCheckinCode> CollectCheckinCodes(CNewOrvDoc& doc);
 

@@ -5,9 +5,13 @@
 #include "model/Guest.h"
 #include "platform/NumberText.h"
 #include "platform/StringTable.h"
+#include "seating/ArrivalRules.h"
+#include "seating/CheckinCodes.h"
 #include "store/NewOrvDoc.h"
 #include "ui/AddEventWizard.h"
 #include "ui/ApprovalsDialog.h"
+#include "ui/ArrivalDialog.h"
+#include "ui/ChooseTableDialog.h"
 #include "ui/GroupNameDialog.h"
 #include "ui/GuestSearchDialog.h"
 #include "ui/OptionsDialog.h"
@@ -20,6 +24,7 @@
 #include "ui/TermsDialog.h"
 #include "ui/TipDialog.h"
 #include "ui/UiText.h"
+#include "ui/WalkInGuestDialog.h"
 #include "ui/WeddingInfoDialog.h"
 
 #include <QDialog>
@@ -119,6 +124,25 @@ std::vector<SDialogEntry> MakeCatalogue()
                  return nullptr;
              return std::make_unique<CApprovalsDialog>(doc, approvals, parent);
          }},
+        {"arrival",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         {
+             if (doc.GetGuestCount() == 0)
+                 return nullptr;
+             const CGuest& guest = *doc.GetGuestAt(0);
+             return std::make_unique<CArrivalDialog>(ToQt(guest.GetDisplayName()),
+                                                     ToQt(TableTextOf(doc, guest)),
+                                                     guest.GetComingCount(), parent);
+         }},
+        {"choose-table",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         {
+             // A family of four: tables with room for them, the separator, tables with less.
+             return std::make_unique<CChooseTableDialog>(TableChoiceLines(doc, 4), parent);
+         }},
+        {"walk-in-guest",
+         [](CNewOrvDoc&, QWidget* parent) -> Dialog
+         { return std::make_unique<CWalkInGuestDialog>(parent); }},
     };
     for (int page = 1; page <= 4; ++page)
         entries.push_back({QStringLiteral("add-event-%1").arg(page),

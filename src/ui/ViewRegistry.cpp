@@ -4,6 +4,7 @@
 #include "ui/GroupsView.h"
 #include "ui/GuestsView.h"
 #include "ui/MeetingView.h"
+#include "ui/RealTimeView.h"
 #include "ui/TablesView.h"
 #include "ui/ViewCodes.h"
 
@@ -22,6 +23,9 @@ const std::vector<SViewInfo>& RegisteredViews()
         {VIEW_MEETINGS, IDS_VIEW_MEETINGS, IDS_MENU_VIEW_MEETINGS, "view-calendar",
          QKeySequence(Qt::CTRL | Qt::Key_8), true, false,
          [](CNewOrvDoc& doc) { return new CMeetingView(doc); }},
+        // The check-in desk: real-time mode only, no View menu entry and no accelerator.
+        {VIEW_REAL_TIME, IDS_VIEW_REAL_TIME, 0, "view-real-time", QKeySequence(), false, true,
+         [](CNewOrvDoc& doc) { return new CRealTimeView(doc); }},
     };
     return views;
 }

@@ -26,11 +26,12 @@ enum RealTimeStringId : int
     IDS_RT_COLUMN_TABLE_NAME = 67015,
     IDS_RT_COLUMN_PLACE = 67016,
 
+    // The view's menu (beside the frame's "Real Time" menu)
+    IDS_RT_MENU_TITLE = 67018,
+
     // The arrival dialog
     IDS_RT_ARRIVAL_TITLE = 67020,
     IDS_RT_ARRIVAL_COUNT_LABEL = 67021,
-    IDS_RT_ARRIVAL_TABLE_LINE = 67022,
-    IDS_RT_ARRIVAL_NO_TABLE = 67023,
 
     // The table choice
     IDS_RT_CHOOSE_TABLE_TITLE = 67030,

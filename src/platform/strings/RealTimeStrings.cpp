@@ -41,11 +41,12 @@ const SStringEntry kEntries[] = {
     {IDS_RT_COLUMN_TABLE_NAME, "Table name", "שם השולחן"},
     {IDS_RT_COLUMN_PLACE, "Place in hall", "מיקום באולם"},
 
+    // The view's menu
+    {IDS_RT_MENU_TITLE, "Arrivals", "הגעות"},
+
     // The arrival dialog
     {IDS_RT_ARRIVAL_TITLE, "This guest came to the wedding!", "האורח הגיע לחתונה!"},
     {IDS_RT_ARRIVAL_COUNT_LABEL, "Actualy came:", "הגיעו בפועל:"},
-    {IDS_RT_ARRIVAL_TABLE_LINE, "Table %d: %s", "שולחן %d: %s"},
-    {IDS_RT_ARRIVAL_NO_TABLE, "Not seated at a table yet", "עדיין לא משובץ לשולחן"},
 
     // The table choice
     {IDS_RT_CHOOSE_TABLE_TITLE, "Chose Table", "בחירת שולחן"},

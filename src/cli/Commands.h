@@ -54,3 +54,6 @@ int RunBudget(CCliContext& context);
 int RunAddOffer(CCliContext& context);
 int RunGifts(CCliContext& context);
 int RunSetGift(CCliContext& context);
+int RunArrive(CCliContext& context);
+int RunArrivals(CCliContext& context);
+int RunCheckinCodes(CCliContext& context);

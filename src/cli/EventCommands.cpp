@@ -105,6 +105,9 @@ const std::vector<SCliCommand>& CliCommands()
         {"set-gift", true,
          "GUEST_UNIQUE_ID ([--description T] [--comments T] [--dollars N] [--shekels N] | --clear)",
          RunSetGift},
+        {"arrive", true, "GUEST_UNIQUE_ID N [--table ID]", RunArrive},
+        {"arrivals", false, "", RunArrivals},
+        {"checkin-codes", false, "FILE.pdf", RunCheckinCodes},
     };
     return commands;
 }

@@ -12,11 +12,15 @@
 #include "model/Offer.h"
 #include "platform/NumberText.h"
 #include "platform/StringTable.h"
+#include "seating/ArrivalRules.h"
+#include "seating/CheckinCodes.h"
 #include "store/NewOrvDoc.h"
 #include "ui/AddEventWizard.h"
 #include "ui/ApprovalsDialog.h"
+#include "ui/ArrivalDialog.h"
 #include "ui/CalendarDialog.h"
 #include "ui/CategoryNameDialog.h"
+#include "ui/ChooseTableDialog.h"
 #include "ui/ExpenseDialog.h"
 #include "ui/GiftDialog.h"
 #include "ui/GiftSearchDialog.h"
@@ -35,6 +39,7 @@
 #include "ui/TermsDialog.h"
 #include "ui/TipDialog.h"
 #include "ui/UiText.h"
+#include "ui/WalkInGuestDialog.h"
 #include "ui/WeddingInfoDialog.h"
 
 #include <QDialog>
@@ -198,6 +203,25 @@ std::vector<SDialogEntry> MakeCatalogue()
         {"gift-search",
          [](CNewOrvDoc&, QWidget* parent) -> Dialog
          { return std::make_unique<CGiftSearchDialog>(QString(), false, parent); }},
+        {"arrival",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         {
+             if (doc.GetGuestCount() == 0)
+                 return nullptr;
+             const CGuest& guest = *doc.GetGuestAt(0);
+             return std::make_unique<CArrivalDialog>(ToQt(guest.GetDisplayName()),
+                                                     ToQt(TableTextOf(doc, guest)),
+                                                     guest.GetComingCount(), parent);
+         }},
+        {"choose-table",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         {
+             // A family of four: tables with room for them, the separator, tables with less.
+             return std::make_unique<CChooseTableDialog>(TableChoiceLines(doc, 4), parent);
+         }},
+        {"walk-in-guest",
+         [](CNewOrvDoc&, QWidget* parent) -> Dialog
+         { return std::make_unique<CWalkInGuestDialog>(parent); }},
     };
     for (int page = 1; page <= 4; ++page)
         entries.push_back({QStringLiteral("add-event-%1").arg(page),

@@ -230,7 +230,7 @@ void CMainFrame::CreateMenus()
     for (const SViewInfo& info : RegisteredViews())
     {
         const bool inMode = m_app.IsRealTime() ? info.realTimeMode : info.regularMode;
-        if (!inMode)
+        if (!inMode || info.menuTextId == 0)
             continue;
         auto* action = viewMenu->addAction(UiText(info.menuTextId));
         action->setCheckable(true);

@@ -7,6 +7,7 @@
 #include "ui/GroupsView.h"
 #include "ui/GuestsView.h"
 #include "ui/MeetingView.h"
+#include "ui/RealTimeView.h"
 #include "ui/TablesView.h"
 #include "ui/ViewCodes.h"
 
@@ -34,6 +35,9 @@ const std::vector<SViewInfo>& RegisteredViews()
         {VIEW_BUDGET, IDS_VIEW_BUDGET, IDS_MENU_VIEW_BUDGET, "view-budget",
          QKeySequence(Qt::CTRL | Qt::Key_0), true, false,
          [](CNewOrvDoc& doc) { return new CBudgetView(doc); }},
+        // The check-in desk: real-time mode only, no View menu entry and no accelerator.
+        {VIEW_REAL_TIME, IDS_VIEW_REAL_TIME, 0, "view-real-time", QKeySequence(), false, true,
+         [](CNewOrvDoc& doc) { return new CRealTimeView(doc); }},
     };
     return views;
 }

@@ -14,7 +14,7 @@ struct SViewInfo
 {
     int code;
     int captionId;  // bar caption (string id)
-    int menuTextId; // "&View" menu entry (string id)
+    int menuTextId; // "&View" menu entry (string id); 0: none
     const char* icon;
     QKeySequence shortcut;
     bool regularMode;

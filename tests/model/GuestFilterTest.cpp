@@ -1,6 +1,7 @@
 #include "model/GuestFilter.h"
 
 #include "ModelTestSupport.h"
+#include "model/ArrivalFilter.h"
 #include "model/Guest.h"
 #include "model/GuestStatistics.h"
 
@@ -124,4 +125,43 @@ TEST_F(GuestFilterTest, StatisticsByRelation)
     }
     EXPECT_EQ(CGuestStatistics::InvitationsCell(empty.Row(CGuestStatistics::kTotal)),
               "0 [0 Guests]");
+}
+
+TEST_F(GuestFilterTest, TheDeskMatchesInsideNamesWithCaseAndHidesArrivals)
+{
+    Add("Dan", "Ben Levi");
+    Add("Dana", "Levin");
+    Add("Adam", "levi");
+    Add("Ruth", "Cohen").SetArrived(true);
+    Add("שירה", "לוי");
+
+    struct SCase
+    {
+        std::string first;
+        std::string family;
+        bool notArrivedOnly;
+        std::vector<std::string> shown;
+    };
+    const SCase cases[] = {
+        {"", "", false, {"Dan Ben Levi", "Dana Levin", "Adam levi", "Ruth Cohen", "שירה לוי"}},
+        {"", "", true, {"Dan Ben Levi", "Dana Levin", "Adam levi", "שירה לוי"}},
+        {"", "Levi", true, {"Dan Ben Levi", "Dana Levin"}}, // inside the name, with its case
+        {"an", "", true, {"Dan Ben Levi", "Dana Levin"}},
+        {"an", "Levin", true, {"Dana Levin"}},
+        {"dan", "", true, {}},
+        {"", "Coh", true, {}}, // arrived already
+        {"", "Coh", false, {"Ruth Cohen"}},
+        {"יר", "ו", true, {"שירה לוי"}},
+    };
+    for (const SCase& c : cases)
+    {
+        CArrivalFilter filter;
+        filter.firstName = c.first;
+        filter.familyName = c.family;
+        filter.notArrivedOnly = c.notArrivedOnly;
+        std::vector<std::string> names;
+        for (const CGuest* guest : filter.Apply(m_guests))
+            names.push_back(guest->GetFullName());
+        EXPECT_EQ(names, c.shown) << c.first << "|" << c.family << "|" << c.notArrivedOnly;
+    }
 }

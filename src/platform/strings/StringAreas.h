@@ -24,12 +24,19 @@ SStringEntries OptimiserStrings();
 SStringEntries MoneyStrings();
 // Data safety: special files, the event lock, changed files: 73xxx.
 SStringEntries SafetyStrings();
+// The check-in desk, its dialogs, check-in codes: 67xxx.
+SStringEntries RealTimeStrings();
 
 // Every area, in any order.
 inline std::vector<SStringEntries> StringAreas()
 {
-    return {
-        CoreStrings(),      MeetingStrings(), OnlineStrings(),
-        OptimiserStrings(), MoneyStrings(),   SafetyStrings(),
-    };
+    std::vector<SStringEntries> areas;
+    areas.push_back(CoreStrings());
+    areas.push_back(MeetingStrings());
+    areas.push_back(OnlineStrings());
+    areas.push_back(OptimiserStrings());
+    areas.push_back(MoneyStrings());
+    areas.push_back(SafetyStrings());
+    areas.push_back(RealTimeStrings());
+    return areas;
 }

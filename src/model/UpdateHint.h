@@ -28,4 +28,8 @@ enum EUpdateHint : int
     HINT_MEETING_CHANGED = 41,   // meeting: a meeting's details changed
     HINT_MEETING_REMOVING = 42,  // meeting: this meeting is about to leave the list
     HINT_TASKS_CHANGED = 43,     // none: the task tree changed (tasks are not records)
+    HINT_SHAPE_ADDED = 50,       // shape: a shape was added to the hall layout
+    HINT_HALL_OBJECT_CHANGED = 51, // table or shape: its drawing changed; none: several did
+    HINT_SHAPE_REMOVING = 52,      // shape: this shape is about to leave the layout
+    HINT_SHAPES_REMOVING = 53,     // none: every shape is about to go (a hall draft import)
 };

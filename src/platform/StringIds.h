@@ -519,4 +519,5 @@ enum StringId : int
     IDS_TABLES_COLUMN_LINES = 61905,
 };
 
+#include "platform/strings/HallStringIds.h"
 #include "platform/strings/MeetingStringIds.h"

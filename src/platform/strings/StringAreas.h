@@ -14,9 +14,10 @@
 
 SStringEntries CoreStrings(); // the frame, guests, groups and tables views, events: 1, 59xxx, 61xxx
 SStringEntries MeetingStrings(); // meetings view, task list, calendar files: 65xxx
+SStringEntries HallStrings();    // hall layout, graphic seating view, plan on paper: 68xxx
 
 // Every area, in any order.
 inline std::vector<SStringEntries> StringAreas()
 {
-    return {CoreStrings(), MeetingStrings()};
+    return {CoreStrings(), MeetingStrings(), HallStrings()};
 }

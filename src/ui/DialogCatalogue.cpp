@@ -1,7 +1,9 @@
 #include "ui/DialogCatalogue.h"
 
+#include "edits/HallEdits.h"
 #include "edits/TableEdits.h"
 #include "model/Group.h"
+#include "model/Shape.h"
 #include "platform/StringTable.h"
 #include "store/NewOrvDoc.h"
 #include "ui/AddEventWizard.h"
@@ -9,7 +11,9 @@
 #include "ui/GuestSearchDialog.h"
 #include "ui/OptionsDialog.h"
 #include "ui/RestrictedGuestsDialog.h"
+#include "ui/SeatingSearchDialog.h"
 #include "ui/SelectEventDialog.h"
+#include "ui/ShapeDetailsDialog.h"
 #include "ui/TableDetailsDialog.h"
 #include "ui/TableSetupDialog.h"
 #include "ui/TaskInfoDialog.h"
@@ -77,6 +81,35 @@ std::vector<SDialogEntry> MakeCatalogue()
              return std::make_unique<CTableSetupDialog>(Edits::GetTableSetup(doc), doc.GetPrompt(),
                                                         parent);
          }},
+        {"shape-add",
+         [](CNewOrvDoc&, QWidget* parent) -> Dialog
+         {
+             Edits::SShapeDetails details;
+             details.name = LoadString(IDS_SHAPE_NAME_SQUARE);
+             details.colour = CShape::kDefaultColour;
+             return std::make_unique<CShapeDetailsDialog>(CShapeDetailsDialog::kAdd, details,
+                                                          parent);
+         }},
+        {"shape-details",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         {
+             Edits::SShapeDetails details;
+             if (!doc.GetShapes().empty())
+                 details = Edits::DetailsOf(*doc.GetShapes().front());
+             else
+             {
+                 details.name = LoadString(IDS_OBJECT_DANCING_AREA);
+                 details.width = 140;
+                 details.height = 90;
+                 details.colour = CShape::kDefaultColour;
+                 details.shapeClass = details.name;
+             }
+             return std::make_unique<CShapeDetailsDialog>(CShapeDetailsDialog::kEdit, details,
+                                                          parent);
+         }},
+        {"seating-search",
+         [](CNewOrvDoc&, QWidget* parent) -> Dialog
+         { return std::make_unique<CSeatingSearchDialog>(QString(), QString(), false, parent); }},
         {"guest-search",
          [](CNewOrvDoc&, QWidget* parent) -> Dialog
          { return std::make_unique<CGuestSearchDialog>(QString(), QString(), false, parent); }},

@@ -703,8 +703,11 @@ void CGuestsView::ShowGuestMenu(const QPoint& position)
     approved->setCheckable(true);
     approved->setChecked(guest->IsApproved());
     QAction* restricted = menu.addAction(UiText(IDS_GUESTS_MENU_RESTRICTED));
+    QAction* locate = menu.addAction(UiText(IDS_GUESTS_MENU_LOCATE_TABLE));
     QAction* chosen = CModalSeam::ExecMenu(menu, m_list->viewport()->mapToGlobal(position));
-    if (chosen == remove)
+    if (chosen == locate)
+        Doc().UpdateAllViews(this, HINT_LOCATE_TABLE, guest); // the seating view shows the table
+    else if (chosen == remove)
         DeleteGuest();
     else if (chosen == approved)
         ToggleApproved();

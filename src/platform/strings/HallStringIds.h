@@ -17,6 +17,7 @@ enum HallStringId : int
     IDS_CANNOT_SHOW_TABLES = 68013,
     IDS_SEATING_MENU_TABLE_DETAILS = 68014,
     IDS_SEATING_NO_GUESTS_TIP = 68015,
+    IDS_SEATING_TIP_MORE = 68016,
 
     // Hall layout: help, explanation, menu
     IDS_HALL_HELP = 68020,

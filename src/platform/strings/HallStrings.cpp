@@ -23,6 +23,7 @@ const SStringEntry kEntries[] = {
     {IDS_CANNOT_SHOW_TABLES, "Can not show tables", "לא ניתן להציג את השולחנות"},
     {IDS_SEATING_MENU_TABLE_DETAILS, "Tables details ...", "פרטי השולחן ..."},
     {IDS_SEATING_NO_GUESTS_TIP, "No guests sit at this table.", "אין אורחים בשולחן זה."},
+    {IDS_SEATING_TIP_MORE, "and %d more", "ועוד %d"},
 
     // Hall layout
     {IDS_HALL_HELP,
@@ -38,10 +39,10 @@ const SStringEntry kEntries[] = {
      "עזרה כללית לבניית תרשים האולם.\n\nבמסך זה משרטטים את סידור האולם כפי שתרצו לראות "
      "אותו.\nהשולחנות נוספים מעצמם לפי השולחנות שהוספתם במסך השולחנות.\nניתן להוסיף צורות כגון "
      "ריבועים, עיגולים ועוד ולתת להן שם מתאר כמו 'רחבת ריקודים' או 'בר'.\nבוחרים צורה בעכבר; "
-     "צורה שנבחרה אפשר להזיז\nבעכבר או במקשי החצים\nפעולות נוספות:\n1.הגדלה והקטנה של צורה:   "
-     "+,- \n2.מחיקת צורה                  Del.\n3.העתקת צורה (לא שולחן)        Ctrl + C \n4.מתיחת "
-     "צורה                   Shift + חצים.\nלחיצה כפולה על צורה משנה את תכונותיה.\n\nכדי "
-     "להסתיר עזרה זו לחצו בעכבר במקום כלשהו במסך.\n"},
+     "צורה שנבחרה אפשר להזיז בעכבר או במקשי החצים.\nפעולות נוספות:\n1. הגדלה והקטנה של צורה: "
+     "+ / -\n2. מחיקת צורה: המקש Del\n3. העתקת צורה (לא שולחן): Ctrl+C\n4. מתיחת צורה: "
+     "Shift עם החצים\nלחיצה כפולה על צורה משנה את תכונותיה.\n\nכדי להסתיר עזרה זו לחצו בעכבר "
+     "במקום כלשהו במסך.\n"},
     {IDS_HALL_EXPLANATION,
      "Drag the tables and shapes to where they stand in the hall; double-click one for its "
      "details.",
@@ -99,7 +100,7 @@ const SStringEntry kEntries[] = {
      "לא ניתן היה לכתוב את הקובץ \"%s\"."},
     {IDS_PLAN_CAPTION, "Hall plan", "תרשים האולם"},
     {IDS_PLAN_TABLE_PLACE, "No. %d", "מס' %d"},
-    {IDS_PLAN_TABLE_PEOPLE, "%d / %d", "%d / %d"},
+    {IDS_PLAN_TABLE_PEOPLE, "%d of %d", "%d מתוך %d"},
 };
 } // namespace
 

@@ -9,8 +9,6 @@
 
 namespace
 {
-constexpr qreal kSmallestScale = 0.5;
-constexpr qreal kScaleStep = 0.1;
 // Below this many device pixels a text is not drawn at all.
 constexpr qreal kLeastDevicePixels = 3.5;
 
@@ -59,6 +57,8 @@ QStringList WrapPlanText(const QString& text, const QFont& font, qreal width, in
             {
                 // The last line allowed takes the rest, cut to the width.
                 const QString rest = paragraph.mid(line.textStart()).trimmed();
+                if (tooWide != nullptr && metrics.horizontalAdvance(rest) > width)
+                    *tooWide = true;
                 out << metrics.elidedText(rest, Qt::ElideRight, width);
                 layout.endLayout();
                 return out;
@@ -85,24 +85,30 @@ void DrawPlanLabel(QPainter& painter, const QRectF& box, const std::vector<SPlan
     if (smallest * deviceScale < kLeastDevicePixels)
         return;
 
+    // The first line (a name) gives way first, the others only when the block is still too
+    // tall; a size fits when every word fits its line, no line is cut and the block fits.
+    static const std::pair<qreal, qreal> kScales[] = {
+        {1.0, 1.0}, {0.9, 1.0},  {0.8, 1.0}, {0.7, 1.0}, {0.6, 1.0},
+        {0.6, 0.9}, {0.55, 0.8}, {0.5, 0.7}, {0.5, 0.6}, {0.5, 0.5}};
     std::vector<SLaidOut> laidOut;
     qreal height = 0;
-    // The largest size at which every word fits its line and the block fits the box.
-    for (qreal scale = 1.0; scale >= kSmallestScale - 1e-9; scale -= kScaleStep)
+    for (const auto& [firstScale, restScale] : kScales)
     {
         laidOut.clear();
         height = 0;
-        bool anyTooWide = false;
-        for (const SPlanLabelLine& line : lines)
+        bool anyCut = false;
+        for (std::size_t i = 0; i < lines.size(); ++i)
         {
-            SLaidOut one{LineFont(painter.font(), line, scale), {}, line.colour};
-            bool tooWide = false;
-            one.texts = WrapPlanText(line.text, one.font, box.width(), line.maxLines, &tooWide);
-            anyTooWide = anyTooWide || tooWide;
+            const SPlanLabelLine& line = lines[i];
+            SLaidOut one{LineFont(painter.font(), line, i == 0 ? firstScale : restScale), {},
+                         line.colour};
+            bool cut = false;
+            one.texts = WrapPlanText(line.text, one.font, box.width(), line.maxLines, &cut);
+            anyCut = anyCut || cut;
             height += QFontMetricsF(one.font).lineSpacing() * one.texts.size();
             laidOut.push_back(std::move(one));
         }
-        if (height <= box.height() && !anyTooWide)
+        if (height <= box.height() && !anyCut)
             break;
     }
     // Still too tall at the smallest size: lines go from the end, the first always stays.

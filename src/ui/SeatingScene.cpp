@@ -10,6 +10,7 @@
 #include "ui/UiText.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPalette>
@@ -218,7 +219,7 @@ void CTableCellItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, Q
 
     const Qt::Alignment leading = (rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
     const QRectF text = cell.adjusted(kPadding, 0, -kPadding, 0);
-    QFont font = painter->font();
+    const QFont& font = m_scene.CellFont();
     QFont bold = font;
     bold.setBold(true);
     const QColor headerText = TextColourOn(header);
@@ -304,7 +305,9 @@ void CTableCellItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, Q
 CSeatingScene::CSeatingScene(CNewOrvDoc& doc, QObject* parent)
     : CPlanScene(doc, parent), m_hebrew(IsHebrewUi())
 {
-    const QFontMetricsF metrics(QApplication::font());
+    m_font = QApplication::font();
+    m_font.setPixelSize(QFontInfo(QApplication::font()).pixelSize());
+    const QFontMetricsF metrics(m_font);
     m_lineHeight = std::max(kLeastLinePitch, std::ceil(metrics.height()) + 2);
     m_headerHeight = 3 * m_lineHeight + 8;
     setItemIndexMethod(QGraphicsScene::BspTreeIndex);

@@ -2,6 +2,7 @@
 
 #include "ui/PlanScene.h"
 
+#include <QFont>
 #include <QGraphicsItem>
 #include <QStringList>
 #include <vector>
@@ -105,7 +106,9 @@ public:
     int IndexOf(const CTableCellItem* cell) const;
     CTableCellItem* CellAt(const QPointF& scenePoint) const;
 
-    // Sizes every cell shares, from the interface font.
+    // The font of the cells, in pixels, so paper shows what the screen shows. Sizes every cell
+    // shares come from it.
+    const QFont& CellFont() const { return m_font; }
     qreal LineHeight() const { return m_lineHeight; }
     qreal HeaderHeight() const { return m_headerHeight; }
     qreal CellHeight() const;
@@ -125,6 +128,7 @@ private:
     int m_width = 0;
     qreal m_cellWidth = kLeastCellWidth;
     int m_visibleLines = kLeastVisibleLines;
+    QFont m_font;
     qreal m_lineHeight;
     qreal m_headerHeight;
     bool m_hebrew;

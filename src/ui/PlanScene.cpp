@@ -125,7 +125,7 @@ void CPlanScene::PaintPages(QPagedPaintDevice& device)
                          page.height() - titleHeight - summaryHeight - gap);
 
     const Qt::Alignment leading =
-        (IsHebrewUi() ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+        (IsHebrewUi() ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute | Qt::AlignVCenter;
     const std::vector<QRectF> slices =
         PageSlices(drawing.height() > 0 ? drawing.width() / drawing.height() : 1.0);
     for (std::size_t i = 0; i < slices.size(); ++i)

@@ -217,7 +217,9 @@ void CTableCellItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, Q
                       header);
     painter->restore();
 
-    const Qt::Alignment leading = (rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    // Absolute: the painter's right-to-left direction would mirror the side once more.
+    const Qt::Alignment leading =
+        (rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute | Qt::AlignVCenter;
     const QRectF text = cell.adjusted(kPadding, 0, -kPadding, 0);
     const QFont& font = m_scene.CellFont();
     QFont bold = font;

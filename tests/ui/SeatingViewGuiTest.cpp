@@ -1,6 +1,7 @@
 #include "GuiTestSupport.h"
 #include "model/Guest.h"
 #include "model/Table.h"
+#include "platform/Language.h"
 #include "seating/SeatingBoard.h"
 #include "store/NewOrvDoc.h"
 #include "support/SpyView.h"
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QTableView>
 #include <QtTest>
 
@@ -230,6 +232,51 @@ private slots:
         m_view->FlushRefresh();
         QCOMPARE(m_view->CellOf(Doc().GetTableAt(1))->LineTexts(),
                  (QStringList{"1. Noa Levi 2", "2. Noa Levi 3"}));
+    }
+
+    // Reads where the dark ink of a band of the cell lies: the mean x of its pixels, as a share of
+    // the cell's width.
+    static qreal InkCentre(const QImage& image, int top, int bottom)
+    {
+        qreal sum = 0;
+        int count = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 100)
+                    sum += x, ++count;
+        return count == 0 ? -1 : sum / count / image.width();
+    }
+
+    void hebrewCellsReadFromTheRight()
+    {
+        MakeTables(1);
+        AddGuest("Noa", 2, 1);
+        for (const ELanguage language : {ELanguage::English, ELanguage::Hebrew})
+        {
+            SetUiLanguage(language);
+            CSeatingScene scene(Doc());
+            scene.Rebuild(600);
+            CTableCellItem* cell = scene.CellOf(Doc().GetTableAt(1));
+            QVERIFY(cell != nullptr);
+            const QRectF bounds = cell->boundingRect();
+            QImage image(bounds.size().toSize(), QImage::Format_RGB32);
+            image.fill(Qt::white);
+            {
+                QPainter painter(&image);
+                painter.translate(-bounds.topLeft());
+                cell->paint(&painter, nullptr, nullptr);
+            }
+            const int line = static_cast<int>(scene.LineHeight());
+            const int header = static_cast<int>(scene.HeaderHeight());
+            const qreal name = InkCentre(image, 3, 3 + line);
+            const qreal guest = InkCentre(image, header, header + line);
+            QVERIFY(name >= 0 && guest >= 0);
+            if (language == ELanguage::Hebrew)
+                QVERIFY2(name > 0.5 && guest > 0.5, "right-aligned in Hebrew");
+            else
+                QVERIFY2(name < 0.5 && guest < 0.5, "left-aligned in English");
+        }
+        SetUiLanguage(ELanguage::English);
     }
 
     void otherViewsSelectAndLocateTables()

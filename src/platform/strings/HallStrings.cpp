@@ -85,7 +85,7 @@ const SStringEntry kEntries[] = {
 
     // The plan on paper
     {IDS_PLAN_EXPORT_HALL, "Export hall plan ...", "ייצוא תרשים האולם ..."},
-    {IDS_PLAN_PRINT_HALL, "Print hall plan ...", "הדפסת תרשים האולם ..."},
+    {IDS_PLAN_PRINT_HALL, "Print hall plan", "הדפסת תרשים האולם"},
     {IDS_PLAN_EXPORT_BOARD, "Export seating board ...", "ייצוא לוח ההושבה ..."},
     {IDS_PLAN_PRINT_BOARD, "Print seating board ...", "הדפסת לוח ההושבה ..."},
     {IDS_PLAN_PDF_FILTER, "PDF documents (*.pdf)", "מסמכי PDF (*.pdf)"},

@@ -100,8 +100,8 @@ void DrawPlanLabel(QPainter& painter, const QRectF& box, const std::vector<SPlan
         for (std::size_t i = 0; i < lines.size(); ++i)
         {
             const SPlanLabelLine& line = lines[i];
-            SLaidOut one{LineFont(painter.font(), line, i == 0 ? firstScale : restScale), {},
-                         line.colour};
+            SLaidOut one{
+                LineFont(painter.font(), line, i == 0 ? firstScale : restScale), {}, line.colour};
             bool cut = false;
             one.texts = WrapPlanText(line.text, one.font, box.width(), line.maxLines, &cut);
             anyCut = anyCut || cut;

@@ -3,6 +3,7 @@
 #include "cli/CliArgs.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
+#include "edits/HallEdits.h"
 #include "model/Shape.h"
 #include "store/EventTypes.h"
 #include "store/NewOrvDoc.h"
@@ -79,7 +80,7 @@ int RunExportHallDraft(CCliContext& context)
     if (file.empty())
         throw SCliUsageError{"the hall draft file name is empty"};
     CNewOrvDoc& doc = context.Doc();
-    if (!doc.ExportHallDraft(file))
+    if (!Edits::ExportHallDraft(doc, file))
         return kExitRefused;
     context.Out() << doc.GetShapes().size() << " shapes written to " << file << std::endl;
     return kExitOk;
@@ -95,7 +96,7 @@ int RunImportHallDraft(CCliContext& context)
         return context.Fail(kExitNotFound, "no file " + file);
     CNewOrvDoc& doc = context.Doc();
     // A damaged file leaves the event as it is on disk: the run does not save.
-    if (!doc.ImportHallDraft(file))
+    if (!Edits::ImportHallDraft(doc, file, nullptr))
         return kExitRefused;
     context.Out() << doc.GetShapes().size() << " shapes read from " << file << std::endl;
     return kExitOk;

@@ -34,4 +34,8 @@ enum EUpdateHint : int
     HINT_EXPENSE_REMOVING = 44,  // expense: this expense is about to leave the list
     HINT_BUDGET_CHANGED = 45,    // offer, category or none: offers, categories or combinations
     HINT_BUDGET_REMOVING = 46,   // offer or category: about to go (a category takes its offers)
+    HINT_SHAPE_ADDED = 50,       // shape: a shape was added to the hall layout
+    HINT_HALL_OBJECT_CHANGED = 51, // table or shape: its drawing changed; none: several did
+    HINT_SHAPE_REMOVING = 52,      // shape: this shape is about to leave the layout
+    HINT_SHAPES_REMOVING = 53,     // none: every shape is about to go (a hall draft import)
 };

@@ -433,6 +433,8 @@ public:
     const std::vector<std::unique_ptr<CShape>>& GetShapes() const { return m_shapes; }
     // Appends the shape (none is ignored) and marks the data changed; returns it.
     CShape* AddShape(std::unique_ptr<CShape> shape);
+    // Broadcasts HINT_SHAPE_REMOVING with the shape before it leaves the list; null for none or a
+    // shape of another document.
     std::unique_ptr<CShape> RemoveShape(CShape* shape);
 
     // Hall draft files: a stand-alone XML file holding the shape list (never the tables).
@@ -444,8 +446,9 @@ public:
     // missing. False (told to the user) when path is empty or the write failed.
     bool ExportHallDraft(const std::filesystem::path& path);
     // Replaces every shape (not the tables) by the shapes of a hall draft file and marks the data
-    // changed; the caller redraws. A file that cannot be opened changes nothing. A damaged file
-    // keeps the shapes read before the damage. Both are told to the user and answer false.
+    // changed (HINT_SHAPES_REMOVING before the old shapes go); the caller redraws. A file that
+    // cannot be opened changes nothing. A damaged file keeps the shapes read before the damage.
+    // Both are told to the user and answer false.
     bool ImportHallDraft(const std::filesystem::path& path);
 
 private:

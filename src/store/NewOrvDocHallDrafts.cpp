@@ -125,6 +125,7 @@ bool CNewOrvDoc::ImportHallDraft(const fs::path& path)
     CShapesSink sink(this, &m_eventSettings);
     std::string error;
     const bool complete = CXmlDataReader::ReadFile(path, sink, &error, ERecordFilter::ShapesOnly);
+    Broadcast(HINT_SHAPES_REMOVING, nullptr);
     m_shapes.clear();
     for (auto& shape : sink.shapes)
         m_shapes.push_back(std::move(shape));

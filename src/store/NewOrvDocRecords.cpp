@@ -419,5 +419,11 @@ CShape* CNewOrvDoc::AddShape(std::unique_ptr<CShape> shape)
 
 std::unique_ptr<CShape> CNewOrvDoc::RemoveShape(CShape* shape)
 {
+    if (shape == nullptr ||
+        std::none_of(m_shapes.begin(), m_shapes.end(),
+                     [shape](const std::unique_ptr<CShape>& held) { return held.get() == shape; }))
+        return nullptr;
+    // Before it goes, so no view keeps a pointer to it.
+    Broadcast(HINT_SHAPE_REMOVING, shape);
     return RemoveRecord(m_shapes, static_cast<const CShape*>(shape));
 }

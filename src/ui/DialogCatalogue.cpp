@@ -4,12 +4,14 @@
 #include "budget/ExpenseDraft.h"
 #include "budget/GiftList.h"
 #include "budget/OfferDraft.h"
+#include "edits/HallEdits.h"
 #include "edits/TableEdits.h"
 #include "model/Category.h"
 #include "model/Expence.h"
 #include "model/Group.h"
 #include "model/Guest.h"
 #include "model/Offer.h"
+#include "model/Shape.h"
 #include "platform/NumberText.h"
 #include "platform/StringTable.h"
 #include "seating/ArrivalRules.h"
@@ -31,7 +33,9 @@
 #include "ui/OptionsDialog.h"
 #include "ui/PaymentDialog.h"
 #include "ui/RestrictedGuestsDialog.h"
+#include "ui/SeatingSearchDialog.h"
 #include "ui/SelectEventDialog.h"
+#include "ui/ShapeDetailsDialog.h"
 #include "ui/TableDetailsDialog.h"
 #include "ui/TableSetupDialog.h"
 #include "ui/TaskInfoDialog.h"
@@ -114,6 +118,35 @@ std::vector<SDialogEntry> MakeCatalogue()
              dialog->WaitForPlan();
              return dialog;
          }},
+        {"shape-add",
+         [](CNewOrvDoc&, QWidget* parent) -> Dialog
+         {
+             Edits::SShapeDetails details;
+             details.name = LoadString(IDS_SHAPE_NAME_SQUARE);
+             details.colour = CShape::kDefaultColour;
+             return std::make_unique<CShapeDetailsDialog>(CShapeDetailsDialog::kAdd, details,
+                                                          parent);
+         }},
+        {"shape-details",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         {
+             Edits::SShapeDetails details;
+             if (!doc.GetShapes().empty())
+                 details = Edits::DetailsOf(*doc.GetShapes().front());
+             else
+             {
+                 details.name = LoadString(IDS_OBJECT_DANCING_AREA);
+                 details.width = 140;
+                 details.height = 90;
+                 details.colour = CShape::kDefaultColour;
+                 details.shapeClass = details.name;
+             }
+             return std::make_unique<CShapeDetailsDialog>(CShapeDetailsDialog::kEdit, details,
+                                                          parent);
+         }},
+        {"seating-search",
+         [](CNewOrvDoc&, QWidget* parent) -> Dialog
+         { return std::make_unique<CSeatingSearchDialog>(QString(), QString(), false, parent); }},
         {"guest-search",
          [](CNewOrvDoc&, QWidget* parent) -> Dialog
          { return std::make_unique<CGuestSearchDialog>(QString(), QString(), false, parent); }},

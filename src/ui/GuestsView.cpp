@@ -706,8 +706,11 @@ void CGuestsView::ShowGuestMenu(const QPoint& position)
     QAction* locked = menu.addAction(UiText(IDS_OPT_MENU_LOCK_SEAT));
     locked->setCheckable(true);
     locked->setChecked(guest->IsSeatLocked());
+    QAction* locate = menu.addAction(UiText(IDS_GUESTS_MENU_LOCATE_TABLE));
     QAction* chosen = CModalSeam::ExecMenu(menu, m_list->viewport()->mapToGlobal(position));
-    if (chosen == remove)
+    if (chosen == locate)
+        Doc().UpdateAllViews(this, HINT_LOCATE_TABLE, guest); // the seating view shows the table
+    else if (chosen == remove)
         DeleteGuest();
     else if (chosen == approved)
         ToggleApproved();

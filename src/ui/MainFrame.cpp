@@ -487,6 +487,9 @@ void CMainFrame::OnUpdate(IDocView*, EUpdateHint hint, CRecord*)
     case HINT_GOTO_GUEST:
         ShowView(VIEW_GUESTS);
         break;
+    case HINT_LOCATE_TABLE:
+        ShowView(VIEW_SEATING);
+        break;
     case HINT_EVENT_RELOADED:
         UpdateTitle();
         UpdateCommandState();

@@ -1,10 +1,14 @@
 #include "ui/TableDetailsDialog.h"
 
+#include "edits/TableEdits.h"
+#include "model/Group.h"
 #include "model/Table.h"
 #include "platform/NumberText.h"
 #include "platform/Prompt.h"
 #include "platform/TextEncoding.h"
+#include "store/NewOrvDoc.h"
 #include "ui/DialogButtons.h"
+#include "ui/ModalSeam.h"
 #include "ui/UiText.h"
 
 #include <QFormLayout>
@@ -115,4 +119,65 @@ void CTableDetailsDialog::accept()
         !CheckRange(m_place, CTable::kMinHallNumber, CTable::kMaxHallNumber, m_kept.place))
         return;
     QDialog::accept();
+}
+
+namespace
+{
+QStringList GroupNames(const CNewOrvDoc& doc)
+{
+    QStringList names;
+    for (const auto& group : doc.GetGroups())
+        names << ToQt(group->GetName());
+    return names;
+}
+} // namespace
+
+CTable* AddTableWithDialog(CNewOrvDoc& doc, QWidget* parent)
+{
+    CTableDetailsDialog::SValues values;
+    values.name = UiText(IDS_NOT_MAPPED);
+    values.seats = doc.GetSettings().GetGuestsPerTable();
+    values.place = doc.NextFreeHallNumber();
+    // A place in use is told and the dialog opens again with what was entered.
+    for (;;)
+    {
+        CTableDetailsDialog dialog(values, GroupNames(doc), nullptr, doc.GetPrompt(), parent);
+        if (CModalSeam::Exec(dialog) != QDialog::Accepted)
+            return nullptr;
+        values = dialog.Values();
+        if (!Edits::ReportHallNumberTaken(doc, values.place))
+            break;
+    }
+    return Edits::CreateTable(doc, FromQt(values.name), values.place, values.seats);
+}
+
+bool EditTableWithDialog(CNewOrvDoc& doc, CTable* table, IDocView* sender, QWidget* parent)
+{
+    if (table == nullptr)
+        return false;
+    const int id = table->GetId();
+    if (id == 0)
+    {
+        AskString(doc.GetPrompt(), IDS_UNSEATED_TABLE_EXPLANATION, IDS_EXPLANATION_CAPTION,
+                  EButtons::Ok);
+        return false;
+    }
+    CTableDetailsDialog::SValues kept;
+    kept.name = ToQt(table->GetName());
+    kept.seats = table->GetSeats();
+    kept.place = table->GetHallNumber();
+    CTableDetailsDialog::SValues values = kept;
+    for (;;)
+    {
+        CTableDetailsDialog dialog(values, GroupNames(doc), &kept, doc.GetPrompt(), parent);
+        if (CModalSeam::Exec(dialog) != QDialog::Accepted)
+            return false;
+        values = dialog.Values();
+        // The table's own place is not asked about again.
+        if (!Edits::ReportHallNumberTaken(doc, values.place, table))
+            break;
+    }
+    if (doc.GetTableAt(id) != table)
+        return false; // the tables changed while the dialog was open
+    return Edits::EditTable(doc, table, FromQt(values.name), values.place, values.seats, sender);
 }

@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+class CNewOrvDoc;
+class CTable;
+class IDocView;
 class IPrompt;
 class QLineEdit;
 class QListWidget;
@@ -53,3 +56,13 @@ private:
     QSpinBox* m_seats;
     QSpinBox* m_place;
 };
+
+// "Table details" as every view runs it. Adding: the dialog opens with "Not mapped", the event's
+// table size and the first free place; a place in use is told and the dialog opens again with
+// what was entered. Returns the new table (announced with HINT_TABLE_CREATED), null when
+// cancelled.
+CTable* AddTableWithDialog(CNewOrvDoc& doc, QWidget* parent);
+// Editing: the same for an existing table (its own place is not asked about); the unseated table
+// opens no dialog but is explained. True when the table changed (HINT_RECORD_CHANGED to every
+// view but the sender).
+bool EditTableWithDialog(CNewOrvDoc& doc, CTable* table, IDocView* sender, QWidget* parent);

@@ -329,34 +329,9 @@ QString CTablesView::TablesCaption() const
 
 // --- Table commands ---------------------------------------------------------------------------
 
-namespace
-{
-QStringList GroupNames(const CNewOrvDoc& doc)
-{
-    QStringList names;
-    for (const auto& group : doc.GetGroups())
-        names << ToQt(group->GetName());
-    return names;
-}
-} // namespace
-
 void CTablesView::AddTable()
 {
-    CTableDetailsDialog::SValues values;
-    values.name = UiText(IDS_NOT_MAPPED);
-    values.seats = Doc().GetSettings().GetGuestsPerTable();
-    values.place = Doc().NextFreeHallNumber();
-    // A place in use is told and the dialog opens again with what was entered.
-    for (;;)
-    {
-        CTableDetailsDialog dialog(values, GroupNames(Doc()), nullptr, Doc().GetPrompt(), this);
-        if (CModalSeam::Exec(dialog) != QDialog::Accepted)
-            return;
-        values = dialog.Values();
-        if (!Edits::ReportHallNumberTaken(Doc(), values.place))
-            break;
-    }
-    if (Edits::CreateTable(Doc(), FromQt(values.name), values.place, values.seats) == nullptr)
+    if (AddTableWithDialog(Doc(), this) == nullptr)
         return;
     RefreshNow();
     SelectRow(m_tablesModel->rowCount() - 1);
@@ -364,35 +339,11 @@ void CTablesView::AddTable()
 
 void CTablesView::EditTable()
 {
-    const int row = SelectedRow();
     CTable* table = SelectedTable();
     if (table == nullptr)
         return;
-    if (table->GetId() == 0)
-    {
-        AskString(Doc().GetPrompt(), IDS_UNSEATED_TABLE_EXPLANATION, IDS_EXPLANATION_CAPTION,
-                  EButtons::Ok);
-        return;
-    }
-    CTableDetailsDialog::SValues kept;
-    kept.name = ToQt(table->GetName());
-    kept.seats = table->GetSeats();
-    kept.place = table->GetHallNumber();
-    CTableDetailsDialog::SValues values = kept;
-    for (;;)
-    {
-        CTableDetailsDialog dialog(values, GroupNames(Doc()), &kept, Doc().GetPrompt(), this);
-        if (CModalSeam::Exec(dialog) != QDialog::Accepted)
-            return;
-        values = dialog.Values();
-        // The table's own place is not asked about again.
-        if (!Edits::ReportHallNumberTaken(Doc(), values.place, table))
-            break;
-    }
-    if (Doc().GetTableAt(row) != table)
-        return; // the tables changed while the dialog was open
-    Edits::EditTable(Doc(), table, FromQt(values.name), values.place, values.seats, this);
-    RefreshNow();
+    if (EditTableWithDialog(Doc(), table, this, this))
+        RefreshNow();
 }
 
 void CTablesView::DeleteTable()

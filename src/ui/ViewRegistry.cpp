@@ -3,7 +3,9 @@
 #include "platform/StringIds.h"
 #include "ui/BudgetView.h"
 #include "ui/ExpencesView.h"
+#include "ui/GanDesignView.h"
 #include "ui/GiftsView.h"
+#include "ui/GrapicTablesView.h"
 #include "ui/GroupsView.h"
 #include "ui/GuestsView.h"
 #include "ui/MeetingView.h"
@@ -29,6 +31,12 @@ const std::vector<SViewInfo>& RegisteredViews()
         {VIEW_TABLES, IDS_VIEW_TABLES, IDS_MENU_VIEW_TABLES, "view-tables",
          QKeySequence(Qt::CTRL | Qt::Key_5), true, false,
          [](CNewOrvDoc& doc) { return new CTablesView(doc); }},
+        {VIEW_SEATING, IDS_VIEW_SEATING, IDS_MENU_VIEW_SEAT_ARRANGEMENT, "view-seating",
+         QKeySequence(Qt::CTRL | Qt::Key_6), true, true,
+         [](CNewOrvDoc& doc) { return new CGrapicTablesView(doc); }},
+        {VIEW_LAYOUT, IDS_VIEW_LAYOUT, IDS_MENU_VIEW_HALL_LAYOUT, "view-hall",
+         QKeySequence(Qt::CTRL | Qt::Key_7), true, true,
+         [](CNewOrvDoc& doc) { return new CGanDesignView(doc); }},
         {VIEW_MEETINGS, IDS_VIEW_MEETINGS, IDS_MENU_VIEW_MEETINGS, "view-calendar",
          QKeySequence(Qt::CTRL | Qt::Key_8), true, false,
          [](CNewOrvDoc& doc) { return new CMeetingView(doc); }},

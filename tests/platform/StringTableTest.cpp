@@ -114,8 +114,10 @@ TEST(StringTable, EveryEntryHasBothTextsWithTheSamePlaceholders)
 TEST(StringTable, HebrewTextsAreTranslated)
 {
     // Texts that are the same in both languages on purpose: the product name and pure formats.
-    const std::set<int> sameInBoth = {IDS_PRODUCT_NAME_FRAME, IDS_PRODUCT_NAME, IDS_TABLES_NO_VALUE,
-                                      IDS_MOVE_TO_TABLE_BLOCK, IDS_MOVE_TO_TABLE_ENTRY};
+    const std::set<int> sameInBoth = {IDS_PRODUCT_NAME_FRAME,    IDS_PRODUCT_NAME,
+                                      IDS_TABLES_NO_VALUE,       IDS_MOVE_TO_TABLE_BLOCK,
+                                      IDS_MOVE_TO_TABLE_ENTRY,   IDS_SEATING_LINE,
+                                      IDS_SEATING_LINE_NUMBERED, IDS_PLAN_TABLE_PEOPLE};
     for (const SStringEntry& entry : GetStringEntries())
     {
         if (sameInBoth.count(entry.id) != 0)

@@ -24,12 +24,14 @@ SStringEntries OptimiserStrings();
 SStringEntries MoneyStrings();
 // Data safety: special files, the event lock, changed files: 73xxx.
 SStringEntries SafetyStrings();
+// Backups, restores, exports and imports of an event, the unanswered guests' CSV file: 66xxx.
+SStringEntries BackupStrings();
 
 // Every area, in any order.
 inline std::vector<SStringEntries> StringAreas()
 {
     return {
-        CoreStrings(),      MeetingStrings(), OnlineStrings(),
-        OptimiserStrings(), MoneyStrings(),   SafetyStrings(),
+        CoreStrings(),  MeetingStrings(), OnlineStrings(), OptimiserStrings(),
+        MoneyStrings(), SafetyStrings(),  BackupStrings(),
     };
 }

@@ -105,6 +105,12 @@ const std::vector<SCliCommand>& CliCommands()
         {"set-gift", true,
          "GUEST_UNIQUE_ID ([--description T] [--comments T] [--dollars N] [--shekels N] | --clear)",
          RunSetGift},
+        {"backup", true, "", RunBackup},
+        {"backups", false, "", RunBackups},
+        {"restore", true, "FOLDER", RunRestore},
+        {"export-folder", false, "DIR", RunExportFolder},
+        {"import-folder", true, "DIR", RunImportFolder},
+        {"csv-unanswered", false, "FILE", RunCsvUnanswered},
     };
     return commands;
 }

@@ -15,6 +15,7 @@
 #include "store/NewOrvDoc.h"
 #include "ui/AddEventWizard.h"
 #include "ui/ApprovalsDialog.h"
+#include "ui/BackupDialog.h"
 #include "ui/CalendarDialog.h"
 #include "ui/CategoryNameDialog.h"
 #include "ui/ExpenseDialog.h"
@@ -60,6 +61,9 @@ std::vector<SDialogEntry> MakeCatalogue()
         {"options",
          [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
          { return std::make_unique<COptionsDialog>(doc, parent); }},
+        {"backup",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         { return std::make_unique<CBackupDialog>(doc, parent); }},
         {"wedding-info",
          [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
          { return std::make_unique<CWeddingInfoDialog>(doc, parent); }},

@@ -2,6 +2,8 @@
 
 #include "ui/UiText.h"
 
+#include <QGuiApplication>
+
 CBackupListModel::CBackupListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void CBackupListModel::SetBackups(std::vector<SBackupInfo> backups)
@@ -45,6 +47,9 @@ QVariant CBackupListModel::data(const QModelIndex& index, int role) const
     case kColumnGuests:
         return backup->guests;
     case kColumnDate:
+        // Day first, as the name is written: never reordered by a right-to-left line.
+        if (QGuiApplication::isRightToLeft())
+            return QChar(0x2066) + ToQt(backup->folder) + QChar(0x2069);
         return ToQt(backup->folder);
     case kColumnEvent:
         return ToQt(backup->eventName);

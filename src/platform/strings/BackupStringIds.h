@@ -27,7 +27,6 @@ enum BackupStringId : int
 
     // Exports
     IDS_EXPORT_MAIL_HANDED_OVER = 66020,
-    IDS_EXPORT_FAILED_DETAIL = 66021,
 
     // The list of guests without an answer
     IDS_MENU_UNANSWERED_CSV = 66030,

@@ -67,7 +67,6 @@ const SStringEntry kEntries[] = {
      "in the TO field of the message and send it from there.",
      "הודעת הדואר עם קובצי האירוע המצורפים הועברה לתוכנת הדואר.\r\nמלאו את שדה הנמען (אל) של "
      "ההודעה ושלחו אותה משם."},
-    {IDS_EXPORT_FAILED_DETAIL, "%s\r\n(%s)", "%s\r\n(%s)"},
 
     // The list of guests without an answer
     {IDS_MENU_UNANSWERED_CSV, "Guests Without an Answer to a CSV File ...",

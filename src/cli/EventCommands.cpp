@@ -108,6 +108,12 @@ const std::vector<SCliCommand>& CliCommands()
         {"arrive", true, "GUEST_UNIQUE_ID N [--table ID]", RunArrive},
         {"arrivals", false, "", RunArrivals},
         {"checkin-codes", false, "FILE.pdf", RunCheckinCodes},
+        {"backup", true, "", RunBackup},
+        {"backups", false, "", RunBackups},
+        {"restore", true, "FOLDER", RunRestore},
+        {"export-folder", false, "DIR", RunExportFolder},
+        {"import-folder", true, "DIR", RunImportFolder},
+        {"csv-unanswered", false, "FILE", RunCsvUnanswered},
     };
     return commands;
 }

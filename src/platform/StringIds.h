@@ -519,6 +519,7 @@ enum StringId : int
     IDS_TABLES_COLUMN_LINES = 61905,
 };
 
+#include "platform/strings/BackupStringIds.h"
 #include "platform/strings/HallStringIds.h"
 #include "platform/strings/MeetingStringIds.h"
 #include "platform/strings/MoneyStringIds.h"

@@ -4,6 +4,8 @@
 #include "platform/ProfileFile.h"
 #include "platform/SharedProfile.h"
 
+#include <algorithm>
+
 namespace fs = std::filesystem;
 
 namespace
@@ -44,6 +46,7 @@ void CAppSettings::ReadFrom(const CProfileFile& file)
     m_hideNonComingInTableReport = ReadBool(file, "DontShowNonCommingGuestsInTableReport", false);
     m_hideNonComingInGuestsReport = ReadBool(file, "DontShowNonCommingGuestsInGuestsReport", false);
     m_backupEvery = file.GetInt(kGen, "BACK_UP_EVERY", 10);
+    m_keepBackups = std::max(0, file.GetInt(kGen, "KEEP_BACKUPS", 0));
     m_upTime = file.GetInt(kGen, "UpTime", 0);
     LoadKeySetting(file, "ShowTipOfDay", "");
     LoadKeySetting(file, "TipOfDayItem", "");
@@ -61,6 +64,7 @@ std::vector<CAppSettings::SValue> CAppSettings::Values() const
         {kGen, "DontShowNonCommingGuestsInTableReport", BoolText(m_hideNonComingInTableReport)},
         {kGen, "DontShowNonCommingGuestsInGuestsReport", BoolText(m_hideNonComingInGuestsReport)},
         {kGen, "BACK_UP_EVERY", FormatInt(m_backupEvery)},
+        {kGen, "KEEP_BACKUPS", FormatInt(m_keepBackups)},
     };
     for (const auto& [name, value] : GetKeySettings())
         values.push_back({kKeySettingsSection, name, value});

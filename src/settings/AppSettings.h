@@ -50,6 +50,10 @@ public:
     int GetBackupEvery() const { return m_backupEvery; }
     // Always marks the settings modified (the options dialog re-arms the timer after it).
     void SetBackupEvery(int minutes);
+    // How many backups of each event are kept ("KEEP_BACKUPS"); 0 keeps all (a value below 0 in
+    // the file reads as 0).
+    int GetKeepBackups() const { return m_keepBackups; }
+    bool SetKeepBackups(int count) { return Assign(m_keepBackups, count < 0 ? 0 : count); }
     int GetStoredUpTime() const { return m_upTime; }
 
 private:
@@ -71,6 +75,7 @@ private:
     bool m_hideNonComingInTableReport = false;
     bool m_hideNonComingInGuestsReport = false;
     int m_backupEvery = 10;
+    int m_keepBackups = 0;
     int m_upTime = 0;
     std::chrono::steady_clock::time_point m_upTimeCountedFrom;
     std::vector<SValue> m_loaded; // the values as read from the file, to tell this run's changes

@@ -20,6 +20,7 @@
 #include "ui/AddEventWizard.h"
 #include "ui/ApprovalsDialog.h"
 #include "ui/ArrivalDialog.h"
+#include "ui/BackupDialog.h"
 #include "ui/CalendarDialog.h"
 #include "ui/CategoryNameDialog.h"
 #include "ui/ChooseTableDialog.h"
@@ -69,6 +70,9 @@ std::vector<SDialogEntry> MakeCatalogue()
         {"options",
          [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
          { return std::make_unique<COptionsDialog>(doc, parent); }},
+        {"backup",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         { return std::make_unique<CBackupDialog>(doc, parent); }},
         {"wedding-info",
          [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
          { return std::make_unique<CWeddingInfoDialog>(doc, parent); }},

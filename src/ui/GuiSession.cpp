@@ -1,6 +1,7 @@
 #include "ui/GuiSession.h"
 
 #include "online/OnlineServicesThread.h"
+#include "store/EventBackup.h"
 #include "store/NewOrvDoc.h"
 #include "ui/MainFrame.h"
 #include "ui/ModalSeam.h"
@@ -111,6 +112,8 @@ bool CGuiSession::Start(int& exitCode, bool showWindow)
         });
     if (!m_app->OpenDocument())
         return false; // "I Disagree": end at once, nothing saved
+    // Every start of the window backs up the event as loaded (a failure is told).
+    MakeBackup(doc);
 
     m_frame = std::make_unique<CMainFrame>(*m_app, *m_prompt);
     m_progress->SetParent(m_frame.get());

@@ -2,14 +2,19 @@
 
 #include "app/NewOrvApp.h"
 #include "edits/ApprovalEdits.h"
+#include "edits/BackupEdits.h"
+#include "office/UnansweredCsv.h"
 #include "online/MailLinks.h"
 #include "online/OnlineConfig.h"
 #include "online/OnlineServicesThread.h"
+#include "platform/NumberText.h"
 #include "platform/Prompt.h"
 #include "platform/Shell.h"
+#include "store/EventBackup.h"
 #include "store/NewOrvDoc.h"
 #include "ui/AddEventWizard.h"
 #include "ui/ApprovalsDialog.h"
+#include "ui/BackupDialog.h"
 #include "ui/Icons.h"
 #include "ui/ModalSeam.h"
 #include "ui/OptionsDialog.h"
@@ -26,6 +31,8 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QMenuBar>
@@ -86,6 +93,9 @@ CMainFrame::CMainFrame(CNewOrvApp& app, CQtPrompt& prompt, QWidget* parent)
         ShowView(BarCodes().front());
     ApplyShowTips();
     UpdateCommandState();
+    m_backupTimer = new QTimer(this);
+    connect(m_backupTimer, &QTimer::timeout, this, &CMainFrame::RunTimedBackup);
+    ArmBackupTimer();
 }
 
 CMainFrame::~CMainFrame()
@@ -206,7 +216,24 @@ void CMainFrame::CreateActions()
                 SendApprovalRequests(m_doc, MakeApprovalMailInfo(m_app.GetGeneral(), m_doc), open);
             });
 
-    for (QAction* action : {m_save, m_generic.add, m_generic.edit, m_generic.remove,
+    m_backup = new QAction(UiText(IDS_MENU_BACKUP_RESTORE), this);
+    m_backup->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    connect(m_backup, &QAction::triggered, this, &CMainFrame::OnBackupAndRestore);
+    m_exportFolder =
+        new QAction(ThemeIcon("document-export"), UiText(IDS_MENU_EXPORT_TO_FOLDER), this);
+    m_exportFolder->setIconText(UiText(IDS_TOOLBAR_EXPORT));
+    m_exportFolder->setToolTip(MarkupToRichText(LoadString(IDS_TOOLTIP_EXPORT)));
+    connect(m_exportFolder, &QAction::triggered, this, &CMainFrame::OnExportToFolder);
+    m_exportMail = new QAction(UiText(IDS_MENU_EXPORT_BY_EMAIL), this);
+    connect(m_exportMail, &QAction::triggered, this, &CMainFrame::OnExportByMail);
+    m_import = new QAction(ThemeIcon("document-import"), UiText(IDS_MENU_IMPORT_DATA), this);
+    m_import->setIconText(UiText(IDS_TOOLBAR_IMPORT));
+    m_import->setToolTip(MarkupToRichText(LoadString(IDS_TOOLTIP_IMPORT)));
+    connect(m_import, &QAction::triggered, this, &CMainFrame::OnImport);
+    m_unansweredCsv = new QAction(UiText(IDS_MENU_UNANSWERED_CSV), this);
+    connect(m_unansweredCsv, &QAction::triggered, this, &CMainFrame::OnUnansweredCsv);
+
+    for (QAction* action : {m_save, m_backup, m_generic.add, m_generic.edit, m_generic.remove,
                             m_generic.search, m_nextView, m_previousView})
         addAction(action); // window-wide shortcuts, whichever menu shows the action
 }
@@ -216,6 +243,12 @@ void CMainFrame::CreateMenus()
     QMenu* eventMenu = menuBar()->addMenu(UiText(IDS_MENU_EVENT));
     eventMenu->addAction(m_save);
     eventMenu->addAction(m_weddingInfo);
+    eventMenu->addAction(m_backup);
+    QMenu* exportMenu = eventMenu->addMenu(UiText(IDS_MENU_EXPORT_DATA));
+    exportMenu->addAction(m_exportFolder);
+    exportMenu->addAction(m_exportMail);
+    exportMenu->addAction(m_unansweredCsv);
+    eventMenu->addAction(m_import);
     eventMenu->addSeparator();
     eventMenu->addAction(m_addEvent);
     eventMenu->addAction(m_selectEvent);
@@ -280,6 +313,8 @@ void CMainFrame::CreateToolBar()
     m_toolBar->addAction(m_generic.search);
     m_toolBar->addSeparator();
     m_toolBar->addAction(m_addEvent);
+    m_toolBar->addAction(m_import);
+    m_toolBar->addAction(m_exportFolder);
     m_toolBar->addAction(m_selectEvent);
 }
 
@@ -458,8 +493,112 @@ void CMainFrame::OnOptions()
     if (CModalSeam::Exec(dialog) != QDialog::Accepted)
         return;
     dialog.Apply();
+    ArmBackupTimer();
     if (showTipsBefore != m_doc.GetAppSettings().GetShowTips())
         ApplyShowTips();
+}
+
+void CMainFrame::ArmBackupTimer()
+{
+    m_backupTimer->stop();
+    const int minutes = m_doc.GetAppSettings().GetBackupEvery();
+    if (minutes > 0)
+        m_backupTimer->start(std::chrono::minutes(minutes));
+}
+
+void CMainFrame::RunTimedBackup()
+{
+    Edits::TimedBackup(m_doc);
+    UpdateCommandState();
+}
+
+void CMainFrame::OnBackupAndRestore()
+{
+    CBackupDialog dialog(m_doc, this);
+    if (CModalSeam::Exec(dialog) == QDialog::Accepted && !dialog.ChosenBackup().empty())
+        Edits::RestoreBackup(m_doc, dialog.ChosenBackup());
+    UpdateCommandState();
+}
+
+QString CMainFrame::ChooseFolder(int titleId)
+{
+    QFileDialog dialog(this, UiText(titleId));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setLabelText(QFileDialog::LookIn, UiText(IDS_FILE_DIALOG_LOOK_IN));
+    dialog.setLabelText(QFileDialog::FileName, UiText(IDS_FILE_DIALOG_FILE_NAME));
+    dialog.setLabelText(QFileDialog::FileType, UiText(IDS_FILE_DIALOG_FILE_TYPE));
+    dialog.setLabelText(QFileDialog::Accept, UiText(IDS_BUTTON_OK));
+    dialog.setLabelText(QFileDialog::Reject, UiText(IDS_BUTTON_CANCEL));
+    dialog.setDirectory(QDir::home());
+    if (CModalSeam::Exec(dialog) != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+void CMainFrame::OnExportToFolder()
+{
+    // The export copies the files on disk: what was typed goes there first.
+    m_doc.CommitPendingEdits();
+    if (m_doc.IsDataChanged() && !m_doc.IsEventReadOnly() && !m_doc.SaveEventData())
+    {
+        UpdateCommandState();
+        return;
+    }
+    UpdateCommandState();
+    const QString folder = ChooseFolder(IDS_EXPORT_FOLDER_TITLE);
+    if (!folder.isEmpty())
+        ExportToFolder(m_doc, FromQt(folder));
+}
+
+void CMainFrame::OnExportByMail()
+{
+    Edits::ExportByMail(m_doc, &Edits::HandToMailProgram);
+    UpdateCommandState();
+}
+
+void CMainFrame::OnImport()
+{
+    const QString folder = ChooseFolder(IDS_IMPORT_FOLDER_TITLE);
+    if (!folder.isEmpty())
+        Edits::ImportFromFolder(m_doc, FromQt(folder));
+    UpdateCommandState();
+}
+
+void CMainFrame::OnUnansweredCsv()
+{
+    QFileDialog dialog(this, UiText(IDS_CSV_CAPTION));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.setNameFilters({UiText(IDS_CSV_FILTER), UiText(IDS_ALL_FILES_FILTER)});
+    dialog.setLabelText(QFileDialog::LookIn, UiText(IDS_FILE_DIALOG_LOOK_IN));
+    dialog.setLabelText(QFileDialog::FileName, UiText(IDS_FILE_DIALOG_FILE_NAME));
+    dialog.setLabelText(QFileDialog::FileType, UiText(IDS_FILE_DIALOG_FILE_TYPE));
+    dialog.setLabelText(QFileDialog::Accept, UiText(IDS_TOOLBAR_SAVE));
+    dialog.setLabelText(QFileDialog::Reject, UiText(IDS_BUTTON_CANCEL));
+    dialog.selectFile(QDir::home().filePath(QStringLiteral("Guests.csv")));
+    if (CModalSeam::Exec(dialog) != QDialog::Accepted)
+        return;
+    const std::string file = FromQt(dialog.selectedFiles().value(0));
+    int lines = 0;
+    std::string error;
+    switch (WriteUnansweredCsv(m_doc, file, &lines, &error))
+    {
+    case EUnansweredCsvResult::Nobody:
+        AskString(m_prompt, IDS_CSV_NOBODY, IDS_CSV_CAPTION, EButtons::Ok);
+        break;
+    case EUnansweredCsvResult::Failed:
+        m_prompt.Ask(FormatText(LoadString(IDS_CSV_FAILED), {error}), LoadString(IDS_CSV_CAPTION),
+                     EButtons::Ok);
+        break;
+    case EUnansweredCsvResult::Written:
+        m_prompt.Ask(FormatText(LoadString(IDS_CSV_WRITTEN), {FormatInt(lines), file}),
+                     LoadString(IDS_CSV_CAPTION), EButtons::Ok);
+        break;
+    }
 }
 
 void CMainFrame::ApplyShowTips()

@@ -19,6 +19,7 @@ class QListWidget;
 class QListWidgetItem;
 class QMenu;
 class QStackedWidget;
+class QTimer;
 class QToolBar;
 
 // The single top-level window: the menu bar, one toolbar, the status bar, the vertical bar of
@@ -75,6 +76,18 @@ public:
     const ApprovalMap& LastApprovals() const { return m_approvals; }
 
     QAction* CheckUpdatesAction() const { return m_checkUpdates; }
+    QAction* BackupAction() const { return m_backup; }
+    QAction* ExportFolderAction() const { return m_exportFolder; }
+    QAction* ExportMailAction() const { return m_exportMail; }
+    QAction* ImportAction() const { return m_import; }
+    QAction* UnansweredCsvAction() const { return m_unansweredCsv; }
+
+    // The timed backup: every "BACK_UP_EVERY" minutes (none at 0 or less), armed when the frame
+    // is built and again after "Options". Each tick saves the event when it changed and backs it
+    // up (Edits::TimedBackup).
+    void ArmBackupTimer();
+    const QTimer* BackupTimer() const { return m_backupTimer; }
+    void RunTimedBackup();
     QAction* MailAllAction() const { return m_mailAll; }
     QAction* MailUnansweredAction() const { return m_mailUnanswered; }
     QAction* MailRequestsAction() const { return m_mailRequests; }
@@ -99,6 +112,13 @@ private:
     void OnSelectEvent();
     void OnOptions();
     void OnCalculator();
+    void OnBackupAndRestore();
+    void OnExportToFolder();
+    void OnExportByMail();
+    void OnImport();
+    void OnUnansweredCsv();
+    // A folder chosen in a folder dialog titled with that text; empty on Cancel.
+    QString ChooseFolder(int titleId);
     void OnAbout();
     void ApplyShowTips();
     void AskNewerVersion();
@@ -138,6 +158,12 @@ private:
     QAction* m_mailAll = nullptr;
     QAction* m_mailUnanswered = nullptr;
     QAction* m_mailRequests = nullptr;
+    QAction* m_backup = nullptr;
+    QAction* m_exportFolder = nullptr;
+    QAction* m_exportMail = nullptr;
+    QAction* m_import = nullptr;
+    QAction* m_unansweredCsv = nullptr;
+    QTimer* m_backupTimer = nullptr;
     std::unique_ptr<COnlineServicesThread> m_online;
     ApprovalMap m_approvals; // the last approvals that arrived, for the rest of the run
     QActionGroup* m_viewGroup = nullptr;

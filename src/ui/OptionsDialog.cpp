@@ -15,7 +15,8 @@
 namespace
 {
 constexpr int kMinutesStep = 5; // the list offers 5 and 10 minutes
-}
+constexpr int kMostBackupsKept = 9999;
+} // namespace
 
 COptionsDialog::COptionsDialog(CNewOrvDoc& doc, QWidget* parent) : QDialog(parent), m_doc(doc)
 {
@@ -66,6 +67,18 @@ COptionsDialog::COptionsDialog(CNewOrvDoc& doc, QWidget* parent) : QDialog(paren
     backup->addStretch();
     layout->addLayout(backup);
 
+    auto* keep = new QHBoxLayout;
+    m_keepBackups = new QSpinBox;
+    m_keepBackups->setRange(0, kMostBackupsKept);
+    m_keepBackups->setValue(qBound(0, app.GetKeepBackups(), kMostBackupsKept));
+    auto* keepLabel = new QLabel(UiText(IDS_OPTIONS_KEEP_BACKUPS));
+    keepLabel->setBuddy(m_keepBackups);
+    keep->addWidget(keepLabel);
+    keep->addWidget(m_keepBackups);
+    keep->addWidget(new QLabel(UiText(IDS_OPTIONS_KEEP_BACKUPS_SUFFIX)));
+    keep->addStretch();
+    layout->addLayout(keep);
+
     auto* buttons = MakeButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -82,5 +95,6 @@ void COptionsDialog::Apply()
     app.SetHideNonComingInTableReport(m_hideInTables->isChecked());
     app.SetHideNonComingInGuestsReport(m_hideInGuests->isChecked());
     app.SetBackupEvery(m_backup->isChecked() ? (m_interval->currentIndex() + 1) * kMinutesStep : 0);
+    app.SetKeepBackups(m_keepBackups->value());
     m_doc.GetSettings().SetKidsPresent(static_cast<short>(m_childServing->value()));
 }

@@ -22,6 +22,7 @@ public:
     QCheckBox* Backup() const { return m_backup; }
     QComboBox* BackupInterval() const { return m_interval; }
     QSpinBox* ChildServing() const { return m_childServing; }
+    QSpinBox* KeepBackups() const { return m_keepBackups; }
 
 private:
     CNewOrvDoc& m_doc;
@@ -33,4 +34,5 @@ private:
     QCheckBox* m_hideInGuests;
     QCheckBox* m_backup;
     QComboBox* m_interval;
+    QSpinBox* m_keepBackups;
 };

@@ -28,6 +28,8 @@ SStringEntries SafetyStrings();
 SStringEntries RealTimeStrings();
 // The hall layout, the graphic seating view, the plan on paper: 68xxx.
 SStringEntries HallStrings();
+// Backups, restores, exports and imports of an event, the unanswered guests' CSV file: 66xxx.
+SStringEntries BackupStrings();
 
 // Every area, in any order.
 inline std::vector<SStringEntries> StringAreas()
@@ -41,5 +43,6 @@ inline std::vector<SStringEntries> StringAreas()
     areas.push_back(SafetyStrings());
     areas.push_back(RealTimeStrings());
     areas.push_back(HallStrings());
+    areas.push_back(BackupStrings());
     return areas;
 }

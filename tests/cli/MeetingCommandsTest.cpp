@@ -134,8 +134,8 @@ TEST_F(MeetingCommandsTest, AddingAndTickingSaveTheEvent)
         {{"add-meeting", "X", "--date", "2025-02-29"}, 2, "calendar date"},
         {{"add-meeting", "--date", "2025-02-28"}, 2, "missing argument"},
         {{"add-task", "  "}, 1, "Can not create empty task"},
-        {{"add-task", "X", "--parent", "99"}, 3, "no task 99"},
-        {{"check-task", "99"}, 3, ""},
+        {{"add-task", "X", "--parent", "999999"}, 3, "no task 999999"},
+        {{"check-task", "999999"}, 3, ""},
         {{"check-task", "x"}, 2, ""},
     };
     const auto before = Snapshot();

@@ -524,3 +524,4 @@ enum StringId : int
 #include "platform/strings/OnlineStringIds.h"
 #include "platform/strings/OptimiserStringIds.h"
 #include "platform/strings/SafetyStringIds.h"
+#include "platform/strings/DetailsStringIds.h"

@@ -24,6 +24,8 @@ SStringEntries OptimiserStrings();
 SStringEntries MoneyStrings();
 // Data safety: special files, the event lock, changed files: 73xxx.
 SStringEntries SafetyStrings();
+// The guest details panel, the multiple guests update, the guest commands: 63xxx.
+SStringEntries DetailsStrings();
 
 // Every area, in any order.
 inline std::vector<SStringEntries> StringAreas()
@@ -31,5 +33,6 @@ inline std::vector<SStringEntries> StringAreas()
     return {
         CoreStrings(),      MeetingStrings(), OnlineStrings(),
         OptimiserStrings(), MoneyStrings(),   SafetyStrings(),
+        DetailsStrings(),
     };
 }

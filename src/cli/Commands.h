@@ -54,3 +54,7 @@ int RunBudget(CCliContext& context);
 int RunAddOffer(CCliContext& context);
 int RunGifts(CCliContext& context);
 int RunSetGift(CCliContext& context);
+int RunAddGuest(CCliContext& context);
+int RunSetGuest(CCliContext& context);
+int RunDeleteGuest(CCliContext& context);
+int RunUpdateGuests(CCliContext& context);

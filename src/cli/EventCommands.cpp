@@ -105,6 +105,16 @@ const std::vector<SCliCommand>& CliCommands()
         {"set-gift", true,
          "GUEST_UNIQUE_ID ([--description T] [--comments T] [--dollars N] [--shekels N] | --clear)",
          RunSetGift},
+        {"add-guest", true,
+         "FIRST [--family T] [--group G] [--relation R] [--invited N] [--phone T] [--mobile T] "
+         "[--email T] [--address T]",
+         RunAddGuest},
+        {"set-guest", true, "GUEST_UNIQUE_ID FIELD VALUE", RunSetGuest},
+        {"delete-guest", true, "GUEST_UNIQUE_ID", RunDeleteGuest},
+        {"update-guests", true,
+         "--ids ID,ID,... [--group G] [--relation R] [--invited N] [--coming N] "
+         "[--invitation-sent 0|1] [--status 0|1|2]",
+         RunUpdateGuests},
     };
     return commands;
 }

@@ -14,6 +14,12 @@ class IDocView;
 // is announced when nothing changed.
 namespace Edits
 {
+// The largest count a user gives a guest line (invited, coming, kids, invitations), in the panel,
+// the dialogs and on the command line alike.
+constexpr int kMaxGuestCount = 9999;
+// Transportations are numbered 1 to this; 0 is none.
+constexpr int kTransportCount = 5;
+
 // Both names trimmed of blanks; the family name is stored first, then the first name (each
 // setter keeps the other guests' restriction lists in step with the new full name). True when
 // either changed.

@@ -405,6 +405,10 @@ void CGuestDetailsPanel::Reload()
     SetText(m_email, text(&CGuest::GetEmail));
     SetText(m_address, guest != nullptr ? ForEditor(guest->GetAddress()) : QString());
     SetText(m_info, guest != nullptr ? ForEditor(guest->GetInfo()) : QString());
+    for (QLineEdit* line : {m_firstName, m_familyName, m_phone, m_mobile, m_email})
+        line->setModified(false);
+    m_address->document()->setModified(false);
+    m_info->document()->setModified(false);
     m_invited->setValue(guest != nullptr ? guest->GetInvitedCount() : 0);
     m_coming->setValue(guest != nullptr ? guest->GetComingCount() : 0);
     ShowStatus(ButtonOfStatus(guest != nullptr ? guest->GetStatus() : CGuest::kStatusUnknown));
@@ -481,13 +485,10 @@ bool CGuestDetailsPanel::HasPendingEdit() const
 {
     if (m_guest == nullptr)
         return false;
-    return m_firstName->text() != ToQt(m_guest->GetName()) ||
-           m_familyName->text() != ToQt(m_guest->GetFamilyName()) ||
-           m_phone->text() != ToQt(m_guest->GetPhone()) ||
-           m_mobile->text() != ToQt(m_guest->GetMobile()) ||
-           m_email->text() != ToQt(m_guest->GetEmail()) ||
-           m_address->toPlainText() != ForEditor(m_guest->GetAddress()) ||
-           m_info->toPlainText() != ForEditor(m_guest->GetInfo()) ||
+    for (const QLineEdit* line : {m_firstName, m_familyName, m_phone, m_mobile, m_email})
+        if (line->isModified())
+            return true;
+    return m_address->document()->isModified() || m_info->document()->isModified() ||
            m_invited->cleanText() != QString::number(m_invited->value()) ||
            m_coming->cleanText() != QString::number(m_coming->value()) ||
            m_invitations->cleanText() != QString::number(m_invitations->value()) ||
@@ -502,17 +503,18 @@ void CGuestDetailsPanel::CommitPendingEdit()
 
 void CGuestDetailsPanel::CommitTexts()
 {
+    // Only what the user typed since the guest was shown: a field left alone never writes its
+    // (possibly older) text over a change made elsewhere.
     if (m_guest == nullptr || m_loading)
         return;
     bool changed = false;
-    if (m_firstName->text() != ToQt(m_guest->GetName()) ||
-        m_familyName->text() != ToQt(m_guest->GetFamilyName()))
+    if (m_firstName->isModified() || m_familyName->isModified())
     {
         changed = Edits::SetGuestNames(m_doc, m_guest, FromQt(m_firstName->text()),
                                        FromQt(m_familyName->text()), m_sender);
         // The fields show the trimmed names that were stored.
-        SetText(m_firstName, ToQt(m_guest->GetName()));
-        SetText(m_familyName, ToQt(m_guest->GetFamilyName()));
+        m_firstName->setText(ToQt(m_guest->GetName()));
+        m_familyName->setText(ToQt(m_guest->GetFamilyName()));
     }
     const std::pair<QLineEdit*, Edits::EGuestField> lines[] = {
         {m_phone, Edits::EGuestField::Phone},
@@ -520,17 +522,26 @@ void CGuestDetailsPanel::CommitTexts()
         {m_email, Edits::EGuestField::Email},
     };
     for (const auto& [line, field] : lines)
+    {
+        if (!line->isModified())
+            continue;
         changed =
             Edits::EditGuestField(m_doc, m_guest, field, FromQt(line->text()), m_sender) || changed;
-    // A multi-line text the user did not touch keeps its stored line breaks.
-    if (m_address->toPlainText() != ForEditor(m_guest->GetAddress()))
-        changed = Edits::EditGuestField(m_doc, m_guest, Edits::EGuestField::Address,
-                                        FromEditor(m_address->toPlainText()), m_sender) ||
+        line->setModified(false);
+    }
+    const std::pair<QPlainTextEdit*, Edits::EGuestField> boxes[] = {
+        {m_address, Edits::EGuestField::Address},
+        {m_info, Edits::EGuestField::Info},
+    };
+    for (const auto& [box, field] : boxes)
+    {
+        if (!box->document()->isModified())
+            continue;
+        changed = Edits::EditGuestField(m_doc, m_guest, field, FromEditor(box->toPlainText()),
+                                        m_sender) ||
                   changed;
-    if (m_info->toPlainText() != ForEditor(m_guest->GetInfo()))
-        changed = Edits::EditGuestField(m_doc, m_guest, Edits::EGuestField::Info,
-                                        FromEditor(m_info->toPlainText()), m_sender) ||
-                  changed;
+        box->document()->setModified(false);
+    }
     if (changed)
         Changed();
 }

@@ -452,8 +452,10 @@ void CGuestsView::Refresh(unsigned stale)
     UpdateEmptyState();
     // What another view changed shows in the panel (after what was typed there is stored).
     m_details->CommitPendingEdit();
-    m_details->SetGuest(CurrentGuest());
-    m_details->Reload();
+    if (m_details->Guest() == CurrentGuest())
+        m_details->Reload();
+    else
+        m_details->SetGuest(CurrentGuest());
 }
 
 void CGuestsView::OnFilterChanged()

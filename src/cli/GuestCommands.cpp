@@ -220,6 +220,11 @@ int RunSetGuest(CCliContext& context)
         Edits::SetGuestInvited(doc, guest, number, nullptr);
         break;
     case EKind::Coming:
+        // The panel disables "Coming" for a guest who is not coming; seats and totals would
+        // count people who said they will not come.
+        if (guest->IsNotComing() && number > 0)
+            return context.Fail(kExitRefused, guest->GetDisplayName() +
+                                                  " is not coming; change the status first");
         Edits::SetGuestComing(doc, guest, number, nullptr);
         break;
     case EKind::Status:

@@ -337,9 +337,8 @@ bool CGuestsView::IsCommandEnabled(ECommand command) const
     case kCommandSearch:
         return true;
     case kCommandDelete:
-        return CurrentGuest() != nullptr;
     case kCommandEdit:
-        return false;
+        return CurrentGuest() != nullptr;
     }
     return false;
 }
@@ -373,8 +372,19 @@ void CGuestsView::RunCommand(ECommand command)
         Search();
         break;
     case kCommandEdit:
+        EditInPanel();
         break;
     }
+}
+
+void CGuestsView::EditInPanel()
+{
+    if (CurrentGuest() == nullptr)
+        return;
+    ShowDetails(true);
+    m_details->Pages()->setCurrentIndex(0);
+    m_details->FirstNameField()->setFocus();
+    m_details->FirstNameField()->selectAll();
 }
 
 bool CGuestsView::HasPendingEdit() const

@@ -64,6 +64,8 @@ public:
     void UpdateMultipleGuests();
     // Shows or hides the details panel.
     void ShowDetails(bool shown);
+    // Edit (Ctrl+E): the panel's first field, for the current guest.
+    void EditInPanel();
     // Where the panel's approval mail takes the event's details from (the frame's settings).
     void SetApprovalMailSource(std::function<SApprovalMailInfo()> source);
 

@@ -91,6 +91,7 @@ TEST_F(GuestCommandsTest, SetGuestAppliesThePanelRules)
         {{"coming", "5"}, 0, "invited", 5},
         {{"invited", "1"}, 0, "coming", 1},
         {{"status", "2"}, 0, "coming", 0},
+        {{"coming", "2"}, 1, "coming", 0}, // refused while not coming
         {{"status", "1"}, 0, "status", 1},
         {{"familyName", "  Levin "}, 0, "fullName", "Dana Levin"},
         {{"group", "Family"}, 0, "group", "Family"},

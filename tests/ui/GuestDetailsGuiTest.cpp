@@ -136,6 +136,13 @@ private slots:
         // The frame gave the panel the event's details, so the approval mail is offered.
         QVERIFY(!m_panel->ApprovalButton()->isHidden());
 
+        // Edit (Ctrl+E) goes to the panel's first field, showing the panel when it was hidden.
+        m_view->ShowDetails(false);
+        QVERIFY(Frame().GenericActions().edit->isEnabled());
+        Frame().GenericActions().edit->trigger();
+        QVERIFY(!m_panel->isHidden());
+        QCOMPARE(m_panel->Pages()->currentIndex(), 0);
+
         // A guest that goes is dropped at once.
         m_bench->AnswerMessage(QMessageBox::Yes);
         m_view->DeleteGuest();

@@ -77,8 +77,10 @@ bool SetGuestStatus(CNewOrvDoc& doc, CGuest* guest, int status, IDocView* sender
 
 ETableChange SetGuestTable(CNewOrvDoc& doc, CGuest* guest, int tableId, IDocView* sender)
 {
+    if (guest == nullptr)
+        return ETableChange::Refused;
     CTable* table = doc.FindTableById(tableId);
-    if (guest == nullptr || table == nullptr)
+    if (table == nullptr)
     {
         AskString(doc.GetPrompt(), IDS_TABLE_NOT_EXIST_TEXT, IDS_TABLE_NOT_EXIST_CAPTION,
                   EButtons::Ok);

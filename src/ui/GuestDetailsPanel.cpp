@@ -626,7 +626,7 @@ void CGuestDetailsPanel::BuildTableMenu(QMenu& menu) const
                 menu.addMenu(QStringLiteral("%1-%2").arg(first).arg(first + kTablesPerBlock - 1));
         }
         QAction* entry = block->addAction(ToQt(
-            FormatText(LoadString(IDS_DETAILS_TABLE_ENTRY), {FormatInt(id), table->GetName()})));
+            FormatText(LoadString(IDS_MOVE_TO_TABLE_ENTRY), {FormatInt(id), table->GetName()})));
         entry->setData(id);
         entry->setCheckable(true);
         entry->setChecked(id == current);

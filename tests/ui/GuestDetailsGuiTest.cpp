@@ -147,6 +147,9 @@ private slots:
         m_bench->AnswerMessage(QMessageBox::Yes);
         m_view->DeleteGuest();
         QVERIFY(m_panel->Guest() != dan);
+        QCOMPARE(m_panel->Guest(), m_view->CurrentGuest());
+        QCOMPARE(m_panel->FirstNameField()->text(),
+                 QString::fromStdString(m_view->CurrentGuest()->GetName()));
     }
 
     void namesAndTextsAreStoredWhenLeft()

@@ -26,7 +26,6 @@ const SStringEntry kEntries[] = {
     {IDS_DETAILS_LOCATION, "Location", "מיקום"},
     {IDS_DETAILS_CHANGE_TABLE, "Change Table", "החלפת שולחן"},
     {IDS_DETAILS_KIDS, "Kids", "ילדים"},
-    {IDS_DETAILS_TABLE_ENTRY, "%d (%s)", "%d (%s)"},
     {IDS_DETAILS_NO_GUEST, "Choose a guest in the list to see and change the guest's details here.",
      "בחרו אורח ברשימה כדי לראות ולשנות כאן את פרטיו."},
     {IDS_DETAILS_NOT_PLACED, "Not placed in the hall", "לא ממוקם באולם"},

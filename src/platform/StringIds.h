@@ -519,9 +519,9 @@ enum StringId : int
     IDS_TABLES_COLUMN_LINES = 61905,
 };
 
+#include "platform/strings/DetailsStringIds.h"
 #include "platform/strings/MeetingStringIds.h"
 #include "platform/strings/MoneyStringIds.h"
 #include "platform/strings/OnlineStringIds.h"
 #include "platform/strings/OptimiserStringIds.h"
 #include "platform/strings/SafetyStringIds.h"
-#include "platform/strings/DetailsStringIds.h"

@@ -31,8 +31,7 @@ SStringEntries DetailsStrings();
 inline std::vector<SStringEntries> StringAreas()
 {
     return {
-        CoreStrings(),      MeetingStrings(), OnlineStrings(),
-        OptimiserStrings(), MoneyStrings(),   SafetyStrings(),
-        DetailsStrings(),
+        CoreStrings(),  MeetingStrings(), OnlineStrings(),  OptimiserStrings(),
+        MoneyStrings(), SafetyStrings(),  DetailsStrings(),
     };
 }

@@ -3,11 +3,16 @@
 //   velloran-screenshot --lang en|he --data-root DIR --view CODE --out FILE.png [--size WxH]
 //       [--dialog NAME]   renders that dialog instead; NAME as in ui/DialogCatalogue.cpp
 //                         (options, table-details, add-event-N, ...)
+//       [--guest-details PAGE]  in the guests view: a guest in the middle of the list is chosen
+//                         and the details panel shows that page (0 or 1)
 // Dialogs that would block at start-up (terms of use, tip of the day) are accepted.
 
 #include "store/NewOrvDoc.h"
 #include "ui/DialogCatalogue.h"
 #include "ui/FrameView.h"
+#include "ui/GuestDetailsPanel.h"
+#include "ui/GuestsTableModel.h"
+#include "ui/GuestsView.h"
 #include "ui/GuiSession.h"
 #include "ui/MainFrame.h"
 #include "ui/ModalSeam.h"
@@ -15,6 +20,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QStyleFactory>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTimer>
 #include <iostream>
 
@@ -28,6 +35,7 @@ int main(int argc, char** argv)
     QString out = QStringLiteral("screenshot.png");
     QString dialogName;
     int view = 0;
+    int detailsPage = -1;
     QSize size(1280, 800);
     QStringList sessionArguments{arguments.front()};
     for (int i = 1; i < arguments.size(); ++i)
@@ -38,6 +46,8 @@ int main(int argc, char** argv)
             out = value, ++i;
         else if (argument == QLatin1String("--view"))
             view = value.toInt(), ++i;
+        else if (argument == QLatin1String("--guest-details"))
+            detailsPage = value.toInt(), ++i;
         else if (argument == QLatin1String("--dialog"))
             dialogName = value, ++i;
         else if (argument == QLatin1String("--size"))
@@ -68,6 +78,14 @@ int main(int argc, char** argv)
     if (view != 0)
         frame.ShowView(view);
     frame.show();
+    if (auto* guests = qobject_cast<CGuestsView*>(frame.ActiveView()); guests && detailsPage >= 0)
+    {
+        guests->FlushRefresh();
+        const int row = guests->Model()->rowCount() / 2;
+        guests->List()->setCurrentIndex(
+            guests->Model()->index(row, CGuestsTableModel::kColumnFirstName));
+        guests->Details()->Pages()->setCurrentIndex(detailsPage);
+    }
 
     QWidget* target = &frame;
     std::unique_ptr<QDialog> dialog;

@@ -63,3 +63,7 @@ int RunRestore(CCliContext& context);
 int RunExportFolder(CCliContext& context);
 int RunImportFolder(CCliContext& context);
 int RunCsvUnanswered(CCliContext& context);
+int RunAddGuest(CCliContext& context);
+int RunSetGuest(CCliContext& context);
+int RunDeleteGuest(CCliContext& context);
+int RunUpdateGuests(CCliContext& context);

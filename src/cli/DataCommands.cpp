@@ -252,3 +252,8 @@ json DumpOfferJson(const COffer& offer)
 {
     return OfferJson(offer);
 }
+
+json DumpGuestJson(const CGuest& guest)
+{
+    return GuestJson(guest);
+}

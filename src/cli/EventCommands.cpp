@@ -114,6 +114,16 @@ const std::vector<SCliCommand>& CliCommands()
         {"export-folder", false, "DIR", RunExportFolder},
         {"import-folder", true, "DIR", RunImportFolder},
         {"csv-unanswered", false, "FILE", RunCsvUnanswered},
+        {"add-guest", true,
+         "FIRST [--family T] [--group G] [--relation R] [--invited N] [--phone T] [--mobile T] "
+         "[--email T] [--address T]",
+         RunAddGuest},
+        {"set-guest", true, "GUEST_UNIQUE_ID FIELD VALUE", RunSetGuest},
+        {"delete-guest", true, "GUEST_UNIQUE_ID", RunDeleteGuest},
+        {"update-guests", true,
+         "--ids ID,ID,... [--group G] [--relation R] [--invited N] [--coming N] "
+         "[--invitation-sent 0|1] [--status 0|1|2]",
+         RunUpdateGuests},
     };
     return commands;
 }

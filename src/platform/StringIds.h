@@ -520,6 +520,7 @@ enum StringId : int
 };
 
 #include "platform/strings/BackupStringIds.h"
+#include "platform/strings/DetailsStringIds.h"
 #include "platform/strings/HallStringIds.h"
 #include "platform/strings/MeetingStringIds.h"
 #include "platform/strings/MoneyStringIds.h"

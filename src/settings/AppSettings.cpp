@@ -27,6 +27,8 @@ CAppSettings::CAppSettings() : m_upTimeCountedFrom(std::chrono::steady_clock::no
 {
     DefineKeySetting("ShowTipOfDay", "");
     DefineKeySetting("TipOfDayItem", "");
+    DefineKeySetting("GuestDetailsWidth", "");
+    DefineKeySetting("GuestDetailsShown", "");
 }
 
 void CAppSettings::Load(const fs::path& appSettingsIni)
@@ -50,6 +52,9 @@ void CAppSettings::ReadFrom(const CProfileFile& file)
     m_upTime = file.GetInt(kGen, "UpTime", 0);
     LoadKeySetting(file, "ShowTipOfDay", "");
     LoadKeySetting(file, "TipOfDayItem", "");
+    // The guests view's details panel: its width in pixels and "0" when the user hid it.
+    LoadKeySetting(file, "GuestDetailsWidth", "");
+    LoadKeySetting(file, "GuestDetailsShown", "");
     m_loaded = Values();
 }
 

@@ -15,8 +15,8 @@ class CAppSettings : public CSettingsBase
 public:
     CAppSettings();
 
-    // Reads "GenSettings" and the two "KeySettings" keys; clears the modified flag. The up-time
-    // clock starts at construction and again at every load.
+    // Reads "GenSettings" and the "KeySettings" keys (the tip of the day, the guest details panel);
+    // clears the modified flag. The up-time clock starts at construction and again at every load.
     void Load(const std::filesystem::path& appSettingsIni);
 
     // When modified: under the data root's short settings lock the file is read again and only

@@ -29,6 +29,8 @@
 #include "ui/GiftSearchDialog.h"
 #include "ui/GroupNameDialog.h"
 #include "ui/GuestSearchDialog.h"
+#include "ui/KidsDialog.h"
+#include "ui/MultipleUpdateDialog.h"
 #include "ui/OfferDialog.h"
 #include "ui/OptimiseDialog.h"
 #include "ui/OptionsDialog.h"
@@ -228,6 +230,12 @@ std::vector<SDialogEntry> MakeCatalogue()
         {"category-name",
          [](CNewOrvDoc&, QWidget* parent) -> Dialog
          { return std::make_unique<CCategoryNameDialog>(false, QString(), parent); }},
+        {"kids",
+         [](CNewOrvDoc&, QWidget* parent) -> Dialog
+         { return std::make_unique<CKidsDialog>(2, true, parent); }},
+        {"multiple-update",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         { return std::make_unique<CMultipleUpdateDialog>(doc, nullptr, parent); }},
         {"gift",
          [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
          {

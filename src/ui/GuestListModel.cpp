@@ -19,7 +19,8 @@ QVariant CGuestListModel::data(const QModelIndex& index, int role) const
     if (guest == nullptr || index.column() >= static_cast<int>(m_columns.size()))
         return {};
     const EColumn column = m_columns[static_cast<std::size_t>(index.column())];
-    if (role == Qt::TextAlignmentRole && column == kComing)
+    if (role == Qt::TextAlignmentRole &&
+        (column == kComing || column == kInvited || column == kNumber))
         return QVariant::fromValue(Qt::AlignTrailing | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)
         return {};
@@ -35,6 +36,14 @@ QVariant CGuestListModel::data(const QModelIndex& index, int role) const
         return guest->GetComingCount();
     case kStatus:
         return ToQt(guest->GetStatusText());
+    case kNumber:
+        return index.row() + 1;
+    case kFullName:
+        return ToQt(guest->GetDisplayName());
+    case kRelation:
+        return ToQt(guest->GetRelation());
+    case kInvited:
+        return guest->GetInvitedCount();
     }
     return {};
 }
@@ -56,6 +65,14 @@ QVariant CGuestListModel::headerData(int section, Qt::Orientation orientation, i
         return UiText(IDS_COLUMN_ACTUAL);
     case kStatus:
         return UiText(IDS_COLUMN_STATUS);
+    case kNumber:
+        return UiText(IDS_COLUMN_NUM);
+    case kFullName:
+        return UiText(IDS_COLUMN_GUEST_NAME);
+    case kRelation:
+        return UiText(IDS_COLUMN_RELATION);
+    case kInvited:
+        return UiText(IDS_COLUMN_PLANNED);
     }
     return {};
 }

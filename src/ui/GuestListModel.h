@@ -19,6 +19,10 @@ public:
         kGroup,
         kComing,
         kStatus,
+        kNumber,   // the line's place in the list, from 1
+        kFullName, // "Guest name"
+        kRelation,
+        kInvited,
     };
 
     CGuestListModel(CNewOrvDoc& doc, std::vector<EColumn> columns, QObject* parent = nullptr);

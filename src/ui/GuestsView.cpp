@@ -6,12 +6,15 @@
 #include "model/GuestStatistics.h"
 #include "platform/NumberText.h"
 #include "platform/Prompt.h"
+#include "settings/AppSettings.h"
 #include "store/NewOrvDoc.h"
+#include "ui/GuestDetailsPanel.h"
 #include "ui/GuestItemDelegate.h"
 #include "ui/GuestSearchDialog.h"
 #include "ui/GuestsTableModel.h"
 #include "ui/Icons.h"
 #include "ui/ModalSeam.h"
+#include "ui/MultipleUpdateDialog.h"
 #include "ui/RestrictedGuestsDialog.h"
 #include "ui/UiText.h"
 #include "ui/ViewCodes.h"
@@ -27,6 +30,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -69,7 +73,14 @@ QLabel* BuddyLabel(int textId, QWidget* buddy)
 
 CGuestsView::CGuestsView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, parent)
 {
-    auto* layout = new QVBoxLayout(this);
+    // The list with its filters and statistics, and beside it (on the trailing side) the panel.
+    auto* outer = new QVBoxLayout(this);
+    m_splitter = new QSplitter(Qt::Horizontal);
+    m_splitter->setObjectName(QStringLiteral("GuestsSplitter"));
+    m_splitter->setChildrenCollapsible(false);
+    auto* listSide = new QWidget;
+    auto* layout = new QVBoxLayout(listSide);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(BuildFilters());
 
     // The Add button, and beside it a line of help while the event has no guests.
@@ -115,6 +126,24 @@ CGuestsView::CGuestsView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, par
 
     layout->addWidget(BuildStatistics());
 
+    m_details = new CGuestDetailsPanel(Doc(), this);
+    m_splitter->addWidget(listSide);
+    m_splitter->addWidget(m_details);
+    // The list takes what the window gains; the panel keeps its width.
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setStretchFactor(1, 0);
+    outer->addWidget(m_splitter);
+    // Only the user's own moves are kept: a view never shown has no width of its own yet.
+    connect(m_splitter, &QSplitter::splitterMoved, this,
+            [this] { m_detailsWidth = m_splitter->sizes().value(1); });
+
+    m_showDetails = new QAction(UiText(IDS_MENU_SHOW_DETAILS), this);
+    m_showDetails->setCheckable(true);
+    m_showDetails->setChecked(true);
+    connect(m_showDetails, &QAction::toggled, this, &CGuestsView::ShowDetails);
+    m_multipleUpdate = new QAction(UiText(IDS_MENU_MULTIPLE_UPDATE), this);
+    connect(m_multipleUpdate, &QAction::triggered, this, &CGuestsView::UpdateMultipleGuests);
+
     // F3 and Shift+F3 repeat the search; as window shortcuts of this view they only work while it
     // is the one shown.
     auto* findNext = new QAction(this);
@@ -129,15 +158,69 @@ CGuestsView::CGuestsView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, par
     connect(m_add, &QPushButton::clicked, this, &CGuestsView::AddGuest);
     connect(m_list, &QWidget::customContextMenuRequested, this, &CGuestsView::ShowGuestMenu);
     connect(header, &QWidget::customContextMenuRequested, this, &CGuestsView::ShowColumnChooser);
-    connect(m_model, &CGuestsTableModel::GuestEdited, this, &CGuestsView::OnGuestEdited);
+    connect(m_model, &CGuestsTableModel::GuestEdited, this,
+            [this](CGuest* guest)
+            {
+                if (guest == m_details->Guest())
+                    m_details->Reload();
+                OnGuestEdited();
+            });
     connect(m_delegate, &CGuestItemDelegate::EditingChanged, this,
             &CGuestsView::CommandStateChanged);
     connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &CGuestsView::CommandStateChanged);
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { m_details->SetGuest(CurrentGuest()); });
+    connect(m_details, &CGuestDetailsPanel::GuestEdited, this,
+            [this](CGuest* guest)
+            {
+                m_model->GuestChanged(guest);
+                OnGuestEdited();
+            });
 
     m_filter.Clear();
     Refresh(kStaleAll);
     ReadColumnWidths();
+    ReadDetailsWidth();
+}
+
+void CGuestsView::ReadDetailsWidth()
+{
+    const CAppSettings& settings = Doc().GetAppSettings();
+    const int width = ParseLeadingInt(settings.GetKeySetting("GuestDetailsWidth"));
+    const bool shown = settings.GetKeySetting("GuestDetailsShown") != "0";
+    const int panel = width > 0 ? width : m_details->sizeHint().width();
+    // Proportions until the view is first laid out; the panel's stretch 0 then keeps its width.
+    m_splitter->setSizes({std::max(panel * 2, 800), panel});
+    m_showDetails->setChecked(shown);
+    m_details->setVisible(shown);
+}
+
+void CGuestsView::ShowDetails(bool shown)
+{
+    if (!shown)
+        m_details->CommitPendingEdit();
+    m_details->setVisible(shown);
+    if (m_showDetails->isChecked() != shown)
+        m_showDetails->setChecked(shown);
+}
+
+void CGuestsView::SetApprovalMailSource(std::function<SApprovalMailInfo()> source)
+{
+    m_details->SetApprovalMailSource(std::move(source));
+}
+
+void CGuestsView::UpdateMultipleGuests()
+{
+    CommitPendingEdit();
+    {
+        CMultipleUpdateDialog dialog(Doc(), this, this);
+        CModalSeam::Exec(dialog);
+    }
+    RebuildList();
+    RefreshStatistics();
+    m_details->Reload();
+    emit CommandStateChanged();
 }
 
 QWidget* CGuestsView::BuildFilters()
@@ -241,6 +324,9 @@ void CGuestsView::BuildViewMenu(QMenu& menu)
     menu.setTitle(UiText(IDS_VIEW_GUESTS));
     menu.addAction(FrameActions().add);
     menu.addAction(FrameActions().remove);
+    menu.addSeparator();
+    menu.addAction(m_multipleUpdate);
+    menu.addAction(m_showDetails);
 }
 
 bool CGuestsView::IsCommandEnabled(ECommand command) const
@@ -251,9 +337,8 @@ bool CGuestsView::IsCommandEnabled(ECommand command) const
     case kCommandSearch:
         return true;
     case kCommandDelete:
-        return CurrentGuest() != nullptr;
     case kCommandEdit:
-        return false;
+        return CurrentGuest() != nullptr;
     }
     return false;
 }
@@ -287,18 +372,30 @@ void CGuestsView::RunCommand(ECommand command)
         Search();
         break;
     case kCommandEdit:
+        EditInPanel();
         break;
     }
 }
 
+void CGuestsView::EditInPanel()
+{
+    if (CurrentGuest() == nullptr)
+        return;
+    ShowDetails(true);
+    m_details->Pages()->setCurrentIndex(0);
+    m_details->FirstNameField()->setFocus();
+    m_details->FirstNameField()->selectAll();
+}
+
 bool CGuestsView::HasPendingEdit() const
 {
-    return m_delegate->HasOpenEditor();
+    return m_delegate->HasOpenEditor() || m_details->HasPendingEdit();
 }
 
 void CGuestsView::CommitPendingEdit()
 {
     m_delegate->CommitAndClose();
+    m_details->CommitPendingEdit();
 }
 
 QWidget* CGuestsView::OpenEditor() const
@@ -314,6 +411,9 @@ void CGuestsView::HandleHint(IDocView* sender, EUpdateHint hint, CRecord* record
     switch (hint)
     {
     case HINT_EVENT_RELOADING:
+        m_details->DropGuest();
+        MarkStale();
+        break;
     case HINT_TABLES_REMOVING:
         MarkStale();
         break;
@@ -322,6 +422,8 @@ void CGuestsView::HandleHint(IDocView* sender, EUpdateHint hint, CRecord* record
         MarkStale();
         break;
     case HINT_GUEST_REMOVING:
+        if (guest != nullptr && guest == m_details->Guest())
+            m_details->DropGuest();
         MarkStale(kStaleStatistics);
         break;
     case HINT_GOTO_GUEST:
@@ -358,6 +460,12 @@ void CGuestsView::Refresh(unsigned stale)
     if (rebuild || (stale & kStaleStatistics))
         RefreshStatistics();
     UpdateEmptyState();
+    // What another view changed shows in the panel (after what was typed there is stored).
+    m_details->CommitPendingEdit();
+    if (m_details->Guest() == CurrentGuest())
+        m_details->Reload();
+    else
+        m_details->SetGuest(CurrentGuest());
 }
 
 void CGuestsView::OnFilterChanged()
@@ -506,6 +614,11 @@ void CGuestsView::ReadColumnWidths()
 
 void CGuestsView::OnFrameClosing()
 {
+    CAppSettings& app = Doc().GetAppSettings();
+    app.SetKeySetting("GuestDetailsShown", m_showDetails->isChecked() ? "1" : "0");
+    if (m_detailsWidth > 0)
+        app.SetKeySetting("GuestDetailsWidth", FormatInt(m_detailsWidth));
+
     QHeaderView* header = m_list->horizontalHeader();
     CEventSettings& settings = Doc().GetSettings();
     for (int column = 0; column < CGuestsTableModel::kColumnCount; ++column)

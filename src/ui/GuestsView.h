@@ -1,17 +1,21 @@
 #pragma once
 
 #include "model/GuestFilter.h"
+#include "online/MailLinks.h"
 #include "ui/FrameView.h"
 
 #include <QString>
+#include <functional>
 
 class CGuest;
+class CGuestDetailsPanel;
 class CGuestItemDelegate;
 class CGuestsTableModel;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSplitter;
 class QTableView;
 class QTableWidget;
 
@@ -23,6 +27,9 @@ class QTableWidget;
 // itself. Every edit goes through the guest edit operations, which tell the other views with
 // HINT_GUEST_CHANGED. The column widths live in the event settings under the "GV_" keys: read
 // when the view is built, written in OnFrameClosing (0 hides a column).
+//
+// Beside the list, the guest details panel shows and changes the current guest; it can be hidden
+// (the view's menu), and its width and whether it is shown live in the user's AppSettings.ini.
 class CGuestsView : public CFrameView
 {
     Q_OBJECT
@@ -53,6 +60,14 @@ public:
     void RefreshStatistics();
     // Selects the guest's line, clearing the filters when they hide it.
     void SelectGuest(CGuest* guest);
+    // "Multiple Guests Update ...": the dialog, then the list and the statistics are rebuilt.
+    void UpdateMultipleGuests();
+    // Shows or hides the details panel.
+    void ShowDetails(bool shown);
+    // Edit (Ctrl+E): the panel's first field, for the current guest.
+    void EditInPanel();
+    // Where the panel's approval mail takes the event's details from (the frame's settings).
+    void SetApprovalMailSource(std::function<SApprovalMailInfo()> source);
 
     CGuest* CurrentGuest() const;
     // The text of a statistics cell: row 0 to 3 (Bride, Groom, Mutual, Total), column 0 (the row
@@ -69,6 +84,8 @@ public:
     QLineEdit* FamilyNameFilter() const { return m_familyNameFilter; }
     QLabel* EmptyHelp() const { return m_emptyHelp; }
     QPushButton* AddButton() const { return m_add; }
+    CGuestDetailsPanel* Details() const { return m_details; }
+    QSplitter* Splitter() const { return m_splitter; }
     // The in-place editor that is open, or null.
     QWidget* OpenEditor() const;
 
@@ -81,6 +98,7 @@ protected:
 private:
     QWidget* BuildFilters();
     QWidget* BuildStatistics();
+    void ReadDetailsWidth();
     void ReadColumnWidths();
     // The least width that shows a fixed-choice column's texts whole; 0 for free text columns.
     int FittingWidth(int column) const;
@@ -111,6 +129,11 @@ private:
     CGuestItemDelegate* m_delegate = nullptr;
     QTableWidget* m_statistics = nullptr;
     QPushButton* m_add = nullptr;
+    QSplitter* m_splitter = nullptr;
+    CGuestDetailsPanel* m_details = nullptr;
+    QAction* m_showDetails = nullptr;
+    QAction* m_multipleUpdate = nullptr;
+    int m_detailsWidth = 0; // as the user left it in this run; 0 when not moved
     bool m_settingFilters = false;
 
     // The last search.

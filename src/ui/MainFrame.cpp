@@ -15,6 +15,7 @@
 #include "ui/AddEventWizard.h"
 #include "ui/ApprovalsDialog.h"
 #include "ui/BackupDialog.h"
+#include "ui/GuestsView.h"
 #include "ui/Icons.h"
 #include "ui/ModalSeam.h"
 #include "ui/OptionsDialog.h"
@@ -326,6 +327,9 @@ void CMainFrame::CreateViews()
         if (!inMode)
             continue;
         CFrameView* view = info.create(m_doc);
+        if (auto* guests = qobject_cast<CGuestsView*>(view))
+            guests->SetApprovalMailSource(
+                [this] { return MakeApprovalMailInfo(m_app.GetGeneral(), m_doc); });
         view->SetFrameActions(m_generic);
         connect(view, &CFrameView::CommandStateChanged, this, &CMainFrame::UpdateCommandState);
         m_pane->addWidget(view);

@@ -30,6 +30,8 @@ SStringEntries RealTimeStrings();
 SStringEntries HallStrings();
 // Backups, restores, exports and imports of an event, the unanswered guests' CSV file: 66xxx.
 SStringEntries BackupStrings();
+// The guest details panel, the multiple guests update, the guest commands: 63xxx.
+SStringEntries DetailsStrings();
 
 // Every area, in any order.
 inline std::vector<SStringEntries> StringAreas()
@@ -44,5 +46,6 @@ inline std::vector<SStringEntries> StringAreas()
     areas.push_back(RealTimeStrings());
     areas.push_back(HallStrings());
     areas.push_back(BackupStrings());
+    areas.push_back(DetailsStrings());
     return areas;
 }

@@ -523,4 +523,5 @@ enum StringId : int
 #include "platform/strings/MoneyStringIds.h"
 #include "platform/strings/OnlineStringIds.h"
 #include "platform/strings/OptimiserStringIds.h"
+#include "platform/strings/ReportStringIds.h"
 #include "platform/strings/SafetyStringIds.h"

@@ -24,12 +24,14 @@ SStringEntries OptimiserStrings();
 SStringEntries MoneyStrings();
 // Data safety: special files, the event lock, changed files: 73xxx.
 SStringEntries SafetyStrings();
+// The printouts: reports, cards and the printouts screen: 64xxx.
+SStringEntries ReportStrings();
 
 // Every area, in any order.
 inline std::vector<SStringEntries> StringAreas()
 {
     return {
         CoreStrings(),      MeetingStrings(), OnlineStrings(),
-        OptimiserStrings(), MoneyStrings(),   SafetyStrings(),
+        OptimiserStrings(), MoneyStrings(),   SafetyStrings(), ReportStrings(),
     };
 }

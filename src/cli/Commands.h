@@ -54,3 +54,4 @@ int RunBudget(CCliContext& context);
 int RunAddOffer(CCliContext& context);
 int RunGifts(CCliContext& context);
 int RunSetGift(CCliContext& context);
+int RunReport(CCliContext& context);

@@ -105,6 +105,12 @@ const std::vector<SCliCommand>& CliCommands()
         {"set-gift", true,
          "GUEST_UNIQUE_ID ([--description T] [--comments T] [--dollars N] [--shekels N] | --clear)",
          RunSetGift},
+        {"report", false,
+         "KIND [-o FILE] [--text | --pdf] [--columns MASK] [--lines-per-page N] [--abc-in-group] "
+         "[--combination 1|2|3] [--cards-per-line N] [--page-per-card] [--filter-group G] "
+         "[--filter-relation R] [--filter-first P] [--filter-family P] "
+         "[--filter-status all|unknown|approved|not-coming]",
+         RunReport},
     };
     return commands;
 }

@@ -97,17 +97,17 @@ int RunReport(CCliContext& context)
     if (pdf)
     {
 #ifdef VELLORAN_HAVE_PDF
-        written = WriteReportPdf(writer.Html(info->kind), file,
-                                 info->kind == EReportKind::AddressCards && options.pagePerCard,
-                                 &error);
+        written =
+            WriteReportPdf(writer.Html(info->kind), file,
+                           info->kind == EReportKind::AddressCards && options.pagePerCard, &error);
 #else
         return context.Fail(kExitRefused, "this build writes no PDF (Qt was not found)");
 #endif
     }
     else
     {
-        written = WriteReportFile(file, text ? writer.Text(info->kind) : writer.Html(info->kind),
-                                  &error);
+        written =
+            WriteReportFile(file, text ? writer.Text(info->kind) : writer.Html(info->kind), &error);
     }
     if (!written)
         return context.Fail(kExitRefused, error);

@@ -8,7 +8,6 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QTextDocument>
-
 #include <memory>
 
 namespace

@@ -61,12 +61,10 @@ std::string Card(const SCardDesign& design, bool hebrew, const std::string& name
                  const std::string& second)
 {
     const char* lineOpen = hebrew ? "<tr><td align=right>" : "<tr><td>";
-    const auto line = [&](const std::string& text) {
-        return lineOpen + HtmlInline(text) + "</td></tr>";
-    };
-    std::string out = design.addressCard
-                          ? "<table class=\"singleAddress\" ><tr><td align=center>"
-                          : "<table class=\"tableCard\" ><tr><td align=center>";
+    const auto line = [&](const std::string& text)
+    { return lineOpen + HtmlInline(text) + "</td></tr>"; };
+    std::string out = design.addressCard ? "<table class=\"singleAddress\" ><tr><td align=center>"
+                                         : "<table class=\"tableCard\" ><tr><td align=center>";
     out += "<table border=0>";
     out += line(design.line1);
     if (!design.line2.empty())
@@ -75,8 +73,8 @@ std::string Card(const SCardDesign& design, bool hebrew, const std::string& name
     if (design.addressCard)
         out += "<tr><td align=center><b>" + second + "</b></td></tr>";
     else
-        out += "<tr><td align=center>" + HtmlInline(design.line4Start) + " <b>" + second +
-               "</b> " + HtmlInline(design.line4End) + "</td></tr>";
+        out += "<tr><td align=center>" + HtmlInline(design.line4Start) + " <b>" + second + "</b> " +
+               HtmlInline(design.line4End) + "</td></tr>";
     if (!design.line5.empty())
         out += line(design.line5);
     out += "<tr><td>&nbsp;</td></tr>";
@@ -118,9 +116,8 @@ std::string ReportWriters::CardPreview(const SCardDesign& design, bool hebrew)
     out += "\r\n<body>";
     out += hebrew ? "<div align=right>\r\n" : "<div align=left>\r\n";
     out += Card(design, hebrew, HtmlText(LoadStringIn(IDS_CARD_SAMPLE_NAME, hebrew)),
-                HtmlInline(LoadStringIn(design.addressCard ? IDS_CARD_SAMPLE_ADDRESS
-                                                           : IDS_CARD_SAMPLE_TABLE,
-                                        hebrew)));
+                HtmlInline(LoadStringIn(
+                    design.addressCard ? IDS_CARD_SAMPLE_ADDRESS : IDS_CARD_SAMPLE_TABLE, hebrew)));
     AppendHtmlEnd(out);
     return out;
 }
@@ -132,9 +129,10 @@ std::string ReportWriters::CardPage(const SReportContext& context, const SCardDe
     std::string out;
     out.reserve(guests.size() * 420 + 2048);
     AppendPageStart(out, design, hebrew);
-    const auto card = [&](const CGuest& guest) {
-        const std::string second = design.addressCard ? HtmlText(guest.GetAddress())
-                                                       : FormatInt(guest.GetTable());
+    const auto card = [&](const CGuest& guest)
+    {
+        const std::string second =
+            design.addressCard ? HtmlText(guest.GetAddress()) : FormatInt(guest.GetTable());
         return Card(design, hebrew, GuestCardName(guest, design.familyNameFirst), second);
     };
     if (context.options.pagePerCard)
@@ -154,8 +152,8 @@ std::string ReportWriters::CardPage(const SReportContext& context, const SCardDe
         out += "</div>\r\n</body></html>";
         return out;
     }
-    const std::size_t perLine =
-        static_cast<std::size_t>(context.options.cardsPerLine < 1 ? 1 : context.options.cardsPerLine);
+    const std::size_t perLine = static_cast<std::size_t>(
+        context.options.cardsPerLine < 1 ? 1 : context.options.cardsPerLine);
     const std::size_t linesPerPage = static_cast<std::size_t>(context.LinesPerPage());
     out += "<table><tr><td id='sideWidth1'></td><td>\r\n<table width=\"100%\"><tr>\r\n";
     std::size_t rows = 0;

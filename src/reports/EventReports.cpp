@@ -27,9 +27,9 @@ void AppendTaskRows(std::string& out, const SReportContext& context, const CTask
     for (int i = 1; i < depth; ++i)
         name += "&nbsp;&nbsp;&nbsp;&nbsp;";
     name += HtmlText(task.GetName());
-    AppendAlignedRow(out, {name, context.Text(task.IsChecked() ? IDS_YES : IDS_NO),
-                           HtmlText(task.GetInfo())},
-                     context.hebrew);
+    AppendAlignedRow(
+        out, {name, context.Text(task.IsChecked() ? IDS_YES : IDS_NO), HtmlText(task.GetInfo())},
+        context.hebrew);
     out += "\r\n";
     for (int i = 0; i < task.GetChildCount(); ++i)
         AppendTaskRows(out, context, *task.GetChild(i), depth + 1);
@@ -95,8 +95,7 @@ std::string ReportWriters::ApprovalNotes(const SReportContext& context)
     out += "</h3>\r\n";
     out += "<table border=1 cellpadding=\"10\" cellspacing=\"10\" width=\"90%\" >\r\n";
     const std::string url = HtmlInline(context.options.approvalPageUrl);
-    const std::string code =
-        HtmlInline(context.doc.GetEventSettings()->GetKeySetting("EventCode"));
+    const std::string code = HtmlInline(context.doc.GetEventSettings()->GetKeySetting("EventCode"));
     int written = 0;
     for (const auto& guest : context.doc.GetGuests())
     {
@@ -105,9 +104,9 @@ std::string ReportWriters::ApprovalNotes(const SReportContext& context)
         if (written % 2 == 0)
             out += "<tr>\r\n";
         out += hebrew ? "<td dir=\"rtl\" align=right>\r\n" : "<td dir=\"ltr\" align=left>\r\n";
-        out += FormatText(context.Text(IDS_REPORT_APPROVAL_NOTE),
-                          {HtmlInline(guest->GetFullName()), url, code,
-                           FormatInt(guest->GetUniqueId())});
+        out += FormatText(
+            context.Text(IDS_REPORT_APPROVAL_NOTE),
+            {HtmlInline(guest->GetFullName()), url, code, FormatInt(guest->GetUniqueId())});
         out += "</td>\r\n";
         if (++written % 2 == 0)
             out += "</tr>\r\n";
@@ -126,10 +125,10 @@ std::string ReportWriters::HandForm(const SReportContext& context)
     AppendHtmlStart(out, hebrew, true);
     AppendHeading(out, context, IDS_REPORT_HAND_FORM);
     out += "<table border=1 cellspacing=0 cellpadding=0>";
-    const int headers[] = {IDS_REPORT_FORM_NAME,    IDS_REPORT_FORM_FAMILY,
+    const int headers[] = {IDS_REPORT_FORM_NAME,     IDS_REPORT_FORM_FAMILY,
                            IDS_REPORT_FORM_RELATION, IDS_REPORT_FORM_GROUP,
-                           IDS_REPORT_FORM_PHONE,   IDS_REPORT_FORM_ADDRESS,
-                           IDS_REPORT_FORM_GUESTS,  IDS_REPORT_FORM_WILL_COME};
+                           IDS_REPORT_FORM_PHONE,    IDS_REPORT_FORM_ADDRESS,
+                           IDS_REPORT_FORM_GUESTS,   IDS_REPORT_FORM_WILL_COME};
     out += "<tr>";
     for (int i = 0; i < 8; ++i)
         out += "<td align=center width=85 valign=top><font color=blue size=4>" +

@@ -152,18 +152,19 @@ private:
         switch (m_kind)
         {
         case EReportKind::GuestsByFirstName:
-        case EReportKind::GuestsByLastName: {
+        case EReportKind::GuestsByLastName:
+        {
             // Key: one name followed by the other, an empty part counting as one blank; equal
             // keys keep the list order.
             const bool firstName = m_kind == EReportKind::GuestsByFirstName;
-            const auto part = [](const std::string& text) {
-                return text.empty() ? std::string(" ") : text;
-            };
+            const auto part = [](const std::string& text)
+            { return text.empty() ? std::string(" ") : text; };
             std::vector<std::pair<std::string, CGuest*>> keyed;
             keyed.reserve(guests.size());
             for (CGuest* guest : guests)
-                keyed.emplace_back(firstName ? part(guest->GetName()) + part(guest->GetFamilyName())
-                                             : part(guest->GetFamilyName()) + part(guest->GetName()),
+                keyed.emplace_back(firstName
+                                       ? part(guest->GetName()) + part(guest->GetFamilyName())
+                                       : part(guest->GetFamilyName()) + part(guest->GetName()),
                                    guest);
             std::stable_sort(keyed.begin(), keyed.end(),
                              [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -171,16 +172,19 @@ private:
                 guests[i] = keyed[i].second;
             break;
         }
-        case EReportKind::GuestsByGroup: {
+        case EReportKind::GuestsByGroup:
+        {
             // The group name as a whole first, so that a group is never split by names that
             // share its beginning; inside a group the list order, or the family names.
             const bool abc = m_context.options.abcInGroup;
-            std::stable_sort(guests.begin(), guests.end(), [abc](const CGuest* a, const CGuest* b) {
-                const int byGroup = a->GetGroupName().compare(b->GetGroupName());
-                if (byGroup != 0 || !abc)
-                    return byGroup < 0;
-                return a->GetFamilyName() < b->GetFamilyName();
-            });
+            std::stable_sort(guests.begin(), guests.end(),
+                             [abc](const CGuest* a, const CGuest* b)
+                             {
+                                 const int byGroup = a->GetGroupName().compare(b->GetGroupName());
+                                 if (byGroup != 0 || !abc)
+                                     return byGroup < 0;
+                                 return a->GetFamilyName() < b->GetFamilyName();
+                             });
             break;
         }
         default:
@@ -214,9 +218,8 @@ private:
     // The value of a column for a guest, as HTML (escaped) or plain text.
     std::string Cell(const CGuest& guest, unsigned bit, bool html) const
     {
-        const auto text = [html](const std::string& value) {
-            return html ? HtmlText(value) : PlainLine(value);
-        };
+        const auto text = [html](const std::string& value)
+        { return html ? HtmlText(value) : PlainLine(value); };
         switch (bit)
         {
         case 0x1:
@@ -244,7 +247,7 @@ private:
         case 0x400:
             return Word(guest.GetStatus() == CGuest::kStatusApproved    ? IDS_YES
                         : guest.GetStatus() == CGuest::kStatusNotComing ? IDS_NO
-                                                                         : IDS_UNKNOWN);
+                                                                        : IDS_UNKNOWN);
         case 0x800:
             return Word(guest.GetInvitationSent() ? IDS_YES : IDS_NO);
         case 0x2000:
@@ -304,9 +307,8 @@ private:
     void AppendSummary()
     {
         const SSummary summary = Summary();
-        const auto row = [this](int id, const std::string& value) {
-            m_out += "<tr><td>" + m_context.Text(id) + "</td><td>" + value + "</td></tr>\r\n";
-        };
+        const auto row = [this](int id, const std::string& value)
+        { m_out += "<tr><td>" + m_context.Text(id) + "</td><td>" + value + "</td></tr>\r\n"; };
         m_out += "<br><br><div align=\"center\">\r\n";
         m_out += "<center><table border=1 width=\"60%\" >\r\n";
         m_out += "<th colspan=2>" + m_context.Text(IDS_REPORT_SUMMARY) + "</th>\r\n";
@@ -324,7 +326,8 @@ private:
     {
         std::string out;
         out += m_context.Text(HeadingId()) + "\r\n\r\n";
-        const auto joinLine = [&](const auto& value) {
+        const auto joinLine = [&](const auto& value)
+        {
             for (std::size_t i = 0; i < m_columns.size(); ++i)
             {
                 if (i > 0)
@@ -347,9 +350,8 @@ private:
         }
         const SSummary summary = Summary();
         out += "\r\n" + m_context.Text(IDS_REPORT_SUMMARY) + "\r\n";
-        const auto line = [&](int id, const std::string& value) {
-            out += m_context.Text(id) + "\t" + value + "\r\n";
-        };
+        const auto line = [&](int id, const std::string& value)
+        { out += m_context.Text(id) + "\t" + value + "\r\n"; };
         line(IDS_REPORT_SUMMARY_INVITED, FormatInt(summary.invited));
         line(IDS_REPORT_SUMMARY_COMING, FormatInt(summary.coming));
         line(IDS_REPORT_SUMMARY_KIDS, FormatInt(summary.kids));

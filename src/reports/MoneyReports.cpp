@@ -38,8 +38,7 @@ void AppendGiftTable(std::string& out, const SReportContext& context, const std:
     out += "<table border=1 width=\"470\" >\r\n";
     out += std::string("<tr><td align=center colspan=") + (hebrew ? "5" : "4") +
            "><font size=5 color=blue>" + title + "</font></td></tr>\r\n";
-    std::vector<int> header = {IDS_REPORT_GIFT_NAME, IDS_REPORT_GIFT_GIFT,
-                               IDS_REPORT_GIFT_COMMENTS,
+    std::vector<int> header = {IDS_REPORT_GIFT_NAME, IDS_REPORT_GIFT_GIFT, IDS_REPORT_GIFT_COMMENTS,
                                byGroup ? IDS_REPORT_GIFT_SUM : IDS_REPORT_GIFT_DOLLARS};
     if (hebrew)
         header.push_back(IDS_REPORT_GIFT_SHEKELS);
@@ -52,15 +51,15 @@ void AppendGiftTable(std::string& out, const SReportContext& context, const std:
         shekels += guest->GetGiftShekels();
         std::vector<std::string> cells = {
             HtmlText(guest->GetFullName()), HtmlText(guest->GetGift()),
-            guest->GetGiftDetails().empty() ? std::string("&nbsp") : HtmlInline(guest->GetGiftDetails()),
+            guest->GetGiftDetails().empty() ? std::string("&nbsp")
+                                            : HtmlInline(guest->GetGiftDetails()),
             FormatFixed(guest->GetGiftDollars(), 0)};
         if (hebrew)
             cells.push_back(FormatFixed(guest->GetGiftShekels(), 0));
         AppendAlignedRow(out, cells, hebrew);
     }
-    const auto green = [](const std::string& text) {
-        return "<font color=green>" + text + "</font>";
-    };
+    const auto green = [](const std::string& text)
+    { return "<font color=green>" + text + "</font>"; };
     std::vector<std::string> total = {green(context.Text(IDS_REPORT_GIFT_TOTAL)), "&nbsp;",
                                       "&nbsp;", green(FormatFixed(dollars, 0))};
     if (hebrew)
@@ -76,7 +75,8 @@ std::string ReportWriters::Gifts(const SReportContext& context, bool byGroup)
     AppendHtmlStart(out, context.hebrew, true);
     AppendHeading(out, context, byGroup ? IDS_REPORT_GIFTS_BY_GROUP : IDS_REPORT_GIFTS_BY_RELATION);
     const auto& guests = context.doc.GetGuests();
-    const auto guestsWhere = [&guests](auto matches) {
+    const auto guestsWhere = [&guests](auto matches)
+    {
         std::vector<const CGuest*> chosen;
         for (const auto& guest : guests)
             if (matches(*guest))
@@ -88,9 +88,9 @@ std::string ReportWriters::Gifts(const SReportContext& context, bool byGroup)
         for (const auto& group : context.doc.GetGroups())
         {
             const std::string& name = group->GetName();
-            AppendGiftTable(out, context, HtmlText(name),
-                            guestsWhere([&name](const CGuest& g) { return g.GetGroupName() == name; }),
-                            true);
+            AppendGiftTable(
+                out, context, HtmlText(name),
+                guestsWhere([&name](const CGuest& g) { return g.GetGroupName() == name; }), true);
         }
     }
     else
@@ -118,8 +118,9 @@ std::string ReportWriters::Expenses(const SReportContext& context)
     AppendHtmlStart(out, hebrew, true);
     AppendHeading(out, context, IDS_REPORT_EXPENSES);
     out += "<table border=1 width=\"100%\">";
-    std::vector<int> header = {IDS_REPORT_EXP_ID,   IDS_REPORT_EXP_PAYMENT, IDS_REPORT_EXP_PAID,
-                               IDS_REPORT_EXP_SUM,  IDS_REPORT_EXP_DATE,    IDS_REPORT_EXP_PAYMENTS,
+    std::vector<int> header = {IDS_REPORT_EXP_ID,    IDS_REPORT_EXP_PAYMENT,
+                               IDS_REPORT_EXP_PAID,  IDS_REPORT_EXP_SUM,
+                               IDS_REPORT_EXP_DATE,  IDS_REPORT_EXP_PAYMENTS,
                                IDS_REPORT_EXP_PAYER, IDS_REPORT_EXP_COMMENTS};
     if (hebrew)
         header.insert(header.begin() + 4, IDS_REPORT_EXP_SHEKELS);
@@ -134,15 +135,15 @@ std::string ReportWriters::Expenses(const SReportContext& context)
         else if (paid == CPayment::kPartlyPaid)
             paidText = IDS_REPORT_EXP_PARTLY;
         const SDate& date = expense->GetDate();
-        std::vector<std::string> cells = {
-            FormatInt(++number),
-            HtmlText(expense->GetName()),
-            context.Text(paidText),
-            FormatInt(expense->GetDollars()),
-            date.IsEmpty() ? std::string("&nbsp;") : CPayment::FormatDate(date, hebrew),
-            FormatInt(expense->GetPaymentCount()),
-            HtmlText(expense->GetPayer()),
-            HtmlText(expense->GetInfo())};
+        std::vector<std::string> cells = {FormatInt(++number),
+                                          HtmlText(expense->GetName()),
+                                          context.Text(paidText),
+                                          FormatInt(expense->GetDollars()),
+                                          date.IsEmpty() ? std::string("&nbsp;")
+                                                         : CPayment::FormatDate(date, hebrew),
+                                          FormatInt(expense->GetPaymentCount()),
+                                          HtmlText(expense->GetPayer()),
+                                          HtmlText(expense->GetInfo())};
         if (hebrew)
             cells.insert(cells.begin() + 4, FormatInt(expense->GetShekels()));
         AppendAlignedRow(out, cells, hebrew);
@@ -176,8 +177,7 @@ std::string ReportWriters::Budget(const SReportContext& context, int combination
             hebrew);
     }
     out += "<th colspan=3> <font color=blue>" +
-           FormatText(context.Text(IDS_REPORT_BUDGET_TOTAL), {FormatInt(total)}) +
-           "</font></th>";
+           FormatText(context.Text(IDS_REPORT_BUDGET_TOTAL), {FormatInt(total)}) + "</font></th>";
     out += "</table>";
     AppendHtmlEnd(out);
     return out;

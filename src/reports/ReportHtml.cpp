@@ -66,7 +66,8 @@ void AppendAlignedRow(std::string& out, const std::vector<std::string>& cells, b
 {
     const char* open = hebrew ? "<td align=right>" : "<td align=left>";
     out += "<tr>";
-    const auto write = [&](const std::string& cell) {
+    const auto write = [&](const std::string& cell)
+    {
         out += open;
         out += cell;
         out += "</td>";

@@ -68,8 +68,8 @@ std::vector<const SReportKindInfo*> ReportKindsOfTab(int tab)
 
 int ReportTabTextId(int tab)
 {
-    static const int ids[REPORT_TAB_COUNT] = {IDS_REPORT_TAB_MISC,     IDS_REPORT_TAB_FORMS,
-                                              IDS_REPORT_TAB_GIFTS,    IDS_REPORT_TAB_STICKERS,
-                                              IDS_REPORT_TAB_TABLES,   IDS_REPORT_TAB_GUESTS};
+    static const int ids[REPORT_TAB_COUNT] = {IDS_REPORT_TAB_MISC,   IDS_REPORT_TAB_FORMS,
+                                              IDS_REPORT_TAB_GIFTS,  IDS_REPORT_TAB_STICKERS,
+                                              IDS_REPORT_TAB_TABLES, IDS_REPORT_TAB_GUESTS};
     return tab >= 0 && tab < REPORT_TAB_COUNT ? ids[tab] : IDS_REPORT_TAB_MISC;
 }

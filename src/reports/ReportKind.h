@@ -40,11 +40,11 @@ enum EReportTab : int
 struct SReportKindInfo
 {
     EReportKind kind;
-    int tab;           // EReportTab; -1 for the budget report
-    int place;         // position in the tab's list of kinds
-    const char* file;  // the file name the kind writes
-    const char* cli;   // the kind's word on the command line
-    int textId;        // the kind's caption in the list
+    int tab;          // EReportTab; -1 for the budget report
+    int place;        // position in the tab's list of kinds
+    const char* file; // the file name the kind writes
+    const char* cli;  // the kind's word on the command line
+    int textId;       // the kind's caption in the list
 };
 
 // Every kind, tab by tab, each tab's kinds in their list order, the budget report last.

@@ -35,7 +35,8 @@ std::string CReportWriter::Html(EReportKind kind) const
     case EReportKind::TablesByHall:
         return ReportWriters::Tables(context, kind == EReportKind::TablesByHall, false);
     case EReportKind::TableCards:
-    case EReportKind::AddressCards: {
+    case EReportKind::AddressCards:
+    {
         SCardDesign design =
             SCardDesign::Load(m_doc.GetSettings(), kind == EReportKind::AddressCards);
         design.familyNameFirst = m_options.familyNameFirst;

@@ -36,9 +36,9 @@ std::string ReportWriters::Tables(const SReportContext& context, bool byHall, bo
     for (const auto& table : context.doc.GetTables())
         tables.push_back(table.get());
     if (byHall)
-        std::stable_sort(tables.begin(), tables.end(), [](const CTable* a, const CTable* b) {
-            return a->GetHallNumber() < b->GetHallNumber();
-        });
+        std::stable_sort(tables.begin(), tables.end(),
+                         [](const CTable* a, const CTable* b)
+                         { return a->GetHallNumber() < b->GetHallNumber(); });
     const auto byTable = GuestsByTable(context);
     static const std::vector<const CGuest*> kNone;
 
@@ -61,12 +61,12 @@ std::string ReportWriters::Tables(const SReportContext& context, bool byHall, bo
         if (plainText)
         {
             out += kDashes + "\r\n\r\n";
-            out += byHall ? std::string(18, ' ') +
-                                FormatText(context.Text(IDS_REPORT_TEXT_HALL_TITLE),
-                                           {hall, id, PlainLine(table->GetName())})
-                          : std::string(22, ' ') +
-                                FormatText(context.Text(IDS_REPORT_TEXT_TABLE_TITLE),
-                                           {id, PlainLine(table->GetName())});
+            out +=
+                byHall
+                    ? std::string(18, ' ') + FormatText(context.Text(IDS_REPORT_TEXT_HALL_TITLE),
+                                                        {hall, id, PlainLine(table->GetName())})
+                    : std::string(22, ' ') + FormatText(context.Text(IDS_REPORT_TEXT_TABLE_TITLE),
+                                                        {id, PlainLine(table->GetName())});
             out += "\r\n" + kDashes + "\r\n";
             int number = 0;
             for (const CGuest* guest : guests)
@@ -93,22 +93,22 @@ std::string ReportWriters::Tables(const SReportContext& context, bool byHall, bo
         for (const CGuest* guest : guests)
         {
             people += guest->GetComingCount();
-            const std::string kids =
-                guest->GetKids() > 0
-                    ? "<font color=red>" +
-                          FormatText(context.Text(IDS_REPORT_KIDS_NOTE), {FormatInt(guest->GetKids())}) +
-                          "</font>"
-                    : std::string("&nbsp;");
+            const std::string kids = guest->GetKids() > 0
+                                         ? "<font color=red>" +
+                                               FormatText(context.Text(IDS_REPORT_KIDS_NOTE),
+                                                          {FormatInt(guest->GetKids())}) +
+                                               "</font>"
+                                         : std::string("&nbsp;");
             const std::string seat =
                 guest->GetChildSeat()
                     ? "<font color=red>" + context.Text(IDS_REPORT_BABY_SEAT) + "</font>"
                     : std::string("&nbsp;");
-            AppendAlignedRow(out,
-                             {FormatInt(++number),
-                              FormatInt(guest->GetComingCount()) + " - " +
-                                  HtmlText(guest->GetFullName()),
-                              kids, seat},
-                             hebrew);
+            AppendAlignedRow(
+                out,
+                {FormatInt(++number),
+                 FormatInt(guest->GetComingCount()) + " - " + HtmlText(guest->GetFullName()), kids,
+                 seat},
+                hebrew);
             out += "\r\n";
         }
         out += std::string("<th colspan=4 ") + AlignAttribute(hebrew) + ">" +

@@ -1,4 +1,5 @@
 #include "reports/ReportFiles.h"
+
 #include "reports/ReportHtml.h"
 #include "support/TempDir.h"
 
@@ -43,7 +44,9 @@ TEST(ReportFilesTest, FilesAreUtf16LittleEndianWithTheMark)
 
     CTempDir folder;
     ASSERT_TRUE(WriteReportFile(folder / "r.html", "A"));
-    EXPECT_EQ(ReadBytes(folder / "r.html"), std::string("\xFF\xFE" "A\x00", 4));
+    EXPECT_EQ(ReadBytes(folder / "r.html"), std::string("\xFF\xFE"
+                                                        "A\x00",
+                                                        4));
     std::string error;
     EXPECT_FALSE(WriteReportFile(folder / "missing" / "r.html", "A", &error));
     EXPECT_FALSE(error.empty());

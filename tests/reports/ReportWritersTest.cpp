@@ -86,7 +86,8 @@ TEST_F(ReportWritersTest, TheSummaryCountsKidsAsAShareOfADish)
         guest->SetKids(i < 4 ? 1 : 0);
         guest->SetChildSeat(i == 0);
     }
-    const auto dishes = [&] {
+    const auto dishes = [&]
+    {
         std::smatch match;
         const std::string html = Html(EReportKind::GuestsByView);
         std::regex_search(html, match, std::regex("catering</td><td>([^<]*)<"));
@@ -148,7 +149,8 @@ TEST_F(ReportWritersTest, NamesSortWithABlankForAnEmptyPartAndTiesInListOrder)
         doc.AddGuest(first, family)->SetInfo(std::to_string(doc.GetGuestCount()));
     SReportOptions options;
     options.columns = 0x20000; // the details column holds the list position
-    const auto order = [&](EReportKind kind) {
+    const auto order = [&](EReportKind kind)
+    {
         std::string result;
         const std::string html = Html(kind, options);
         const std::regex cell("<td>([0-9])</td>\r\n");

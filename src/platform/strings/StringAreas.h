@@ -31,7 +31,7 @@ SStringEntries ReportStrings();
 inline std::vector<SStringEntries> StringAreas()
 {
     return {
-        CoreStrings(),      MeetingStrings(), OnlineStrings(),
-        OptimiserStrings(), MoneyStrings(),   SafetyStrings(), ReportStrings(),
+        CoreStrings(),  MeetingStrings(), OnlineStrings(), OptimiserStrings(),
+        MoneyStrings(), SafetyStrings(),  ReportStrings(),
     };
 }

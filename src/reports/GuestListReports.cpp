@@ -57,6 +57,9 @@ public:
         }
         if (m_hebrew)
             std::reverse(m_columns.begin(), m_columns.end());
+        m_yes = context.Text(IDS_YES);
+        m_no = context.Text(IDS_NO);
+        m_unknown = context.Text(IDS_UNKNOWN);
     }
 
     std::string Write()
@@ -213,8 +216,6 @@ private:
         m_out += " ----\r\n";
     }
 
-    std::string Word(int id) const { return m_context.Text(id); }
-
     // The value of a column for a guest, as HTML (escaped) or plain text.
     std::string Cell(const CGuest& guest, unsigned bit, bool html) const
     {
@@ -245,11 +246,11 @@ private:
         case SReportOptions::kShekelColumn:
             return FormatFixed(guest.GetGiftShekels(), 1);
         case 0x400:
-            return Word(guest.GetStatus() == CGuest::kStatusApproved    ? IDS_YES
-                        : guest.GetStatus() == CGuest::kStatusNotComing ? IDS_NO
-                                                                        : IDS_UNKNOWN);
+            if (guest.GetStatus() == CGuest::kStatusApproved)
+                return m_yes;
+            return guest.GetStatus() == CGuest::kStatusNotComing ? m_no : m_unknown;
         case 0x800:
-            return Word(guest.GetInvitationSent() ? IDS_YES : IDS_NO);
+            return guest.GetInvitationSent() ? m_yes : m_no;
         case 0x2000:
             return FormatInt(guest.GetInvitedCount());
         case 0x4000:
@@ -366,6 +367,7 @@ private:
     bool m_hebrew;
     std::vector<const SGuestColumn*> m_columns;
     std::string m_out;
+    std::string m_yes, m_no, m_unknown; // the words of the status columns, looked up once
 };
 } // namespace
 

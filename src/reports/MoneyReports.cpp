@@ -12,6 +12,8 @@
 #include "reports/ReportWriters.h"
 #include "store/NewOrvDoc.h"
 
+#include <unordered_map>
+
 namespace
 {
 // A row of blue header cells in the interface's order and alignment.
@@ -85,12 +87,16 @@ std::string ReportWriters::Gifts(const SReportContext& context, bool byGroup)
     };
     if (byGroup)
     {
+        // One pass over the guests, not one per group.
+        std::unordered_map<std::string, std::vector<const CGuest*>> byName;
+        for (const auto& guest : guests)
+            byName[guest->GetGroupName()].push_back(guest.get());
+        static const std::vector<const CGuest*> kNone;
         for (const auto& group : context.doc.GetGroups())
         {
-            const std::string& name = group->GetName();
-            AppendGiftTable(
-                out, context, HtmlText(name),
-                guestsWhere([&name](const CGuest& g) { return g.GetGroupName() == name; }), true);
+            const auto found = byName.find(group->GetName());
+            AppendGiftTable(out, context, HtmlText(group->GetName()),
+                            found != byName.end() ? found->second : kNone, true);
         }
     }
     else

@@ -22,8 +22,22 @@ std::string ReplaceLineBreaks(const std::string& text, const char* replacement)
 }
 } // namespace
 
+namespace
+{
+// Plain printable ASCII without mark-up characters needs no work (most names, phones, numbers).
+bool IsPlainAscii(std::string_view text)
+{
+    for (unsigned char c : text)
+        if (c < 0x20 || c >= 0x7F || c == '&' || c == '<' || c == '>' || c == '"')
+            return false;
+    return true;
+}
+} // namespace
+
 std::string HtmlInline(std::string_view text)
 {
+    if (IsPlainAscii(text))
+        return std::string(text);
     return ReplaceLineBreaks(EscapeMarkupText(text), "<br>");
 }
 

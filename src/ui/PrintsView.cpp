@@ -301,17 +301,21 @@ void CPrintsView::Print()
     const QPageLayout::Orientation previous = m_printer->pageLayout().orientation();
     if (Landscape())
         m_printer->setPageOrientation(QPageLayout::Landscape);
-    const QString html = ToQt(ReadReportText(m_currentFile));
-    QPrintPreviewDialog dialog(m_printer.get(), this);
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-            [html](QPrinter* printer)
-            {
-                QTextDocument document;
-                document.setHtml(html);
-                document.print(printer);
-            });
-    CModalSeam::Exec(dialog);
+    PrintPreview(ToQt(ReadReportText(m_currentFile)), *m_printer, this);
     m_printer->setPageOrientation(previous);
+}
+
+void CPrintsView::PrintPreview(const QString& html, QPrinter& printer, QWidget* parent)
+{
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [html](QPrinter* target)
+                     {
+                         QTextDocument document;
+                         document.setHtml(html);
+                         document.print(target);
+                     });
+    CModalSeam::Exec(dialog);
 }
 
 std::filesystem::path CPrintsView::AskSavePath(int titleId, int filterId,

@@ -50,6 +50,9 @@ public:
     void ExportPdf();
     void OpenInBrowser();
 
+    // The print preview of a report's HTML on that printer (printing from it is the user's choice).
+    static void PrintPreview(const QString& html, QPrinter& printer, QWidget* parent);
+
 protected:
     void Refresh(unsigned stale) override;
 

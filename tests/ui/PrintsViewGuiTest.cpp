@@ -6,7 +6,9 @@
 #include "reports/ReportKind.h"
 #include "settings/EventSettings.h"
 #include "store/NewOrvDoc.h"
+#include "store/ProgramFolders.h"
 #include "support/TempDir.h"
+#include "ui/BudgetView.h"
 #include "ui/CardDesignDialog.h"
 #include "ui/MainFrame.h"
 #include "ui/PrintsView.h"
@@ -194,6 +196,16 @@ private slots:
             });
         m_view->Print();
         QVERIFY(previewed);
+    }
+
+    void theBudgetScreenPrintsItsCombinationThroughTheSameWriter()
+    {
+        QVERIFY(m_gui->Frame().ShowView(VIEW_BUDGET));
+        auto* budget = static_cast<CBudgetView*>(m_gui->Frame().ActiveView());
+        m_bench->Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+        budget->PrintCombination();
+        const auto report = Doc().GetFolders().DataRoot() / "Reports" / "Offer1.Html";
+        QVERIFY(FileText(report).find("Offer number 1") != std::string::npos);
     }
 
     void theReportsMenuShowsItsReport()

@@ -97,9 +97,8 @@ int RunReport(CCliContext& context)
     if (pdf)
     {
 #ifdef VELLORAN_HAVE_PDF
-        written =
-            WriteReportPdf(writer.Html(info->kind), file,
-                           info->kind == EReportKind::AddressCards && options.pagePerCard, &error);
+        written = WriteReportPdf(writer.Html(info->kind), file,
+                                 PrintsLandscape(info->kind, options), &error);
 #else
         return context.Fail(kExitRefused, "this build writes no PDF (Qt was not found)");
 #endif

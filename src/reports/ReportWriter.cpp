@@ -6,6 +6,18 @@
 #include "reports/ReportWriters.h"
 #include "store/NewOrvDoc.h"
 
+bool PrintsLandscape(EReportKind kind, const SReportOptions& options)
+{
+    if (IsCardPage(kind))
+        return options.pagePerCard;
+    if (!IsGuestList(kind))
+        return false;
+    int columns = 0;
+    for (unsigned bits = options.columns & SReportOptions::kAllColumns; bits != 0; bits &= bits - 1)
+        ++columns;
+    return columns > 8;
+}
+
 std::string SReportContext::Text(int id) const
 {
     return LoadStringIn(id, hebrew);

@@ -8,6 +8,10 @@
 class CNewOrvDoc;
 struct SCardDesign;
 
+// Whether a kind prints across the page: one card per page, and guest lists of more than eight
+// columns (they do not fit the width of a portrait page).
+bool PrintsLandscape(EReportKind kind, const SReportOptions& options);
+
 // Writes the reports and card pages of an event as text (UTF-8 in memory; ReportFiles.h writes
 // the files). The same writer serves the printouts screen, the budget screen and the command line,
 // so each kind comes out byte for byte the same from all of them.

@@ -290,14 +290,15 @@ void CPrintsView::DesignPage()
 
 bool CPrintsView::Landscape() const
 {
-    return m_hasReport && IsCardPage(CurrentKind()) && m_pagePerCard->isChecked();
+    return m_hasReport && PrintsLandscape(CurrentKind(), Options());
 }
 
 void CPrintsView::Print()
 {
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    // One card per page prints across; the printer is turned back afterwards.
+    // One card per page and wide guest lists print across; the printer is turned back
+    // afterwards.
     const QPageLayout::Orientation previous = m_printer->pageLayout().orientation();
     if (Landscape())
         m_printer->setPageOrientation(QPageLayout::Landscape);

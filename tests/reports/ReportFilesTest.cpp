@@ -64,3 +64,23 @@ TEST(ReportFilesTest, UniqueNamesCountUpFromOneUnderTheReportsFolder)
     EXPECT_EQ(UniqueReportPath(folder, "Offer", "Html"), folder / "Offer1.Html");
 }
 } // namespace
+
+#include "reports/ReportWriter.h"
+
+namespace
+{
+TEST(ReportFilesTest, OneCardPerPageAndWideGuestListsPrintAcross)
+{
+    SReportOptions options;
+    EXPECT_TRUE(PrintsLandscape(EReportKind::GuestsByGroup, options)); // every column
+    options.columns = 0xFF;                                            // eight columns
+    EXPECT_FALSE(PrintsLandscape(EReportKind::GuestsByView, options));
+    options.columns = 0x1FF;
+    EXPECT_TRUE(PrintsLandscape(EReportKind::GuestsByView, options));
+    EXPECT_FALSE(PrintsLandscape(EReportKind::TablesById, options));
+    EXPECT_FALSE(PrintsLandscape(EReportKind::AddressCards, options));
+    options.pagePerCard = true;
+    EXPECT_TRUE(PrintsLandscape(EReportKind::AddressCards, options));
+    EXPECT_TRUE(PrintsLandscape(EReportKind::TableCards, options));
+}
+} // namespace

@@ -208,7 +208,7 @@ const SStringEntry kEntries[] = {
     {IDS_CARD_WIDTH, "Width:", "רוחב:"},
     {IDS_CARD_HEIGHT, "Minimal height:", "גובה מינימלי:"},
     {IDS_CARD_BORDER_SIZE, "Border Size:", "עובי מסגרת:"},
-    {IDS_CARD_BORDER_COLOUR, "Border Color", "צבע מסגרת"},
+    {IDS_CARD_BORDER_COLOUR, "Border Color:", "צבע מסגרת:"},
     {IDS_CARD_CHOOSE_FONT, "Choose font ...", "בחירת גופן ..."},
     {IDS_CARD_FAMILY_FIRST_TABLE, "Family Name Before Given Name", "שם משפחה לפני שם פרטי"},
     {IDS_CARD_FAMILY_FIRST_ADDRESS, "Family name before first name", "שם משפחה לפני שם פרטי"},

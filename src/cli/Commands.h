@@ -67,3 +67,4 @@ int RunAddGuest(CCliContext& context);
 int RunSetGuest(CCliContext& context);
 int RunDeleteGuest(CCliContext& context);
 int RunUpdateGuests(CCliContext& context);
+int RunReport(CCliContext& context);

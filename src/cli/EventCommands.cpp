@@ -124,6 +124,12 @@ const std::vector<SCliCommand>& CliCommands()
          "--ids ID,ID,... [--group G] [--relation R] [--invited N] [--coming N] "
          "[--invitation-sent 0|1] [--status 0|1|2]",
          RunUpdateGuests},
+        {"report", false,
+         "KIND [-o FILE] [--text | --pdf] [--columns MASK] [--lines-per-page N] [--abc-in-group] "
+         "[--combination 1|2|3] [--cards-per-line N] [--page-per-card] [--filter-group G] "
+         "[--filter-relation R] [--filter-first P] [--filter-family P] "
+         "[--filter-status all|unknown|approved|not-coming]",
+         RunReport},
     };
     return commands;
 }

@@ -527,4 +527,5 @@ enum StringId : int
 #include "platform/strings/OnlineStringIds.h"
 #include "platform/strings/OptimiserStringIds.h"
 #include "platform/strings/RealTimeStringIds.h"
+#include "platform/strings/ReportStringIds.h"
 #include "platform/strings/SafetyStringIds.h"

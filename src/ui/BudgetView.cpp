@@ -7,12 +7,17 @@
 #include "model/Offer.h"
 #include "platform/Language.h"
 #include "platform/NumberText.h"
+#include "platform/Prompt.h"
+#include "reports/ReportFiles.h"
+#include "reports/ReportWriter.h"
 #include "store/NewOrvDoc.h"
+#include "store/ProgramFolders.h"
 #include "ui/BudgetTreeModel.h"
 #include "ui/CategoryNameDialog.h"
 #include "ui/CombinationModel.h"
 #include "ui/ModalSeam.h"
 #include "ui/OfferDialog.h"
+#include "ui/PrintsView.h"
 #include "ui/TipMarkup.h"
 #include "ui/UiText.h"
 #include "ui/ViewCodes.h"
@@ -24,6 +29,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabBar>
@@ -222,6 +228,26 @@ void CBudgetView::BuildViewMenu(QMenu& menu)
     menu.addAction(m_addOfferAction);
     menu.addAction(m_editOfferAction);
     menu.addAction(m_deleteOfferAction);
+    menu.addSeparator();
+    menu.addAction(UiText(IDS_BUDGET_PRINT), this, &CBudgetView::PrintCombination);
+}
+
+void CBudgetView::PrintCombination()
+{
+    // The combination's report goes to a file of its own in the reports folder, then to print.
+    SReportOptions options;
+    options.combination = CurrentCombination();
+    const std::string html = CReportWriter(Doc(), options).Html(EReportKind::Budget);
+    const std::filesystem::path folder = ReportsFolder(Doc().GetFolders().DataRoot());
+    std::string error = folder.string();
+    if (folder.empty() || !WriteReportFile(UniqueReportPath(folder, "Offer", "Html"), html, &error))
+    {
+        Doc().GetPrompt().Ask(FormatText(LoadString(IDS_PRINTS_WRITE_FAILED), {error}),
+                              LoadString(IDS_PRINTS_CAPTION), EButtons::Ok);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    CPrintsView::PrintPreview(ToQt(html), printer, this);
 }
 
 bool CBudgetView::IsCommandEnabled(ECommand command) const

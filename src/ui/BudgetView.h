@@ -38,6 +38,8 @@ public:
     void CommitPendingEdit() override;
 
     void AddCategory();
+    // Writes the report of the combination shown (Reports/Offer<n>.Html) and previews its print.
+    void PrintCombination();
     void RenameCategory();
     void DeleteCategory();
     void AddOffer();

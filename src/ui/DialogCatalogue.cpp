@@ -22,6 +22,7 @@
 #include "ui/ArrivalDialog.h"
 #include "ui/BackupDialog.h"
 #include "ui/CalendarDialog.h"
+#include "ui/CardDesignDialog.h"
 #include "ui/CategoryNameDialog.h"
 #include "ui/ChooseTableDialog.h"
 #include "ui/ExpenseDialog.h"
@@ -35,6 +36,8 @@
 #include "ui/OptimiseDialog.h"
 #include "ui/OptionsDialog.h"
 #include "ui/PaymentDialog.h"
+#include "ui/ReportColumnsDialog.h"
+#include "ui/ReportFilterDialog.h"
 #include "ui/RestrictedGuestsDialog.h"
 #include "ui/SeatingSearchDialog.h"
 #include "ui/SelectEventDialog.h"
@@ -69,6 +72,24 @@ Dialog WizardOnPage(CNewOrvDoc& doc, QWidget* parent, int page)
 std::vector<SDialogEntry> MakeCatalogue()
 {
     std::vector<SDialogEntry> entries = {
+        {"report-columns",
+         [](CNewOrvDoc&, QWidget* parent) -> Dialog
+         { return std::make_unique<CReportColumnsDialog>(0x7FFFF, parent); }},
+        {"report-filter",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         { return std::make_unique<CReportFilterDialog>(doc, CGuestFilter(), parent); }},
+        {"table-card-design",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         {
+             return std::make_unique<CCardDesignDialog>(SCardDesign::Load(doc.GetSettings(), false),
+                                                        std::filesystem::path(), parent);
+         }},
+        {"address-card-design",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         {
+             return std::make_unique<CCardDesignDialog>(SCardDesign::Load(doc.GetSettings(), true),
+                                                        std::filesystem::path(), parent);
+         }},
         {"options",
          [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
          { return std::make_unique<COptionsDialog>(doc, parent); }},

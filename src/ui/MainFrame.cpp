@@ -19,6 +19,7 @@
 #include "ui/Icons.h"
 #include "ui/ModalSeam.h"
 #include "ui/OptionsDialog.h"
+#include "ui/PrintsView.h"
 #include "ui/QtPrompt.h"
 #include "ui/SelectEventDialog.h"
 #include "ui/TipMarkup.h"
@@ -292,6 +293,30 @@ void CMainFrame::CreateMenus()
     mail->addAction(m_mailAll);
     mail->addAction(m_mailUnanswered);
     mail->addAction(m_mailRequests);
+
+    // The report entries show the printouts screen with that report.
+    QMenu* reportsMenu = menuBar()->addMenu(UiText(IDS_MENU_REPORTS));
+    const auto addReport = [this](QMenu* menu, int textId, EReportKind kind)
+    {
+        connect(menu->addAction(UiText(textId)), &QAction::triggered, this,
+                [this, kind]
+                {
+                    if (ShowView(VIEW_PRINTOUTS))
+                        if (auto* prints = dynamic_cast<CPrintsView*>(ViewByCode(VIEW_PRINTOUTS)))
+                            prints->ShowKind(kind);
+                });
+    };
+    QMenu* guestList = reportsMenu->addMenu(UiText(IDS_MENU_GUEST_LIST));
+    addReport(guestList, IDS_MENU_BY_LAST_NAME, EReportKind::GuestsByLastName);
+    addReport(guestList, IDS_MENU_BY_FIRST_NAME, EReportKind::GuestsByFirstName);
+    QMenu* tableReport = reportsMenu->addMenu(UiText(IDS_MENU_TABLE_REPORT));
+    addReport(tableReport, IDS_MENU_BY_TABLE_ID, EReportKind::TablesById);
+    addReport(tableReport, IDS_MENU_BY_TABLE_NUMBER, EReportKind::TablesByHall);
+    bool printsInMode = false;
+    for (const SViewInfo& info : RegisteredViews())
+        if (info.code == VIEW_PRINTOUTS)
+            printsInMode = m_app.IsRealTime() ? info.realTimeMode : info.regularMode;
+    reportsMenu->menuAction()->setVisible(printsInMode);
 
     QMenu* helpMenu = menuBar()->addMenu(UiText(IDS_MENU_HELP));
     helpMenu->addAction(m_about);

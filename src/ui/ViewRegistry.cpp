@@ -9,6 +9,7 @@
 #include "ui/GroupsView.h"
 #include "ui/GuestsView.h"
 #include "ui/MeetingView.h"
+#include "ui/PrintsView.h"
 #include "ui/RealTimeView.h"
 #include "ui/TablesView.h"
 #include "ui/ViewCodes.h"
@@ -40,6 +41,9 @@ const std::vector<SViewInfo>& RegisteredViews()
         {VIEW_MEETINGS, IDS_VIEW_MEETINGS, IDS_MENU_VIEW_MEETINGS, "view-calendar",
          QKeySequence(Qt::CTRL | Qt::Key_8), true, false,
          [](CNewOrvDoc& doc) { return new CMeetingView(doc); }},
+        {VIEW_PRINTOUTS, IDS_VIEW_PRINTOUTS, IDS_MENU_VIEW_PRINTOUTS, "document-print",
+         QKeySequence(Qt::CTRL | Qt::Key_9), true, false,
+         [](CNewOrvDoc& doc) { return new CPrintsView(doc); }},
         {VIEW_BUDGET, IDS_VIEW_BUDGET, IDS_MENU_VIEW_BUDGET, "view-budget",
          QKeySequence(Qt::CTRL | Qt::Key_0), true, false,
          [](CNewOrvDoc& doc) { return new CBudgetView(doc); }},

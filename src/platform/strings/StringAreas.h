@@ -32,6 +32,8 @@ SStringEntries HallStrings();
 SStringEntries BackupStrings();
 // The guest details panel, the multiple guests update, the guest commands: 63xxx.
 SStringEntries DetailsStrings();
+// The printouts: reports, cards and the printouts screen: 64xxx.
+SStringEntries ReportStrings();
 
 // Every area, in any order.
 inline std::vector<SStringEntries> StringAreas()
@@ -47,5 +49,6 @@ inline std::vector<SStringEntries> StringAreas()
     areas.push_back(HallStrings());
     areas.push_back(BackupStrings());
     areas.push_back(DetailsStrings());
+    areas.push_back(ReportStrings());
     return areas;
 }

@@ -1,0 +1,232 @@
+#include "GuiTestSupport.h"
+#include "model/Guest.h"
+#include "platform/Shell.h"
+#include "platform/TextEncoding.h"
+#include "reports/CardDesign.h"
+#include "reports/ReportKind.h"
+#include "settings/EventSettings.h"
+#include "store/NewOrvDoc.h"
+#include "store/ProgramFolders.h"
+#include "support/TempDir.h"
+#include "ui/BudgetView.h"
+#include "ui/CardDesignDialog.h"
+#include "ui/MainFrame.h"
+#include "ui/PrintsView.h"
+#include "ui/ReportColumnsDialog.h"
+#include "ui/ReportFilterDialog.h"
+#include "ui/ViewCodes.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QTextBrowser>
+#include <QtTest>
+
+class PrintsViewGuiTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<CViewTestSession> m_gui;
+    CGuiTestBench* m_bench = nullptr;
+    CPrintsView* m_view = nullptr;
+
+    CNewOrvDoc& Doc() { return m_gui->Doc(); }
+
+    void Open(ELanguage language)
+    {
+        cleanup();
+        m_gui = std::make_unique<CViewTestSession>(VIEW_PRINTOUTS, language);
+        m_bench = &m_gui->Bench();
+        m_view = m_gui->View<CPrintsView>();
+        const char* names[][3] = {{"Dan", "Levi", "Family"},
+                                  {"Noa", "Cohen", "Friends"},
+                                  {"<b>Tom & Jerry</b>", "Katz", "Friends"}};
+        for (const char* group : {"Family", "Friends"})
+            if (Doc().FindGroup(group) == nullptr)
+                Doc().AddGroup(group);
+        for (const auto& name : names)
+            Doc().AddGuest(name[0], name[1])->SetGroupName(name[2]);
+    }
+
+    std::string FileText(const std::filesystem::path& file)
+    {
+        return DecodeFileText(ReadBytes(file));
+    }
+
+    // The next file dialog chooses this path.
+    void AnswerFile(const std::filesystem::path& path)
+    {
+        const QString file = QString::fromStdString(path.string());
+        m_bench->Answer(
+            [file](QDialog& dialog)
+            {
+                static_cast<QFileDialog&>(dialog).selectFile(file);
+                return static_cast<int>(QDialog::Accepted);
+            });
+    }
+
+    void EveryKindIsWrittenAndShown()
+    {
+        QVERIFY(!m_view->HasReport());
+        QVERIFY(m_view->Browser()->toPlainText().size() > 20); // the introduction
+        for (const SReportKindInfo& info : ReportKinds())
+        {
+            if (info.tab < 0)
+                continue;
+            m_view->ShowKind(info.kind);
+            QVERIFY(m_view->HasReport());
+            QCOMPARE(static_cast<int>(m_view->CurrentKind()), static_cast<int>(info.kind));
+            QCOMPARE(m_view->CurrentFile().filename().string(), std::string(info.file));
+            const std::string bytes = ReadBytes(m_view->CurrentFile());
+            QVERIFY(bytes.rfind("\xFF\xFE", 0) == 0);
+            const QString shown = m_view->Browser()->toPlainText();
+            QVERIFY2(!shown.trimmed().isEmpty(), info.cli);
+            if (IsGuestList(info.kind) || IsTableReport(info.kind) || IsCardPage(info.kind))
+                QVERIFY2(shown.contains(QStringLiteral("<b>Tom & Jerry</b>")), info.cli);
+        }
+    }
+
+private slots:
+    void init() { Open(ELanguage::English); }
+
+    void cleanup()
+    {
+        const int unanswered = m_gui ? m_bench->Unanswered() : 0;
+        SetShellOpenHandler({});
+        m_gui.reset();
+        QCOMPARE(unanswered, 0);
+    }
+
+    void everyTabAndKindIsWrittenAndShownInEnglish() { EveryKindIsWrittenAndShown(); }
+
+    void everyTabAndKindIsWrittenAndShownInHebrew()
+    {
+        Open(ELanguage::Hebrew);
+        EveryKindIsWrittenAndShown();
+        m_view->ShowKind(EReportKind::TablesById);
+        QVERIFY(FileText(m_view->CurrentFile()).find("charset=windows-1255") != std::string::npos);
+    }
+
+    void columnsAndFilterRewriteTheGuestList()
+    {
+        m_view->ShowKind(EReportKind::GuestsByView);
+        m_bench->Answer(
+            [](QDialog& dialog)
+            {
+                QListWidget* list = static_cast<CReportColumnsDialog&>(dialog).List();
+                for (int row = 1; row < list->count(); ++row)
+                    list->item(row)->setCheckState(Qt::Unchecked);
+                return static_cast<int>(QDialog::Accepted);
+            });
+        m_view->ChooseColumns();
+        QCOMPARE(m_view->Options().columns, 0x1u);
+        std::string html = FileText(m_view->CurrentFile());
+        QCOMPARE(html.find("Last name"), std::string::npos);
+
+        m_bench->Answer(
+            [](QDialog& dialog)
+            {
+                auto* group = dialog.findChildren<QComboBox*>().front();
+                group->setCurrentIndex(group->findData(QStringLiteral("Family")));
+                return static_cast<int>(QDialog::Accepted);
+            });
+        m_view->ChooseFilter();
+        html = FileText(m_view->CurrentFile());
+        QVERIFY(html.find("<td>Dan</td>") != std::string::npos);
+        QCOMPARE(html.find("<td>Noa</td>"), std::string::npos);
+    }
+
+    void pageDesignPreviewsAndStoresTheCard()
+    {
+        m_view->ShowKind(EReportKind::TableCards);
+        QString preview;
+        m_bench->Answer(
+            [&preview](QDialog& dialog)
+            {
+                auto& design = static_cast<CCardDesignDialog&>(dialog);
+                dialog.findChildren<QLineEdit*>().front()->setText(QStringLiteral("Hello guest"));
+                preview = design.Preview()->toPlainText();
+                return static_cast<int>(QDialog::Accepted);
+            });
+        m_view->DesignPage();
+        QVERIFY(preview.contains(QStringLiteral("Hello guest")));
+        QVERIFY(preview.contains(QStringLiteral("Adler Family")));
+        QCOMPARE(Doc().GetSettings().GetTableNotes().line1, std::string("Hello guest"));
+        QVERIFY(FileText(m_view->CurrentFile()).find("Hello guest") != std::string::npos);
+    }
+
+    void savingWritesTextHtmlAndPdf()
+    {
+        CTempDir out;
+        m_view->ShowKind(EReportKind::TablesById);
+        AnswerFile(out / "tables.txt");
+        m_view->SaveAsText();
+        QVERIFY(FileText(out / "tables.txt").find("Table 0 ( Unseated Guests )") !=
+                std::string::npos);
+        AnswerFile(out / "tables.html");
+        m_view->SaveAsHtml();
+        QCOMPARE(ReadBytes(out / "tables.html"), ReadBytes(m_view->CurrentFile()));
+        AnswerFile(out / "tables.pdf");
+        m_view->ExportPdf();
+        QVERIFY(ReadBytes(out / "tables.pdf").rfind("%PDF", 0) == 0);
+    }
+
+    void theBrowserAndThePrintPreviewGetTheReport()
+    {
+        m_view->ShowKind(EReportKind::AddressCards);
+        std::string opened;
+        SetShellOpenHandler(
+            [&opened](const std::string& target)
+            {
+                opened = target;
+                return true;
+            });
+        m_view->OpenInBrowser();
+        QCOMPARE(opened, m_view->CurrentFile().string());
+        bool previewed = false;
+        m_bench->Answer(
+            [&previewed](QDialog& dialog)
+            {
+                previewed = qobject_cast<QPrintPreviewDialog*>(&dialog) != nullptr;
+                return static_cast<int>(QDialog::Rejected);
+            });
+        m_view->Print();
+        QVERIFY(previewed);
+    }
+
+    void theBudgetScreenPrintsItsCombinationThroughTheSameWriter()
+    {
+        QVERIFY(m_gui->Frame().ShowView(VIEW_BUDGET));
+        auto* budget = static_cast<CBudgetView*>(m_gui->Frame().ActiveView());
+        m_bench->Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+        budget->PrintCombination();
+        const auto report = Doc().GetFolders().DataRoot() / "Reports" / "Offer1.Html";
+        QVERIFY(FileText(report).find("Offer number 1") != std::string::npos);
+    }
+
+    void theReportsMenuShowsItsReport()
+    {
+        m_gui->Frame().ShowView(VIEW_GUESTS);
+        QAction* action =
+            FindAction(m_gui->Frame().menuBar()->actions(), QStringLiteral("By table I.D."));
+        QVERIFY(action != nullptr);
+        action->trigger();
+        QCOMPARE(m_gui->Frame().ActiveView(), static_cast<CFrameView*>(m_view));
+        QCOMPARE(static_cast<int>(m_view->CurrentKind()),
+                 static_cast<int>(EReportKind::TablesById));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    Q_INIT_RESOURCE(ui);
+    QApplication application(argc, argv);
+    PrintsViewGuiTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "PrintsViewGuiTest.moc"

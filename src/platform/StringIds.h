@@ -521,6 +521,7 @@ enum StringId : int
 
 #include "platform/strings/MeetingStringIds.h"
 #include "platform/strings/MoneyStringIds.h"
+#include "platform/strings/OfficeStringIds.h"
 #include "platform/strings/OnlineStringIds.h"
 #include "platform/strings/OptimiserStringIds.h"
 #include "platform/strings/RealTimeStringIds.h"

@@ -26,6 +26,8 @@ SStringEntries MoneyStrings();
 SStringEntries SafetyStrings();
 // The check-in desk, its dialogs, check-in codes: 67xxx.
 SStringEntries RealTimeStrings();
+// Exports, opening files in office programs, the guest import: 70xxx.
+SStringEntries OfficeStrings();
 
 // Every area, in any order.
 inline std::vector<SStringEntries> StringAreas()
@@ -38,5 +40,6 @@ inline std::vector<SStringEntries> StringAreas()
     areas.push_back(MoneyStrings());
     areas.push_back(SafetyStrings());
     areas.push_back(RealTimeStrings());
+    areas.push_back(OfficeStrings());
     return areas;
 }

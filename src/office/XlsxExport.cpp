@@ -26,9 +26,15 @@ struct SColumn
     bool hebrewOnly = false;
 };
 
+// Cells break lines with a line feed alone (an XML reader turns CR LF into one anyway).
 SXlsxCell Text(const std::string& text)
 {
-    return {Utf8Left(text, kMaxCellChars), false, 0.0};
+    std::string cell;
+    cell.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+            cell += text[i];
+    return {Utf8Left(cell, kMaxCellChars), false, 0.0};
 }
 
 SXlsxCell Number(double value)

@@ -57,3 +57,6 @@ int RunSetGift(CCliContext& context);
 int RunArrive(CCliContext& context);
 int RunArrivals(CCliContext& context);
 int RunCheckinCodes(CCliContext& context);
+int RunExportTsv(CCliContext& context);
+int RunExportXlsx(CCliContext& context);
+int RunImportGuests(CCliContext& context);

@@ -108,6 +108,9 @@ const std::vector<SCliCommand>& CliCommands()
         {"arrive", true, "GUEST_UNIQUE_ID N [--table ID]", RunArrive},
         {"arrivals", false, "", RunArrivals},
         {"checkin-codes", false, "FILE.pdf", RunCheckinCodes},
+        {"export-tsv", false, "guests|tables FILE", RunExportTsv},
+        {"export-xlsx", false, "FILE", RunExportXlsx},
+        {"import-guests", true, "FILE [--group NAME] [--all | --rows N,N...]", RunImportGuests},
     };
     return commands;
 }

@@ -26,6 +26,7 @@
 #include "ui/GiftSearchDialog.h"
 #include "ui/GroupNameDialog.h"
 #include "ui/GuestSearchDialog.h"
+#include "ui/ImportGuestsDialog.h"
 #include "ui/OfferDialog.h"
 #include "ui/OptimiseDialog.h"
 #include "ui/OptionsDialog.h"
@@ -44,6 +45,7 @@
 
 #include <QDialog>
 #include <QSpinBox>
+#include <QTableView>
 
 namespace
 {
@@ -132,6 +134,30 @@ std::vector<SDialogEntry> MakeCatalogue()
          {
              return std::make_unique<CTaskInfoDialog>(CTaskInfoDialog::kAdd, doc, QString(),
                                                       QString(), parent);
+         }},
+        {"import-guests",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         {
+             // The event's own guests as a workbook would offer them, the first few selected.
+             auto dialog = std::make_unique<CImportGuestsDialog>(doc, parent);
+             std::vector<SImportedGuest> lines;
+             for (const auto& guest : doc.GetGuests())
+             {
+                 SImportedGuest line;
+                 line.firstName = guest->GetName();
+                 line.familyName = guest->GetFamilyName();
+                 line.relation = guest->GetRelation();
+                 line.group = guest->GetGroupName();
+                 line.phone = guest->GetPhone();
+                 line.email = guest->GetEmail();
+                 line.invited = guest->GetInvitedCount();
+                 line.coming = guest->GetComingCount();
+                 lines.push_back(std::move(line));
+             }
+             dialog->SetLines(std::move(lines), QStringLiteral("/home/dana/Guests.xlsx"));
+             for (int row = 0; row < 3; ++row)
+                 dialog->List()->selectRow(row);
+             return dialog;
          }},
         {"approvals",
          [](CNewOrvDoc& doc, QWidget* parent) -> Dialog

@@ -206,6 +206,8 @@ void CMainFrame::CreateActions()
                 SendApprovalRequests(m_doc, MakeApprovalMailInfo(m_app.GetGeneral(), m_doc), open);
             });
 
+    m_office = MakeOfficeActions(m_doc, this);
+
     for (QAction* action : {m_save, m_generic.add, m_generic.edit, m_generic.remove,
                             m_generic.search, m_nextView, m_previousView})
         addAction(action); // window-wide shortcuts, whichever menu shows the action
@@ -216,6 +218,8 @@ void CMainFrame::CreateMenus()
     QMenu* eventMenu = menuBar()->addMenu(UiText(IDS_MENU_EVENT));
     eventMenu->addAction(m_save);
     eventMenu->addAction(m_weddingInfo);
+    eventMenu->addSeparator();
+    eventMenu->addAction(m_office.importData);
     eventMenu->addSeparator();
     eventMenu->addAction(m_addEvent);
     eventMenu->addAction(m_selectEvent);
@@ -259,6 +263,11 @@ void CMainFrame::CreateMenus()
     mail->addAction(m_mailUnanswered);
     mail->addAction(m_mailRequests);
 
+    QMenu* reportsMenu = menuBar()->addMenu(UiText(IDS_MENU_REPORTS));
+    reportsMenu->addAction(m_office.exportGuests);
+    reportsMenu->addAction(m_office.exportTables);
+    reportsMenu->addAction(m_office.exportWorkbook);
+
     QMenu* helpMenu = menuBar()->addMenu(UiText(IDS_MENU_HELP));
     helpMenu->addAction(m_about);
     helpMenu->addAction(m_webSite);
@@ -280,6 +289,7 @@ void CMainFrame::CreateToolBar()
     m_toolBar->addAction(m_generic.search);
     m_toolBar->addSeparator();
     m_toolBar->addAction(m_addEvent);
+    m_toolBar->addAction(m_office.importData);
     m_toolBar->addAction(m_selectEvent);
 }
 

@@ -3,6 +3,7 @@
 #include "online/Approvals.h"
 #include "store/DocView.h"
 #include "ui/FrameView.h"
+#include "ui/OfficeActions.h"
 
 #include <QMainWindow>
 #include <chrono>
@@ -121,6 +122,7 @@ private:
     QAction* m_save = nullptr;
     QAction* m_weddingInfo = nullptr;
     QAction* m_addEvent = nullptr;
+    SOfficeActions m_office;
     QAction* m_selectEvent = nullptr;
     QAction* m_exit = nullptr;
     QAction* m_realTime = nullptr;

@@ -107,6 +107,10 @@ const SStringEntry kEntries[] = {
      "הגיליון \"Guests\" נדרשות העמודות שם, שם משפחה וקרבה."},
     {IDS_IMPORT_NO_FILE, "No file chosen", "לא נבחר קובץ"},
     {IDS_IMPORT_ROWS_READ, "%d guests read from %s", "%d אורחים נקראו מ-%s"},
+    {IDS_IMPORT_SOURCE_FOLDER, "Event data from a folder", "נתוני אירוע מתיקייה"},
+    {IDS_IMPORT_CHOOSE_FOLDER, "Chose folder...", "בחירת תיקייה..."},
+    {IDS_IMPORT_CHOOSE_DATA_FILE, "Chose data file...", "בחירת קובץ נתונים..."},
+    {IDS_OFFICE_FILE_OPEN, "Open", "פתיחה"},
 
     // Exports from the main menu
     {IDS_EXCEL_SAVE_FILTER, "Excel files (*.xls);;All files (*)",

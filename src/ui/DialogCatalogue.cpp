@@ -44,6 +44,7 @@
 #include "ui/WeddingInfoDialog.h"
 
 #include <QDialog>
+#include <QItemSelectionModel>
 #include <QSpinBox>
 #include <QTableView>
 
@@ -155,8 +156,11 @@ std::vector<SDialogEntry> MakeCatalogue()
                  lines.push_back(std::move(line));
              }
              dialog->SetLines(std::move(lines), QStringLiteral("/home/dana/Guests.xlsx"));
-             for (int row = 0; row < 3; ++row)
-                 dialog->List()->selectRow(row);
+             QAbstractItemModel* model = dialog->List()->model();
+             if (model->rowCount() >= 3)
+                 dialog->List()->selectionModel()->select(
+                     QItemSelection(model->index(0, 0), model->index(2, 0)),
+                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
              return dialog;
          }},
         {"approvals",

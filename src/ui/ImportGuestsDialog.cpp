@@ -36,6 +36,11 @@ CImportGuestsDialog::FolderImport& FolderImportHook()
     static CImportGuestsDialog::FolderImport hook;
     return hook;
 }
+// A path keeps its left-to-right order inside a Hebrew sentence.
+std::string Isolated(const QString& path)
+{
+    return "\u2066" + FromQt(path) + "\u2069";
+}
 } // namespace
 
 void CImportGuestsDialog::SetFolderImport(FolderImport import)
@@ -83,6 +88,7 @@ CImportGuestsDialog::CImportGuestsDialog(CNewOrvDoc& doc, QWidget* parent)
 
     m_model = new CImportedGuestsModel(this);
     m_list = MakeRecordList("ImportedGuestsList", m_model, QAbstractItemView::ExtendedSelection);
+    m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_list->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(m_list, 1);
 
@@ -165,7 +171,7 @@ void CImportGuestsDialog::SetLines(std::vector<SImportedGuest> lines, const QStr
     m_model->SetLines(std::move(lines));
     m_file->setText(source.isEmpty() ? UiText(IDS_IMPORT_NO_FILE)
                                      : ToQt(FormatText(LoadString(IDS_IMPORT_ROWS_READ),
-                                                       {FormatInt(count), FromQt(source)})));
+                                                       {FormatInt(count), Isolated(source)})));
     m_status->clear();
     UpdateState();
 }

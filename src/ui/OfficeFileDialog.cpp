@@ -22,8 +22,8 @@ QString Run(QWidget* parent, int titleId, int filterId, const QString& defaultNa
     dialog.setLabelText(QFileDialog::LookIn, UiText(IDS_FILE_DIALOG_LOOK_IN));
     dialog.setLabelText(QFileDialog::FileName, UiText(IDS_FILE_DIALOG_FILE_NAME));
     dialog.setLabelText(QFileDialog::FileType, UiText(IDS_FILE_DIALOG_FILE_TYPE));
-    dialog.setLabelText(QFileDialog::Accept,
-                        UiText(save ? IDS_TOOLBAR_SAVE : IDS_OFFICE_FILE_OPEN));
+    dialog.setLabelText(QFileDialog::Accept, UiText(save ? static_cast<int>(IDS_TOOLBAR_SAVE)
+                                                         : static_cast<int>(IDS_OFFICE_FILE_OPEN)));
     dialog.setLabelText(QFileDialog::Reject, UiText(IDS_BUTTON_CANCEL));
     if (!defaultName.isEmpty())
         dialog.selectFile(QDir::home().filePath(defaultName));

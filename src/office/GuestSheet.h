@@ -33,7 +33,8 @@ struct SGuestSheetResult
 
 SGuestSheetResult ReadGuestSheet(const SSheetCells& sheet, IPrompt& prompt);
 
-// The worksheet a workbook's guests are read from.
+// The worksheet a workbook's guests are read from and the export writes (the same name in both
+// languages: the import looks for it).
 constexpr const char* kGuestsSheetName = "Guests";
 
 // The largest count the import takes; larger ones are taken as this.

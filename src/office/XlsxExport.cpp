@@ -2,6 +2,7 @@
 
 #include "model/Guest.h"
 #include "model/Table.h"
+#include "office/GuestSheet.h"
 #include "office/NumberCells.h"
 #include "platform/AtomicFile.h"
 #include "platform/Language.h"
@@ -193,8 +194,7 @@ bool WriteGuestsXlsx(CNewOrvDoc& doc, const std::filesystem::path& path, std::st
     lxw_workbook* workbook = workbook_new(temporary.Path().c_str());
     if (workbook == nullptr)
         return fail("the workbook could not be made");
-    lxw_worksheet* sheet =
-        workbook_add_worksheet(workbook, LoadString(IDS_XLSX_SHEET_NAME).c_str());
+    lxw_worksheet* sheet = workbook_add_worksheet(workbook, kGuestsSheetName);
     lxw_format* bold = workbook_add_format(workbook);
     format_set_bold(bold);
     lxw_format* wrapped = workbook_add_format(workbook);

@@ -12,6 +12,7 @@
 #include "office/TsvExport.h"
 #include "office/XlsxExport.h"
 #include "platform/AtomicFile.h"
+#include "platform/Shell.h"
 #include "support/DocFixture.h"
 #include "support/EnvGuard.h"
 
@@ -189,6 +190,33 @@ TEST_F(CExportTest, WorkbookReadsBackCellForCellAndImportsBack)
         EXPECT_EQ(countCell.find(" t=\""), std::string::npos)
             << "counts are numbers: " << countCell;
     }
+}
+
+// Where LibreOffice is installed, it converts the workbook to CSV and every cell is what we wrote,
+// the Hebrew included. Elsewhere the check is skipped (it is made by hand then).
+TEST_F(CExportTest, LibreOfficeReadsTheWorkbookCellForCell)
+{
+    const std::string soffice = FindFirstOnPath({"soffice"});
+    if (soffice.empty())
+        GTEST_SKIP() << "LibreOffice (soffice) is not installed: the workbook was not opened in it";
+    CNewOrvDoc& doc = OpenWithGuests(ELanguage::Hebrew);
+    const auto workbook = m_root / "guests.xlsx";
+    ASSERT_TRUE(WriteGuestsXlsx(doc, workbook));
+    // A profile of its own, so a running LibreOffice of the user is never involved.
+    const std::string command =
+        "'" + soffice + "' -env:UserInstallation=file://" + (m_root / "lo-profile").string() +
+        " --headless --convert-to 'csv:Text - txt - csv (StarCalc):44,34,76,1'"
+        " --outdir '" +
+        m_root.Path().string() + "' '" + workbook.string() + "' >/dev/null 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    SSheetCells sheet;
+    std::string error;
+    ASSERT_TRUE(CSpreadsheetReader::ReadFile(m_root / "guests.csv", "", sheet, error)) << error;
+    const auto written = BuildGuestsSheet(doc);
+    ASSERT_EQ(sheet.rows.size(), written.size());
+    for (std::size_t r = 0; r < written.size(); ++r)
+        for (std::size_t c = 0; c < written[r].size(); ++c)
+            EXPECT_EQ(sheet.Cell(r, c), written[r][c].text) << r << "," << c;
 }
 
 TEST_F(CExportTest, FailedWritesLeaveTheFileAndAreTold)

@@ -45,7 +45,6 @@ enum OfficeStringId : int
     IDS_IMPORT_COL_UNIQUE_ID = 70060,
 
     // Further columns of the spreadsheet export
-    IDS_XLSX_SHEET_NAME = 70080,
     IDS_XLSX_TABLE_HALL_NUMBER = 70081,
     IDS_XLSX_TABLE_NAME = 70082,
 

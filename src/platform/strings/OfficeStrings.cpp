@@ -49,7 +49,6 @@ const SStringEntry kEntries[] = {
     {IDS_IMPORT_COL_UNIQUE_ID, "Unique ID", "מזהה ייחודי"},
 
     // Further columns of the spreadsheet export
-    {IDS_XLSX_SHEET_NAME, "Guests", "Guests"},
     {IDS_XLSX_TABLE_HALL_NUMBER, "Table number in hall", "מספר השולחן באולם"},
     {IDS_XLSX_TABLE_NAME, "Table name", "שם השולחן"},
 

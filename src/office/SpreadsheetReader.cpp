@@ -6,12 +6,17 @@
 #include "platform/StringTable.h"
 #include "platform/TextEncoding.h"
 
+#include <cerrno>
 #include <charconv>
+#include <csignal>
 #include <cstdint>
+#include <cstring>
+#include <fcntl.h>
 #include <freexl.h>
 #include <map>
 #include <memory>
 #include <sys/mman.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <zip.h>
 
@@ -720,8 +725,8 @@ int FindXlsSheet(const void* handle, const std::string& sheetName, std::string& 
     return -1;
 }
 
-bool ReadXls(std::string_view bytes, const std::string& sheetName, SSheetCells& sheet,
-             std::string& error)
+bool ReadXlsHere(std::string_view bytes, const std::string& sheetName, SSheetCells& sheet,
+                 std::string& error)
 {
     CMemoryFile file(bytes);
     if (file.Path().empty())
@@ -809,6 +814,164 @@ bool ReadXls(std::string_view bytes, const std::string& sheetName, SSheetCells& 
                 error = builder.Error();
                 return false;
             }
+        }
+    }
+    return true;
+}
+
+// libfreexl writes out of bounds on some damaged workbooks, so it never runs in this process: a
+// child reads the sheet and sends it back through a pipe (a record: sheet name, then per cell
+// row, column, text; an error text instead on failure). A child that dies or takes longer than
+// kXlsSeconds leaves a damaged workbook.
+constexpr unsigned kXlsSeconds = 30;
+
+void PutNumber(std::string& out, std::uint64_t value)
+{
+    out.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+void PutText(std::string& out, const std::string& text)
+{
+    PutNumber(out, text.size());
+    out += text;
+}
+bool GetNumber(std::string_view& in, std::uint64_t& value)
+{
+    if (in.size() < sizeof value)
+        return false;
+    std::memcpy(&value, in.data(), sizeof value);
+    in.remove_prefix(sizeof value);
+    return true;
+}
+bool GetText(std::string_view& in, std::string& text)
+{
+    std::uint64_t size = 0;
+    if (!GetNumber(in, size) || size > in.size())
+        return false;
+    text.assign(in.data(), static_cast<std::size_t>(size));
+    in.remove_prefix(static_cast<std::size_t>(size));
+    return true;
+}
+
+bool WriteAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty())
+    {
+        const ssize_t wrote = ::write(fd, bytes.data(), bytes.size());
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(wrote));
+    }
+    return true;
+}
+
+bool ReadXls(std::string_view bytes, const std::string& sheetName, SSheetCells& sheet,
+             std::string& error)
+{
+    const std::string damaged = "the file is a damaged Excel workbook";
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0)
+    {
+        error = damaged;
+        return false;
+    }
+    const pid_t child = ::fork();
+    if (child < 0)
+    {
+        ::close(fds[0]);
+        ::close(fds[1]);
+        error = damaged;
+        return false;
+    }
+    if (child == 0)
+    {
+        ::close(fds[0]);
+        ::alarm(kXlsSeconds);
+        SSheetCells read;
+        std::string reason;
+        std::string out;
+        if (ReadXlsHere(bytes, sheetName, read, reason))
+        {
+            out += 'S';
+            PutText(out, read.sheetName);
+            for (std::size_t r = 0; r < read.rows.size(); ++r)
+                for (std::size_t c = 0; c < read.rows[r].size(); ++c)
+                    if (!read.rows[r][c].empty())
+                    {
+                        PutNumber(out, r);
+                        PutNumber(out, c);
+                        PutText(out, read.rows[r][c]);
+                    }
+        }
+        else
+        {
+            out += 'E';
+            PutText(out, reason);
+        }
+        ::_exit(WriteAll(fds[1], out) ? 0 : 1);
+    }
+    ::close(fds[1]);
+    std::string in;
+    char buffer[65536];
+    bool tooMuch = false;
+    for (;;)
+    {
+        const ssize_t got = ::read(fds[0], buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        // Cells within the limits, with their positions, never come near twice the text limit.
+        if (in.size() + static_cast<std::size_t>(got) > 2 * CSpreadsheetReader::kMaxTextBytes)
+        {
+            tooMuch = true;
+            break;
+        }
+        in.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(fds[0]);
+    if (tooMuch)
+        ::kill(child, SIGKILL);
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR)
+    {
+    }
+    std::string_view record(in);
+    if (tooMuch || !WIFEXITED(status) || WEXITSTATUS(status) != 0 || record.empty())
+    {
+        error = damaged;
+        return false;
+    }
+    const char kind = record.front();
+    record.remove_prefix(1);
+    if (kind == 'E')
+    {
+        if (!GetText(record, error))
+            error = damaged;
+        return false;
+    }
+    std::string name;
+    if (kind != 'S' || !GetText(record, name))
+    {
+        error = damaged;
+        return false;
+    }
+    sheet.sheetName = name;
+    CSheetBuilder builder(sheet);
+    while (!record.empty())
+    {
+        std::uint64_t row = 0, column = 0;
+        std::string text;
+        if (!GetNumber(record, row) || !GetNumber(record, column) || !GetText(record, text))
+        {
+            error = damaged;
+            return false;
+        }
+        if (!builder.Set(row, column, std::move(text)))
+        {
+            error = builder.Error();
+            return false;
         }
     }
     return true;

@@ -175,6 +175,23 @@ TEST(GuestSheetTest, HebrewInterfaceTakesItsOwnWordsAndTheEnglishHeaders)
     EXPECT_EQ(prompt.Asked().size(), 1u);
 }
 
+// A workbook on which libfreexl writes out of bounds (found by the fuzz target): the library runs
+// in a child process, so this process survives whatever the child does with it.
+TEST(SpreadsheetReaderTest, XlsTheLibraryStumblesOnLeavesThisProcessWhole)
+{
+    SSheetCells sheet;
+    std::string error;
+    if (!CSpreadsheetReader::ReadFile(DataFile("freexl-out-of-bounds.xls"), "Guests", sheet, error))
+    {
+        EXPECT_FALSE(error.empty());
+        EXPECT_TRUE(sheet.rows.empty());
+    }
+    // And a sound workbook still reads after it.
+    ASSERT_TRUE(CSpreadsheetReader::ReadFile(DataFile("reordered.xls"), "Guests", sheet, error))
+        << error;
+    EXPECT_EQ(sheet.Cell(1, 3), "Dana");
+}
+
 TEST(SpreadsheetReaderTest, DelimitedTextFindsItsSeparatorQuotesAndEncoding)
 {
     struct SCase

@@ -14,7 +14,7 @@ esac
 
 packages="g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-qpa-plugins qt6-svg-dev libxerces-c-dev libcurl4-openssl-dev nlohmann-json3-dev
-    libical-dev libqrencode-dev
+    libical-dev libqrencode-dev libxlsxwriter-dev libzip-dev libfreexl-dev
     fonts-dejavu-core culmus"
 if [ "$mode" = test ]; then
     packages="$packages libgtest-dev libgmock-dev libbenchmark-dev clang-format python3

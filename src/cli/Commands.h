@@ -68,3 +68,6 @@ int RunSetGuest(CCliContext& context);
 int RunDeleteGuest(CCliContext& context);
 int RunUpdateGuests(CCliContext& context);
 int RunReport(CCliContext& context);
+int RunExportTsv(CCliContext& context);
+int RunExportXlsx(CCliContext& context);
+int RunImportGuests(CCliContext& context);

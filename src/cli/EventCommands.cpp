@@ -130,6 +130,9 @@ const std::vector<SCliCommand>& CliCommands()
          "[--filter-relation R] [--filter-first P] [--filter-family P] "
          "[--filter-status all|unknown|approved|not-coming]",
          RunReport},
+        {"export-tsv", false, "guests|tables FILE", RunExportTsv},
+        {"export-xlsx", false, "FILE", RunExportXlsx},
+        {"import-guests", true, "FILE [--group NAME] [--all | --rows N,N...]", RunImportGuests},
     };
     return commands;
 }

@@ -524,6 +524,7 @@ enum StringId : int
 #include "platform/strings/HallStringIds.h"
 #include "platform/strings/MeetingStringIds.h"
 #include "platform/strings/MoneyStringIds.h"
+#include "platform/strings/OfficeStringIds.h"
 #include "platform/strings/OnlineStringIds.h"
 #include "platform/strings/OptimiserStringIds.h"
 #include "platform/strings/RealTimeStringIds.h"

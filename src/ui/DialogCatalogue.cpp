@@ -30,6 +30,7 @@
 #include "ui/GiftSearchDialog.h"
 #include "ui/GroupNameDialog.h"
 #include "ui/GuestSearchDialog.h"
+#include "ui/ImportGuestsDialog.h"
 #include "ui/KidsDialog.h"
 #include "ui/MultipleUpdateDialog.h"
 #include "ui/OfferDialog.h"
@@ -53,7 +54,9 @@
 #include "ui/WeddingInfoDialog.h"
 
 #include <QDialog>
+#include <QItemSelectionModel>
 #include <QSpinBox>
+#include <QTableView>
 
 namespace
 {
@@ -192,6 +195,33 @@ std::vector<SDialogEntry> MakeCatalogue()
          {
              return std::make_unique<CTaskInfoDialog>(CTaskInfoDialog::kAdd, doc, QString(),
                                                       QString(), parent);
+         }},
+        {"import-guests",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         {
+             // The event's own guests as a workbook would offer them, the first few selected.
+             auto dialog = std::make_unique<CImportGuestsDialog>(doc, parent);
+             std::vector<SImportedGuest> lines;
+             for (const auto& guest : doc.GetGuests())
+             {
+                 SImportedGuest line;
+                 line.firstName = guest->GetName();
+                 line.familyName = guest->GetFamilyName();
+                 line.relation = guest->GetRelation();
+                 line.group = guest->GetGroupName();
+                 line.phone = guest->GetPhone();
+                 line.email = guest->GetEmail();
+                 line.invited = guest->GetInvitedCount();
+                 line.coming = guest->GetComingCount();
+                 lines.push_back(std::move(line));
+             }
+             dialog->SetLines(std::move(lines), QStringLiteral("/home/dana/Guests.xlsx"));
+             QAbstractItemModel* model = dialog->List()->model();
+             if (model->rowCount() >= 3)
+                 dialog->List()->selectionModel()->select(
+                     QItemSelection(model->index(0, 0), model->index(2, 0)),
+                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
+             return dialog;
          }},
         {"approvals",
          [](CNewOrvDoc& doc, QWidget* parent) -> Dialog

@@ -17,6 +17,7 @@
 #include "ui/BackupDialog.h"
 #include "ui/GuestsView.h"
 #include "ui/Icons.h"
+#include "ui/ImportGuestsDialog.h"
 #include "ui/ModalSeam.h"
 #include "ui/OptionsDialog.h"
 #include "ui/PrintsView.h"
@@ -103,6 +104,7 @@ CMainFrame::CMainFrame(CNewOrvApp& app, CQtPrompt& prompt, QWidget* parent)
 CMainFrame::~CMainFrame()
 {
     m_online.reset(); // cancels and joins: no hand-over can reach a frame being destroyed
+    CImportGuestsDialog::SetFolderImport({});
     m_doc.SetDataChangedListener({});
     m_doc.RemoveView(this);
     m_prompt.SetParent(nullptr);
@@ -228,12 +230,11 @@ void CMainFrame::CreateActions()
     connect(m_exportFolder, &QAction::triggered, this, &CMainFrame::OnExportToFolder);
     m_exportMail = new QAction(UiText(IDS_MENU_EXPORT_BY_EMAIL), this);
     connect(m_exportMail, &QAction::triggered, this, &CMainFrame::OnExportByMail);
-    m_import = new QAction(ThemeIcon("document-import"), UiText(IDS_MENU_IMPORT_DATA), this);
-    m_import->setIconText(UiText(IDS_TOOLBAR_IMPORT));
-    m_import->setToolTip(MarkupToRichText(LoadString(IDS_TOOLTIP_IMPORT)));
-    connect(m_import, &QAction::triggered, this, &CMainFrame::OnImport);
     m_unansweredCsv = new QAction(UiText(IDS_MENU_UNANSWERED_CSV), this);
     connect(m_unansweredCsv, &QAction::triggered, this, &CMainFrame::OnUnansweredCsv);
+    m_office = MakeOfficeActions(m_doc, this);
+    // The import dialog's third source: a whole event from a folder, through the backup's import.
+    CImportGuestsDialog::SetFolderImport([this](CNewOrvDoc&, QWidget*) { return ImportFolder(); });
 
     for (QAction* action : {m_save, m_backup, m_generic.add, m_generic.edit, m_generic.remove,
                             m_generic.search, m_nextView, m_previousView})
@@ -250,7 +251,7 @@ void CMainFrame::CreateMenus()
     exportMenu->addAction(m_exportFolder);
     exportMenu->addAction(m_exportMail);
     exportMenu->addAction(m_unansweredCsv);
-    eventMenu->addAction(m_import);
+    eventMenu->addAction(m_office.importData);
     eventMenu->addSeparator();
     eventMenu->addAction(m_addEvent);
     eventMenu->addAction(m_selectEvent);
@@ -317,6 +318,10 @@ void CMainFrame::CreateMenus()
         if (info.code == VIEW_PRINTOUTS)
             printsInMode = m_app.IsRealTime() ? info.realTimeMode : info.regularMode;
     reportsMenu->menuAction()->setVisible(printsInMode);
+    reportsMenu->addSeparator();
+    reportsMenu->addAction(m_office.exportGuests);
+    reportsMenu->addAction(m_office.exportTables);
+    reportsMenu->addAction(m_office.exportWorkbook);
 
     QMenu* helpMenu = menuBar()->addMenu(UiText(IDS_MENU_HELP));
     helpMenu->addAction(m_about);
@@ -339,7 +344,7 @@ void CMainFrame::CreateToolBar()
     m_toolBar->addAction(m_generic.search);
     m_toolBar->addSeparator();
     m_toolBar->addAction(m_addEvent);
-    m_toolBar->addAction(m_import);
+    m_toolBar->addAction(m_office.importData);
     m_toolBar->addAction(m_exportFolder);
     m_toolBar->addAction(m_selectEvent);
 }
@@ -587,12 +592,12 @@ void CMainFrame::OnExportByMail()
     UpdateCommandState();
 }
 
-void CMainFrame::OnImport()
+bool CMainFrame::ImportFolder()
 {
     const QString folder = ChooseFolder(IDS_IMPORT_FOLDER_TITLE);
-    if (!folder.isEmpty())
-        Edits::ImportFromFolder(m_doc, FromQt(folder));
+    const bool imported = !folder.isEmpty() && Edits::ImportFromFolder(m_doc, FromQt(folder));
     UpdateCommandState();
+    return imported;
 }
 
 void CMainFrame::OnUnansweredCsv()

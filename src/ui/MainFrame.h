@@ -3,6 +3,7 @@
 #include "online/Approvals.h"
 #include "store/DocView.h"
 #include "ui/FrameView.h"
+#include "ui/OfficeActions.h"
 
 #include <QMainWindow>
 #include <chrono>
@@ -79,7 +80,7 @@ public:
     QAction* BackupAction() const { return m_backup; }
     QAction* ExportFolderAction() const { return m_exportFolder; }
     QAction* ExportMailAction() const { return m_exportMail; }
-    QAction* ImportAction() const { return m_import; }
+    QAction* ImportAction() const { return m_office.importData; }
     QAction* UnansweredCsvAction() const { return m_unansweredCsv; }
 
     // The timed backup: every "BACK_UP_EVERY" minutes (none at 0 or less), armed when the frame
@@ -115,7 +116,8 @@ private:
     void OnBackupAndRestore();
     void OnExportToFolder();
     void OnExportByMail();
-    void OnImport();
+    // Chooses a folder of event data and imports it (asks first); true when the event was replaced.
+    bool ImportFolder();
     void OnUnansweredCsv();
     // A folder chosen in a folder dialog titled with that text; empty on Cancel.
     QString ChooseFolder(int titleId);
@@ -141,6 +143,7 @@ private:
     QAction* m_save = nullptr;
     QAction* m_weddingInfo = nullptr;
     QAction* m_addEvent = nullptr;
+    SOfficeActions m_office;
     QAction* m_selectEvent = nullptr;
     QAction* m_exit = nullptr;
     QAction* m_realTime = nullptr;
@@ -161,7 +164,6 @@ private:
     QAction* m_backup = nullptr;
     QAction* m_exportFolder = nullptr;
     QAction* m_exportMail = nullptr;
-    QAction* m_import = nullptr;
     QAction* m_unansweredCsv = nullptr;
     QTimer* m_backupTimer = nullptr;
     std::unique_ptr<COnlineServicesThread> m_online;

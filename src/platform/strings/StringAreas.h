@@ -34,6 +34,8 @@ SStringEntries BackupStrings();
 SStringEntries DetailsStrings();
 // The printouts: reports, cards and the printouts screen: 64xxx.
 SStringEntries ReportStrings();
+// Exports, opening files in office programs, the guest import: 70xxx.
+SStringEntries OfficeStrings();
 
 // Every area, in any order.
 inline std::vector<SStringEntries> StringAreas()
@@ -50,5 +52,6 @@ inline std::vector<SStringEntries> StringAreas()
     areas.push_back(BackupStrings());
     areas.push_back(DetailsStrings());
     areas.push_back(ReportStrings());
+    areas.push_back(OfficeStrings());
     return areas;
 }

@@ -118,14 +118,14 @@ bool WriteEntries(const std::vector<SEntry>& entries, std::string* error)
     }
     std::string bytes;
     for (const SEntry& entry : entries)
-        bytes += ToHex(entry.server) + '\t' + ToHex(entry.user) + '\t' + ToHex(entry.password) +
-                 '\n';
+        bytes +=
+            ToHex(entry.server) + '\t' + ToHex(entry.user) + '\t' + ToHex(entry.password) + '\n';
     return WriteFileAtomic(path, bytes, error);
 }
 
 // Rewrites the file without the entry of server and user, adding password when given.
-bool ReplaceInFile(const std::string& server, const std::string& user,
-                   const std::string* password, std::string* error)
+bool ReplaceInFile(const std::string& server, const std::string& user, const std::string* password,
+                   std::string* error)
 {
     std::vector<SEntry> entries = ReadEntries();
     std::vector<SEntry> kept;

@@ -262,7 +262,9 @@ TEST(PasswordStoreTest, TheFileIsPrivateAndKeepsAnyCharacters)
     EXPECT_EQ(CPasswordStore::Lookup("https://[::1]/dav", "dana\tx"), odd);
     EXPECT_EQ(CPasswordStore::Lookup("ftp.example", "dana"), "other");
     EXPECT_EQ(CPasswordStore::Lookup("ftp.example", "yossi"), std::nullopt);
-    struct stat info{};
+    struct stat info
+    {
+    };
     ASSERT_EQ(::stat(CPasswordStore::FilePath().c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
     CPasswordStore::Remove("ftp.example", "dana");

@@ -525,3 +525,4 @@ enum StringId : int
 #include "platform/strings/OptimiserStringIds.h"
 #include "platform/strings/SafetyStringIds.h"
 #include "platform/strings/BackupStringIds.h"
+#include "platform/strings/SharingStringIds.h"

@@ -185,6 +185,8 @@ bool CShareTestServer::Spawn(const std::vector<std::string>& arguments, bool rea
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+    // The servers log every command; the test's own output stays readable.
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     // A group of its own, so Kill ends "timeout" and the server it started together.

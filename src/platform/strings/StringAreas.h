@@ -26,12 +26,14 @@ SStringEntries MoneyStrings();
 SStringEntries SafetyStrings();
 // Backups, restores, exports and imports of an event, the unanswered guests' CSV file: 66xxx.
 SStringEntries BackupStrings();
+// Sharing an event through an FTP, FTPS or WebDAV server: 72xxx.
+SStringEntries SharingStrings();
 
 // Every area, in any order.
 inline std::vector<SStringEntries> StringAreas()
 {
     return {
         CoreStrings(),  MeetingStrings(), OnlineStrings(), OptimiserStrings(),
-        MoneyStrings(), SafetyStrings(),  BackupStrings(),
+        MoneyStrings(), SafetyStrings(),  BackupStrings(), SharingStrings(),
     };
 }

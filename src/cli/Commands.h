@@ -60,3 +60,6 @@ int RunRestore(CCliContext& context);
 int RunExportFolder(CCliContext& context);
 int RunImportFolder(CCliContext& context);
 int RunCsvUnanswered(CCliContext& context);
+int RunShareUpload(CCliContext& context);
+int RunShareDownload(CCliContext& context);
+int RunShareSettings(CCliContext& context);

@@ -111,6 +111,13 @@ const std::vector<SCliCommand>& CliCommands()
         {"export-folder", false, "DIR", RunExportFolder},
         {"import-folder", true, "DIR", RunImportFolder},
         {"csv-unanswered", false, "FILE", RunCsvUnanswered},
+        {"share-upload", true, "", RunShareUpload},
+        {"share-download", true, "", RunShareDownload},
+        {"share-settings", true,
+         "[--protocol ftp|ftps|webdav] [--host H] [--port N] [--user U] [--password-stdin] "
+         "[--folder F] [--ca-file F] [--save-password 0|1] [--auto-upload 0|1] "
+         "[--auto-download 0|1]",
+         RunShareSettings},
     };
     return commands;
 }

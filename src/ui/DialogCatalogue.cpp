@@ -16,6 +16,7 @@
 #include "ui/AddEventWizard.h"
 #include "ui/ApprovalsDialog.h"
 #include "ui/BackupDialog.h"
+#include "ui/ShareSettingsDialog.h"
 #include "ui/CalendarDialog.h"
 #include "ui/CategoryNameDialog.h"
 #include "ui/ExpenseDialog.h"
@@ -61,6 +62,9 @@ std::vector<SDialogEntry> MakeCatalogue()
         {"options",
          [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
          { return std::make_unique<COptionsDialog>(doc, parent); }},
+        {"share-settings",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         { return std::make_unique<CShareSettingsDialog>(doc, parent); }},
         {"backup",
          [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
          { return std::make_unique<CBackupDialog>(doc, parent); }},

@@ -80,6 +80,11 @@ public:
     QAction* ExportFolderAction() const { return m_exportFolder; }
     QAction* ExportMailAction() const { return m_exportMail; }
     QAction* ImportAction() const { return m_import; }
+    QAction* ShareSettingsAction() const { return m_shareSettings; }
+    QAction* ShareUploadAction() const { return m_shareUpload; }
+    QAction* ShareDownloadAction() const { return m_shareDownload; }
+    // The download at start-up when "FtpAutoDownload" is on and a server and user are set.
+    void RunStartupDownload();
     QAction* UnansweredCsvAction() const { return m_unansweredCsv; }
 
     // The timed backup: every "BACK_UP_EVERY" minutes (none at 0 or less), armed when the frame
@@ -116,6 +121,10 @@ private:
     void OnExportToFolder();
     void OnExportByMail();
     void OnImport();
+    void OnShareSettings();
+    bool EditShareSettings();
+    void OnShareUpload();
+    void OnShareDownload();
     void OnUnansweredCsv();
     // A folder chosen in a folder dialog titled with that text; empty on Cancel.
     QString ChooseFolder(int titleId);
@@ -162,6 +171,9 @@ private:
     QAction* m_exportFolder = nullptr;
     QAction* m_exportMail = nullptr;
     QAction* m_import = nullptr;
+    QAction* m_shareSettings = nullptr;
+    QAction* m_shareUpload = nullptr;
+    QAction* m_shareDownload = nullptr;
     QAction* m_unansweredCsv = nullptr;
     QTimer* m_backupTimer = nullptr;
     std::unique_ptr<COnlineServicesThread> m_online;

@@ -14,10 +14,11 @@ esac
 
 packages="g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-qpa-plugins qt6-svg-dev libxerces-c-dev libcurl4-openssl-dev nlohmann-json3-dev
-    libical-dev
+    libical-dev libsecret-1-dev
     fonts-dejavu-core culmus"
 if [ "$mode" = test ]; then
-    packages="$packages libgtest-dev libgmock-dev libbenchmark-dev clang-format python3"
+    packages="$packages libgtest-dev libgmock-dev libbenchmark-dev clang-format python3
+        python3-pyftpdlib python3-openssl vsftpd rclone openssl"
 fi
 
 export DEBIAN_FRONTEND=noninteractive

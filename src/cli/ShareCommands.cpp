@@ -58,8 +58,7 @@ int RunShareDownload(CCliContext& context)
         return kExitRefused;
     const int version = doc.GetCheckpoint().Get();
     if (context.Json())
-        context.PrintJson(
-            {{"download", {{"version", version}, {"guests", doc.GetGuestCount()}}}});
+        context.PrintJson({{"download", {{"version", version}, {"guests", doc.GetGuestCount()}}}});
     else
         context.Out() << "Downloaded version " << version << ": " << doc.GetGuestCount()
                       << " guests" << std::endl;
@@ -115,7 +114,7 @@ int RunShareSettings(CCliContext& context)
                              {"autoUpload", settings.GetFtpAutoUpload()},
                              {"autoDownload", settings.GetFtpAutoDownload()}}}});
     else
-        context.Out() << ProtocolWord(settings.GetFtpProtocol()) << "\t"
-                      << settings.GetFtpServer() << "\t" << settings.GetFtpUser() << std::endl;
+        context.Out() << ProtocolWord(settings.GetFtpProtocol()) << "\t" << settings.GetFtpServer()
+                      << "\t" << settings.GetFtpUser() << std::endl;
     return kExitOk;
 }

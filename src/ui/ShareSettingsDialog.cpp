@@ -60,10 +60,10 @@ CShareSettingsDialog::CShareSettingsDialog(CNewOrvDoc& doc, QWidget* parent)
     form->addRow(UiText(IDS_SHARE_FOLDER_LABEL), m_folder);
     auto* caRow = new QHBoxLayout;
     m_caFile = new QLineEdit(ToQt(settings.GetFtpCaFile()));
-    auto* browse = new QPushButton(UiText(IDS_SHARE_BROWSE));
-    connect(browse, &QPushButton::clicked, this, &CShareSettingsDialog::BrowseCaFile);
+    m_browse = new QPushButton(UiText(IDS_SHARE_BROWSE));
+    connect(m_browse, &QPushButton::clicked, this, &CShareSettingsDialog::BrowseCaFile);
     caRow->addWidget(m_caFile, 1);
-    caRow->addWidget(browse);
+    caRow->addWidget(m_browse);
     form->addRow(UiText(IDS_SHARE_CA_FILE_LABEL), caRow);
     layout->addLayout(form);
 
@@ -76,11 +76,13 @@ CShareSettingsDialog::CShareSettingsDialog(CNewOrvDoc& doc, QWidget* parent)
     for (QCheckBox* box : {m_savePassword, m_autoUpload, m_autoDownload})
         layout->addWidget(box);
 
-    auto* help = new QLabel(QStringLiteral("<a href=\"help\">%1</a>").arg(UiText(IDS_SHARE_HELP_LINK)));
+    auto* help =
+        new QLabel(QStringLiteral("<a href=\"help\">%1</a>").arg(UiText(IDS_SHARE_HELP_LINK)));
     connect(help, &QLabel::linkActivated, this, &CShareSettingsDialog::ShowHelp);
     layout->addWidget(help);
 
-    QDialogButtonBox* buttons = MakeButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    QDialogButtonBox* buttons =
+        MakeButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -97,9 +99,11 @@ void CShareSettingsDialog::ProtocolChanged()
     const int protocol = m_protocol->currentIndex();
     m_folder->setEnabled(protocol != kShareWebDav);
     m_caFile->setEnabled(protocol != kShareFtp);
-    m_server->setPlaceholderText(protocol == kShareWebDav
-                                     ? QStringLiteral("https://cloud.example.com/remote.php/dav/files/...")
-                                     : QStringLiteral("ftp.example.com"));
+    m_browse->setEnabled(protocol != kShareFtp);
+    m_server->setPlaceholderText(
+        protocol == kShareWebDav
+            ? QStringLiteral("https://cloud.example.com/remote.php/dav/files/...")
+            : QStringLiteral("ftp.example.com"));
 }
 
 void CShareSettingsDialog::BrowseCaFile()

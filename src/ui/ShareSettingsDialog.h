@@ -7,6 +7,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QSpinBox;
 
 // "Define FTP server properties": the server, user name and password, the three check boxes of
@@ -42,6 +43,7 @@ private:
     QLineEdit* m_password;
     QLineEdit* m_folder;
     QLineEdit* m_caFile;
+    QPushButton* m_browse;
     QCheckBox* m_savePassword;
     QCheckBox* m_autoUpload;
     QCheckBox* m_autoDownload;

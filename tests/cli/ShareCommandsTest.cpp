@@ -1,5 +1,4 @@
 #include "CliTestSupport.h"
-
 #include "platform/ProfileFile.h"
 #include "support/ShareTestServer.h"
 
@@ -49,7 +48,8 @@ TEST_F(ShareCommandsTest, SettingsThenUploadsAndADownloadThatAsks)
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(nlohmann::json::parse(run.out)["upload"]["version"], 2);
     EXPECT_EQ(ReadProfileInt(m_root / "DB" / "Checkpoint.ini", "Checkpoint", "CpIndex", -1), 2);
-    EXPECT_EQ(ReadBytes(server.Home() / "DB" / "Tasks.ini"), ReadBytes(m_root / "DB" / "Tasks.ini"));
+    EXPECT_EQ(ReadBytes(server.Home() / "DB" / "Tasks.ini"),
+              ReadBytes(m_root / "DB" / "Tasks.ini"));
 
     run = Run({"share-download", "--no"});
     EXPECT_EQ(run.status, 1) << "equal versions ask, and --no declines";

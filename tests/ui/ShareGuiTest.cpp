@@ -49,8 +49,9 @@ private slots:
         QCOMPARE(doc.GetSettings().GetFtpProtocol(), 2);
         QVERIFY(doc.GetSettings().GetFtpAutoUpload());
         QCOMPARE(doc.GetCheckpoint().Get(), 1);
-        QCOMPARE(ReadProfileInt(server.Home() / "DB" / "Checkpoint.ini", "Checkpoint", "CpIndex", -1),
-                 1);
+        QCOMPARE(
+            ReadProfileInt(server.Home() / "DB" / "Checkpoint.ini", "Checkpoint", "CpIndex", -1),
+            1);
 
         doc.AddGuest("Noa", "Levi");
         frame.SaveAction()->trigger();

@@ -9,6 +9,7 @@
 #include "platform/StringTable.h"
 #include "store/NewOrvDoc.h"
 #include "store/ProgramFolders.h"
+#include "support/EnvGuard.h"
 #include "support/ScriptedPrompt.h"
 #include "support/ShareTestServer.h"
 #include "support/TempDir.h"
@@ -194,6 +195,9 @@ TEST(ShareEdits, AServerThatDiesInADownloadLeavesTheEventUntouched)
     WriteBytes(server.Home() / "DB" / "Guests.ini", "[Guest0]\r\n");
     WriteBytes(server.Home() / "DB" / "WeddingData.xml", GuestsXml("Remote", 3000000));
 
+    // A temporary folder of this test alone, so other test programs' transfers do not show.
+    CTempDir privateTemp;
+    CEnvGuard tmpdir("TMPDIR", privateTemp.Path().c_str());
     SComputer ours;
     const std::string data = GuestsXml("Local");
     WriteBytes(ours.File("WeddingData.xml"), data);

@@ -18,7 +18,7 @@ const SStringEntry kEntries[] = {
     {IDS_SHARE_AUTO_DOWNLOAD, "Download the data from the server when the program opens",
      "הורדת הנתונים מהשרת בעת פתיחת התוכנה"},
     {IDS_SHARE_PROTOCOL_LABEL, "Connection:", "סוג החיבור:"},
-    {IDS_SHARE_PROTOCOL_FTP, "FTP", "FTP"},
+    {IDS_SHARE_PROTOCOL_FTP, "FTP", "FTP רגיל"},
     {IDS_SHARE_PROTOCOL_FTPS, "FTPS (FTP with encryption)", "FTPS (FTP מוצפן)"},
     {IDS_SHARE_PROTOCOL_WEBDAV, "WebDAV (Nextcloud, ownCloud and the like)",
      "WebDAV (Nextcloud, ownCloud וכדומה)"},

@@ -41,7 +41,7 @@ int RunShareUpload(CCliContext& context)
 {
     CCliArgs(context.Args()).Positionals(0);
     int version = 0;
-    if (!Edits::ShareUpload(context.Doc(), {}, &version))
+    if (!Edits::Upload(context.Doc(), {}, &version))
         return kExitRefused;
     if (context.Json())
         context.PrintJson({{"upload", {{"version", version}}}});
@@ -54,7 +54,7 @@ int RunShareDownload(CCliContext& context)
 {
     CCliArgs(context.Args()).Positionals(0);
     CNewOrvDoc& doc = context.Doc();
-    if (!Edits::ShareDownload(doc, {}))
+    if (!Edits::Download(doc, {}))
         return kExitRefused;
     const int version = doc.GetCheckpoint().Get();
     if (context.Json())

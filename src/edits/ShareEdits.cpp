@@ -101,9 +101,17 @@ int ReadVersion(const fs::path& checkpointIni)
     return ReadProfileInt(checkpointIni, "Checkpoint", "CpIndex", 0);
 }
 
-// Fetches the server's version file into folder; the version in *version when there is one.
-SShareOutcome FetchServerVersion(const SShareHooks& hooks, const SShareServer& server,
-                                 const fs::path& folder, std::optional<int>& version)
+bool RefusedReadOnly(CNewOrvDoc& doc)
+{
+    if (!doc.IsReadOnly() && !doc.IsEventReadOnly())
+        return false;
+    AskString(doc.GetPrompt(), IDS_SHARE_READ_ONLY, IDS_SHARE_CAPTION, EButtons::Ok);
+    return true;
+}
+} // namespace
+
+SShareOutcome FetchServerVersionFile(const SShareHooks& hooks, const SShareServer& server,
+                                     const fs::path& folder, std::optional<int>& version)
 {
     SShareOutcome outcome;
     const std::string name = EventFileName(kFileCheckpointIni);
@@ -118,22 +126,13 @@ SShareOutcome FetchServerVersion(const SShareHooks& hooks, const SShareServer& s
     return outcome;
 }
 
-bool RefusedReadOnly(CNewOrvDoc& doc)
-{
-    if (!doc.IsReadOnly() && !doc.IsEventReadOnly())
-        return false;
-    AskString(doc.GetPrompt(), IDS_SHARE_READ_ONLY, IDS_SHARE_CAPTION, EButtons::Ok);
-    return true;
-}
-} // namespace
-
 void CInPlaceShareRunner::Run(const std::string&, int, const ShareWork& work)
 {
     const CCancelToken never;
     work(never, [](int) {});
 }
 
-bool GetShareServer(CNewOrvDoc& doc, const SShareHooks& hooks, SShareServer& server)
+bool GetFtpParameters(CNewOrvDoc& doc, const SShareHooks& hooks, SShareServer& server)
 {
     auto take = [&]
     {
@@ -197,12 +196,12 @@ void ApplyShareSettings(CNewOrvDoc& doc, const SShareSettings& values)
         Tell(doc, FormatText(LoadString(IDS_SHARE_PASSWORD_NOT_KEPT), {error}), IDS_SHARE_CAPTION);
 }
 
-bool ShareUpload(CNewOrvDoc& doc, const SShareHooks& hooks, int* uploadedVersion)
+bool Upload(CNewOrvDoc& doc, const SShareHooks& hooks, int* uploadedVersion)
 {
     if (RefusedReadOnly(doc))
         return false;
     SShareServer server;
-    if (!GetShareServer(doc, hooks, server) || !CheckAddress(doc, server))
+    if (!GetFtpParameters(doc, hooks, server) || !CheckAddress(doc, server))
         return false;
     const fs::path eventFolder = doc.GetFolders().ActiveEventFolder();
     // Settings.ini is about to travel: a password an older version left in it goes first.
@@ -220,7 +219,7 @@ bool ShareUpload(CNewOrvDoc& doc, const SShareHooks& hooks, int* uploadedVersion
     }
     std::optional<int> serverVersion;
     const SShareOutcome versionOutcome =
-        FetchServerVersion(hooks, server, work.Path(), serverVersion);
+        FetchServerVersionFile(hooks, server, work.Path(), serverVersion);
     if (versionOutcome.result == EShareResult::Failed ||
         versionOutcome.result == EShareResult::Cancelled)
     {
@@ -288,18 +287,18 @@ bool ShareUpload(CNewOrvDoc& doc, const SShareHooks& hooks, int* uploadedVersion
     std::string error;
     if (!doc.GetCheckpoint().Save(&error))
         Tell(doc, error, IDS_SHARE_CAPTION);
-    Trace("Edits::ShareUpload", "version " + std::to_string(newVersion));
+    Trace("Edits::Upload", "version " + std::to_string(newVersion));
     if (uploadedVersion != nullptr)
         *uploadedVersion = newVersion;
     return true;
 }
 
-bool ShareDownload(CNewOrvDoc& doc, const SShareHooks& hooks)
+bool Download(CNewOrvDoc& doc, const SShareHooks& hooks)
 {
     if (RefusedReadOnly(doc))
         return false;
     SShareServer server;
-    if (!GetShareServer(doc, hooks, server) || !CheckAddress(doc, server))
+    if (!GetFtpParameters(doc, hooks, server) || !CheckAddress(doc, server))
         return false;
     CWorkFolder work;
     if (work.Path().empty())
@@ -311,7 +310,7 @@ bool ShareDownload(CNewOrvDoc& doc, const SShareHooks& hooks)
     fs::create_directories(received);
 
     std::optional<int> serverVersion;
-    SShareOutcome outcome = FetchServerVersion(hooks, server, received, serverVersion);
+    SShareOutcome outcome = FetchServerVersionFile(hooks, server, received, serverVersion);
     if (outcome.result == EShareResult::Failed || outcome.result == EShareResult::Cancelled)
     {
         TellFailure(doc, server, outcome, false);

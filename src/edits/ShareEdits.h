@@ -2,6 +2,7 @@
 
 #include "online/ShareConnection.h"
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -42,10 +43,16 @@ struct SShareHooks
     std::function<bool()> editSettings; // "Define FTP server properties"; null: none (the CLI)
 };
 
-// GetFtpParameters: the server, user and password from the event settings (the password of this
+// The server, user and password from the event settings (the password of this
 // run, else the one kept by CPasswordStore when "Save password" is on); when one is missing the
 // settings dialog opens and they are taken again; still missing: told (59820, 59821), false.
-bool GetShareServer(CNewOrvDoc& doc, const SShareHooks& hooks, SShareServer& server);
+bool GetFtpParameters(CNewOrvDoc& doc, const SShareHooks& hooks, SShareServer& server);
+
+// Downloads the server's Checkpoint.ini into folder (replacing an older copy) through the runner;
+// version gets its "CpIndex" when it arrived. Absent (a first upload) is not a failure.
+SShareOutcome FetchServerVersionFile(const SShareHooks& hooks, const SShareServer& server,
+                                     const std::filesystem::path& folder,
+                                     std::optional<int>& version);
 
 // "Upload data to server", and after a save with "FtpAutoUpload" in the GUI. The server's version
 // file decides: a newer version on the server asks (59830; No ends); none there (a first upload)
@@ -54,14 +61,14 @@ bool GetShareServer(CNewOrvDoc& doc, const SShareHooks& hooks, SShareServer& ser
 // A broken connection is told (59824, 59825, with the cause); a server without TLS for FTPS and a
 // plain http address to another computer are refused with their own message. True when uploaded;
 // version (when given) gets the version uploaded.
-bool ShareUpload(CNewOrvDoc& doc, const SShareHooks& hooks, int* version = nullptr);
+bool Upload(CNewOrvDoc& doc, const SShareHooks& hooks, int* version = nullptr);
 
 // "Download data from server", and the start-up download with "FtpAutoDownload". A server version
 // that is not newer asks first (59828; No ends). The files land in a private temporary folder;
 // only when every file arrived whole, and the user agrees (59822), does ReplaceEventData save,
 // back up and replace the event's data. A broken or cancelled download replaces nothing. True when
 // the data were replaced.
-bool ShareDownload(CNewOrvDoc& doc, const SShareHooks& hooks);
+bool Download(CNewOrvDoc& doc, const SShareHooks& hooks);
 
 // The values of "Define FTP server properties" (and of share-settings; unset: unchanged).
 struct SShareSettings

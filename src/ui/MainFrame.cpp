@@ -497,7 +497,7 @@ void CMainFrame::OnShareUpload()
     Edits::SShareHooks hooks;
     hooks.runner = &runner;
     hooks.editSettings = [this] { return EditShareSettings(); };
-    Edits::ShareUpload(m_doc, hooks);
+    Edits::Upload(m_doc, hooks);
 }
 
 void CMainFrame::OnShareDownload()
@@ -506,7 +506,7 @@ void CMainFrame::OnShareDownload()
     Edits::SShareHooks hooks;
     hooks.runner = &runner;
     hooks.editSettings = [this] { return EditShareSettings(); };
-    Edits::ShareDownload(m_doc, hooks);
+    Edits::Download(m_doc, hooks);
     UpdateCommandState();
 }
 

@@ -111,7 +111,7 @@ TEST_P(ShareEditsTest, UploadsRaiseTheVersionAndADownloadBringsTheSameBytes)
     ASSERT_TRUE(doc.SaveEventSettings());
 
     int version = 0;
-    ASSERT_TRUE(Edits::ShareUpload(doc, {}, &version)) << ::testing::PrintToString(ours.Captions());
+    ASSERT_TRUE(Edits::Upload(doc, {}, &version)) << ::testing::PrintToString(ours.Captions());
     EXPECT_EQ(version, 1) << "the first upload to an empty server: version 1 from 0";
     EXPECT_TRUE(ours.prompt.Asked().empty()) << "no version on the server: nothing to ask";
     EXPECT_EQ(ServerVersion(server), 1);
@@ -124,7 +124,7 @@ TEST_P(ShareEditsTest, UploadsRaiseTheVersionAndADownloadBringsTheSameBytes)
         << "the password never travels";
     EXPECT_EQ(doc.GetCheckpoint().Get(), 1);
 
-    ASSERT_TRUE(Edits::ShareUpload(doc, {}, &version));
+    ASSERT_TRUE(Edits::Upload(doc, {}, &version));
     EXPECT_EQ(version, 2);
     EXPECT_TRUE(ours.prompt.Asked().empty()) << "equal versions before the raise: no question";
     EXPECT_EQ(ServerVersion(server), 2);
@@ -134,7 +134,7 @@ TEST_P(ShareEditsTest, UploadsRaiseTheVersionAndADownloadBringsTheSameBytes)
     CNewOrvDoc& other = theirs.Open();
     theirs.Connect(server, GetParam());
     theirs.prompt.Answer(EAnswer::Yes); // replace the data
-    ASSERT_TRUE(Edits::ShareDownload(other, {})) << ::testing::PrintToString(theirs.Captions());
+    ASSERT_TRUE(Edits::Download(other, {})) << ::testing::PrintToString(theirs.Captions());
     EXPECT_EQ(theirs.Captions(), std::vector<std::string>{Caption(IDS_FTP_REPLACE_DATA_CAPTION)})
         << "a newer server asks only whether to replace";
     EXPECT_EQ(ReadBytes(theirs.File("WeddingData.xml")), data);
@@ -145,7 +145,7 @@ TEST_P(ShareEditsTest, UploadsRaiseTheVersionAndADownloadBringsTheSameBytes)
 
     theirs.prompt.Clear();
     theirs.prompt.Answer(EAnswer::No);
-    EXPECT_FALSE(Edits::ShareDownload(other, {}));
+    EXPECT_FALSE(Edits::Download(other, {}));
     EXPECT_EQ(theirs.Captions(),
               std::vector<std::string>{Caption(IDS_FTP_SERVER_NOT_NEWER_CAPTION)})
         << "equal versions ask 59828 first, and No ends the download";
@@ -156,11 +156,11 @@ TEST_P(ShareEditsTest, UploadsRaiseTheVersionAndADownloadBringsTheSameBytes)
     CNewOrvDoc& stranger = third.Open();
     third.Connect(server, GetParam());
     third.prompt.Answer(EAnswer::No);
-    EXPECT_FALSE(Edits::ShareUpload(stranger, {}));
+    EXPECT_FALSE(Edits::Upload(stranger, {}));
     EXPECT_EQ(third.Captions(), std::vector<std::string>{Caption(IDS_FTP_SERVER_NEWER_CAPTION)});
     EXPECT_EQ(ReadBytes(server.Home() / "DB" / "WeddingData.xml"), data) << "No sends nothing";
     third.prompt.Answer(EAnswer::Yes);
-    ASSERT_TRUE(Edits::ShareUpload(stranger, {}, &version));
+    ASSERT_TRUE(Edits::Upload(stranger, {}, &version));
     EXPECT_EQ(version, 3) << "Yes takes the server's version, then raises it";
 }
 
@@ -203,7 +203,7 @@ TEST(ShareEdits, AServerThatDiesInADownloadLeavesTheEventUntouched)
     WriteBytes(ours.File("WeddingData.xml"), data);
     CNewOrvDoc& doc = ours.Open();
     ours.Connect(server, EKind::Ftp);
-    EXPECT_FALSE(KillServerDuring(server, [&] { return Edits::ShareDownload(doc, {}); }));
+    EXPECT_FALSE(KillServerDuring(server, [&] { return Edits::Download(doc, {}); }));
     EXPECT_EQ(ours.Captions(), std::vector<std::string>{Caption(IDS_FTP_CONNECT_FAILED_CAPTION)});
     EXPECT_EQ(ReadBytes(ours.File("WeddingData.xml")), data);
     EXPECT_FALSE(fs::exists(ours.File("Guests.ini"))) << "a file that did arrive is not taken";
@@ -230,7 +230,7 @@ TEST(ShareEdits, AServerThatDiesInAnUploadKeepsItsFilesAndVersion)
     WriteBytes(ours.File("Checkpoint.ini"), "[Checkpoint]\r\nCpIndex=3\r\n");
     CNewOrvDoc& doc = ours.Open();
     ours.Connect(server, EKind::Ftp);
-    EXPECT_FALSE(KillServerDuring(server, [&] { return Edits::ShareUpload(doc, {}); }));
+    EXPECT_FALSE(KillServerDuring(server, [&] { return Edits::Upload(doc, {}); }));
     EXPECT_EQ(ReadBytes(server.Home() / "DB" / "WeddingData.xml"), before)
         << "the half file never took the real name";
     EXPECT_EQ(ServerVersion(server), 3) << "no new version announced";
@@ -256,12 +256,12 @@ TEST(ShareEdits, WithoutSavePasswordTheDialogOpensAfterARestart)
             ++dialogs;
             return false; // the user cancels the dialog
         };
-        EXPECT_TRUE(Edits::ShareUpload(doc, hooks)) << "the password serves this run";
+        EXPECT_TRUE(Edits::Upload(doc, hooks)) << "the password serves this run";
         EXPECT_EQ(dialogs, 0);
 
         CNewOrvDoc& again = ours.Restart();
         EXPECT_EQ(ReadBytes(ours.File("Settings.ini")).find(server.Password()), std::string::npos);
-        EXPECT_EQ(Edits::ShareUpload(again, hooks), savePassword);
+        EXPECT_EQ(Edits::Upload(again, hooks), savePassword);
         EXPECT_EQ(dialogs, savePassword ? 0 : 1) << "save password " << savePassword;
         if (!savePassword)
         {
@@ -279,7 +279,7 @@ TEST(ShareEdits, FtpsToAServerWithoutTlsIsRefusedClearly)
     SComputer ours;
     CNewOrvDoc& doc = ours.Open();
     ours.Connect(server, EKind::Ftps);
-    EXPECT_FALSE(Edits::ShareUpload(doc, {}));
+    EXPECT_FALSE(Edits::Upload(doc, {}));
     ASSERT_EQ(ours.prompt.Asked().size(), 1u);
     EXPECT_NE(ours.prompt.Asked()[0].text.find("TLS"), std::string::npos);
     EXPECT_FALSE(fs::exists(server.Home() / "DB")) << "nothing was sent";

@@ -14,11 +14,11 @@ esac
 
 packages="g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-qpa-plugins qt6-svg-dev libxerces-c-dev libcurl4-openssl-dev nlohmann-json3-dev
-    libical-dev libqrencode-dev libxlsxwriter-dev libzip-dev libfreexl-dev
+    libical-dev libqrencode-dev libxlsxwriter-dev libzip-dev libfreexl-dev libsecret-1-dev
     fonts-dejavu-core culmus"
 if [ "$mode" = test ]; then
     packages="$packages libgtest-dev libgmock-dev libbenchmark-dev clang-format python3
-        poppler-utils zbar-tools"
+        poppler-utils zbar-tools python3-pyftpdlib python3-openssl vsftpd rclone openssl"
 fi
 
 export DEBIAN_FRONTEND=noninteractive

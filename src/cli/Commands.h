@@ -71,3 +71,6 @@ int RunReport(CCliContext& context);
 int RunExportTsv(CCliContext& context);
 int RunExportXlsx(CCliContext& context);
 int RunImportGuests(CCliContext& context);
+int RunShareUpload(CCliContext& context);
+int RunShareDownload(CCliContext& context);
+int RunShareSettings(CCliContext& context);

@@ -133,6 +133,13 @@ const std::vector<SCliCommand>& CliCommands()
         {"export-tsv", false, "guests|tables FILE", RunExportTsv},
         {"export-xlsx", false, "FILE", RunExportXlsx},
         {"import-guests", true, "FILE [--group NAME] [--all | --rows N,N...]", RunImportGuests},
+        {"share-upload", true, "", RunShareUpload},
+        {"share-download", true, "", RunShareDownload},
+        {"share-settings", true,
+         "[--protocol ftp|ftps|webdav] [--host H] [--port N] [--user U] [--password-stdin] "
+         "[--folder F] [--ca-file F] [--save-password 0|1] [--auto-upload 0|1] "
+         "[--auto-download 0|1]",
+         RunShareSettings},
     };
     return commands;
 }

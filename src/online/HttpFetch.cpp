@@ -1,22 +1,15 @@
 #include "online/HttpFetch.h"
 
 #include "online/CancelToken.h"
+#include "online/CurlTransfer.h"
 #include "platform/Trace.h"
 
 #include <curl/curl.h>
 #include <memory>
-#include <mutex>
 
 namespace
 {
-constexpr int kPollMs = 100;
 constexpr long kMaxRedirects = 5;
-
-void InitializeCurlOnce()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 struct SBody
 {
@@ -42,10 +35,6 @@ struct SEasyDeleter
 {
     void operator()(CURL* easy) const { curl_easy_cleanup(easy); }
 };
-struct SMultiDeleter
-{
-    void operator()(CURLM* multi) const { curl_multi_cleanup(multi); }
-};
 struct SListDeleter
 {
     void operator()(curl_slist* list) const { curl_slist_free_all(list); }
@@ -57,8 +46,7 @@ SFetchResult FetchUrl(const SFetchRequest& request, const CCancelToken* cancel)
     InitializeCurlOnce();
     SFetchResult result;
     std::unique_ptr<CURL, SEasyDeleter> easy(curl_easy_init());
-    std::unique_ptr<CURLM, SMultiDeleter> multi(curl_multi_init());
-    if (!easy || !multi)
+    if (!easy)
     {
         result.error = "out of memory";
         return result;
@@ -92,41 +80,8 @@ SFetchResult FetchUrl(const SFetchRequest& request, const CCancelToken* cancel)
     curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, errorText);
     curl_easy_setopt(handle, CURLOPT_ACCEPT_ENCODING, "");
 
-    // The multi interface lets the wait be cut short: the loop looks at the token between polls.
-    curl_multi_add_handle(multi.get(), handle);
-    int running = 1;
-    CURLcode code = CURLE_OK;
-    bool finished = false;
-    while (!finished)
-    {
-        if (IsCancelled(cancel))
-        {
-            code = CURLE_ABORTED_BY_CALLBACK;
-            break;
-        }
-        const CURLMcode multiCode = curl_multi_perform(multi.get(), &running);
-        if (multiCode != CURLM_OK)
-        {
-            result.error = curl_multi_strerror(multiCode);
-            curl_multi_remove_handle(multi.get(), handle);
-            return result;
-        }
-        int queued = 0;
-        while (CURLMsg* message = curl_multi_info_read(multi.get(), &queued))
-        {
-            if (message->msg == CURLMSG_DONE && message->easy_handle == handle)
-            {
-                code = message->data.result;
-                finished = true;
-            }
-        }
-        if (!finished && running > 0)
-            curl_multi_poll(multi.get(), nullptr, 0, kPollMs, nullptr);
-        else if (!finished)
-            finished = true; // nothing running and no message: treat as done
-    }
+    const CURLcode code = RunCurlTransfer(handle, cancel);
     curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &result.httpStatus);
-    curl_multi_remove_handle(multi.get(), handle);
 
     if (code == CURLE_OK || (code == CURLE_WRITE_ERROR && body.full))
     {

@@ -530,3 +530,4 @@ enum StringId : int
 #include "platform/strings/RealTimeStringIds.h"
 #include "platform/strings/ReportStringIds.h"
 #include "platform/strings/SafetyStringIds.h"
+#include "platform/strings/SharingStringIds.h"

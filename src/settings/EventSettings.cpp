@@ -5,6 +5,7 @@
 #include "platform/NumberText.h"
 #include "platform/ProfileFile.h"
 #include "platform/StringTable.h"
+#include "settings/PasswordStore.h"
 
 namespace fs = std::filesystem;
 
@@ -130,6 +131,11 @@ void CEventSettings::Load(const fs::path& settingsIni)
     m_ftpServer = file.GetString(kFtpServer, "FTPServer");
     m_ftpUser = file.GetString(kFtpServer, "FTPUser");
     m_ftpPassword = file.GetString(kFtpServer, "FTPP");
+    m_passwordInFile = file.HasKey(kFtpServer, "FTPP");
+    m_ftpProtocol = file.GetInt(kFtpFlags, "FtpProtocol", 0);
+    m_ftpPort = file.GetInt(kFtpFlags, "FtpPort", 0);
+    m_ftpFolder = file.GetString(kFtpFlags, "FtpFolder");
+    m_ftpCaFile = file.GetString(kFtpFlags, "FtpCaFile");
 
     m_tableNotes.line1 = file.GetString(kTableNotes, "Line1", m_tableNotes.line1);
     m_tableNotes.line2 = file.GetString(kTableNotes, "Line2");
@@ -156,6 +162,9 @@ void CEventSettings::Load(const fs::path& settingsIni)
         LoadKeySetting(file, column.key, hebrew ? column.hebrew : column.english);
 
     ClearModified();
+    // The next save takes an older version's password out of the file.
+    if (m_passwordInFile)
+        SetModified();
 }
 
 bool CEventSettings::Save(const fs::path& settingsIni, std::string* error)
@@ -202,16 +211,22 @@ bool CEventSettings::Save(const fs::path& settingsIni, std::string* error)
     file.SetString(kFtpFlags, "FtpAutoUpload", BoolText(m_ftpAutoUpload));
     file.SetString(kFtpFlags, "FtpAutoDownload", BoolText(m_ftpAutoDownload));
     file.SetString(kFtpFlags, "FtpSavePass", BoolText(m_ftpSavePassword));
-    if (m_ftpSavePassword)
-        file.SetString(kFtpServer, "FTPP", m_ftpPassword);
-    else
-        file.DeleteKey(kFtpServer, "FTPP");
+    file.SetInt(kFtpFlags, "FtpProtocol", m_ftpProtocol);
+    file.SetInt(kFtpFlags, "FtpPort", m_ftpPort);
+    file.SetString(kFtpFlags, "FtpFolder", m_ftpFolder);
+    file.SetString(kFtpFlags, "FtpCaFile", m_ftpCaFile);
+    // Settings.ini goes to the server, into backups and mails: the password never stays in it.
+    // One an older version wrote there moves to the password store first.
+    if (m_passwordInFile && m_ftpSavePassword && !m_ftpPassword.empty())
+        CPasswordStore::Store(m_ftpServer, m_ftpUser, m_ftpPassword);
+    file.DeleteKey(kFtpServer, "FTPP");
 
     file.SetString(kGen, "EveName", m_eventName);
     SaveKeySettings(file);
 
     if (!file.Save(error))
         return false;
+    m_passwordInFile = false;
     ClearModified();
     return true;
 }

@@ -57,14 +57,29 @@ public:
     bool SetFtpAutoDownload(bool value) { return Assign(m_ftpAutoDownload, value); }
     bool GetFtpSavePassword() const { return m_ftpSavePassword; }
     bool SetFtpSavePassword(bool value) { return Assign(m_ftpSavePassword, value); }
+    // 0 FTP, 1 FTPS (explicit TLS), 2 WebDAV.
+    int GetFtpProtocol() const { return m_ftpProtocol; }
+    bool SetFtpProtocol(int value) { return Assign(m_ftpProtocol, value); }
+    // 0: the protocol's default port.
+    int GetFtpPort() const { return m_ftpPort; }
+    bool SetFtpPort(int value) { return Assign(m_ftpPort, value); }
+    // The folder on the server that holds "DB"; empty: the user's start folder.
+    const std::string& GetFtpFolder() const { return m_ftpFolder; }
+    bool SetFtpFolder(const std::string& value) { return Assign(m_ftpFolder, value); }
+    // A certificate file for a server with a certificate of its own; empty: the system's store.
+    const std::string& GetFtpCaFile() const { return m_ftpCaFile; }
+    bool SetFtpCaFile(const std::string& value) { return Assign(m_ftpCaFile, value); }
 
     // "FTPSettings"
     const std::string& GetFtpServer() const { return m_ftpServer; }
     bool SetFtpServer(const std::string& value) { return Assign(m_ftpServer, value); }
     const std::string& GetFtpUser() const { return m_ftpUser; }
     bool SetFtpUser(const std::string& value) { return Assign(m_ftpUser, value); }
+    // The password of this run. It is never written to Settings.ini (which travels with the
+    // event): a password found there ("FTPP" of older versions) is read once, handed to
+    // CPasswordStore at the next save when "Save password" is on, and the key removed.
     const std::string& GetFtpPassword() const { return m_ftpPassword; }
-    bool SetFtpPassword(const std::string& value) { return Assign(m_ftpPassword, value); }
+    void SetFtpPassword(const std::string& value) { m_ftpPassword = value; }
 
     // "TableNotesSettings" (table cards)
     struct STableNotes
@@ -111,6 +126,11 @@ private:
     std::string m_ftpServer;
     std::string m_ftpUser;
     std::string m_ftpPassword;
+    bool m_passwordInFile = false; // "FTPP" still in Settings.ini
+    int m_ftpProtocol = 0;
+    int m_ftpPort = 0;
+    std::string m_ftpFolder;
+    std::string m_ftpCaFile;
 
     STableNotes m_tableNotes;
     SAddressCards m_addressCards;

@@ -43,6 +43,7 @@
 #include "ui/SeatingSearchDialog.h"
 #include "ui/SelectEventDialog.h"
 #include "ui/ShapeDetailsDialog.h"
+#include "ui/ShareSettingsDialog.h"
 #include "ui/TableDetailsDialog.h"
 #include "ui/TableSetupDialog.h"
 #include "ui/TaskInfoDialog.h"
@@ -96,6 +97,9 @@ std::vector<SDialogEntry> MakeCatalogue()
         {"options",
          [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
          { return std::make_unique<COptionsDialog>(doc, parent); }},
+        {"share-settings",
+         [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
+         { return std::make_unique<CShareSettingsDialog>(doc, parent); }},
         {"backup",
          [](CNewOrvDoc& doc, QWidget* parent) -> Dialog
          { return std::make_unique<CBackupDialog>(doc, parent); }},

@@ -121,6 +121,8 @@ bool CGuiSession::Start(int& exitCode, bool showWindow)
         m_frame->StartOnlineServices(COnlineServicesThread::kStartupDelay, false);
     if (showWindow)
         m_frame->showMaximized();
+    // After the start-up backup, so what a download replaces can be restored.
+    m_frame->RunStartupDownload();
 
     int firstTip = 1;
     if (m_app->ShouldShowTip(firstTip))

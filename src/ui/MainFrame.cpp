@@ -3,6 +3,7 @@
 #include "app/NewOrvApp.h"
 #include "edits/ApprovalEdits.h"
 #include "edits/BackupEdits.h"
+#include "edits/ShareEdits.h"
 #include "office/UnansweredCsv.h"
 #include "online/MailLinks.h"
 #include "online/OnlineConfig.h"
@@ -22,7 +23,9 @@
 #include "ui/OptionsDialog.h"
 #include "ui/PrintsView.h"
 #include "ui/QtPrompt.h"
+#include "ui/QtShareRunner.h"
 #include "ui/SelectEventDialog.h"
+#include "ui/ShareSettingsDialog.h"
 #include "ui/TipMarkup.h"
 #include "ui/TooltipFilter.h"
 #include "ui/UiText.h"
@@ -236,6 +239,13 @@ void CMainFrame::CreateActions()
     // The import dialog's third source: a whole event from a folder, through the backup's import.
     CImportGuestsDialog::SetFolderImport([this](CNewOrvDoc&, QWidget*) { return ImportFolder(); });
 
+    m_shareSettings = new QAction(UiText(IDS_MENU_DEFINE_FTP), this);
+    connect(m_shareSettings, &QAction::triggered, this, &CMainFrame::OnShareSettings);
+    m_shareDownload = new QAction(UiText(IDS_MENU_DOWNLOAD_FROM_SERVER), this);
+    connect(m_shareDownload, &QAction::triggered, this, &CMainFrame::OnShareDownload);
+    m_shareUpload = new QAction(UiText(IDS_MENU_UPLOAD_TO_SERVER), this);
+    connect(m_shareUpload, &QAction::triggered, this, &CMainFrame::OnShareUpload);
+
     for (QAction* action : {m_save, m_backup, m_generic.add, m_generic.edit, m_generic.remove,
                             m_generic.search, m_nextView, m_previousView})
         addAction(action); // window-wide shortcuts, whichever menu shows the action
@@ -322,6 +332,10 @@ void CMainFrame::CreateMenus()
     reportsMenu->addAction(m_office.exportGuests);
     reportsMenu->addAction(m_office.exportTables);
     reportsMenu->addAction(m_office.exportWorkbook);
+    QMenu* sharingMenu = menuBar()->addMenu(UiText(IDS_MENU_SHARING));
+    sharingMenu->addAction(m_shareSettings);
+    sharingMenu->addAction(m_shareDownload);
+    sharingMenu->addAction(m_shareUpload);
 
     QMenu* helpMenu = menuBar()->addMenu(UiText(IDS_MENU_HELP));
     helpMenu->addAction(m_about);
@@ -488,8 +502,53 @@ void CMainFrame::UpdateTitle()
 
 void CMainFrame::OnSave()
 {
-    m_doc.SaveEventData();
+    const bool saved = m_doc.SaveEventData();
     UpdateCommandState();
+    const CEventSettings& settings = m_doc.GetSettings();
+    if (saved && settings.GetFtpAutoUpload() && !settings.GetFtpServer().empty() &&
+        !settings.GetFtpUser().empty())
+        OnShareUpload();
+}
+
+bool CMainFrame::EditShareSettings()
+{
+    CShareSettingsDialog dialog(m_doc, this);
+    if (CModalSeam::Exec(dialog) != QDialog::Accepted)
+        return false;
+    dialog.Apply();
+    return true;
+}
+
+void CMainFrame::OnShareSettings()
+{
+    EditShareSettings();
+}
+
+void CMainFrame::OnShareUpload()
+{
+    CQtShareRunner runner(this);
+    Edits::SShareHooks hooks;
+    hooks.runner = &runner;
+    hooks.editSettings = [this] { return EditShareSettings(); };
+    Edits::Upload(m_doc, hooks);
+}
+
+void CMainFrame::OnShareDownload()
+{
+    CQtShareRunner runner(this);
+    Edits::SShareHooks hooks;
+    hooks.runner = &runner;
+    hooks.editSettings = [this] { return EditShareSettings(); };
+    Edits::Download(m_doc, hooks);
+    UpdateCommandState();
+}
+
+void CMainFrame::RunStartupDownload()
+{
+    const CEventSettings& settings = m_doc.GetSettings();
+    if (settings.GetFtpAutoDownload() && !settings.GetFtpServer().empty() &&
+        !settings.GetFtpUser().empty())
+        OnShareDownload();
 }
 
 void CMainFrame::OnWeddingInformation()

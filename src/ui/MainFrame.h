@@ -81,6 +81,11 @@ public:
     QAction* ExportFolderAction() const { return m_exportFolder; }
     QAction* ExportMailAction() const { return m_exportMail; }
     QAction* ImportAction() const { return m_office.importData; }
+    QAction* ShareSettingsAction() const { return m_shareSettings; }
+    QAction* ShareUploadAction() const { return m_shareUpload; }
+    QAction* ShareDownloadAction() const { return m_shareDownload; }
+    // The download at start-up when "FtpAutoDownload" is on and a server and user are set.
+    void RunStartupDownload();
     QAction* UnansweredCsvAction() const { return m_unansweredCsv; }
 
     // The timed backup: every "BACK_UP_EVERY" minutes (none at 0 or less), armed when the frame
@@ -118,6 +123,10 @@ private:
     void OnExportByMail();
     // Chooses a folder of event data and imports it (asks first); true when the event was replaced.
     bool ImportFolder();
+    void OnShareSettings();
+    bool EditShareSettings();
+    void OnShareUpload();
+    void OnShareDownload();
     void OnUnansweredCsv();
     // A folder chosen in a folder dialog titled with that text; empty on Cancel.
     QString ChooseFolder(int titleId);
@@ -164,6 +173,9 @@ private:
     QAction* m_backup = nullptr;
     QAction* m_exportFolder = nullptr;
     QAction* m_exportMail = nullptr;
+    QAction* m_shareSettings = nullptr;
+    QAction* m_shareUpload = nullptr;
+    QAction* m_shareDownload = nullptr;
     QAction* m_unansweredCsv = nullptr;
     QTimer* m_backupTimer = nullptr;
     std::unique_ptr<COnlineServicesThread> m_online;

@@ -3,11 +3,15 @@
 #include "platform/FileFaults.h"
 #include "platform/Language.h"
 #include "platform/ProfileFile.h"
+#include "settings/PasswordStore.h"
+#include "support/EnvGuard.h"
 #include "support/TempDir.h"
 
 #include <clocale>
 #include <gtest/gtest.h>
 #include <locale>
+#include <optional>
+#include <sys/stat.h>
 
 namespace
 {
@@ -109,18 +113,58 @@ TEST_F(EventSettingsTest, KidsPresentAtTheDefaultIsNeverStored)
     EXPECT_EQ(settings.GetKidsPresent(), 50);
 }
 
-TEST_F(EventSettingsTest, PasswordIsKeptOnlyWhileSavingItIsOn)
+TEST_F(EventSettingsTest, PasswordNeverGoesIntoTheSettingsFile)
 {
     CEventSettings settings;
     settings.Load(m_ini);
     settings.SetFtpSavePassword(true);
+    settings.SetFtpServer("ftp.example");
     settings.SetFtpPassword("secret");
     ASSERT_TRUE(settings.Save(m_ini));
-    EXPECT_EQ(CProfileFile(m_ini).GetString("FTPSettings", "FTPP"), "secret");
-
-    settings.SetFtpSavePassword(false);
-    ASSERT_TRUE(settings.Save(m_ini));
     EXPECT_FALSE(CProfileFile(m_ini).HasKey("FTPSettings", "FTPP"));
+    EXPECT_EQ(ReadBytes(m_ini).find("secret"), std::string::npos);
+}
+
+TEST_F(EventSettingsTest, OlderPasswordMovesToTheStoreAtTheNextSave)
+{
+    CEnvGuard noKeyring("VELLORAN_NO_KEYRING", "1");
+    for (const bool savePassword : {true, false})
+    {
+        CPasswordStore::Remove("ftp.example", "dana");
+        WriteBytes(m_ini, std::string("[FTPSettings]\r\nFTPServer=ftp.example\r\nFTPUser=dana\r\n"
+                                      "FTPP=s3cret\r\nFtpSavePass=") +
+                              (savePassword ? "1" : "0") + "\r\n");
+        CEventSettings settings;
+        settings.Load(m_ini);
+        EXPECT_EQ(settings.GetFtpPassword(), "s3cret") << "usable in this run";
+        EXPECT_TRUE(settings.IsModified()) << "so that any save removes it";
+        ASSERT_TRUE(settings.Save(m_ini));
+        EXPECT_FALSE(CProfileFile(m_ini).HasKey("FTPSettings", "FTPP"));
+        EXPECT_EQ(CPasswordStore::Lookup("ftp.example", "dana"),
+                  savePassword ? std::optional<std::string>("s3cret") : std::nullopt);
+    }
+}
+
+TEST_F(EventSettingsTest, SharingConnectionKeysRoundTrip)
+{
+    CEventSettings settings;
+    settings.Load(m_ini);
+    EXPECT_EQ(settings.GetFtpProtocol(), 0);
+    EXPECT_EQ(settings.GetFtpPort(), 0);
+    settings.SetFtpProtocol(2);
+    settings.SetFtpPort(8443);
+    settings.SetFtpFolder("shared/wedding");
+    settings.SetFtpCaFile("/etc/ssl/own.pem");
+    ASSERT_TRUE(settings.Save(m_ini));
+    const CProfileFile file(m_ini);
+    EXPECT_EQ(file.GetString("FtpSettings", "FtpProtocol"), "2");
+    EXPECT_EQ(file.GetString("FtpSettings", "FtpPort"), "8443");
+    CEventSettings again;
+    again.Load(m_ini);
+    EXPECT_EQ(again.GetFtpProtocol(), 2);
+    EXPECT_EQ(again.GetFtpPort(), 8443);
+    EXPECT_EQ(again.GetFtpFolder(), "shared/wedding");
+    EXPECT_EQ(again.GetFtpCaFile(), "/etc/ssl/own.pem");
 }
 
 TEST_F(EventSettingsTest, FtpFlagsAndServerLiveInTheirOwnSections)
@@ -207,4 +251,23 @@ TEST_F(EventSettingsTest, OtherFoldersSettings)
     CEventSettings::ReadCoupleNames(folder, groom, bride);
     EXPECT_EQ(groom, "Dan");
     EXPECT_EQ(bride, "");
+}
+
+TEST(PasswordStoreTest, TheFileIsPrivateAndKeepsAnyCharacters)
+{
+    CEnvGuard noKeyring("VELLORAN_NO_KEYRING", "1");
+    const std::string odd = "p\tä=ss\r\n ";
+    ASSERT_TRUE(CPasswordStore::Store("https://[::1]/dav", "dana\tx", odd));
+    ASSERT_TRUE(CPasswordStore::Store("ftp.example", "dana", "other"));
+    EXPECT_EQ(CPasswordStore::Lookup("https://[::1]/dav", "dana\tx"), odd);
+    EXPECT_EQ(CPasswordStore::Lookup("ftp.example", "dana"), "other");
+    EXPECT_EQ(CPasswordStore::Lookup("ftp.example", "yossi"), std::nullopt);
+    struct stat info
+    {
+    };
+    ASSERT_EQ(::stat(CPasswordStore::FilePath().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    CPasswordStore::Remove("ftp.example", "dana");
+    EXPECT_EQ(CPasswordStore::Lookup("ftp.example", "dana"), std::nullopt);
+    EXPECT_EQ(CPasswordStore::Lookup("https://[::1]/dav", "dana\tx"), odd) << "others stay";
 }

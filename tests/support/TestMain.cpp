@@ -30,5 +30,8 @@ int main(int argc, char** argv)
     setenv("XDG_DATA_HOME", (home.Path() / "data").c_str(), 1);
     setenv("XDG_CONFIG_HOME", (home.Path() / "config").c_str(), 1);
     unsetenv("VELLORAN_TRACE");
+    // Sharing passwords go to the private file, never into the keyring of the desktop running the
+    // tests.
+    setenv("VELLORAN_NO_KEYRING", "1", 1);
     return RUN_ALL_TESTS();
 }

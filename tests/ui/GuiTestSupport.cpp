@@ -21,6 +21,7 @@ CGuiTestBench::CGuiTestBench()
     setenv("HOME", m_root.Path().c_str(), 1);
     setenv("XDG_DATA_HOME", (m_root / "xdg-data").c_str(), 1);
     setenv("XDG_CONFIG_HOME", (m_root / "xdg-config").c_str(), 1);
+    setenv("VELLORAN_NO_KEYRING", "1", 1); // never the desktop keyring of whoever runs the tests
     CModalSeam::SetDialogHandler(
         [this](QDialog& dialog)
         {

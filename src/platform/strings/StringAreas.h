@@ -36,6 +36,8 @@ SStringEntries DetailsStrings();
 SStringEntries ReportStrings();
 // Exports, opening files in office programs, the guest import: 70xxx.
 SStringEntries OfficeStrings();
+// Sharing an event through an FTP, FTPS or WebDAV server: 72xxx.
+SStringEntries SharingStrings();
 
 // Every area, in any order.
 inline std::vector<SStringEntries> StringAreas()
@@ -53,5 +55,6 @@ inline std::vector<SStringEntries> StringAreas()
     areas.push_back(DetailsStrings());
     areas.push_back(ReportStrings());
     areas.push_back(OfficeStrings());
+    areas.push_back(SharingStrings());
     return areas;
 }

@@ -4,8 +4,13 @@
 #include "ui/UiText.h"
 
 #include <QAbstractButton>
+#include <QDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace
 {
@@ -50,4 +55,26 @@ void TranslateButtons(QMessageBox& box)
 QString UiDateFormat()
 {
     return IsHebrewUi() ? QStringLiteral("dd.MM.yyyy") : QStringLiteral("MM.dd.yyyy");
+}
+
+SSearchControls AddSearchControls(QDialog& dialog, QVBoxLayout& layout, bool backwards)
+{
+    SSearchControls controls;
+    auto* direction = new QGroupBox(UiText(IDS_SEARCH_DIRECTION));
+    auto* directions = new QHBoxLayout(direction);
+    controls.forwards = new QRadioButton(UiText(IDS_SEARCH_FORWARDS));
+    controls.backwards = new QRadioButton(UiText(IDS_SEARCH_BACKWARDS));
+    (backwards ? controls.backwards : controls.forwards)->setChecked(true);
+    directions->addWidget(controls.forwards);
+    directions->addWidget(controls.backwards);
+    directions->addStretch();
+    layout.addWidget(direction);
+
+    auto* buttons = MakeButtonBox(QDialogButtonBox::Cancel);
+    controls.find = buttons->addButton(UiText(IDS_SEARCH_FIND_NEXT), QDialogButtonBox::AcceptRole);
+    controls.find->setDefault(true);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout.addWidget(buttons);
+    return controls;
 }

@@ -21,22 +21,10 @@ CGiftSearchDialog::CGiftSearchDialog(const QString& text, bool backwards, QWidge
     form->addRow(UiText(IDS_GIFT_SEARCH_LABEL), m_text);
     layout->addLayout(form);
 
-    auto* direction = new QGroupBox(UiText(IDS_SEARCH_DIRECTION));
-    auto* directions = new QHBoxLayout(direction);
-    m_forwards = new QRadioButton(UiText(IDS_SEARCH_FORWARDS));
-    m_backwards = new QRadioButton(UiText(IDS_SEARCH_BACKWARDS));
-    (backwards ? m_backwards : m_forwards)->setChecked(true);
-    directions->addWidget(m_forwards);
-    directions->addWidget(m_backwards);
-    directions->addStretch();
-    layout->addWidget(direction);
-
-    auto* buttons = MakeButtonBox(QDialogButtonBox::Cancel);
-    m_find = buttons->addButton(UiText(IDS_SEARCH_FIND_NEXT), QDialogButtonBox::AcceptRole);
-    m_find->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    const SSearchControls controls = AddSearchControls(*this, *layout, backwards);
+    m_forwards = controls.forwards;
+    m_backwards = controls.backwards;
+    m_find = controls.find;
     connect(m_text, &QLineEdit::textChanged, this,
             [this] { m_find->setEnabled(!Text().isEmpty()); });
     m_find->setEnabled(!Text().isEmpty());

@@ -87,7 +87,6 @@ bool OpenPrintoutInSpreadsheet(CNewOrvDoc& doc, EPrintoutTab tab,
         AskString(doc.GetPrompt(), IDS_EXPORT_FAILED, IDS_EXPORT_CAPTION, EButtons::Ok);
         return false;
     }
-    if (openDirectly)
-        Open(doc, EOfficeProgram::Spreadsheet, file, true);
+    OpenFileInSpreadsheet(doc, file, !openDirectly, true);
     return true;
 }

@@ -33,9 +33,10 @@ bool ExportTableListToSpreadsheet(CNewOrvDoc& doc, const std::filesystem::path& 
 bool ExportGuestsWorkbook(CNewOrvDoc& doc, const std::filesystem::path& file, bool open);
 
 // "Open in EXCEL" of the printouts screen, after the caller proposed "report.xls" in the report
-// folder and (unless the page design opens directly) the user confirmed the name. The guests tab
-// writes the guests shown with the columns chosen, the tables tab the table export; then, when
-// openDirectly, the file is opened without a question. A failed write is told. True when written.
+// folder and the user confirmed the name. The guests tab writes the guests shown with the columns
+// chosen, the tables tab the table export. Then the file is opened: without a question when
+// openDirectly, otherwise after "Open this report in Excel?". A failed write is told. True when
+// written.
 enum class EPrintoutTab
 {
     Guests,

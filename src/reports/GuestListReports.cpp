@@ -39,6 +39,58 @@ const std::vector<SGuestColumn>& GuestColumns()
     return columns;
 }
 
+std::vector<CGuest*> ReportWriters::OrderedGuests(const SReportContext& context, EReportKind kind)
+{
+    const bool hideNonComing = context.doc.GetAppSettings().GetHideNonComingInGuestsReport();
+    std::vector<CGuest*> guests;
+    guests.reserve(context.doc.GetGuests().size());
+    for (const auto& guest : context.doc.GetGuests())
+        if (context.options.filter.Matches(*guest) &&
+            !(hideNonComing && guest->GetComingCount() == 0))
+            guests.push_back(guest.get());
+    switch (kind)
+    {
+    case EReportKind::GuestsByFirstName:
+    case EReportKind::GuestsByLastName:
+    {
+        // Key: one name followed by the other, an empty part counting as one blank; equal
+        // keys keep the list order.
+        const bool firstName = kind == EReportKind::GuestsByFirstName;
+        const auto part = [](const std::string& text)
+        { return text.empty() ? std::string(" ") : text; };
+        std::vector<std::pair<std::string, CGuest*>> keyed;
+        keyed.reserve(guests.size());
+        for (CGuest* guest : guests)
+            keyed.emplace_back(firstName ? part(guest->GetName()) + part(guest->GetFamilyName())
+                                         : part(guest->GetFamilyName()) + part(guest->GetName()),
+                               guest);
+        std::stable_sort(keyed.begin(), keyed.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (std::size_t i = 0; i < keyed.size(); ++i)
+            guests[i] = keyed[i].second;
+        break;
+    }
+    case EReportKind::GuestsByGroup:
+    {
+        // The group name as a whole first, so that a group is never split by names that
+        // share its beginning; inside a group the list order, or the family names.
+        const bool abc = context.options.abcInGroup;
+        std::stable_sort(guests.begin(), guests.end(),
+                         [abc](const CGuest* a, const CGuest* b)
+                         {
+                             const int byGroup = a->GetGroupName().compare(b->GetGroupName());
+                             if (byGroup != 0 || !abc)
+                                 return byGroup < 0;
+                             return a->GetFamilyName() < b->GetFamilyName();
+                         });
+        break;
+    }
+    default:
+        break;
+    }
+    return guests;
+}
+
 namespace
 {
 class CGuestListWriter
@@ -145,55 +197,7 @@ private:
 
     std::vector<CGuest*> OrderedGuests() const
     {
-        const bool hideNonComing = m_context.doc.GetAppSettings().GetHideNonComingInGuestsReport();
-        std::vector<CGuest*> guests;
-        guests.reserve(m_context.doc.GetGuests().size());
-        for (const auto& guest : m_context.doc.GetGuests())
-            if (m_context.options.filter.Matches(*guest) &&
-                !(hideNonComing && guest->GetComingCount() == 0))
-                guests.push_back(guest.get());
-        switch (m_kind)
-        {
-        case EReportKind::GuestsByFirstName:
-        case EReportKind::GuestsByLastName:
-        {
-            // Key: one name followed by the other, an empty part counting as one blank; equal
-            // keys keep the list order.
-            const bool firstName = m_kind == EReportKind::GuestsByFirstName;
-            const auto part = [](const std::string& text)
-            { return text.empty() ? std::string(" ") : text; };
-            std::vector<std::pair<std::string, CGuest*>> keyed;
-            keyed.reserve(guests.size());
-            for (CGuest* guest : guests)
-                keyed.emplace_back(firstName
-                                       ? part(guest->GetName()) + part(guest->GetFamilyName())
-                                       : part(guest->GetFamilyName()) + part(guest->GetName()),
-                                   guest);
-            std::stable_sort(keyed.begin(), keyed.end(),
-                             [](const auto& a, const auto& b) { return a.first < b.first; });
-            for (std::size_t i = 0; i < keyed.size(); ++i)
-                guests[i] = keyed[i].second;
-            break;
-        }
-        case EReportKind::GuestsByGroup:
-        {
-            // The group name as a whole first, so that a group is never split by names that
-            // share its beginning; inside a group the list order, or the family names.
-            const bool abc = m_context.options.abcInGroup;
-            std::stable_sort(guests.begin(), guests.end(),
-                             [abc](const CGuest* a, const CGuest* b)
-                             {
-                                 const int byGroup = a->GetGroupName().compare(b->GetGroupName());
-                                 if (byGroup != 0 || !abc)
-                                     return byGroup < 0;
-                                 return a->GetFamilyName() < b->GetFamilyName();
-                             });
-            break;
-        }
-        default:
-            break;
-        }
-        return guests;
+        return ReportWriters::OrderedGuests(m_context, m_kind);
     }
 
     void AppendHeaderRow()

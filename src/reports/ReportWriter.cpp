@@ -83,6 +83,15 @@ std::string CReportWriter::Text(EReportKind kind) const
     return {};
 }
 
+std::vector<const CGuest*> CReportWriter::Guests(EReportKind kind) const
+{
+    if (!IsGuestList(kind))
+        return {};
+    const std::vector<CGuest*> guests =
+        ReportWriters::OrderedGuests(SReportContext{m_doc, m_options, m_hebrew}, kind);
+    return {guests.begin(), guests.end()};
+}
+
 std::string CReportWriter::CardPage(const SCardDesign& design) const
 {
     const SReportContext context{m_doc, m_options, m_hebrew};

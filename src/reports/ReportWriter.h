@@ -4,7 +4,9 @@
 #include "reports/ReportOptions.h"
 
 #include <string>
+#include <vector>
 
+class CGuest;
 class CNewOrvDoc;
 struct SCardDesign;
 
@@ -29,6 +31,9 @@ public:
     std::string Html(EReportKind kind) const;
     // The plain-text form of a guest list or a table report; empty for the other kinds.
     std::string Text(EReportKind kind) const;
+    // The guests a guest list shows, in its order (what "Open in EXCEL" hands over); empty for
+    // the other kinds.
+    std::vector<const CGuest*> Guests(EReportKind kind) const;
     // The HTML of a card page with a design that is not (yet) stored.
     std::string CardPage(const SCardDesign& design) const;
 

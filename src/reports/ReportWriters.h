@@ -6,7 +6,9 @@
 #include "reports/ReportOptions.h"
 
 #include <string>
+#include <vector>
 
+class CGuest;
 class CNewOrvDoc;
 struct SCardDesign;
 
@@ -25,6 +27,8 @@ namespace ReportWriters
 {
 // GuestListReports.cpp
 std::string GuestList(const SReportContext& context, EReportKind kind, bool plainText);
+// The guests a guest list shows (the filter applied), in its order.
+std::vector<CGuest*> OrderedGuests(const SReportContext& context, EReportKind kind);
 // TableReports.cpp
 std::string Tables(const SReportContext& context, bool byHall, bool plainText);
 // MoneyReports.cpp

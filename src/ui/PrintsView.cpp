@@ -1,6 +1,7 @@
 #include "ui/PrintsView.h"
 
 #include "cli/ReportPdf.h"
+#include "office/OfficeHandOver.h"
 #include "platform/AtomicFile.h"
 #include "platform/Language.h"
 #include "platform/Prompt.h"
@@ -109,8 +110,12 @@ CPrintsView::CPrintsView(CNewOrvDoc& doc, QWidget* parent)
     auto* saveHtml = MakeCommandButton("document-save-as", IDS_PRINTS_SAVE_HTML);
     auto* pdf = MakeCommandButton("document-export", IDS_PRINTS_EXPORT_PDF);
     auto* browser = MakeCommandButton("internet-web-browser", IDS_PRINTS_OPEN_BROWSER);
-    layout->addLayout(MakeButtonRow({m_columnsButton, m_filterButton, m_designButton, print,
-                                     m_saveTextButton, saveHtml, pdf, browser}));
+    m_excelButton = MakeCommandButton("x-office-spreadsheet", IDS_PRINTS_OPEN_EXCEL);
+    m_excelButton->setObjectName(QStringLiteral("OpenInExcel"));
+    auto* word = MakeCommandButton("x-office-document", IDS_PRINTS_OPEN_WORD);
+    layout->addLayout(
+        MakeButtonRow({m_columnsButton, m_filterButton, m_designButton, print, m_saveTextButton,
+                       saveHtml, pdf, browser, m_excelButton, word}));
 
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("ReportPane"));
@@ -125,6 +130,8 @@ CPrintsView::CPrintsView(CNewOrvDoc& doc, QWidget* parent)
     connect(saveHtml, &QPushButton::clicked, this, &CPrintsView::SaveAsHtml);
     connect(pdf, &QPushButton::clicked, this, &CPrintsView::ExportPdf);
     connect(browser, &QPushButton::clicked, this, &CPrintsView::OpenInBrowser);
+    connect(m_excelButton, &QPushButton::clicked, this, &CPrintsView::OpenInSpreadsheet);
+    connect(word, &QPushButton::clicked, this, &CPrintsView::OpenInWordProcessor);
     connect(m_tabs, &QTabBar::currentChanged, this,
             [this]
             {
@@ -242,6 +249,8 @@ void CPrintsView::UpdateControls()
     m_pagePerCard->setEnabled(cards);
     m_perLine->setEnabled(cards);
     m_saveTextButton->setEnabled(m_hasReport && HasTextForm(CurrentKind()));
+    m_excelButton->setEnabled(m_hasReport &&
+                              (IsGuestList(CurrentKind()) || IsTableReport(CurrentKind())));
 }
 
 void CPrintsView::Refresh(unsigned)
@@ -378,6 +387,31 @@ void CPrintsView::OpenInBrowser()
 {
     if (!m_currentFile.empty())
         ShellOpen(m_currentFile.string());
+}
+
+void CPrintsView::OpenInSpreadsheet()
+{
+    if (!m_hasReport)
+        return;
+    const EReportKind kind = CurrentKind();
+    if (!IsGuestList(kind) && !IsTableReport(kind))
+        return; // only the guest lists and table reports have a spreadsheet form
+    const std::filesystem::path folder = ReportsFolder(Doc().GetFolders().DataRoot());
+    const std::string proposed = UniqueReportPath(folder, "report", "xls").filename().string();
+    const std::filesystem::path path = AskSavePath(IDS_PRINTS_OPEN_EXCEL, IDS_PRINTS_EXCEL_FILTER,
+                                                   proposed, QStringLiteral("xls"));
+    if (path.empty())
+        return;
+    const CReportWriter writer(Doc(), Options());
+    OpenPrintoutInSpreadsheet(Doc(),
+                              IsGuestList(kind) ? EPrintoutTab::Guests : EPrintoutTab::Tables,
+                              writer.Guests(kind), m_columns, path, false);
+}
+
+void CPrintsView::OpenInWordProcessor()
+{
+    if (!m_currentFile.empty())
+        OpenReportInWordProcessor(Doc(), m_currentFile);
 }
 
 void CPrintsView::TellWriteFailed(const std::string& error)

@@ -49,6 +49,11 @@ public:
     void SaveAsHtml();
     void ExportPdf();
     void OpenInBrowser();
+    // "Open in EXCEL": the guests or tables shown, as tab-separated text under a name the user
+    // confirms, then opened in the spreadsheet program.
+    void OpenInSpreadsheet();
+    // "Open in WORD": the report shown, in the word processor.
+    void OpenInWordProcessor();
 
     // The print preview of a report's HTML on that printer (printing from it is the user's choice).
     static void PrintPreview(const QString& html, QPrinter& printer, QWidget* parent);
@@ -86,5 +91,6 @@ private:
     QPushButton* m_filterButton;
     QPushButton* m_designButton;
     QPushButton* m_saveTextButton;
+    QPushButton* m_excelButton;
     QTextBrowser* m_browser;
 };

@@ -241,7 +241,9 @@ TEST_F(ReportWritersTest, CardGridsStartAPageAfterEachFullPageOfRows)
         EXPECT_EQ(Count(html, "page-break-before"), pages - 1) << guests;
         EXPECT_EQ(Count(html, "class=\"tableCard\""), static_cast<std::size_t>(guests));
         if (guests == 7)
+        {
             EXPECT_GT(html.find("First6"), html.find("page-break-before"));
+        }
         options.pagePerCard = true;
         const std::string single = Html(EReportKind::AddressCards, options);
         EXPECT_EQ(Count(single, "page-break-before"), guests > 0 ? guests - 1u : 0u);

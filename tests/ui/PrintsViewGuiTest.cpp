@@ -1,5 +1,6 @@
 #include "GuiTestSupport.h"
 #include "model/Guest.h"
+#include "office/OfficeOpener.h"
 #include "platform/Shell.h"
 #include "platform/TextEncoding.h"
 #include "reports/CardDesign.h"
@@ -21,7 +22,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPrintPreviewDialog>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -138,6 +141,45 @@ private slots:
         html = FileText(m_view->CurrentFile());
         QVERIFY(html.find("<td>Dan</td>") != std::string::npos);
         QCOMPARE(html.find("<td>Noa</td>"), std::string::npos);
+    }
+
+    // "Open in EXCEL" hands over what the list shows (filter and columns), under the name the user
+    // confirmed, and opens it once the question is answered; "Open in WORD" opens the report.
+    void theOfficeProgramsGetWhatIsShown()
+    {
+        CTempDir out;
+        std::vector<std::string> started;
+        SetOfficeLauncher(
+            [&started](const std::string&, const std::vector<std::string>& arguments)
+            {
+                started.push_back(arguments.back());
+                return true;
+            });
+        m_view->ShowKind(EReportKind::GuestsByFirstName);
+        m_bench->Answer(
+            [](QDialog& dialog)
+            {
+                auto* group = dialog.findChildren<QComboBox*>().front();
+                group->setCurrentIndex(group->findData(QStringLiteral("Friends")));
+                return static_cast<int>(QDialog::Accepted);
+            });
+        m_view->ChooseFilter();
+        AnswerFile(out / "friends.xls");
+        m_bench->AnswerMessage(QMessageBox::Yes);
+        m_view->OpenInSpreadsheet();
+        const std::string tsv = FileText(out / "friends.xls");
+        QVERIFY(tsv.find("Dan") == std::string::npos);
+        // In the list's order: by first name, byte for byte.
+        QVERIFY2(tsv.find("<b>Tom & Jerry</b>\tKatz") < tsv.find("Noa\tCohen"), tsv.c_str());
+        QVERIFY(tsv.find("Noa\tCohen") != std::string::npos);
+        m_view->OpenInWordProcessor();
+        SetOfficeLauncher({});
+        QCOMPARE(started, (std::vector<std::string>{(out / "friends.xls").string(),
+                                                    m_view->CurrentFile().string()}));
+        auto* excel = m_view->findChild<QPushButton*>(QStringLiteral("OpenInExcel"));
+        QVERIFY(excel->isEnabled());
+        m_view->ShowKind(EReportKind::GiftsByGroup);
+        QVERIFY(!excel->isEnabled()); // the other tabs have no spreadsheet form
     }
 
     void pageDesignPreviewsAndStoresTheCard()

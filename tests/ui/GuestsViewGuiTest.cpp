@@ -491,10 +491,7 @@ private slots:
     {
         AddThreeGuests();
         CMainFrame& frame = Frame();
-        m_bench->Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); }); // details
-        frame.show();
-        QVERIFY(QTest::qWaitForWindowActive(&frame));
-        QTRY_COMPARE(m_bench->DialogTitles().back(), QStringLiteral("Wedding Information"));
+        m_bench->ShowWindow(frame);
         QCOMPARE(m_view->ViewMenu()->actions().mid(0, 2),
                  QList<QAction*>({frame.GenericActions().add, frame.GenericActions().remove}));
         QVERIFY(FindAction(m_view->ViewMenu()->actions(), "Multiple Guests Update ...") != nullptr);

@@ -1,5 +1,6 @@
 #include "GuiTestSupport.h"
 
+#include "model/Guest.h"
 #include "store/NewOrvDoc.h"
 #include "ui/FrameView.h"
 #include "ui/GuiSession.h"
@@ -9,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -70,6 +72,42 @@ void CGuiTestBench::PassFirstStart()
 void CGuiTestBench::AnswerMessage(int button)
 {
     Answer([button](QDialog&) { return button; });
+}
+
+void CGuiTestBench::AnswerFile(const QString& path)
+{
+    Answer(
+        [path](QDialog& dialog)
+        {
+            static_cast<QFileDialog&>(dialog).selectFile(path);
+            return static_cast<int>(QDialog::Accepted);
+        });
+}
+
+void CGuiTestBench::ShowWindow(QMainWindow& window)
+{
+    Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTRY_COMPARE(m_titles.back(), QStringLiteral("Wedding Information"));
+}
+
+void MakeNumberedTables(CNewOrvDoc& doc, int count, int seats)
+{
+    while (doc.GetTableCount() > 1)
+        doc.DeleteTable(doc.GetTables().back().get());
+    for (int i = 1; i <= count; ++i)
+        doc.CreateTable("T" + std::to_string(i), i, seats);
+}
+
+CGuest* AddSeatedGuest(CNewOrvDoc& doc, const std::string& name, int coming, int table,
+                       const std::string& group)
+{
+    CGuest* guest = doc.AddGuest(name, "Levi");
+    guest->SetComingCount(coming);
+    guest->SetTable(static_cast<std::int16_t>(table));
+    guest->SetGroupName(group);
+    return guest;
 }
 
 std::unique_ptr<CGuiSession> CGuiTestBench::Start(ELanguage language, bool* started, int* exitCode)

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 class CFrameView;
@@ -35,6 +36,11 @@ public:
     void PassFirstStart();
     // Answers the next message box with this button (a QMessageBox::StandardButton).
     void AnswerMessage(int button);
+    // The next file dialog chooses this path.
+    void AnswerFile(const QString& path);
+    // Shows the window as a user meets it (mouse and keys reach it); its first activation's
+    // event details dialog is cancelled. A test failure when the window is not shown.
+    void ShowWindow(QMainWindow& window);
 
     // Titles of every dialog opened so far, and the texts of the message boxes.
     const std::vector<QString>& DialogTitles() const { return m_titles; }
@@ -86,6 +92,14 @@ private:
     CGuiTestBench m_bench;
     std::unique_ptr<CGuiSession> m_session;
 };
+
+// The unseated table and tables "T1".."Tn" at places 1..n with the given seats (the example
+// table of a new event is replaced).
+void MakeNumberedTables(CNewOrvDoc& doc, int count, int seats = 10);
+// A guest "NAME Levi" of that many people at that table (0: unseated), in that group.
+class CGuest;
+CGuest* AddSeatedGuest(CNewOrvDoc& doc, const std::string& name, int coming, int table,
+                       const std::string& group = {});
 
 // The action with this text among the actions, searched in their submenus too.
 QAction* FindAction(const QList<QAction*>& actions, const QString& text);

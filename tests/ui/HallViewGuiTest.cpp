@@ -54,10 +54,7 @@ private:
 
     void MakeTables(int count)
     {
-        while (Doc().GetTableCount() > 1)
-            Doc().DeleteTable(Doc().GetTables().back().get());
-        for (int i = 1; i <= count; ++i)
-            Doc().CreateTable("T" + std::to_string(i), i, 10);
+        MakeNumberedTables(Doc(), count);
         m_view->FlushRefresh();
     }
 
@@ -87,17 +84,6 @@ private:
         return Doc().GetShapes().empty() ? nullptr : Doc().GetShapes().back().get();
     }
 
-    void AnswerFile(const QString& path)
-    {
-        m_bench->Answer(
-            [path](QDialog& dialog)
-            {
-                auto& chooser = static_cast<QFileDialog&>(dialog);
-                chooser.selectFile(path);
-                return static_cast<int>(QDialog::Accepted);
-            });
-    }
-
     QString TempPath(const char* name) const
     {
         return QString::fromStdString((m_bench->Root().Path() / name).string());
@@ -108,13 +94,9 @@ private slots:
     {
         m_gui = std::make_unique<CViewTestSession>(VIEW_LAYOUT);
         m_bench = &m_gui->Bench();
-        // Shown, so the mouse reaches the board as a hand's would; the first activation asks for
-        // the couple's details.
-        m_bench->Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+        // Shown, so the mouse reaches the board as a hand's would.
         m_gui->Frame().resize(1400, 900);
-        m_gui->Frame().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&m_gui->Frame()));
-        QTRY_COMPARE(m_bench->DialogTitles().back(), QStringLiteral("Wedding Information"));
+        m_bench->ShowWindow(m_gui->Frame());
         m_view = m_gui->View<CGanDesignView>();
         QCOMPARE(m_bench->Unanswered(), 0);
         Doc().AddView(&m_spy);
@@ -295,7 +277,7 @@ private slots:
         AddShape(CShape::kShapeSquare, QStringLiteral("Stage"));
         AddShape(CShape::kShapeCircle, QStringLiteral("Dance floor"));
         const QString draft = TempPath("hall.xml");
-        AnswerFile(draft);
+        m_bench->AnswerFile(draft);
         m_view->SaveHallDraft();
         const std::string text = ReadAll(draft);
         QVERIFY(text.find("<Shapes>") != std::string::npos);
@@ -304,11 +286,11 @@ private slots:
 
         // Another drawing, then the draft back: the shapes are replaced, the tables stay.
         AddShape(CShape::kShapeSpeaker, QStringLiteral("Extra"));
-        AnswerFile(draft);
+        m_bench->AnswerFile(draft);
         m_bench->AnswerMessage(QMessageBox::No);
         m_view->ImportHallDraft();
         QCOMPARE(Doc().GetShapes().size(), std::size_t(3));
-        AnswerFile(draft);
+        m_bench->AnswerFile(draft);
         m_bench->AnswerMessage(QMessageBox::Yes);
         m_view->ImportHallDraft();
         QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Import shapes from file"));

@@ -208,13 +208,7 @@ private slots:
         RemoveFileChecked(opened.toStdString());
 
         const QString file = QString::fromStdString((m_bench->Root() / "All.ics").string());
-        m_bench->Answer(
-            [file](QDialog& dialog)
-            {
-                auto& chooser = static_cast<QFileDialog&>(dialog);
-                chooser.selectFile(file);
-                return static_cast<int>(QDialog::Accepted);
-            });
+        m_bench->AnswerFile(file);
         m_bench->AnswerMessage(QMessageBox::Ok);
         PickMenuEntry(QStringLiteral("Export all meetings to calendar ..."));
         m_view->List()->customContextMenuRequested(QPoint(1, 1));
@@ -228,10 +222,7 @@ private slots:
     void ctrlTOpensTheTaskList()
     {
         CMainFrame& frame = m_gui->Frame();
-        m_bench->Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); }); // details
-        frame.show();
-        QVERIFY(QTest::qWaitForWindowActive(&frame));
-        QTRY_COMPARE(m_bench->DialogTitles().back(), QStringLiteral("Wedding Information"));
+        m_bench->ShowWindow(frame);
         QVERIFY(m_view->ViewMenu()->actions().contains(m_view->TaskListAction()));
         m_bench->Answer([](QDialog&) { return static_cast<int>(QDialog::Accepted); });
         QTest::keyClick(&frame, Qt::Key_T, Qt::ControlModifier);

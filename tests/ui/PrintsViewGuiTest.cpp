@@ -60,18 +60,6 @@ private:
         return DecodeFileText(ReadBytes(file));
     }
 
-    // The next file dialog chooses this path.
-    void AnswerFile(const std::filesystem::path& path)
-    {
-        const QString file = QString::fromStdString(path.string());
-        m_bench->Answer(
-            [file](QDialog& dialog)
-            {
-                static_cast<QFileDialog&>(dialog).selectFile(file);
-                return static_cast<int>(QDialog::Accepted);
-            });
-    }
-
     void EveryKindIsWrittenAndShown()
     {
         QVERIFY(!m_view->HasReport());
@@ -164,7 +152,7 @@ private slots:
                 return static_cast<int>(QDialog::Accepted);
             });
         m_view->ChooseFilter();
-        AnswerFile(out / "friends.xls");
+        m_bench->AnswerFile(QString::fromStdString((out / "friends.xls").string()));
         m_bench->AnswerMessage(QMessageBox::Yes);
         m_view->OpenInSpreadsheet();
         const std::string tsv = FileText(out / "friends.xls");
@@ -205,14 +193,14 @@ private slots:
     {
         CTempDir out;
         m_view->ShowKind(EReportKind::TablesById);
-        AnswerFile(out / "tables.txt");
+        m_bench->AnswerFile(QString::fromStdString((out / "tables.txt").string()));
         m_view->SaveAsText();
         QVERIFY(FileText(out / "tables.txt").find("Table 0 ( Unseated Guests )") !=
                 std::string::npos);
-        AnswerFile(out / "tables.html");
+        m_bench->AnswerFile(QString::fromStdString((out / "tables.html").string()));
         m_view->SaveAsHtml();
         QCOMPARE(ReadBytes(out / "tables.html"), ReadBytes(m_view->CurrentFile()));
-        AnswerFile(out / "tables.pdf");
+        m_bench->AnswerFile(QString::fromStdString((out / "tables.pdf").string()));
         m_view->ExportPdf();
         QVERIFY(ReadBytes(out / "tables.pdf").rfind("%PDF", 0) == 0);
     }

@@ -449,12 +449,7 @@ private slots:
                 opened = QString::fromStdString(target);
                 return true;
             });
-        m_bench->Answer(
-            [file](QDialog& dialog)
-            {
-                static_cast<QFileDialog&>(dialog).selectFile(file);
-                return static_cast<int>(QDialog::Accepted);
-            });
+        m_bench->AnswerFile(file);
         QTest::keyClick(&Frame(), Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(opened, file); // handed to the desktop's viewer to print
         QFile gui(file);

@@ -38,22 +38,10 @@ private:
 
     CNewOrvDoc& Doc() { return m_gui->Doc(); }
 
-    // The unseated table and tables "T1".."Tn" at places 1..n.
     void MakeTables(int count, int seats = 10)
     {
-        while (Doc().GetTableCount() > 1)
-            Doc().DeleteTable(Doc().GetTables().back().get());
-        for (int i = 1; i <= count; ++i)
-            Doc().CreateTable("T" + std::to_string(i), i, seats);
+        MakeNumberedTables(Doc(), count, seats);
         m_view->FlushRefresh();
-    }
-
-    CGuest* AddGuest(const std::string& name, int coming, int table)
-    {
-        CGuest* guest = Doc().AddGuest(name, "Levi");
-        guest->SetComingCount(coming);
-        guest->SetTable(static_cast<std::int16_t>(table));
-        return guest;
     }
 
     std::vector<std::string> CellNames()
@@ -105,13 +93,9 @@ private slots:
     {
         m_gui = std::make_unique<CViewTestSession>(VIEW_SEATING);
         m_bench = &m_gui->Bench();
-        // Shown, so the mouse reaches the board as a hand's would; the first activation asks for
-        // the couple's details.
-        m_bench->Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+        // Shown, so the mouse reaches the board as a hand's would.
         m_gui->Frame().resize(1400, 900);
-        m_gui->Frame().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&m_gui->Frame()));
-        QTRY_COMPARE(m_bench->DialogTitles().back(), QStringLiteral("Wedding Information"));
+        m_bench->ShowWindow(m_gui->Frame());
         m_view = m_gui->View<CGrapicTablesView>();
         QCOMPARE(m_bench->Unanswered(), 0);
         Doc().AddView(&m_spy);
@@ -129,7 +113,7 @@ private slots:
     {
         MakeTables(2, 8);
         CTable* full = Doc().GetTableAt(1);
-        AddGuest("Ron", 6, 1);
+        AddSeatedGuest(Doc(), "Ron", 6, 1);
         struct SCase
         {
             int button;
@@ -149,7 +133,7 @@ private slots:
                 if (guest->GetName() != "Ron")
                     guest->SetTable(0);
             full->SetSeats(8);
-            CGuest* family = AddGuest("Family", 4, 0);
+            CGuest* family = AddSeatedGuest(Doc(), "Family", 4, 0);
             m_view->FlushRefresh();
 
             m_bench->AnswerMessage(c.button);
@@ -179,7 +163,7 @@ private slots:
     void draggingATableMovesItToTheOthersPlace()
     {
         MakeTables(3);
-        CGuest* dan = AddGuest("Dan", 2, 3);
+        CGuest* dan = AddSeatedGuest(Doc(), "Dan", 2, 3);
         m_view->FlushRefresh();
         Drag(m_view->PointOn(Doc().GetTableAt(3), -1), m_view->PointOn(Doc().GetTableAt(1), -1));
         QCOMPARE(CellNames(),
@@ -219,9 +203,9 @@ private slots:
     void aCellShowsEveryLineAndFollowsTheSettings()
     {
         MakeTables(1);
-        AddGuest("Noa", 2, 1);
-        AddGuest("Noa", 3, 1); // the same name twice: two guests, two lines
-        AddGuest("Avi", 0, 1);
+        AddSeatedGuest(Doc(), "Noa", 2, 1);
+        AddSeatedGuest(Doc(), "Noa", 3, 1); // the same name twice: two guests, two lines
+        AddSeatedGuest(Doc(), "Avi", 0, 1);
         Doc().GetSettings().SetKeySetting("ShowSerial", "1");
         Doc().UpdateAllViews(nullptr, HINT_RECORD_CHANGED);
         m_view->FlushRefresh();
@@ -250,7 +234,7 @@ private slots:
     void hebrewCellsReadFromTheRight()
     {
         MakeTables(1);
-        AddGuest("Noa", 2, 1);
+        AddSeatedGuest(Doc(), "Noa", 2, 1);
         for (const ELanguage language : {ELanguage::English, ELanguage::Hebrew})
         {
             SetUiLanguage(language);
@@ -282,7 +266,7 @@ private slots:
     void otherViewsSelectAndLocateTables()
     {
         MakeTables(3);
-        CGuest* dana = AddGuest("Dana", 2, 2);
+        CGuest* dana = AddSeatedGuest(Doc(), "Dana", 2, 2);
         m_view->FlushRefresh();
         Doc().UpdateAllViews(nullptr, HINT_SELECT_TABLE, Doc().GetTableAt(3));
         QCOMPARE(m_view->CurrentTable(), Doc().GetTableAt(3));
@@ -315,8 +299,8 @@ private slots:
     {
         MakeTables(3);
         Doc().GetTableAt(3)->SetName("Work friends");
-        AddGuest("Dana", 2, 1);
-        CGuest* danny = AddGuest("Danny", 1, 3);
+        AddSeatedGuest(Doc(), "Dana", 2, 1);
+        CGuest* danny = AddSeatedGuest(Doc(), "Danny", 1, 3);
         m_view->FlushRefresh();
         auto find = [this](const QString& guest, const QString& table, bool notFound = false)
         {
@@ -344,8 +328,8 @@ private slots:
     void theCellMenuOffersGuestDetailsOnlyWithPeople()
     {
         MakeTables(2);
-        CGuest* nobody = AddGuest("Nobody", 0, 2);
-        CGuest* dan = AddGuest("Dan", 2, 1);
+        CGuest* nobody = AddSeatedGuest(Doc(), "Nobody", 0, 2);
+        CGuest* dan = AddSeatedGuest(Doc(), "Dan", 2, 1);
         m_view->FlushRefresh();
         auto entries = [this](const CTable* table)
         {
@@ -374,7 +358,7 @@ private slots:
     {
         MakeTables(12);
         for (int i = 0; i < 40; ++i)
-            AddGuest("Guest" + std::to_string(i), 1 + i % 3, i % 13);
+            AddSeatedGuest(Doc(), "Guest" + std::to_string(i), 1 + i % 3, i % 13);
         const QString root = QString::fromStdString(m_bench->Root().Path().string());
         const QString pdf = root + QStringLiteral("/board.pdf");
         const QString png = root + QStringLiteral("/board.PNG");
@@ -398,7 +382,7 @@ private slots:
     void removedRecordsNeverReachTheBoard()
     {
         MakeTables(3);
-        CGuest* dan = AddGuest("Dan", 2, 3);
+        CGuest* dan = AddSeatedGuest(Doc(), "Dan", 2, 3);
         m_view->FlushRefresh();
         m_view->SelectTable(Doc().GetTableAt(3), 0);
         // Another view deletes the table and the guest while the board shows them.

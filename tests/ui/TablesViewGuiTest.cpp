@@ -96,24 +96,10 @@ private:
 
     CNewOrvDoc& Doc() { return m_gui->Doc(); }
 
-    // The unseated table and tables "T1".."Tn" at places 1..n with the given seats; the example
-    // table of a new event is replaced.
     void MakeTables(int count, int seats = 10)
     {
-        while (Doc().GetTableCount() > 1)
-            Doc().DeleteTable(Doc().GetTables().back().get());
-        for (int i = 1; i <= count; ++i)
-            Doc().CreateTable("T" + std::to_string(i), i, seats);
+        MakeNumberedTables(Doc(), count, seats);
         m_view->FlushRefresh();
-    }
-
-    CGuest* AddGuest(const std::string& name, int coming, int table, const std::string& group = {})
-    {
-        CGuest* guest = Doc().AddGuest(name, "Levi");
-        guest->SetComingCount(coming);
-        guest->SetTable(static_cast<std::int16_t>(table));
-        guest->SetGroupName(group);
-        return guest;
     }
 
 private slots:
@@ -136,9 +122,9 @@ private slots:
     void listShowsTablesWithPeopleAndMarksFullOnes()
     {
         MakeTables(2, 4);
-        AddGuest("Dan", 3, 1);
-        AddGuest("Dana", 2, 1);
-        AddGuest("Ron", 7, 0);
+        AddSeatedGuest(Doc(), "Dan", 3, 1);
+        AddSeatedGuest(Doc(), "Dana", 2, 1);
+        AddSeatedGuest(Doc(), "Ron", 7, 0);
         m_view->FlushRefresh();
         const CTablesModel& model = *m_view->TablesModel();
         QCOMPARE(model.rowCount(), 3);
@@ -314,8 +300,8 @@ private slots:
     void deletingATableWithGuestsAsksAndUnseatsThem()
     {
         MakeTables(4);
-        CGuest* dan = AddGuest("Dan", 2, 2);
-        CGuest* ron = AddGuest("Ron", 1, 3);
+        CGuest* dan = AddSeatedGuest(Doc(), "Dan", 2, 2);
+        CGuest* ron = AddSeatedGuest(Doc(), "Ron", 1, 3);
         m_view->FlushRefresh();
         m_view->SelectRow(2);
 
@@ -382,8 +368,8 @@ private slots:
     void movingAGuestToAFullTableAsksAboutTheRoom()
     {
         MakeTables(2, 8);
-        AddGuest("Seated", 6, 1);
-        CGuest* family = AddGuest("Family", 4, 0);
+        AddSeatedGuest(Doc(), "Seated", 6, 1);
+        CGuest* family = AddSeatedGuest(Doc(), "Family", 4, 0);
         m_view->FlushRefresh();
 
         // Cancel: the family stays where it was.
@@ -428,10 +414,10 @@ private slots:
     void movingSeveralGuestsSkipsRefusedOnesAndReselects()
     {
         MakeTables(2, 5);
-        CGuest* a = AddGuest("A", 4, 0);
-        CGuest* b = AddGuest("B", 4, 0);
-        CGuest* c = AddGuest("C", 1, 0);
-        CGuest* d = AddGuest("D", 1, 0);
+        CGuest* a = AddSeatedGuest(Doc(), "A", 4, 0);
+        CGuest* b = AddSeatedGuest(Doc(), "B", 4, 0);
+        CGuest* c = AddSeatedGuest(Doc(), "C", 1, 0);
+        CGuest* d = AddSeatedGuest(Doc(), "D", 1, 0);
         m_view->FlushRefresh();
         m_view->SelectRow(0);
 
@@ -453,7 +439,7 @@ private slots:
 
         // Moving the third of four leaves it the position of the last row: the one before it.
         for (const char* name : {"E", "F", "G"})
-            AddGuest(name, 1, 0);
+            AddSeatedGuest(Doc(), name, 1, 0);
         m_view->FlushRefresh();
         m_view->SelectGuestRows({2});
         m_view->MoveSelectedGuests(2);
@@ -464,7 +450,7 @@ private slots:
     void moveUpAndDownStopAtTheEdges()
     {
         MakeTables(3);
-        CGuest* dan = AddGuest("Dan", 2, 1);
+        CGuest* dan = AddSeatedGuest(Doc(), "Dan", 2, 1);
         m_view->FlushRefresh();
 
         m_view->SelectRow(0);
@@ -509,9 +495,9 @@ private slots:
         Doc().AddGroup("Friends");
         Doc().AddGroup("Family");
         for (int i = 0; i < 3; ++i)
-            AddGuest("Friend" + std::to_string(i), 4, 0, "Friends");
-        AddGuest("Aunt", 2, 0, "Family");
-        CGuest* uncle = AddGuest("Uncle", 2, 1, "Family");
+            AddSeatedGuest(Doc(), "Friend" + std::to_string(i), 4, 0, "Friends");
+        AddSeatedGuest(Doc(), "Aunt", 2, 0, "Family");
+        CGuest* uncle = AddSeatedGuest(Doc(), "Uncle", 2, 1, "Family");
         m_view->FlushRefresh();
         m_view->SelectRow(1);
 
@@ -531,7 +517,7 @@ private slots:
         QCOMPARE(m_view->GuestsList()->model()->rowCount(), 2);
 
         // The tableless variant only places the unseated guests.
-        AddGuest("Cousin", 3, 0, "Family");
+        AddSeatedGuest(Doc(), "Cousin", 3, 0, "Family");
         m_bench->AnswerMessage(QMessageBox::Yes);
         FindAction(menu->actions(), QStringLiteral("Only Guests that are tableless"))->trigger();
         QCOMPARE(TableNames(Doc()).back(), std::string("Family - 1"));
@@ -547,10 +533,10 @@ private slots:
         Doc().AddGroup("Friends");
         Doc().AddGroup("Family");
         for (int i = 0; i < 4; ++i)
-            AddGuest("Friend" + std::to_string(i), 3, 0, "Friends");
-        CGuest* aunt = AddGuest("Aunt", 2, 2, "Family");
+            AddSeatedGuest(Doc(), "Friend" + std::to_string(i), 3, 0, "Friends");
+        CGuest* aunt = AddSeatedGuest(Doc(), "Aunt", 2, 2, "Family");
         aunt->SetSeatLocked(true);
-        CGuest* uncle = AddGuest("Uncle", 2, 1, "Family");
+        CGuest* uncle = AddSeatedGuest(Doc(), "Uncle", 2, 1, "Family");
         m_view->FlushRefresh();
         QAction* entry =
             FindAction(m_view->ViewMenu()->actions(), QStringLiteral("Optimised arrangement ..."));
@@ -600,7 +586,8 @@ private slots:
     {
         MakeTables(1, 10);
         for (int i = 0; i < 40; ++i)
-            AddGuest("Guest" + std::to_string(i), 1 + i % 3, 0, "G" + std::to_string(i % 7));
+            AddSeatedGuest(Doc(), "Guest" + std::to_string(i), 1 + i % 3, 0,
+                           "G" + std::to_string(i % 7));
         COptimiseDialog dialog(Doc(), m_view);
         QVERIFY(!dialog.AcceptButton()->isEnabled());
         dialog.FindPlan();
@@ -674,7 +661,7 @@ private slots:
     void hintsDropPointersAtOnceAndRefreshOnce()
     {
         MakeTables(3);
-        CGuest* dan = AddGuest("Dan", 2, 2);
+        CGuest* dan = AddSeatedGuest(Doc(), "Dan", 2, 2);
         m_view->FlushRefresh();
 
         // Selecting a row tells the other views.
@@ -707,7 +694,7 @@ private slots:
         QCOMPARE(m_view->GuestsList()->model()->rowCount(), 0);
 
         // HINT_TABLE_DELETING drops every pointer at once, whoever deletes; the refresh rebuilds.
-        AddGuest("Ron", 1, 2);
+        AddSeatedGuest(Doc(), "Ron", 1, 2);
         m_view->FlushRefresh();
         QCOMPARE(m_view->GuestsList()->model()->rowCount(), 1);
         Doc().DeleteTable(Doc().GetTableAt(1));

@@ -96,8 +96,6 @@ CPrintsView::CPrintsView(CNewOrvDoc& doc, QWidget* parent)
     choices->addWidget(m_perLine);
     m_abc = new QCheckBox(UiText(IDS_PRINTS_ABC_IN_GROUP), this);
     m_pagePerCard = new QCheckBox(UiText(IDS_PRINTS_PAGE_PER_CARD), this);
-    choices->addWidget(m_abc);
-    choices->addWidget(m_pagePerCard);
     choices->addStretch(1);
     layout->addLayout(choices);
 
@@ -109,8 +107,13 @@ CPrintsView::CPrintsView(CNewOrvDoc& doc, QWidget* parent)
     auto* saveHtml = MakeCommandButton("document-save-as", IDS_PRINTS_SAVE_HTML);
     auto* pdf = MakeCommandButton("document-export", IDS_PRINTS_EXPORT_PDF);
     auto* browser = MakeCommandButton("internet-web-browser", IDS_PRINTS_OPEN_BROWSER);
-    layout->addLayout(MakeButtonRow({m_columnsButton, m_filterButton, m_designButton, print,
-                                     m_saveTextButton, saveHtml, pdf, browser}));
+    // What shapes the report, then what is done with it: two rows, so the screen fits a narrow
+    // window (large scaling) too.
+    QHBoxLayout* shaping = MakeButtonRow({m_columnsButton, m_filterButton, m_designButton});
+    shaping->insertWidget(shaping->count() - 1, m_abc);
+    shaping->insertWidget(shaping->count() - 1, m_pagePerCard);
+    layout->addLayout(shaping);
+    layout->addLayout(MakeButtonRow({print, m_saveTextButton, saveHtml, pdf, browser}));
 
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("ReportPane"));

@@ -46,7 +46,8 @@ ctest --test-dir build --output-on-failure -j "$jobs"
 # The Debian package of this build installs, and what it installs works.
 rm -f build/velloran_*.deb
 (cd build && cpack -G DEB)
-apt-get install -y ./build/velloran_*.deb
+# --reinstall: a rebuilt package of the same version replaces the one installed before.
+apt-get install -y --reinstall ./build/velloran_*.deb
 velloran-cli version
 velloran --version
 desktop-file-validate /usr/share/applications/velloran.desktop

@@ -18,7 +18,8 @@ packages="g++ cmake ninja-build pkg-config
     fonts-dejavu-core culmus"
 if [ "$mode" = test ]; then
     packages="$packages libgtest-dev libgmock-dev libbenchmark-dev clang-format python3
-        poppler-utils zbar-tools python3-pyftpdlib python3-openssl vsftpd rclone openssl"
+        poppler-utils zbar-tools python3-pyftpdlib python3-openssl vsftpd rclone openssl
+        file dpkg-dev desktop-file-utils appstream"
 fi
 
 export DEBIAN_FRONTEND=noninteractive
@@ -41,6 +42,16 @@ find src tests bench fuzz tools \( -name '*.cpp' -o -name '*.h' \) -print0 |
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+# The Debian package of this build installs, and what it installs works.
+rm -f build/velloran_*.deb
+(cd build && cpack -G DEB)
+# --reinstall: a rebuilt package of the same version replaces the one installed before.
+apt-get install -y --reinstall ./build/velloran_*.deb
+velloran-cli version
+velloran --version
+desktop-file-validate /usr/share/applications/velloran.desktop
+appstreamcli validate --no-net /usr/share/metainfo/org.velloran.Velloran.metainfo.xml
 
 # The core, the CLI and their tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELLORAN_SANITIZE=ON \

@@ -29,6 +29,8 @@ CAppSettings::CAppSettings() : m_upTimeCountedFrom(std::chrono::steady_clock::no
     DefineKeySetting("TipOfDayItem", "");
     DefineKeySetting("GuestDetailsWidth", "");
     DefineKeySetting("GuestDetailsShown", "");
+    for (const char* key : kWindowLayoutKeys)
+        DefineKeySetting(key, "");
 }
 
 void CAppSettings::Load(const fs::path& appSettingsIni)
@@ -55,6 +57,8 @@ void CAppSettings::ReadFrom(const CProfileFile& file)
     // The guests view's details panel: its width in pixels and "0" when the user hid it.
     LoadKeySetting(file, "GuestDetailsWidth", "");
     LoadKeySetting(file, "GuestDetailsShown", "");
+    for (const char* key : kWindowLayoutKeys)
+        LoadKeySetting(file, key, "");
     m_loaded = Values();
 }
 

@@ -6,6 +6,7 @@
 #include "ui/ModalSeam.h"
 #include "ui/PaymentDialog.h"
 #include "ui/UiText.h"
+#include "ui/ViewWidgets.h"
 
 #include <QBrush>
 #include <QComboBox>
@@ -186,7 +187,7 @@ CExpenseDialog::CExpenseDialog(const CExpenseDraft& draft, bool adding, QWidget*
     auto* form = new QFormLayout;
     m_name = new QLineEdit(ToQt(draft.name));
     form->addRow(UiText(IDS_EXPENSE_DETAIL_LABEL), m_name);
-    m_comments = new QPlainTextEdit(CommentsForEditor(draft.comments));
+    m_comments = MakeTextBox(CommentsForEditor(draft.comments));
     m_comments->setTabChangesFocus(true);
     m_comments->setFixedHeight(m_comments->fontMetrics().lineSpacing() * 4);
     form->addRow(UiText(IDS_COMMENTS_LABEL), m_comments);

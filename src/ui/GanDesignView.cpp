@@ -356,8 +356,10 @@ void CGanDesignView::Rebuild()
 
 int CGanDesignView::PlanWidth() const
 {
+    // The grid fills the canvas inside the scene's margins, so no scroll bar appears for them.
     const int pixels = std::max(m_canvas->viewport()->width(), kLeastCanvasPixels);
-    return std::max(1, static_cast<int>(pixels / (m_zoom * CHallScene::kScale)));
+    const qreal sceneWidth = pixels / m_zoom - 2 * CHallScene::kMargin;
+    return std::max(1, static_cast<int>(sceneWidth / CHallScene::kScale));
 }
 
 bool CGanDesignView::HasUnplacedTables() const

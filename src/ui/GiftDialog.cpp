@@ -3,6 +3,7 @@
 #include "platform/Language.h"
 #include "ui/DialogButtons.h"
 #include "ui/UiText.h"
+#include "ui/ViewWidgets.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -43,7 +44,7 @@ CGiftDialog::CGiftDialog(const CGiftList::SGift& gift, const QString& guestName,
     auto* form = new QFormLayout;
     m_description = new QLineEdit(ToQt(gift.description));
     form->addRow(UiText(IDS_GIFT_DESCRIPTION_LABEL), m_description);
-    m_comments = new QPlainTextEdit(ToQt(gift.comments).remove(QLatin1Char('\r')));
+    m_comments = MakeTextBox(ToQt(gift.comments).remove(QLatin1Char('\r')));
     m_comments->setTabChangesFocus(true);
     m_comments->setFixedHeight(m_comments->fontMetrics().lineSpacing() * 3 + 12);
     form->addRow(UiText(IDS_GIFT_COMMENT_LABEL), m_comments);

@@ -75,9 +75,9 @@ std::string FromEditor(const QString& text)
     return FromQt(stored);
 }
 
-QPlainTextEdit* MakeTextBox(const char* name, int lines)
+QPlainTextEdit* MakeFieldBox(const char* name, int lines)
 {
-    auto* box = new QPlainTextEdit;
+    auto* box = ::MakeTextBox();
     box->setObjectName(QLatin1String(name));
     box->setTabChangesFocus(true);
     box->setFixedHeight(box->fontMetrics().lineSpacing() * lines + 12);
@@ -160,14 +160,14 @@ QWidget* CGuestDetailsPanel::BuildGuestPage()
     m_mobile = MakeLine("DetailsMobile");
     m_email = MakeLine("DetailsEmail");
     m_email->setInputMethodHints(Qt::ImhEmailCharactersOnly);
-    m_address = MakeTextBox("DetailsAddress", 2);
-    m_info = MakeTextBox("DetailsInfo", 2);
+    m_address = MakeFieldBox("DetailsAddress", 2);
+    m_info = MakeFieldBox("DetailsInfo", 2);
     m_group = new QComboBox;
     m_group->setObjectName(QStringLiteral("DetailsGroup"));
     m_relation = new QComboBox;
     m_relation->setObjectName(QStringLiteral("DetailsRelation"));
     form->addRow(UiText(IDS_DETAILS_NAME), m_firstName);
-    form->addRow(UiText(IDS_DETAILS_LAST_NAME), m_familyName);
+    form->addRow(UiLine(IDS_DETAILS_LAST_NAME), m_familyName);
     form->addRow(UiText(IDS_DETAILS_PHONE), m_phone);
     form->addRow(UiText(IDS_DETAILS_MOBILE), m_mobile);
     form->addRow(UiText(IDS_DETAILS_EMAIL), m_email);

@@ -19,6 +19,7 @@
 #include "ui/UiText.h"
 #include "ui/ViewCodes.h"
 #include "ui/WaitCursor.h"
+#include "ui/WindowLayout.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -117,14 +118,23 @@ CGuestsView::CGuestsView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, par
     rows->setDefaultSectionSize(m_list->fontMetrics().height() + 8);
     QHeaderView* header = m_list->horizontalHeader();
     header->setMinimumSectionSize(kMinimumColumnWidth);
-    header->setStretchLastSection(false);
+    // The last column shown reaches the list's edge.
+    header->setStretchLastSection(true);
     header->setHighlightSections(false);
     header->setSectionsMovable(false);
     header->setContextMenuPolicy(Qt::CustomContextMenu);
     header->setToolTip(UiText(IDS_COLUMN_CHOOSER_TITLE));
-    layout->addWidget(m_list, 1);
-
-    layout->addWidget(BuildStatistics());
+    // The list over the statistics: the list takes what the window gains, the statistics keep
+    // their height (at most what their rows need).
+    auto* listSplitter = new QSplitter(Qt::Vertical);
+    listSplitter->setObjectName(QStringLiteral("GuestsListSplit"));
+    listSplitter->setChildrenCollapsible(false);
+    listSplitter->addWidget(m_list);
+    listSplitter->addWidget(BuildStatistics());
+    listSplitter->setStretchFactor(0, 1);
+    listSplitter->setStretchFactor(1, 0);
+    layout->addWidget(listSplitter, 1);
+    KeepSplitterSizes(*listSplitter, Doc().GetAppSettings());
 
     m_details = new CGuestDetailsPanel(Doc(), this);
     m_splitter->addWidget(listSide);
@@ -246,6 +256,9 @@ QWidget* CGuestsView::BuildFilters()
     m_firstNameFilter->setObjectName(QStringLiteral("FirstNameFilter"));
     m_familyNameFilter = new QLineEdit;
     m_familyNameFilter->setObjectName(QStringLiteral("FamilyNameFilter"));
+    // Room for a name whatever the combo boxes beside them take.
+    for (QLineEdit* name : {m_firstNameFilter, m_familyNameFilter})
+        name->setMinimumWidth(name->fontMetrics().averageCharWidth() * 8);
     m_clearFilters = new QPushButton(QString::fromLatin1(CGuestFilter::kAny));
     m_clearFilters->setObjectName(QStringLiteral("ClearFilters"));
     m_clearFilters->setToolTip(UiText(IDS_GUESTS_CLEAR_FILTERS_TIP));
@@ -285,7 +298,8 @@ QWidget* CGuestsView::BuildStatistics()
     m_statistics->setAlternatingRowColors(true);
     m_statistics->verticalHeader()->hide();
     m_statistics->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_statistics->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_statistics->verticalHeader()->setDefaultSectionSize(m_statistics->fontMetrics().height() + 6);
+    m_statistics->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_statistics->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Each column a sixth of the width.
     m_statistics->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -309,8 +323,13 @@ QWidget* CGuestsView::BuildStatistics()
     }
     const int height = m_statistics->horizontalHeader()->sizeHint().height() +
                        m_statistics->verticalHeader()->length() + 2 * m_statistics->frameWidth();
-    m_statistics->setFixedHeight(height);
+    // Never taller than its rows; shrunk by the splitter, it scrolls.
+    m_statistics->setMaximumHeight(height);
+    m_statistics->setMinimumHeight(m_statistics->horizontalHeader()->sizeHint().height() +
+                                   m_statistics->verticalHeader()->defaultSectionSize() +
+                                   2 * m_statistics->frameWidth());
     layout->addWidget(m_statistics);
+    box->setMaximumHeight(box->sizeHint().height());
     return box;
 }
 

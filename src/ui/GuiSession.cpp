@@ -10,6 +10,7 @@
 #include "ui/SelectEventDialog.h"
 #include "ui/TermsDialog.h"
 #include "ui/TipDialog.h"
+#include "ui/WindowLayout.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -120,7 +121,7 @@ bool CGuiSession::Start(int& exitCode, bool showWindow)
     if (doc.GetAppSettings().GetCheckForUpdates())
         m_frame->StartOnlineServices(COnlineServicesThread::kStartupDelay, false);
     if (showWindow)
-        m_frame->showMaximized();
+        ShowAtStoredPlacement(*m_frame, doc.GetAppSettings());
     // After the start-up backup, so what a download replaces can be restored.
     m_frame->RunStartupDownload();
 

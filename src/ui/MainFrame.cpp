@@ -32,6 +32,7 @@
 #include "ui/ViewCodes.h"
 #include "ui/ViewRegistry.h"
 #include "ui/WeddingInfoDialog.h"
+#include "ui/WindowLayout.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -78,6 +79,8 @@ CMainFrame::CMainFrame(CNewOrvApp& app, CQtPrompt& prompt, QWidget* parent)
     m_bar->setIconSize(QSize(32, 32));
     m_bar->setSpacing(6);
     m_bar->setFixedWidth(kBarWidth);
+    // The items fit the bar's width; a short window scrolls it up and down only.
+    m_bar->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_bar->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pane = new QStackedWidget;
     layout->addWidget(m_bar);
@@ -754,6 +757,8 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 {
     for (const auto& [code, view] : m_views)
         view->OnFrameClosing();
+    StorePlacement(*this, m_doc.GetAppSettings());
+    StoreSplitterSizes(*m_pane, m_doc.GetAppSettings());
     // The close prompt commits pending in-place edits before it decides.
     if (!m_app.CanClose())
     {

@@ -91,7 +91,7 @@ CMeetingView::CMeetingView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, p
     m_job = new QLineEdit;
     m_phone = new QLineEdit;
     m_address = new QLineEdit;
-    m_comments = new QPlainTextEdit;
+    m_comments = MakeTextBox();
     m_comments->setTabChangesFocus(true);
     m_comments->setMinimumHeight(m_comments->fontMetrics().lineSpacing() * 5);
     m_comments->setMaximumHeight(m_comments->fontMetrics().lineSpacing() * 12);
@@ -103,7 +103,7 @@ CMeetingView::CMeetingView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, p
     m_date->setMinimumDate(kNoDate);
     m_date->setSpecialValueText(UiText(IDS_TABLES_NO_VALUE));
     form->addRow(UiText(IDS_MEETING_SUBJECT_LABEL), m_subject);
-    form->addRow(UiText(IDS_MEETING_CONTACT_LABEL), m_contact);
+    form->addRow(UiLine(IDS_MEETING_CONTACT_LABEL), m_contact);
     form->addRow(UiText(IDS_MEETING_JOB_LABEL), m_job);
     form->addRow(UiText(IDS_MEETING_PHONE_LABEL), m_phone);
     form->addRow(UiText(IDS_MEETING_ADDRESS_LABEL), m_address);

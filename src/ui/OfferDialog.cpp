@@ -4,6 +4,7 @@
 #include "platform/Prompt.h"
 #include "ui/DialogButtons.h"
 #include "ui/UiText.h"
+#include "ui/ViewWidgets.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -83,7 +84,7 @@ COfferDialog::COfferDialog(const COfferDraft& draft, const QStringList& categori
     m_category->setCurrentIndex(
         std::max(0, static_cast<int>(categories.indexOf(ToQt(draft.category)))));
     details->addRow(UiText(IDS_OFFER_CATEGORY_LABEL), m_category);
-    m_comments = new QPlainTextEdit(ToQt(draft.comments).remove(QLatin1Char('\r')));
+    m_comments = MakeTextBox(ToQt(draft.comments).remove(QLatin1Char('\r')));
     m_comments->setTabChangesFocus(true);
     m_comments->setFixedHeight(m_comments->fontMetrics().lineSpacing() * 4);
     details->addRow(UiText(IDS_COMMENTS_LABEL), m_comments);

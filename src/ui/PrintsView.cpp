@@ -97,8 +97,6 @@ CPrintsView::CPrintsView(CNewOrvDoc& doc, QWidget* parent)
     choices->addWidget(m_perLine);
     m_abc = new QCheckBox(UiText(IDS_PRINTS_ABC_IN_GROUP), this);
     m_pagePerCard = new QCheckBox(UiText(IDS_PRINTS_PAGE_PER_CARD), this);
-    choices->addWidget(m_abc);
-    choices->addWidget(m_pagePerCard);
     choices->addStretch(1);
     layout->addLayout(choices);
 
@@ -113,9 +111,14 @@ CPrintsView::CPrintsView(CNewOrvDoc& doc, QWidget* parent)
     m_excelButton = MakeCommandButton("x-office-spreadsheet", IDS_PRINTS_OPEN_EXCEL);
     m_excelButton->setObjectName(QStringLiteral("OpenInExcel"));
     auto* word = MakeCommandButton("x-office-document", IDS_PRINTS_OPEN_WORD);
+    // What shapes the report, then what is done with it: two rows, so the screen fits a narrow
+    // window (large scaling) too.
+    QHBoxLayout* shaping = MakeButtonRow({m_columnsButton, m_filterButton, m_designButton});
+    shaping->insertWidget(shaping->count() - 1, m_abc);
+    shaping->insertWidget(shaping->count() - 1, m_pagePerCard);
+    layout->addLayout(shaping);
     layout->addLayout(
-        MakeButtonRow({m_columnsButton, m_filterButton, m_designButton, print, m_saveTextButton,
-                       saveHtml, pdf, browser, m_excelButton, word}));
+        MakeButtonRow({print, m_saveTextButton, saveHtml, pdf, browser, m_excelButton, word}));
 
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("ReportPane"));

@@ -19,6 +19,7 @@
 #include "ui/ViewWidgets.h"
 #include "ui/WaitCursor.h"
 #include "ui/WalkInGuestDialog.h"
+#include "ui/WindowLayout.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -78,6 +79,7 @@ CRealTimeView::CRealTimeView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc,
     layout->addWidget(BuildFilters());
 
     auto* splitter = new QSplitter(Qt::Horizontal);
+    splitter->setObjectName(QStringLiteral("RealTimeSplit"));
     auto* guestsSide = new QWidget;
     auto* guestsLayout = new QVBoxLayout(guestsSide);
     guestsLayout->setContentsMargins(0, 0, 0, 0);
@@ -111,6 +113,7 @@ CRealTimeView::CRealTimeView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc,
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
     layout->addWidget(splitter, 1);
+    KeepSplitterSizes(*splitter, Doc().GetAppSettings());
 
     m_arrived = MakeCommandButton("dialog-ok", IDS_RT_GUEST_ARRIVED);
     m_arrived->setObjectName(QStringLiteral("GuestArrivedButton"));

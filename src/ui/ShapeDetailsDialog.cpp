@@ -5,6 +5,7 @@
 #include "ui/ModalSeam.h"
 #include "ui/PlanScene.h"
 #include "ui/UiText.h"
+#include "ui/ViewWidgets.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -42,7 +43,7 @@ CShapeDetailsDialog::CShapeDetailsDialog(EMode mode, const Edits::SShapeDetails&
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
 
-    m_text = new QPlainTextEdit;
+    m_text = MakeTextBox();
     m_text->setPlainText(ToQt(details.name).remove(QLatin1Char('\r')));
     m_text->setTabChangesFocus(true);
     m_text->setFixedHeight(m_text->fontMetrics().lineSpacing() * 4 + 12);

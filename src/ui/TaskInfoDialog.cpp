@@ -4,6 +4,7 @@
 #include "platform/ProfileFile.h"
 #include "ui/DialogButtons.h"
 #include "ui/UiText.h"
+#include "ui/ViewWidgets.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -21,7 +22,7 @@ CTaskInfoDialog::CTaskInfoDialog(EMode mode, CNewOrvDoc& doc, const QString& nam
     m_name = new QLineEdit(name);
     m_name->setMaxLength(static_cast<int>(CProfileFile::kMaxValueChars));
     m_name->selectAll();
-    m_info = new QPlainTextEdit(info);
+    m_info = MakeTextBox(info);
     m_info->setTabChangesFocus(true);
     m_info->setMaximumHeight(m_info->fontMetrics().lineSpacing() * 7);
     form->addRow(UiText(IDS_TASK_NAME_LABEL), m_name);

@@ -56,7 +56,7 @@ CTaskListDialog::CTaskListDialog(CNewOrvDoc& doc, QWidget* parent) : QDialog(par
     auto* fields = new QFormLayout;
     m_name = new QLineEdit;
     m_name->setMaxLength(static_cast<int>(CProfileFile::kMaxValueChars));
-    m_info = new QPlainTextEdit;
+    m_info = MakeTextBox();
     m_info->setTabChangesFocus(true);
     m_info->setMaximumHeight(m_info->fontMetrics().lineSpacing() * 5);
     fields->addRow(UiText(IDS_TASK_NAME_LABEL), m_name);

@@ -4,11 +4,15 @@
 #include "ui/UiText.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTextDocument>
+#include <QTextOption>
 
 QLabel* MakeExplanation(int textId)
 {
@@ -35,7 +39,7 @@ QTableView* MakeRecordList(const char* objectName, QAbstractItemModel* model,
 
 QPushButton* MakeCommandButton(const char* icon, int textId)
 {
-    return new QPushButton(ThemeIcon(icon), UiText(textId));
+    return new QPushButton(ThemeIcon(icon), UiLine(textId));
 }
 
 QHBoxLayout* MakeButtonRow(std::initializer_list<QPushButton*> buttons)
@@ -54,4 +58,18 @@ void AddDeleteKey(QAbstractItemView* list, std::function<void()> command)
     deleteKey->setShortcutContext(Qt::WidgetShortcut);
     QObject::connect(deleteKey, &QAction::triggered, list, std::move(command));
     list->addAction(deleteKey);
+}
+
+QPlainTextEdit* MakeTextBox(const QString& text)
+{
+    auto* box = new QPlainTextEdit;
+    if (QApplication::layoutDirection() == Qt::RightToLeft)
+    {
+        QTextOption option = box->document()->defaultTextOption();
+        option.setTextDirection(Qt::RightToLeft);
+        option.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+        box->document()->setDefaultTextOption(option);
+    }
+    box->setPlainText(text);
+    return box;
 }

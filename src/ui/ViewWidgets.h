@@ -7,6 +7,7 @@
 class QAbstractItemModel;
 class QHBoxLayout;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 class QTableView;
 
@@ -23,7 +24,7 @@ QTableView*
 MakeRecordList(const char* objectName, QAbstractItemModel* model,
                QAbstractItemView::SelectionMode selection = QAbstractItemView::SingleSelection);
 
-// A command button with a theme icon (see ThemeIcon) and a text of the string table.
+// A command button with a theme icon (see ThemeIcon) and a text of the string table, on one line.
 QPushButton* MakeCommandButton(const char* icon, int textId);
 
 // The buttons side by side from the leading edge.
@@ -31,3 +32,7 @@ QHBoxLayout* MakeButtonRow(std::initializer_list<QPushButton*> buttons);
 
 // The Delete key on the list (while it has the focus) runs the command.
 void AddDeleteKey(QAbstractItemView* list, std::function<void()> command);
+
+// A text box that starts its lines at the interface's leading edge: the right in Hebrew (a plain
+// text box of Qt aligns every line to the left unless told otherwise).
+QPlainTextEdit* MakeTextBox(const QString& text = QString());

@@ -18,7 +18,8 @@ packages="g++ cmake ninja-build pkg-config
     fonts-dejavu-core culmus"
 if [ "$mode" = test ]; then
     packages="$packages libgtest-dev libgmock-dev libbenchmark-dev clang-format python3
-        poppler-utils zbar-tools python3-pyftpdlib python3-openssl vsftpd rclone openssl"
+        poppler-utils zbar-tools python3-pyftpdlib python3-openssl vsftpd rclone openssl
+        libclang-rt-14-dev"
 fi
 
 export DEBIAN_FRONTEND=noninteractive

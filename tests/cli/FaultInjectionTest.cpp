@@ -10,6 +10,9 @@
 #include "platform/ProfileFile.h"
 #include "settings/AppSettings.h"
 #include "settings/EventSettings.h"
+#include "settings/GeneralSettings.h"
+#include "settings/PasswordStore.h"
+#include "support/EnvGuard.h"
 #include "support/FaultCampaign.h"
 
 #include <optional>
@@ -88,8 +91,9 @@ protected:
         WriteBytes(Event() / "Settings.ini", "[GenSettings]\r\nEveName=Dana & Avi\r\n");
         WriteBytes(m_root / "AppSettings.ini", "[GenSettings]\r\nBACK_UP_EVERY=10\r\n");
         fs::create_directories(Out());
-        for (const char* name : {"guests.tsv", "tables.tsv", "guests.xlsx", "draft.xml",
-                                 "report.html", "report.pdf", "event.ics", "unanswered.csv"})
+        for (const char* name :
+             {"guests.tsv", "tables.tsv", "guests.xlsx", "draft.xml", "report.html", "report.pdf",
+              "codes.pdf", "event.ics", "unanswered.csv"})
             WriteBytes(Out() / name, kOldExport);
     }
 
@@ -219,6 +223,43 @@ TEST_F(FaultInjectionTest, SettingsWritesKeepTheOldOrTheNewFileAndSayWhy)
                file.GetString("GenSettings", "KEEP_BACKUPS");
     };
     EXPECT_GT(appSettings.Run(), 0);
+
+    // The real-time switch in the user's General.ini.
+    const fs::path generalIni = m_root / "config" / "General.ini";
+    CFaultCampaign general("General.ini (REALTIME)", m_root.Path());
+    general.prepare = [&]
+    {
+        PrepareRoot();
+        WriteBytes(generalIni, "[General]\r\nREALTIME=0\r\nWebSite=https://example.org\r\n");
+    };
+    general.operation = [&]
+    {
+        std::string error;
+        const bool saved = CGeneralSettings::WriteRealTime(generalIni, true, &error);
+        return SFaultOutcome{!saved, error};
+    };
+    EXPECT_GT(general.Run(), 0);
+
+    // A sharing password kept in this user's private file (no keyring in the tests).
+    CEnvGuard noKeyring("VELLORAN_NO_KEYRING", "1");
+    const fs::path passwords = CPasswordStore::FilePath();
+    fs::create_directories(passwords.parent_path());
+    CFaultCampaign password("password file", passwords.parent_path());
+    password.prepare = [&]
+    {
+        std::error_code ignored;
+        fs::remove(passwords, ignored);
+        ASSERT_TRUE(CPasswordStore::Store("ftp.example.org", "dana", "old secret"));
+    };
+    password.operation = [&]
+    {
+        std::string error;
+        const bool saved = CPasswordStore::Store("ftp.example.org", "avi", "new secret", &error);
+        return SFaultOutcome{!saved, error};
+    };
+    password.check = [&](const std::optional<CFaultCampaign::SCase>&, const SFaultOutcome&)
+    { EXPECT_EQ(CPasswordStore::Lookup("ftp.example.org", "dana"), "old secret"); };
+    EXPECT_GT(password.Run(), 0);
 }
 
 TEST_F(FaultInjectionTest, BackupsAndRestoresCopyEveryFileWholeOrNotAtAll)
@@ -267,12 +308,12 @@ TEST_F(FaultInjectionTest, EveryExportLeavesTheOlderFileOrTheWholeNewOne)
     EXPECT_GT(RunCommand("export-folder", {"export-folder", out + "copy"}), 0);
 }
 
-TEST_F(FaultInjectionTest, AReportAsPdfLeavesTheOlderFileOrTheWholeNewOne)
+TEST_F(FaultInjectionTest, ReportsAndCodesAsPdfLeaveTheOlderFileOrTheWholeNewOne)
 {
     // The PDF carries its creation time: compared as whole (from its header to its end mark).
     const auto wholePdf = [](const std::string& name, std::string bytes)
     {
-        if (name != "out/report.pdf" || bytes.rfind("%PDF-", 0) != 0)
+        if (fs::path(name).extension() != ".pdf" || bytes.rfind("%PDF-", 0) != 0)
             return SettingsAsTheUserSeesThem(name, std::move(bytes));
         return std::string(bytes.find("%%EOF") != std::string::npos ? "<whole PDF>" : "<torn PDF>");
     };
@@ -280,5 +321,8 @@ TEST_F(FaultInjectionTest, AReportAsPdfLeavesTheOlderFileOrTheWholeNewOne)
                   "report (PDF)",
                   {"report", "guests-by-last-name", "--pdf", "-o", (Out() / "report.pdf").string()},
                   {}, wholePdf),
+              0);
+    EXPECT_GT(RunCommand("checkin-codes (PDF)", {"checkin-codes", (Out() / "codes.pdf").string()},
+                         {}, wholePdf),
               0);
 }

@@ -69,6 +69,14 @@ pid_t Start(const fs::path& root, const std::vector<std::string>& arguments, con
     return pid;
 }
 
+// Whether the process has not ended yet; an ended one is left for Wait to collect.
+bool IsRunning(pid_t pid)
+{
+    siginfo_t info{};
+    return ::waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+           info.si_pid == 0;
+}
+
 // The exit status, or -signal when the process was killed.
 int Wait(pid_t pid)
 {
@@ -194,9 +202,7 @@ TEST(CliKill, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewDataFile)
             std::this_thread::sleep_for(std::chrono::microseconds(anywhere(random)));
         else
         {
-            int status = 0;
-            while (!HasNewTemporary(dataFile.parent_path(), earlier) &&
-                   ::waitpid(pid, &status, WNOHANG) == 0)
+            while (!HasNewTemporary(dataFile.parent_path(), earlier) && IsRunning(pid))
                 std::this_thread::sleep_for(std::chrono::microseconds(100));
             std::this_thread::sleep_for(std::chrono::microseconds(intoTheWrite(random)));
         }

@@ -5,7 +5,9 @@
 # Defaults: 1000000 executions, 5400 seconds, every target. The working corpora stay in
 # build-fuzz/corpus-work/<target> (seeded from fuzz/corpus/<folder>), the logs in
 # build-fuzz/fuzz-logs; a crash leaves its input in build-fuzz/findings. Every finding, once
-# fixed, goes into fuzz/regression/<folder> (replayed by the test command).
+# fixed, goes into fuzz/regression/<folder> (replayed by the test command). A finding ends the
+# target with a non-zero exit; the .xls reader's child process leaves "crash-" files of its own
+# there (libfreexl's faults in the child, read as a refused file), which are none.
 set -eu
 cd "$(dirname "$0")/.."
 

@@ -3,6 +3,7 @@
 // Input: the bytes of a profile file, optionally followed by "\0OPS\0" and bytes that choose
 // operations (set, set an integer, delete a key, delete a section). The file is parsed, probed,
 // changed and rendered again; any broken invariant aborts:
+// - bytes that decode to no text (a zero character) give an empty profile;
 // - parsing keeps the decoded text byte for byte, and ToText re-parses to the same text and values;
 // - a value set reads back as the value trimmed, without one pair of quotes, cut to 255 characters;
 // - a name that cannot be stored changes nothing; other keys never change;
@@ -73,9 +74,10 @@ std::string NameKey(std::string_view name)
     return out;
 }
 
+// A zero character counts as one: written, it would make the file no text.
 bool HasLineBreak(std::string_view text)
 {
-    return text.find_first_of("\r\n") != std::string_view::npos;
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
 bool StorableSection(std::string_view name)
@@ -94,7 +96,7 @@ bool StorableKey(std::string_view name)
 std::string ExpectedValue(std::string value)
 {
     for (char& c : value)
-        if (c == '\r' || c == '\n')
+        if (c == '\r' || c == '\n' || c == '\0')
             c = ' ';
     std::string_view text = TrimBlanks(value);
     if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
@@ -291,7 +293,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     CProfileFile file;
     file.LoadBytes(fileBytes);
-    const std::string decoded = DecodeFileText(fileBytes);
+    std::string decoded;
+    if (!DecodeFileTextChecked(fileBytes, decoded))
+    {
+        // No text (a zero character): an empty profile that is never written back.
+        FUZZ_CHECK(file.ToText().empty(), "a file that is no text was parsed");
+        return 0;
+    }
     FUZZ_CHECK(IsValidUtf8(decoded), "decoded text");
     FUZZ_CHECK(file.ToText() == decoded, "parsing did not keep the text");
     FUZZ_CHECK(!file.IsChanged(), "parsing marked a change");

@@ -19,7 +19,7 @@ packages="g++ cmake ninja-build pkg-config
 if [ "$mode" = test ]; then
     packages="$packages libgtest-dev libgmock-dev libbenchmark-dev clang-format python3
         poppler-utils zbar-tools python3-pyftpdlib python3-openssl vsftpd rclone openssl
-        file dpkg-dev desktop-file-utils appstream"
+        file dpkg-dev desktop-file-utils appstream libclang-rt-14-dev"
 fi
 
 export DEBIAN_FRONTEND=noninteractive

@@ -1,8 +1,9 @@
 #include "cli/ReportPdf.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/StringTable.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
@@ -30,25 +31,21 @@ bool WriteReportPdf(const std::string& html, const std::filesystem::path& pdf, b
                     std::string* error)
 {
     const auto application = EnsureGuiApplication();
-    const QString path = QString::fromStdString(pdf.string());
+    // The pages are made in memory and replace the file in one step: a failure on the way (a full
+    // disk, a kill) leaves an older file as it was, never a truncated one.
+    QByteArray bytes;
     {
-        // Probe first: QPdfWriter reports no failure of its own.
-        QFile probe(path);
-        if (!probe.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        {
-            if (error != nullptr)
-                *error = probe.errorString().toStdString() + ": " + pdf.string();
-            return false;
-        }
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setCreator(QStringLiteral("Velloran"));
+        writer.setResolution(96);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                         landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                         QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
+        QTextDocument document;
+        document.setHtml(QString::fromStdString(html));
+        document.print(&writer);
     }
-    QPdfWriter writer(path);
-    writer.setCreator(QStringLiteral("Velloran"));
-    writer.setResolution(96);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                     landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                     QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
-    QTextDocument document;
-    document.setHtml(QString::fromStdString(html));
-    document.print(&writer);
-    return true;
+    return WriteFileAtomic(pdf, std::string_view(bytes.constData(), bytes.size()), error);
 }

@@ -64,9 +64,11 @@ std::string NameKey(std::string_view name)
     return Lower(Trim(name));
 }
 
+// A line break would start a new line; a zero character would make the file no text, so the next
+// load would read none of it (see DecodeFileTextChecked).
 bool HasLineBreak(std::string_view text)
 {
-    return text.find_first_of("\r\n") != std::string_view::npos;
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
 // A name that the parser would read back as the same name.
@@ -86,7 +88,7 @@ std::string CleanValue(const std::string& value)
 {
     std::string out = value;
     for (char& c : out)
-        if (c == '\r' || c == '\n')
+        if (c == '\r' || c == '\n' || c == '\0')
             c = ' ';
     return out;
 }
@@ -121,10 +123,14 @@ bool CProfileFile::Load(fs::path path)
 void CProfileFile::LoadBytes(std::string_view bytes)
 {
     m_changed = false;
-    m_loaded = true;
-    m_unreadable = false;
-    m_notText = false;
-    Parse(DecodeFileText(bytes));
+    // As Load: bytes that decode to no text give an empty profile that Save never writes.
+    std::string text;
+    m_notText = !DecodeFileTextChecked(bytes, text);
+    if (m_notText)
+        text.clear();
+    m_loaded = !m_notText;
+    m_unreadable = m_notText;
+    Parse(text);
 }
 
 void CProfileFile::Parse(const std::string& text)

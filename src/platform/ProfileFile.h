@@ -63,9 +63,11 @@ public:
     int GetInt(const std::string& section, const std::string& key, int defaultValue) const;
 
     // Sets the value, adding the section and the key when missing. Values are stored as given
-    // (no quoting); a line break in a value is replaced by a blank so it cannot start a new line.
+    // (no quoting); a line break or a zero character in a value is replaced by a blank (it would
+    // start a new line, or make the whole file no text to the next load).
     // Names that would not read back as themselves are refused (nothing changes): an empty name, a
-    // line break in a name, ']' in a section name, '=' in a key or a key starting with ';' or '['.
+    // line break or a zero character in a name, ']' in a section name, '=' in a key or a key
+    // starting with ';' or '['.
     void SetString(const std::string& section, const std::string& key, const std::string& value);
     void SetInt(const std::string& section, const std::string& key, long long value);
 

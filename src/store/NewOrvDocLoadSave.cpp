@@ -519,6 +519,8 @@ bool CNewOrvDoc::SaveEventData()
     m_progress->SetPos(100);
     saved = SaveTasks() && saved;
     m_progress->End();
-    SetDataChanged(false);
+    // A settings or task file that could not be written keeps the event marked changed, so the
+    // next save (or the end of a command's run) writes it again instead of taking it as saved.
+    SetDataChanged(!saved);
     return saved;
 }

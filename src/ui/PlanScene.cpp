@@ -1,14 +1,15 @@
 #include "ui/PlanScene.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/Language.h"
 #include "store/NewOrvDoc.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextOption>
 #include <cmath>
 
@@ -60,40 +61,41 @@ QSize CPlanScene::ImageSize() const
 bool CPlanScene::ExportTo(const QString& path, QString* error)
 {
     m_printing = true;
-    bool written = false;
-    if (QFileInfo(path).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) == 0)
+    // The picture is made in memory and replaces the file in one step (the program's atomic
+    // writer): a failure leaves an older file as it was.
+    QByteArray bytes;
+    bool made = false;
     {
-        QImage image(ImageSize(), QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::white);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (QFileInfo(path).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) == 0)
         {
-            QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing);
-            painter.setRenderHint(QPainter::TextAntialiasing);
-            render(&painter, QRectF(QPointF(0, 0), QSizeF(image.size())), sceneRect());
-        }
-        // Through a temporary file: a failed write leaves an older file as it was.
-        QSaveFile file(path);
-        written = file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit();
-        if (!written && error != nullptr)
-            *error = file.errorString();
-    }
-    else
-    {
-        QSaveFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-        {
+            QImage image(ImageSize(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::white);
             {
-                QPdfWriter pdf(&file);
-                pdf.setResolution(kPdfResolution);
-                pdf.setTitle(PlanTitle());
-                pdf.setCreator(QStringLiteral("Velloran"));
-                PaintPages(pdf);
+                QPainter painter(&image);
+                painter.setRenderHint(QPainter::Antialiasing);
+                painter.setRenderHint(QPainter::TextAntialiasing);
+                render(&painter, QRectF(QPointF(0, 0), QSizeF(image.size())), sceneRect());
             }
-            written = file.commit();
+            made = image.save(&buffer, "PNG");
         }
-        if (!written && error != nullptr)
-            *error = file.errorString();
+        else
+        {
+            QPdfWriter pdf(&buffer);
+            pdf.setResolution(kPdfResolution);
+            pdf.setTitle(PlanTitle());
+            pdf.setCreator(QStringLiteral("Velloran"));
+            PaintPages(pdf);
+            made = true;
+        }
     }
+    std::string cause;
+    const bool written =
+        made && WriteFileAtomic(path.toStdString(),
+                                std::string_view(bytes.constData(), bytes.size()), &cause);
+    if (!written && error != nullptr)
+        *error = QString::fromStdString(cause); // empty when the picture could not be made
     m_printing = false;
     return written;
 }

@@ -473,4 +473,28 @@ TEST(ProfileFileEncodings, Utf16WithoutAMarkIsReadAndAFileThatIsNoTextIsNeverRew
     EXPECT_NE(error.find("cannot be read as text"), std::string::npos) << error;
     EXPECT_FALSE(WriteProfileString(binary, "GenSettings", "EveName", "Other"));
     EXPECT_EQ(ReadBytes(binary), garbage);
+
+    // The same bytes handed over in memory read as the file does (a fuzzing finding: "\0\xD3\xFF"
+    // was taken as text with a zero character, and its rendering read back as another text).
+    for (const std::string& input : {garbage, std::string("\0\xD3\xFF", 3)})
+    {
+        CProfileFile fromBytes(binary);
+        fromBytes.LoadBytes(input);
+        EXPECT_FALSE(fromBytes.WasLoaded());
+        EXPECT_EQ(fromBytes.ToText(), "");
+        fromBytes.SetString("GenSettings", "EveName", "Other");
+        EXPECT_FALSE(fromBytes.Save());
+        EXPECT_EQ(ReadBytes(binary), garbage);
+    }
+
+    // A zero character set in a value or a name never reaches the file: written, it would make
+    // the whole file no text, read as defaults at the next load (found by fuzzing as well).
+    CProfileFile written(folder / "Written.ini");
+    written.SetString("GenSettings", "EveName", std::string("Dana\0Avi", 8));
+    written.SetString("GenSettings", std::string("Odd\0Key", 7), "x");
+    ASSERT_TRUE(written.Save());
+    CProfileFile reread(folder / "Written.ini");
+    EXPECT_TRUE(reread.WasLoaded());
+    EXPECT_EQ(reread.GetString("GenSettings", "EveName"), "Dana Avi");
+    EXPECT_EQ(reread.GetKeys("GenSettings").size(), 1u);
 }

@@ -8,6 +8,7 @@
 #include "platform/ProfileFile.h"
 #include "store/XmlDataReader.h"
 #include "support/DocFixture.h"
+#include "support/FaultHookGuard.h"
 #include "support/FifoWatchdog.h"
 
 #include <chrono>
@@ -426,4 +427,36 @@ TEST_F(DocumentSafetyTest, SpecialFilesAreNeitherWaitedOnNorReplaced)
     EXPECT_TRUE(fs::is_symlink(EventFile("Tasks.ini")));
     EXPECT_TRUE(haveDevice ? fs::is_character_file(m_root / "device")
                            : fs::is_fifo(m_root / "device"));
+}
+
+TEST_F(DocumentSafetyTest, ATaskOrSettingsFileThatCouldNotBeWrittenKeepsTheEventChanged)
+{
+    // The data file is written, Tasks.ini (or Settings.ini) is not: the save says so and the event
+    // stays changed, so the next save (the end of a command's run, the question at exit) writes
+    // the file after all instead of taking the event as saved.
+    for (const char* failing : {"Tasks.ini", "Settings.ini"})
+    {
+        SCOPED_TRACE(failing);
+        WriteEventFile("WeddingData.xml", kTwoGuests);
+        CNewOrvDoc& doc = Open();
+        auto task = std::make_unique<CTask>();
+        task->SetName("Book the hall");
+        ASSERT_TRUE(doc.GetTaskRoot()->AddChild(std::move(task)));
+        doc.GetSettings().SetEventName("Dana & Dan");
+        doc.GetGuestAt(0)->SetName("Changed");
+        {
+            CFaultHookGuard faults(
+                [&](EFileStep step, const std::string& path)
+                { return step == EFileStep::Rename && fs::path(path).filename() == failing; });
+            m_prompt.Clear();
+            EXPECT_FALSE(doc.SaveEventData());
+        }
+        EXPECT_FALSE(m_prompt.Asked().empty());
+        EXPECT_TRUE(doc.IsDataChanged());
+        EXPECT_TRUE(doc.SaveEventData());
+        EXPECT_FALSE(doc.IsDataChanged());
+        EXPECT_NE(ReadBytes(EventFile("Tasks.ini")).find("Book the hall"), std::string::npos);
+        CProfileFile settings(EventFile("Settings.ini"));
+        EXPECT_EQ(settings.GetString("GenSettings", "EveName"), "Dana & Dan");
+    }
 }

@@ -3,6 +3,7 @@
 #include "model/Table.h"
 #include "seating/HallLayout.h"
 #include "store/NewOrvDoc.h"
+#include "support/FaultHookGuard.h"
 #include "support/SpyView.h"
 #include "ui/GanDesignView.h"
 #include "ui/HallScene.h"
@@ -328,6 +329,20 @@ private slots:
         const QImage image(png);
         QVERIFY(!image.isNull());
         QCOMPARE(image.size(), m_view->Scene()->sceneRect().size().toSize());
+        QVERIFY(!m_view->Scene()->IsPrinting());
+
+        // A write that fails leaves the older file whole (the atomic writer) and says why.
+        const std::string olderPdf = ReadAll(pdf);
+        {
+            CFaultHookGuard faults([](EFileStep step, const std::string&)
+                                   { return step == EFileStep::Rename; });
+            QString error;
+            QVERIFY(!m_view->Scene()->ExportTo(pdf, &error));
+            QVERIFY(!error.isEmpty());
+            QVERIFY(!m_view->Scene()->ExportTo(png, &error));
+        }
+        QCOMPARE(ReadAll(pdf), olderPdf);
+        QVERIFY(!QImage(png).isNull());
         QVERIFY(!m_view->Scene()->IsPrinting());
 
         // The file chooser's filter gives a name without a suffix its kind.

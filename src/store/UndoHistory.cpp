@@ -478,12 +478,14 @@ bool CUndoHistory::Redo()
 
 std::string CUndoHistory::UndoName() const
 {
+    if (m_open)
+        return m_open->name;
     return m_undo.empty() ? std::string() : m_undo.back()->name;
 }
 
 std::string CUndoHistory::RedoName() const
 {
-    return m_redo.empty() ? std::string() : m_redo.back()->name;
+    return m_redo.empty() || m_open ? std::string() : m_redo.back()->name;
 }
 
 void CUndoHistory::Clear()

@@ -110,9 +110,12 @@ public:
 
     // --- Going back and forward ---------------------------------------------------------------
 
-    bool CanUndo() const { return !m_undo.empty(); }
-    bool CanRedo() const { return !m_redo.empty(); }
-    // The names of the steps Undo and Redo would take; empty when unnamed or none.
+    // An open step counts: Undo closes it first and takes it back. Redo is not offered while a
+    // step is open (closing it drops the redo steps).
+    bool CanUndo() const { return m_open != nullptr || !m_undo.empty(); }
+    bool CanRedo() const { return m_open == nullptr && !m_redo.empty(); }
+    // The names of the steps Undo and Redo would take (the open one first); empty when unnamed or
+    // none.
     std::string UndoName() const;
     std::string RedoName() const;
     // Close the open step first, then take the newest step back (forward). False when there is

@@ -2,6 +2,7 @@
 
 #include "budget/ExpenseDraft.h"
 #include "budget/GiftList.h"
+#include "budget/OfferDraft.h"
 #include "edits/BudgetEdits.h"
 #include "edits/GiftEdits.h"
 #include "edits/GroupEdits.h"
@@ -123,7 +124,7 @@ protected:
     {
         CNewOrvDoc& doc = *m_doc;
         const std::string tag = std::to_string(n);
-        switch (random() % 16)
+        switch (random() % 18)
         {
         case 0: // seat
         case 1: // move to another table
@@ -198,6 +199,21 @@ protected:
                                       !doc.GetTaskRoot()->GetChild(0)->IsChecked(), nullptr);
             else
                 Edits::AddTask(doc, {doc.GetTaskRoot(), 0}, "Task " + tag, "", nullptr);
+            break;
+        case 15:
+        {
+            CCategory* category = Edits::AddCategory(doc, "Category " + tag, nullptr);
+            COfferDraft offer;
+            offer.name = "Offer " + tag;
+            offer.category = category != nullptr ? category->GetName() : std::string();
+            offer.fixedAmount = 500 + n;
+            Edits::AddOffer(doc, offer, nullptr);
+            Edits::SetBudgetLimit(doc, 10000 + n, nullptr);
+            break;
+        }
+        case 16:
+            if (!doc.GetCategories().empty())
+                Edits::DeleteCategoryWithQuestion(doc, doc.GetCategories().front().get(), nullptr);
             break;
         default:
         {

@@ -8,6 +8,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
+#include <QGuiApplication>
 #include <QThread>
 #include <QWidget>
 #include <algorithm>
@@ -25,13 +26,17 @@ QString Caption(int withStep, int withoutStep, bool available, const std::string
 
 CUndoCommands::CUndoCommands(CNewOrvDoc& doc, QWidget* window) : QObject(window), m_doc(doc)
 {
-    m_undo = new QAction(ThemeIcon("edit-undo"), UiText(IDS_UNDO_MENU_EMPTY), window);
+    // The arrows point against the reading direction for Undo, with it for Redo.
+    const bool rightToLeft = QGuiApplication::isRightToLeft();
+    m_undo = new QAction(ThemeIcon(rightToLeft ? "edit-redo" : "edit-undo"),
+                         UiText(IDS_UNDO_MENU_EMPTY), window);
     m_undo->setIconText(UiText(IDS_UNDO_TOOLBAR));
     m_undo->setToolTip(MarkupToRichText(LoadString(IDS_UNDO_TOOLTIP)));
     m_undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     connect(m_undo, &QAction::triggered, this, [this] { Run(false); });
 
-    m_redo = new QAction(ThemeIcon("edit-redo"), UiText(IDS_REDO_MENU_EMPTY), window);
+    m_redo = new QAction(ThemeIcon(rightToLeft ? "edit-undo" : "edit-redo"),
+                         UiText(IDS_REDO_MENU_EMPTY), window);
     m_redo->setIconText(UiText(IDS_REDO_TOOLBAR));
     m_redo->setToolTip(MarkupToRichText(LoadString(IDS_REDO_TOOLTIP)));
     m_redo->setShortcuts(

@@ -1,5 +1,6 @@
 #include "edits/ApprovalEdits.h"
 
+#include "edits/UndoSteps.h"
 #include "model/Guest.h"
 #include "platform/Prompt.h"
 #include "platform/StringTable.h"
@@ -12,6 +13,7 @@ namespace Edits
 std::vector<CGuest*> UpdateGuestsFromApprovals(CNewOrvDoc& doc, const ApprovalMap& approvals,
                                                IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_UPDATE_FROM_APPROVALS);
     std::vector<CGuest*> changed;
     for (const SApprovalEntry& entry : MatchApprovals(doc, approvals))
     {

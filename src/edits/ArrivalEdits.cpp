@@ -1,5 +1,6 @@
 #include "edits/ArrivalEdits.h"
 
+#include "edits/UndoSteps.h"
 #include "model/Guest.h"
 #include "model/Table.h"
 #include "platform/Prompt.h"
@@ -14,6 +15,7 @@ namespace Edits
 EArrival GuestArrived(CNewOrvDoc& doc, CGuest* guest, int people, const TableChooser& choose,
                       IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_ARRIVAL);
     if (guest == nullptr || doc.IndexOfGuest(guest) < 0)
         return EArrival::Cancelled;
     if (people <= 0)
@@ -66,6 +68,7 @@ EArrival GuestArrived(CNewOrvDoc& doc, CGuest* guest, int people, const TableCho
 CGuest* AddWalkInGuest(CNewOrvDoc& doc, const std::string& firstName, const std::string& familyName,
                        IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_WALK_IN);
     CGuest* guest = doc.AddGuest(TrimSpaces(firstName), TrimSpaces(familyName), sender);
     guest->SetInvitedCount(0);
     guest->SetComingCount(0);

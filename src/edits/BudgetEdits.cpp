@@ -2,6 +2,7 @@
 
 #include "budget/BudgetPlan.h"
 #include "budget/OfferDraft.h"
+#include "edits/UndoSteps.h"
 #include "model/Category.h"
 #include "model/Offer.h"
 #include "platform/NumberText.h"
@@ -44,6 +45,7 @@ bool CheckOffer(CNewOrvDoc& doc, const COfferDraft& draft)
 
 COffer* AddOffer(CNewOrvDoc& doc, const COfferDraft& draft, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_BUDGET);
     if (!CheckOffer(doc, draft))
         return nullptr;
     COffer* offer = doc.AddOffer(TrimSpaces(draft.name), draft.category, 0, std::string());
@@ -54,6 +56,7 @@ COffer* AddOffer(CNewOrvDoc& doc, const COfferDraft& draft, IDocView* sender)
 
 bool EditOffer(CNewOrvDoc& doc, COffer* offer, const COfferDraft& draft, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_BUDGET);
     if (offer == nullptr || !CheckOffer(doc, draft))
         return false;
     const unsigned long before = doc.GetChangeCount();
@@ -66,6 +69,7 @@ bool EditOffer(CNewOrvDoc& doc, COffer* offer, const COfferDraft& draft, IDocVie
 
 bool DeleteOfferWithQuestion(CNewOrvDoc& doc, COffer* offer, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_DELETE_OFFER);
     if (offer == nullptr)
         return false;
     if (AskString(doc.GetPrompt(), IDS_DELETE_OFFER_QUESTION, IDS_DELETE_OFFER_CAPTION,
@@ -80,6 +84,7 @@ bool DeleteOfferWithQuestion(CNewOrvDoc& doc, COffer* offer, IDocView* sender)
 
 bool MoveOfferIntoCombination(CNewOrvDoc& doc, COffer* offer, int combination, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_BUDGET);
     if (offer == nullptr || !ValidCombination(combination) || offer->IsInCombination(combination))
         return false;
     const CBudgetPlan plan(doc);
@@ -102,6 +107,7 @@ bool MoveOfferIntoCombination(CNewOrvDoc& doc, COffer* offer, int combination, I
 
 bool MoveOfferOutOfCombination(CNewOrvDoc& doc, COffer* offer, int combination, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_BUDGET);
     if (offer == nullptr || !offer->SetInCombination(combination, false))
         return false;
     doc.UpdateAllViews(sender, HINT_BUDGET_CHANGED, offer);
@@ -110,6 +116,7 @@ bool MoveOfferOutOfCombination(CNewOrvDoc& doc, COffer* offer, int combination, 
 
 int EmptyCombination(CNewOrvDoc& doc, int combination, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_BUDGET);
     int taken = 0;
     for (COffer* offer : CBudgetPlan(doc).OffersIn(combination))
         taken += offer->SetInCombination(combination, false) ? 1 : 0;
@@ -120,6 +127,7 @@ int EmptyCombination(CNewOrvDoc& doc, int combination, IDocView* sender)
 
 CCategory* AddCategory(CNewOrvDoc& doc, const std::string& name, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_BUDGET);
     const std::string trimmed = TrimSpaces(name);
     if (trimmed.empty())
         return nullptr;
@@ -136,6 +144,7 @@ CCategory* AddCategory(CNewOrvDoc& doc, const std::string& name, IDocView* sende
 bool RenameCategory(CNewOrvDoc& doc, CCategory* category, const std::string& newName,
                     IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_BUDGET);
     const std::string trimmed = TrimSpaces(newName);
     if (category == nullptr || trimmed.empty() || trimmed == category->GetName())
         return false;
@@ -151,6 +160,7 @@ bool RenameCategory(CNewOrvDoc& doc, CCategory* category, const std::string& new
 
 bool DeleteCategoryWithQuestion(CNewOrvDoc& doc, CCategory* category, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_DELETE_CATEGORY);
     if (category == nullptr)
         return false;
     if (AskString(doc.GetPrompt(), IDS_DELETE_CATEGORY_QUESTION, IDS_DELETE_CATEGORY_CAPTION,
@@ -165,6 +175,7 @@ bool DeleteCategoryWithQuestion(CNewOrvDoc& doc, CCategory* category, IDocView* 
 
 bool SetBudgetLimit(CNewOrvDoc& doc, int limit, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_BUDGET);
     if (limit == CBudgetPlan(doc).Limit())
         return false;
     doc.GetSettings().SetKeySetting(CBudgetPlan::kLimitKey, FormatInt(limit));

@@ -1,5 +1,6 @@
 #include "edits/GiftEdits.h"
 
+#include "edits/UndoSteps.h"
 #include "model/Guest.h"
 #include "platform/Prompt.h"
 #include "platform/StringTable.h"
@@ -19,6 +20,7 @@ namespace Edits
 {
 bool SetGift(CNewOrvDoc& doc, CGuest* guest, const CGiftList::SGift& gift, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_GIFT);
     if (guest == nullptr)
         return false;
     bool changed = guest->SetGift(gift.description);
@@ -32,6 +34,7 @@ bool SetGift(CNewOrvDoc& doc, CGuest* guest, const CGiftList::SGift& gift, IDocV
 
 bool DeleteGiftWithQuestion(CNewOrvDoc& doc, CGuest* guest, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_DELETE_GIFT);
     if (guest == nullptr)
         return false;
     if (CGiftList::GiftOf(*guest).IsEmpty())

@@ -1,5 +1,6 @@
 #include "edits/GroupEdits.h"
 
+#include "edits/UndoSteps.h"
 #include "model/Group.h"
 #include "platform/Prompt.h"
 #include "platform/StringTable.h"
@@ -10,6 +11,7 @@ namespace Edits
 {
 CGroup* AddGroup(CNewOrvDoc& doc, const std::string& name, bool withTable, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_ADD_GROUP);
     if (doc.IsGroupNameTaken(name))
     {
         AskString(doc.GetPrompt(), IDS_GROUP_EXISTS_CAPTION, IDS_GROUP_EXISTS_CAPTION,
@@ -25,6 +27,7 @@ CGroup* AddGroup(CNewOrvDoc& doc, const std::string& name, bool withTable, IDocV
 
 bool RenameGroup(CNewOrvDoc& doc, CGroup* group, const std::string& newName, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_RENAME_GROUP);
     if (group == nullptr)
         return false;
     if (doc.IsGroupNameTaken(newName, group))
@@ -45,6 +48,7 @@ bool RenameGroup(CNewOrvDoc& doc, CGroup* group, const std::string& newName, IDo
 
 bool DeleteGroup(CNewOrvDoc& doc, CGroup* group, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_DELETE_GROUP);
     if (group == nullptr)
         return false;
     if (doc.IsGroupUsed(group))
@@ -61,6 +65,7 @@ bool DeleteGroup(CNewOrvDoc& doc, CGroup* group, IDocView* sender)
 
 bool MoveGroup(CNewOrvDoc& doc, int from, int to, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_MOVE_GROUP);
     CGroup* a = doc.GetGroupAt(from);
     CGroup* b = doc.GetGroupAt(to);
     if (a == nullptr || b == nullptr || a == b)
@@ -72,6 +77,7 @@ bool MoveGroup(CNewOrvDoc& doc, int from, int to, IDocView* sender)
 
 int AddTableForGroup(CNewOrvDoc& doc, const CGroup* group)
 {
+    NameStep(doc, IDS_STEP_ADD_TABLE);
     return ::AddTableForGroup(doc, group);
 }
 } // namespace Edits

@@ -1,6 +1,7 @@
 #include "edits/GuestDetailsEdits.h"
 
 #include "edits/GuestEdits.h"
+#include "edits/UndoSteps.h"
 #include "model/Guest.h"
 #include "model/Table.h"
 #include "online/SmsLink.h"
@@ -36,6 +37,7 @@ bool IsStatus(int status)
 bool SetGuestNames(CNewOrvDoc& doc, CGuest* guest, const std::string& firstName,
                    const std::string& familyName, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_EDIT_GUEST);
     if (guest == nullptr)
         return false;
     bool changed = guest->SetFamilyName(TrimSpaces(familyName));
@@ -45,6 +47,7 @@ bool SetGuestNames(CNewOrvDoc& doc, CGuest* guest, const std::string& firstName,
 
 bool SetGuestInvited(CNewOrvDoc& doc, CGuest* guest, int invited, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_EDIT_GUEST);
     if (guest == nullptr)
         return false;
     invited = std::max(0, invited);
@@ -56,6 +59,7 @@ bool SetGuestInvited(CNewOrvDoc& doc, CGuest* guest, int invited, IDocView* send
 
 bool SetGuestComing(CNewOrvDoc& doc, CGuest* guest, int coming, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_EDIT_GUEST);
     if (guest == nullptr)
         return false;
     coming = std::max(0, coming);
@@ -67,6 +71,7 @@ bool SetGuestComing(CNewOrvDoc& doc, CGuest* guest, int coming, IDocView* sender
 
 bool SetGuestStatus(CNewOrvDoc& doc, CGuest* guest, int status, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_EDIT_GUEST);
     if (guest == nullptr || !IsStatus(status))
         return false;
     bool changed = guest->SetStatus(status);
@@ -77,6 +82,7 @@ bool SetGuestStatus(CNewOrvDoc& doc, CGuest* guest, int status, IDocView* sender
 
 ETableChange SetGuestTable(CNewOrvDoc& doc, CGuest* guest, int tableId, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_MOVE_TO_TABLE);
     if (guest == nullptr)
         return ETableChange::Refused;
     CTable* table = doc.FindTableById(tableId);
@@ -96,6 +102,7 @@ ETableChange SetGuestTable(CNewOrvDoc& doc, CGuest* guest, int tableId, IDocView
 
 bool SetGuestKids(CNewOrvDoc& doc, CGuest* guest, int kids, bool childSeat, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_EDIT_GUEST);
     if (guest == nullptr)
         return false;
     const auto count = static_cast<std::int16_t>(
@@ -119,6 +126,7 @@ STransportCounts TransportCounts(const CNewOrvDoc& doc, const CGuest& guest, int
 
 bool SendSmsToGuest(CNewOrvDoc& doc, CGuest* guest, const SmsOpener& open, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_EDIT_GUEST);
     if (guest == nullptr)
         return false;
     const std::string link =
@@ -144,6 +152,7 @@ bool SendSmsToGuest(CNewOrvDoc& doc, CGuest* guest, const SmsOpener& open, IDocV
 int UpdateGuests(CNewOrvDoc& doc, const std::vector<CGuest*>& guests, const SGuestsUpdate& update,
                  IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_MULTIPLE_GUESTS);
     int changedGuests = 0;
     for (CGuest* guest : guests)
     {

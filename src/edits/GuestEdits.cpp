@@ -1,5 +1,6 @@
 #include "edits/GuestEdits.h"
 
+#include "edits/UndoSteps.h"
 #include "model/Guest.h"
 #include "model/Table.h"
 #include "platform/Prompt.h"
@@ -87,11 +88,13 @@ bool IsTextField(EGuestField field)
 CGuest* AddGuest(CNewOrvDoc& doc, const std::string& firstName, const std::string& familyName,
                  IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_ADD_GUEST);
     return doc.AddGuest(firstName, familyName, sender);
 }
 
 bool DeleteGuestWithQuestion(CNewOrvDoc& doc, CGuest* guest)
 {
+    NameStep(doc, IDS_STEP_DELETE_GUEST);
     if (guest == nullptr || doc.IndexOfGuest(guest) < 0)
         return false;
     const EAnswer answer = doc.GetPrompt().Ask(
@@ -105,6 +108,7 @@ bool DeleteGuestWithQuestion(CNewOrvDoc& doc, CGuest* guest)
 bool EditGuestField(CNewOrvDoc& doc, CGuest* guest, EGuestField field, const GuestFieldValue& value,
                     IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_EDIT_GUEST);
     if (guest == nullptr)
         return false;
     const std::string* text = std::get_if<std::string>(&value);
@@ -122,6 +126,7 @@ std::vector<CGuest*> SetRestrictedNames(CNewOrvDoc& doc, CGuest& guest,
                                         const std::vector<std::string>& names, bool bothWays,
                                         IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_RESTRICTIONS);
     std::vector<CGuest*> changed;
     const std::string self = guest.GetFullName();
     auto kept = [&names](const std::string& name)
@@ -156,6 +161,7 @@ std::vector<CGuest*> SetRestrictedNames(CNewOrvDoc& doc, CGuest& guest,
 
 bool SetSeatLocked(CNewOrvDoc& doc, CGuest* guest, bool locked, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_LOCK_SEAT);
     if (guest == nullptr || !guest->SetSeatLocked(locked))
         return false;
     doc.UpdateAllViews(sender, HINT_GUEST_CHANGED, guest);
@@ -164,6 +170,7 @@ bool SetSeatLocked(CNewOrvDoc& doc, CGuest* guest, bool locked, IDocView* sender
 
 bool SeatGuest(CNewOrvDoc& doc, CGuest* guest, CTable* table)
 {
+    NameStep(doc, IDS_STEP_MOVE_TO_TABLE);
     if (guest == nullptr || table == nullptr)
         return false;
     // Where it sits already: the capacity rule would count the line twice.

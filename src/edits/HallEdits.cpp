@@ -1,5 +1,6 @@
 #include "edits/HallEdits.h"
 
+#include "edits/UndoSteps.h"
 #include "model/Shape.h"
 #include "model/Table.h"
 #include "platform/Prompt.h"
@@ -51,6 +52,7 @@ SShapeDetails DetailsOf(const CShape& shape)
 CShape* AddShape(CNewOrvDoc& doc, int type, const std::string& name, int colour,
                  const std::string& shapeClass, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_HALL);
     auto shape = std::make_unique<CShape>(nullptr, type, CHallLayout::NewShapeRect(type));
     shape->SetName(name);
     shape->SetColour(colour);
@@ -63,6 +65,7 @@ CShape* AddShape(CNewOrvDoc& doc, int type, const std::string& name, int colour,
 std::vector<CShape*> SetShapeDetails(CNewOrvDoc& doc, CShape* shape, const SShapeDetails& details,
                                      bool applyToClass, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_HALL);
     std::vector<CShape*> changed;
     if (shape == nullptr || CHallLayout(doc).IndexOf(SHallObject::Of(shape)) < 0)
         return changed;
@@ -99,6 +102,7 @@ std::vector<CShape*> SetShapeDetails(CNewOrvDoc& doc, CShape* shape, const SShap
 bool PlaceHallObjects(CNewOrvDoc& doc, const std::vector<std::pair<SHallObject, SRect>>& places,
                       IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_HALL);
     const CHallLayout layout(doc);
     std::vector<SHallObject> changed;
     for (const auto& [object, rect] : places)
@@ -117,6 +121,7 @@ bool PlaceHallObjects(CNewOrvDoc& doc, const std::vector<std::pair<SHallObject, 
 bool MoveHallObjects(CNewOrvDoc& doc, const std::vector<SHallObject>& objects, int dx, int dy,
                      int width, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_HALL);
     if (dx == 0 && dy == 0)
         return false;
     return ChangeRects(
@@ -128,6 +133,7 @@ bool MoveHallObjects(CNewOrvDoc& doc, const std::vector<SHallObject>& objects, i
 bool NudgeHallObjects(CNewOrvDoc& doc, const std::vector<SHallObject>& objects, EHallNudge nudge,
                       int width, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_HALL);
     return ChangeRects(doc, objects, width, sender,
                        [nudge](const SHallObject&, const SRect& rect)
                        { return CHallLayout::Nudged(rect, nudge); });
@@ -135,6 +141,7 @@ bool NudgeHallObjects(CNewOrvDoc& doc, const std::vector<SHallObject>& objects, 
 
 bool RestoreOriginalSize(CNewOrvDoc& doc, const SHallObject& object, int width, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_HALL);
     return ChangeRects(doc, {object}, width, sender,
                        [](const SHallObject& one, const SRect& rect)
                        { return CHallLayout::OriginalRect(one, rect); });
@@ -142,6 +149,7 @@ bool RestoreOriginalSize(CNewOrvDoc& doc, const SHallObject& object, int width, 
 
 CShape* CopyShape(CNewOrvDoc& doc, CShape* shape, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_HALL);
     if (shape == nullptr || CHallLayout(doc).IndexOf(SHallObject::Of(shape)) < 0)
         return nullptr;
     const SRect rect = CHallLayout::CopyRect(shape->GetRect());
@@ -156,6 +164,7 @@ CShape* CopyShape(CNewOrvDoc& doc, CShape* shape, IDocView* sender)
 
 bool DeleteShapeWithQuestion(CNewOrvDoc& doc, CShape* shape)
 {
+    NameStep(doc, IDS_STEP_DELETE_SHAPE);
     if (shape == nullptr || CHallLayout(doc).IndexOf(SHallObject::Of(shape)) < 0)
         return false;
     if (AskString(doc.GetPrompt(), IDS_DELETE_SHAPE_QUESTION, IDS_DELETE_SHAPE_CAPTION,
@@ -166,6 +175,7 @@ bool DeleteShapeWithQuestion(CNewOrvDoc& doc, CShape* shape)
 
 bool ResetTablesWithQuestion(CNewOrvDoc& doc, int width, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_HALL);
     if (AskString(doc.GetPrompt(), IDS_RESET_TABLES_QUESTION, IDS_RESET_TABLES_CAPTION,
                   EButtons::YesNo) != EAnswer::Yes ||
         doc.GetActiveEvent() == nullptr)
@@ -195,6 +205,7 @@ bool ImportHallDraftWithQuestion(CNewOrvDoc& doc, const std::filesystem::path& p
 
 bool ImportHallDraft(CNewOrvDoc& doc, const std::filesystem::path& path, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_HALL);
     if (path.empty())
         return false;
     const unsigned long changes = doc.GetChangeCount();

@@ -1,6 +1,7 @@
 #include "edits/ImportEdits.h"
 
 #include "edits/GroupEdits.h"
+#include "edits/UndoSteps.h"
 #include "model/Group.h"
 #include "model/Guest.h"
 #include "platform/Prompt.h"
@@ -37,6 +38,7 @@ std::string FullName(const SImportedGuest& line)
 SImportResult AddImportedGuests(CNewOrvDoc& doc, const std::vector<SImportedGuest>& lines,
                                 const SImportOptions& options, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_IMPORT_GUESTS);
     SImportResult result;
     std::string forced;
     if (!options.keepGroups)

@@ -1,5 +1,6 @@
 #include "edits/MeetingEdits.h"
 
+#include "edits/UndoSteps.h"
 #include "model/Meeting.h"
 #include "office/CalendarExport.h"
 #include "office/CalendarWriter.h"
@@ -75,6 +76,7 @@ SMeetingDetails DetailsOf(const CMeeting& meeting)
 
 CMeeting* AddMeeting(CNewOrvDoc& doc, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_ADD_MEETING);
     CMeeting* meeting = doc.AddMeeting();
     meeting->SetCalendarUid(NewCalendarUid());
     doc.UpdateAllViews(sender, HINT_MEETING_ADDED, meeting);
@@ -83,6 +85,7 @@ CMeeting* AddMeeting(CNewOrvDoc& doc, IDocView* sender)
 
 bool DeleteMeetingWithQuestion(CNewOrvDoc& doc, CMeeting* meeting, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_DELETE_MEETING);
     if (meeting == nullptr)
         return false;
     if (AskString(doc.GetPrompt(), IDS_DELETE_MEETING_QUESTION, IDS_DELETE_MEETING_CAPTION,
@@ -95,6 +98,7 @@ bool DeleteMeetingWithQuestion(CNewOrvDoc& doc, CMeeting* meeting, IDocView* sen
 bool SetMeetingDetails(CNewOrvDoc& doc, CMeeting* meeting, const SMeetingDetails& details,
                        IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_EDIT_MEETING);
     if (meeting == nullptr)
         return false;
     bool changed = false;

@@ -1,6 +1,7 @@
 #include "edits/MoneyEdits.h"
 
 #include "budget/ExpenseDraft.h"
+#include "edits/UndoSteps.h"
 #include "model/Expence.h"
 #include "platform/Prompt.h"
 #include "platform/StringTable.h"
@@ -31,6 +32,7 @@ namespace Edits
 {
 CExpence* AddExpense(CNewOrvDoc& doc, const CExpenseDraft& draft, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_ADD_EXPENSE);
     auto expense = std::make_unique<CExpence>(&doc);
     expense->ClearPayments();
     draft.ApplyTo(*expense, SDate::Today());
@@ -42,6 +44,7 @@ CExpence* AddExpense(CNewOrvDoc& doc, const CExpenseDraft& draft, IDocView* send
 
 bool EditExpense(CNewOrvDoc& doc, CExpence* expense, const CExpenseDraft& draft, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_EDIT_EXPENSE);
     if (expense == nullptr)
         return false;
     return ApplyDraft(doc, expense, draft, sender);
@@ -49,6 +52,7 @@ bool EditExpense(CNewOrvDoc& doc, CExpence* expense, const CExpenseDraft& draft,
 
 bool DeleteExpenseWithQuestion(CNewOrvDoc& doc, CExpence* expense, IDocView*)
 {
+    NameStep(doc, IDS_STEP_DELETE_EXPENSE);
     if (expense == nullptr)
         return false;
     if (AskString(doc.GetPrompt(), IDS_DELETE_EXPENSE_QUESTION, IDS_DELETE_EXPENSE_CAPTION,
@@ -61,6 +65,7 @@ bool DeleteExpenseWithQuestion(CNewOrvDoc& doc, CExpence* expense, IDocView*)
 
 bool PayExpenseInFull(CNewOrvDoc& doc, CExpence* expense, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_PAYMENT);
     if (expense == nullptr)
         return false;
     if (!expense->SetPaidState(CPayment::kPaid))
@@ -71,6 +76,7 @@ bool PayExpenseInFull(CNewOrvDoc& doc, CExpence* expense, IDocView* sender)
 
 bool AddPayment(CNewOrvDoc& doc, CExpence* expense, const CPayment& payment, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_PAYMENT);
     if (expense == nullptr)
         return false;
     CExpenseDraft draft = CExpenseDraft::FromExpense(*expense);
@@ -85,6 +91,7 @@ bool AddPayment(CNewOrvDoc& doc, CExpence* expense, const CPayment& payment, IDo
 
 bool PayPayment(CNewOrvDoc& doc, CExpence* expense, int i, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_PAYMENT);
     if (expense == nullptr)
         return false;
     CExpenseDraft draft = CExpenseDraft::FromExpense(*expense);
@@ -102,6 +109,7 @@ bool PayPayment(CNewOrvDoc& doc, CExpence* expense, int i, IDocView* sender)
 
 bool MoveExpense(CNewOrvDoc& doc, int from, int to, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_MOVE_EXPENSE);
     if (!doc.SwapExpenses(from, to))
         return false;
     doc.UpdateAllViews(sender, HINT_EXPENSE_CHANGED);
@@ -125,6 +133,7 @@ bool CheckExpenseInPlaceEdit(CNewOrvDoc& doc, const CExpence& expense, EExpenseF
 bool EditExpenseField(CNewOrvDoc& doc, CExpence* expense, EExpenseField field,
                       const ExpenseFieldValue& value, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_EDIT_EXPENSE);
     if (expense == nullptr)
         return false;
     const bool text = field == EExpenseField::Name || field == EExpenseField::Comments;

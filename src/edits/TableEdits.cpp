@@ -1,5 +1,6 @@
 #include "edits/TableEdits.h"
 
+#include "edits/UndoSteps.h"
 #include "model/Guest.h"
 #include "model/Table.h"
 #include "platform/NumberText.h"
@@ -36,12 +37,14 @@ bool ReportHallNumberTaken(CNewOrvDoc& doc, int place, const CTable* except)
 
 CTable* CreateTable(CNewOrvDoc& doc, const std::string& name, int place, int seats)
 {
+    NameStep(doc, IDS_STEP_ADD_TABLE);
     return doc.CreateTable(CTable::NameFromUser(name), place, seats);
 }
 
 bool EditTable(CNewOrvDoc& doc, CTable* table, const std::string& name, int place, int seats,
                IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_EDIT_TABLE);
     if (table == nullptr || table->GetId() <= 0 || doc.GetTableAt(table->GetId()) != table)
         return false;
     bool changed = table->SetName(CTable::NameFromUser(name));
@@ -54,21 +57,25 @@ bool EditTable(CNewOrvDoc& doc, CTable* table, const std::string& name, int plac
 
 bool DeleteTable(CNewOrvDoc& doc, CTable* table)
 {
+    NameStep(doc, IDS_STEP_DELETE_TABLE);
     return DeleteTableWithQuestion(doc, table);
 }
 
 bool SwapTables(CNewOrvDoc& doc, CTable* a, CTable* b)
 {
+    NameStep(doc, IDS_STEP_SWAP_TABLES);
     return doc.SwapTables(a, b);
 }
 
 bool MoveTable(CNewOrvDoc& doc, int from, int to)
 {
+    NameStep(doc, IDS_STEP_MOVE_TABLE);
     return doc.MoveTable(from, to);
 }
 
 void SetTableSetup(CNewOrvDoc& doc, const STableSetup& setup, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_TABLE_SETUP);
     CEventSettings& settings = doc.GetSettings();
     settings.SetGuestsPerTable(static_cast<short>(setup.seats));
     // An absent "ShowSerial" reads as off: writing "0" for it is no change to tell the views.
@@ -97,17 +104,20 @@ STableSetup GetTableSetup(CNewOrvDoc& doc)
 
 bool ArrangeAllGuests(CNewOrvDoc& doc)
 {
+    NameStep(doc, IDS_STEP_ARRANGEMENT);
     return ::ArrangeAllGuests(doc);
 }
 
 bool ArrangeTablelessGuests(CNewOrvDoc& doc)
 {
+    NameStep(doc, IDS_STEP_ARRANGEMENT);
     return ::ArrangeTablelessGuests(doc);
 }
 
 bool ApplySeatingPlan(CNewOrvDoc& doc, const CSeatingProblem& problem, const SSeatingPlan& plan,
                       IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_OPTIMISED);
     const int tables = problem.TableCount() + static_cast<int>(plan.newTableGroups.size());
     if (!problem.IsCurrentFor(doc) ||
         plan.seat.size() != static_cast<std::size_t>(problem.LineCount()))

@@ -1,5 +1,6 @@
 #include "edits/TaskEdits.h"
 
+#include "edits/UndoSteps.h"
 #include "model/Task.h"
 #include "office/CalendarExport.h"
 #include "platform/NumberText.h"
@@ -90,12 +91,14 @@ bool CheckTaskName(CNewOrvDoc& doc, const std::string& name)
 CTask* AddTask(CNewOrvDoc& doc, const STaskPlace& place, const std::string& name,
                const std::string& info, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_TASKS);
     if (place.parent == nullptr || !CheckTaskName(doc, name))
         return nullptr;
     auto task = std::make_unique<CTask>();
     task->SetName(TaskNameToStore(name));
     task->SetInfo(InfoToStore(info));
     CTask* added = task.get();
+    doc.TasksChanging();
     if (!place.parent->InsertChild(place.position, std::move(task)))
         return nullptr;
     Announce(doc, sender);
@@ -104,8 +107,10 @@ CTask* AddTask(CNewOrvDoc& doc, const STaskPlace& place, const std::string& name
 
 bool DeleteTask(CNewOrvDoc& doc, CTask* task, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_TASKS);
     if (task == nullptr || task->GetParent() == nullptr)
         return false;
+    doc.TasksChanging();
     task->DeleteSubtree(); // destroyed here
     Announce(doc, sender);
     return true;
@@ -113,9 +118,11 @@ bool DeleteTask(CNewOrvDoc& doc, CTask* task, IDocView* sender)
 
 bool SetTaskName(CNewOrvDoc& doc, CTask* task, const std::string& name, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_TASKS);
     const std::string stored = TaskNameToStore(name);
     if (task == nullptr || stored.empty() || stored == task->GetName())
         return false;
+    doc.TasksChanging();
     task->SetName(stored);
     Announce(doc, sender);
     return true;
@@ -123,9 +130,11 @@ bool SetTaskName(CNewOrvDoc& doc, CTask* task, const std::string& name, IDocView
 
 bool SetTaskInfo(CNewOrvDoc& doc, CTask* task, const std::string& info, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_TASKS);
     const std::string stored = InfoToStore(info);
     if (task == nullptr || stored == task->GetInfo())
         return false;
+    doc.TasksChanging();
     task->SetInfo(stored);
     Announce(doc, sender);
     return true;
@@ -133,8 +142,10 @@ bool SetTaskInfo(CNewOrvDoc& doc, CTask* task, const std::string& info, IDocView
 
 bool SetTaskChecked(CNewOrvDoc& doc, CTask* task, bool checked, IDocView* sender)
 {
+    NameStep(doc, IDS_STEP_TASKS);
     if (task == nullptr || task->IsChecked() == checked)
         return false;
+    doc.TasksChanging();
     task->SetChecked(checked);
     Announce(doc, sender);
     return true;

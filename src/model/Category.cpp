@@ -21,3 +21,8 @@ bool CCategory::LoadFromIni(CProfileFile& ini, const std::string& section)
     SetNewFlag(false);
     return true;
 }
+
+std::unique_ptr<CRecord> CCategory::CloneState() const
+{
+    return std::unique_ptr<CRecord>(new CCategory(*this));
+}

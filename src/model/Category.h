@@ -17,4 +17,9 @@ public:
     int GetFileKind() const override;
     // Reads "CategoryName"; false when it is empty.
     bool LoadFromIni(CProfileFile& ini, const std::string& section) override;
+    std::unique_ptr<CRecord> CloneState() const override;
+
+protected:
+    // For CloneState only.
+    CCategory(const CCategory&) = default;
 };

@@ -7,6 +7,8 @@
 #include "platform/ProfileFile.h"
 #include "platform/StringTable.h"
 
+#include <algorithm>
+
 CExpence::CExpence(IRecordOwner* owner)
     : CExpence(owner, ERecordClass::Expence, kSectionPrefix, true, LoadString(IDS_UNKNOWN))
 {
@@ -47,6 +49,9 @@ void CExpence::ClearModified()
 
 bool CExpence::SetDollars(int dollars)
 {
+    if (GetDollars() != dollars ||
+        (m_payments.size() == 1 && m_payments[0].GetDollars() != dollars))
+        NoteChanging();
     bool changed = CPayment::SetDollars(dollars);
     if (m_payments.size() == 1)
         changed = m_payments[0].SetDollars(dollars) || changed;
@@ -57,6 +62,9 @@ bool CExpence::SetDollars(int dollars)
 
 bool CExpence::SetShekels(int shekels)
 {
+    if (GetShekels() != shekels ||
+        (m_payments.size() == 1 && m_payments[0].GetShekels() != shekels))
+        NoteChanging();
     bool changed = CPayment::SetShekels(shekels);
     if (m_payments.size() == 1)
         changed = m_payments[0].SetShekels(shekels) || changed;
@@ -67,6 +75,8 @@ bool CExpence::SetShekels(int shekels)
 
 bool CExpence::SetDate(const SDate& date)
 {
+    if (!(GetDate() == date) || (!m_payments.empty() && !(m_payments[0].GetDate() == date)))
+        NoteChanging();
     bool changed = CPayment::SetDate(date);
     if (!m_payments.empty())
         changed = m_payments[0].SetDate(date) || changed;
@@ -77,6 +87,12 @@ bool CExpence::SetDate(const SDate& date)
 
 bool CExpence::SetPaidState(int state)
 {
+    const bool paymentsFollow = state == kNotPaid || state == kPaid;
+    if (GetPaidState() != state ||
+        (paymentsFollow &&
+         std::any_of(m_payments.begin(), m_payments.end(),
+                     [state](const CPayment& payment) { return payment.GetPaidState() != state; })))
+        NoteChanging();
     bool changed = CPayment::SetPaidState(state);
     if (state == kNotPaid || state == kPaid)
     {
@@ -99,6 +115,7 @@ bool CExpence::SetPayment(int i, const CPayment& payment)
 {
     if (i < 0)
         return false;
+    NoteChanging();
     if (static_cast<std::size_t>(i) >= m_payments.size())
         m_payments.resize(static_cast<std::size_t>(i) + 1);
     m_payments[static_cast<std::size_t>(i)] = payment;
@@ -122,6 +139,7 @@ void CExpence::ClearPayments()
 {
     if (m_payments.empty())
         return;
+    NoteChanging();
     m_payments.clear();
     MarkModified();
 }
@@ -138,8 +156,11 @@ void CExpence::RecomputePaidState()
     if (paid > 0)
         state = paid == GetPaymentCount() ? kPaid : kPartlyPaid;
     // The payments keep their own states: only the whole is derived here.
-    if (CPayment::SetPaidState(state))
-        MarkModified();
+    if (GetPaidState() == state)
+        return;
+    NoteChanging();
+    CPayment::SetPaidState(state);
+    MarkModified();
 }
 
 void CExpence::GetPaidAmounts(int& shekels, int& dollars) const
@@ -244,4 +265,9 @@ bool CExpence::LoadFromIni(CProfileFile& ini, const std::string& section)
     m_paymentCountAtLoad = static_cast<std::uint16_t>(m_payments.size());
     ClearModified();
     return true;
+}
+
+std::unique_ptr<CRecord> CExpence::CloneState() const
+{
+    return std::unique_ptr<CRecord>(new CExpence(*this));
 }

@@ -27,6 +27,7 @@ public:
     // Reads an Expences.ini section; every expense read has at least one payment. Payment dates
     // are read in the interface language's day/month order.
     bool LoadFromIni(CProfileFile& ini, const std::string& section) override;
+    std::unique_ptr<CRecord> CloneState() const override;
     // True when the record part, the expense's own amounts or any payment changed.
     bool IsModified() const override;
     // Clears the record part, the expense's own amounts and every payment.
@@ -71,6 +72,9 @@ public:
     static std::string GetPaidStateText(int state);
 
 protected:
+    // For CloneState only.
+    CExpence(const CExpence&) = default;
+
     // For offers: takes an index of the given class; without the initial payment when
     // withInitialPayment is false; the payer is as given.
     CExpence(IRecordOwner* owner, ERecordClass recordClass, const char* sectionPrefix,

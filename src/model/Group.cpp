@@ -29,3 +29,8 @@ void CGroup::CopyNameTo(CGroup& other) const
 {
     other.SetName(GetName());
 }
+
+std::unique_ptr<CRecord> CGroup::CloneState() const
+{
+    return std::unique_ptr<CRecord>(new CGroup(*this));
+}

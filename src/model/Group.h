@@ -17,9 +17,14 @@ public:
     int GetFileKind() const override;
     // Reads "GroupName"; false when it is empty. The group stays marked modified.
     bool LoadFromIni(CProfileFile& ini, const std::string& section) override;
+    std::unique_ptr<CRecord> CloneState() const override;
 
     // True when some guest of the owner carries the group's name; false when detached.
     bool IsUsed() const;
     // Sets other's name to this group's name (through the setter).
     void CopyNameTo(CGroup& other) const;
+
+protected:
+    // For CloneState only.
+    CGroup(const CGroup&) = default;
 };

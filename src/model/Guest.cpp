@@ -140,6 +140,7 @@ bool CGuest::AddRestricted(const std::string& fullName, bool mutual)
 {
     if (IsRestricted(fullName))
         return false;
+    NoteChanging();
     m_restricted.push_back(fullName);
     MarkModified();
     if (mutual && GetOwner() != nullptr)
@@ -152,6 +153,7 @@ bool CGuest::RemoveRestricted(const std::string& fullName)
     auto it = std::find(m_restricted.begin(), m_restricted.end(), fullName);
     if (it == m_restricted.end())
         return false;
+    NoteChanging();
     m_restricted.erase(it);
     MarkModified();
     return true;
@@ -162,6 +164,7 @@ bool CGuest::RenameRestricted(const std::string& oldName, const std::string& new
     auto it = std::find(m_restricted.begin(), m_restricted.end(), oldName);
     if (it == m_restricted.end())
         return false;
+    NoteChanging();
     m_restricted.erase(it);
     m_restricted.push_back(newName);
     MarkModified();
@@ -266,4 +269,9 @@ bool CGuest::LoadFromIni(CProfileFile& ini, const std::string& section)
     // A guest read with the old key set must be written out at the next save.
     SetModifiedFlag(!m_shortKeys);
     return true;
+}
+
+std::unique_ptr<CRecord> CGuest::CloneState() const
+{
+    return std::unique_ptr<CRecord>(new CGuest(*this));
 }

@@ -32,6 +32,7 @@ public:
 
     int GetFileKind() const override;
     bool LoadFromIni(CProfileFile& ini, const std::string& section) override;
+    std::unique_ptr<CRecord> CloneState() const override;
 
     // Besides storing: when the guest has an owner and the first name was not empty, every guest
     // named in this guest's restriction list gets the old full name replaced by the new one.
@@ -80,9 +81,15 @@ public:
     // "Yes" or "No" in the interface language.
     static std::string GetYesNoText(bool value);
 
-    // Plain setter: the event-day flag does not mark the guest modified.
+    // The event-day flag does not mark the guest modified (the undo history still keeps it).
     bool IsArrived() const { return m_arrived; }
-    void SetArrived(bool arrived) { m_arrived = arrived; }
+    void SetArrived(bool arrived)
+    {
+        if (m_arrived == arrived)
+            return;
+        NoteChanging();
+        m_arrived = arrived;
+    }
 
     int GetUniqueId() const { return m_uniqueId; }
     // Stores the id and raises the unique-id counter to it, so new guests get higher ids.
@@ -147,6 +154,10 @@ public:
     // gift, the unique id, the arrival data, transportation, invitations, SMS count or the
     // restriction list.
     void CopyFrom(const CGuest& other);
+
+protected:
+    // For CloneState only.
+    CGuest(const CGuest&) = default;
 
 private:
     // Tells the guests named in this guest's list that its full name becomes newFullName.

@@ -57,3 +57,8 @@ void CMeeting::ClearModified()
     }
     LoadInfo(fixed);
 }
+
+std::unique_ptr<CRecord> CMeeting::CloneState() const
+{
+    return std::unique_ptr<CRecord>(new CMeeting(*this));
+}

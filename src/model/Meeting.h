@@ -23,6 +23,7 @@ public:
     int GetFileKind() const override;
     // Reads a Meetings.ini section; false when "Name" is missing or the word "empty".
     bool LoadFromIni(CProfileFile& ini, const std::string& section) override;
+    std::unique_ptr<CRecord> CloneState() const override;
     // Clears both flags and turns every bare line feed of the info (as the XML file delivers it)
     // into "\r\n"; line breaks already "\r\n" stay as they are.
     void ClearModified() override;
@@ -43,6 +44,10 @@ public:
     // importing the meeting again updates the entry; empty until the meeting is first given one.
     const std::string& GetCalendarUid() const { return m_calendarUid; }
     bool SetCalendarUid(const std::string& uid) { return Assign(m_calendarUid, uid); }
+
+protected:
+    // For CloneState only.
+    CMeeting(const CMeeting&) = default;
 
 private:
     std::string m_contactPhone;

@@ -63,3 +63,8 @@ bool COffer::LoadFromIni(CProfileFile& ini, const std::string& section)
     ClearModified();
     return true;
 }
+
+std::unique_ptr<CRecord> COffer::CloneState() const
+{
+    return std::unique_ptr<CRecord>(new COffer(*this));
+}

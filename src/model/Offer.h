@@ -20,6 +20,7 @@ public:
     // Reads an Offers.ini section (an expense section with the offer's keys). An old "IsInOffer"
     // key is migrated inside ini: deleted, and "IsInPlan0" written instead; the caller saves ini.
     bool LoadFromIni(CProfileFile& ini, const std::string& section) override;
+    std::unique_ptr<CRecord> CloneState() const override;
 
     // i from 0 to 2 (combinations 1 to 3); other values are ignored (false).
     bool SetInCombination(int i, bool inCombination);
@@ -34,6 +35,10 @@ public:
     // In shekels: the price, or per guest the price times the guests for offer (times
     // eventGuests when that is below 1).
     long long GetPrice(int eventGuests) const;
+
+protected:
+    // For CloneState only.
+    COffer(const COffer&) = default;
 
 private:
     bool m_inCombination[kCombinationCount] = {false, false, false};

@@ -17,6 +17,7 @@ bool CRecord::SetIndex(int index)
 {
     if (m_index == index)
         return false;
+    NoteChanging();
     m_index = index;
     MakeSectionName();
     MarkModified();

@@ -3,6 +3,7 @@
 #include "model/RecordCounters.h"
 #include "model/RecordOwner.h"
 
+#include <memory>
 #include <string>
 
 class CProfileFile;
@@ -17,7 +18,9 @@ class CProfileFile;
 // The setter rule, kept by every setter of every record unless its comment says otherwise:
 // compare with the stored value; when equal return false and touch no flag; otherwise store, mark
 // the record modified and, when the record has an owner, mark the owner's data changed, so no
-// edit can be skipped by a save. Detached records (no owner) never call anyone.
+// edit can be skipped by a save. Detached records (no owner) never call anyone. Before a changing
+// setter stores anything it tells the owner that the record is about to change
+// (IRecordOwner::RecordChanging), so the owner's undo history can keep the state before.
 //
 // Records never own or delete other records; the document owns them. All text is UTF-8.
 class CRecord
@@ -25,8 +28,12 @@ class CRecord
 public:
     virtual ~CRecord() = default;
 
-    CRecord(const CRecord&) = delete;
     CRecord& operator=(const CRecord&) = delete;
+
+    // A copy of the whole record: every field, flag, index, serial and the owner. The undo
+    // history keeps such copies as the states before and after a step; the copy is never put
+    // into a collection beside its original, only in its place.
+    virtual std::unique_ptr<CRecord> CloneState() const = 0;
 
     // Stores the index and remakes the section name; marks modified when it changes.
     virtual bool SetIndex(int index);
@@ -79,8 +86,18 @@ protected:
     CRecord(IRecordOwner* owner, ERecordClass recordClass, const char* sectionPrefix,
             bool takeIndex = true);
 
+    // For CloneState only.
+    CRecord(const CRecord&) = default;
+
     // Marks the record modified and, with an owner, the owner's data changed.
     void MarkModified();
+    // Tells the owner, when there is one, that the record is about to change. Every setter calls it
+    // once it knows a value differs and before it stores anything.
+    void NoteChanging()
+    {
+        if (m_owner != nullptr)
+            m_owner->RecordChanging(*this);
+    }
 
     // The setter rule for one field.
     template <class T>
@@ -88,6 +105,7 @@ protected:
     {
         if (field == value)
             return false;
+        NoteChanging();
         field = value;
         MarkModified();
         return true;

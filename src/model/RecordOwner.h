@@ -28,6 +28,10 @@ public:
     // Sets the document's unsaved-changes flag (every changing setter of an owned record calls it).
     virtual void SetDataChanged(bool changed) = 0;
 
+    // Called by an owned record before it changes (the undo history keeps its state before the
+    // change). Owners without a history ignore it.
+    virtual void RecordChanging(CRecord& /*record*/) {}
+
     // Broadcasts a hint to every view.
     virtual void Broadcast(EUpdateHint hint, CRecord* record) = 0;
 

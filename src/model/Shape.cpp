@@ -32,3 +32,8 @@ bool CShape::LoadFromIni(CProfileFile& ini, const std::string& section)
     SetModifiedFlag(false);
     return true;
 }
+
+std::unique_ptr<CRecord> CShape::CloneState() const
+{
+    return std::unique_ptr<CRecord>(new CShape(*this));
+}

@@ -38,6 +38,7 @@ public:
     // ends there). A section with an empty name and four zero numbers reads (true) but
     // IsBlankLegacyShape tells the loader to drop it.
     bool LoadFromIni(CProfileFile& ini, const std::string& section) override;
+    std::unique_ptr<CRecord> CloneState() const override;
 
     int GetType() const { return m_type; }
     bool SetType(int type) { return Assign(m_type, type); }
@@ -57,6 +58,10 @@ public:
 
     // An empty name and an all-zero rectangle: not a shape.
     bool IsBlankLegacyShape() const { return GetName().empty() && m_rect.IsEmpty(); }
+
+protected:
+    // For CloneState only.
+    CShape(const CShape&) = default;
 
 private:
     int m_type;

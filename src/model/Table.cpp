@@ -95,3 +95,8 @@ void CTable::CopyTo(CTable& other) const
     other.SetSeats(m_seats);
     other.MarkChanged();
 }
+
+std::unique_ptr<CRecord> CTable::CloneState() const
+{
+    return std::unique_ptr<CRecord>(new CTable(*this));
+}

@@ -36,6 +36,7 @@ public:
 
     int GetFileKind() const override;
     bool LoadFromIni(CProfileFile& ini, const std::string& section) override;
+    std::unique_ptr<CRecord> CloneState() const override;
     // Tables never take from the class counter, so there is nothing to give back.
     void ReleaseIndex() override {}
 
@@ -55,7 +56,13 @@ public:
     bool SetArea(const SRect& area) { return Assign(m_area, area); }
     // Stores a different text without marking the table modified.
     const std::string& GetShapeClass() const { return m_shapeClass; }
-    void SetShapeClass(const std::string& shapeClass) { m_shapeClass = shapeClass; }
+    void SetShapeClass(const std::string& shapeClass)
+    {
+        if (m_shapeClass == shapeClass)
+            return;
+        NoteChanging();
+        m_shapeClass = shapeClass;
+    }
 
     // Counts asked of the owner by the table's id; -1 when the table has no owner.
     // mode: IRecordOwner::ECountMode.
@@ -73,6 +80,10 @@ public:
 
     // Gives other this table's name, info, hall number and seats and marks it modified.
     void CopyTo(CTable& other) const;
+
+protected:
+    // For CloneState only.
+    CTable(const CTable&) = default;
 
 private:
     int m_colour = kDefaultColour;

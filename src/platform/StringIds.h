@@ -531,3 +531,4 @@ enum StringId : int
 #include "platform/strings/ReportStringIds.h"
 #include "platform/strings/SafetyStringIds.h"
 #include "platform/strings/SharingStringIds.h"
+#include "platform/strings/UndoStringIds.h"

@@ -248,3 +248,17 @@ void CEventSettings::ReadCoupleNames(const fs::path& eventFolder, std::string& g
     groomName = file.GetString(kKeySettings, "GroumName");
     brideName = file.GetString(kKeySettings, "BrideName");
 }
+
+void CEventSettings::TakeUserSettingsFrom(const CEventSettings& other)
+{
+    const int lastUiMode = m_lastUiMode;
+    const int lastGuestUniqueId = m_lastGuestUniqueId;
+    const std::string password = m_ftpPassword;
+    const bool passwordInFile = m_passwordInFile;
+    *this = other;
+    m_lastUiMode = lastUiMode;
+    m_lastGuestUniqueId = lastGuestUniqueId;
+    m_ftpPassword = password;
+    m_passwordInFile = passwordInFile;
+    SetModified();
+}

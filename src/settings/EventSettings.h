@@ -16,6 +16,11 @@ public:
 
     CEventSettings();
 
+    // Takes every value of other that the user chose (an undo going back to them): all but the
+    // last view, the unique guest id counter and the password of this run, which stay. Marks the
+    // settings modified.
+    void TakeUserSettingsFrom(const CEventSettings& other);
+
     // Reads every section; a missing file or key gives the defaults. Clears the modified flag.
     void Load(const std::filesystem::path& settingsIni);
 
@@ -38,7 +43,7 @@ public:
     double GetDollarRate() const { return m_dollarRate; }
     bool SetDollarRate(double value) { return Assign(m_dollarRate, value); }
     int GetLastUiMode() const { return m_lastUiMode; }
-    bool SetLastUiMode(int value) { return Assign(m_lastUiMode, value); }
+    bool SetLastUiMode(int value) { return AssignState(m_lastUiMode, value); }
     short GetGuestsPerTable() const { return m_guestsPerTable; }
     bool SetGuestsPerTable(short value) { return Assign(m_guestsPerTable, value); }
     bool GetArrangeTablesByHallNumber() const { return m_arrangeByHallNumber; }
@@ -48,7 +53,7 @@ public:
     short GetKidsPresent() const { return m_kidsPresent; }
     bool SetKidsPresent(short value) { return Assign(m_kidsPresent, value); }
     int GetLastGuestUniqueId() const { return m_lastGuestUniqueId; }
-    bool SetLastGuestUniqueId(int value) { return Assign(m_lastGuestUniqueId, value); }
+    bool SetLastGuestUniqueId(int value) { return AssignState(m_lastGuestUniqueId, value); }
 
     // "FtpSettings"
     bool GetFtpAutoUpload() const { return m_ftpAutoUpload; }

@@ -23,6 +23,7 @@ bool CSettingsBase::SetKeySetting(const std::string& name, const std::string& va
     auto it = m_keySettings.find(name);
     if (it == m_keySettings.end() || it->second == value)
         return false;
+    NoteChanging();
     it->second = value;
     m_modified = true;
     return true;

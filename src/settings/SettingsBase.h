@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -27,6 +28,10 @@ public:
 
     const std::map<std::string, std::string>& GetKeySettings() const { return m_keySettings; }
 
+    // Called before a setter stores a differing value (the document's undo history keeps the
+    // settings before the change); none by default. Copies of the settings share it.
+    void SetChangingHook(std::function<void()> hook) { m_changingHook = std::move(hook); }
+
 protected:
     static constexpr const char* kKeySettingsSection = "KeySettings";
 
@@ -47,12 +52,32 @@ protected:
     {
         if (field == value)
             return false;
+        NoteChanging();
         field = value;
         m_modified = true;
         return true;
     }
 
+    // As Assign, for values that keep the program's own state rather than the user's choices
+    // (the hook is not called: undo leaves them alone).
+    template <class T>
+    bool AssignState(T& field, const T& value)
+    {
+        if (field == value)
+            return false;
+        field = value;
+        m_modified = true;
+        return true;
+    }
+
+    void NoteChanging() const
+    {
+        if (m_changingHook)
+            m_changingHook();
+    }
+
 private:
+    std::function<void()> m_changingHook;
     std::map<std::string, std::string> m_keySettings;
     bool m_modified = false;
 };

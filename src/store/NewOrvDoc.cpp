@@ -41,8 +41,11 @@ const std::vector<std::string> kCalculators = {"gnome-calculator", "kcalc", "gal
 
 CNewOrvDoc::CNewOrvDoc(CProgramFolders& folders, IPrompt& prompt, bool readOnly)
     : m_folders(folders), m_prompt(prompt), m_progress(&g_noProgress), m_readOnly(readOnly),
-      m_taskRoot(std::make_unique<CTask>())
+      m_taskRoot(std::make_unique<CTask>()),
+      m_undo({m_guests, m_expenses, m_tables, m_groups, m_meetings, m_categories, m_offers,
+              m_shapes, m_eventSettings, *m_taskRoot})
 {
+    m_eventSettings.SetChangingHook([this] { m_undo.SettingsChanging(); });
     m_appSettings.Load(EventFilePath(m_folders.ActiveEventFolder(), kFileAppSettingsIni));
     LoadEventsList();
     CRecordCounters::SetLastUniqueGuestId(m_eventSettings.GetLastGuestUniqueId());
@@ -314,6 +317,8 @@ CEventInfo* CNewOrvDoc::AddEvent(const SNewEvent& details)
         CreateDefaultGroups(details.brideFirstName, CEventTypes::HasPartyOwner(details.type)
                                                         ? std::string()
                                                         : details.groomFirstName);
+    // The new event's own making is no step a user could take back.
+    m_undo.Clear();
     Broadcast(HINT_EVENT_RELOADED, nullptr);
     SaveEventData(); // a failure was told and leaves the new event marked changed
     return added;
@@ -568,4 +573,33 @@ void CNewOrvDoc::CommitPendingEdits()
     const std::vector<IDocView*> views = m_views;
     for (IDocView* view : views)
         view->CommitPendingEdit();
+}
+
+bool CNewOrvDoc::Undo()
+{
+    return ApplyUndoStep(false);
+}
+
+bool CNewOrvDoc::Redo()
+{
+    return ApplyUndoStep(true);
+}
+
+bool CNewOrvDoc::ApplyUndoStep(bool forward)
+{
+    CommitPendingEdits();
+    m_undo.CloseStep();
+    if (forward ? !m_undo.CanRedo() : !m_undo.CanUndo())
+        return false;
+    // Every record in the collections may be another object afterwards.
+    Broadcast(HINT_EVENT_RELOADING, nullptr);
+    if (forward)
+        m_undo.Redo();
+    else
+        m_undo.Undo();
+    // Changed again even when this returns to the saved state: the flag never claims a state
+    // that was not written.
+    SetDataChanged(true);
+    Broadcast(HINT_EVENT_RELOADED, nullptr);
+    return true;
 }

@@ -8,6 +8,7 @@
 #include "store/EventInfo.h"
 #include "store/NewEvent.h"
 #include "store/SeatingIndex.h"
+#include "store/UndoHistory.h"
 
 #include <chrono>
 #include <filesystem>
@@ -187,6 +188,24 @@ public:
     void Broadcast(EUpdateHint hint, CRecord* record) override;
     // Asks every view to commit an in-place edit it holds.
     void CommitPendingEdits();
+
+    // --- Undo and redo ------------------------------------------------------------------------
+    //
+    // Every change of the event's records, of its collections, of its settings and of its task
+    // tree is recorded in the history (see CUndoHistory); loading, reloading and switching the
+    // event clear it, saving does not.
+
+    CUndoHistory& GetUndoHistory() { return m_undo; }
+    void RecordChanging(CRecord& record) override { m_undo.RecordChanging(record); }
+    // The task tree is about to change (tasks are not records: the task edits tell it).
+    void TasksChanging() { m_undo.TasksChanging(); }
+    // Names the step of the operation that runs now ("Delete guest"); see CUndoHistory::NameStep.
+    void NameUndoStep(const std::string& name) { m_undo.NameStep(name); }
+    // Pending in-place edits are committed and the open step closed first; then the newest step
+    // is taken back (forward): HINT_EVENT_RELOADING before, the data marked changed and
+    // HINT_EVENT_RELOADED after. False when there is nothing to take back (forward).
+    bool Undo();
+    bool Redo();
 
     // --- Event data ---------------------------------------------------------------------------
 
@@ -481,6 +500,7 @@ private:
     void CopyEventData(const CEventInfo& source, const std::filesystem::path& targetFolder);
     void ResetGuestsForNewEvent();
     void ApplyNewEventSettings(const SNewEvent& details, const std::string& eventName);
+    bool ApplyUndoStep(bool forward);
     template <class T>
     std::unique_ptr<T> RemoveRecord(std::vector<std::unique_ptr<T>>& records, const T* record);
 
@@ -505,6 +525,8 @@ private:
     std::vector<std::unique_ptr<COffer>> m_offers;
     CCheckpoint m_checkpoint;
     std::unique_ptr<CTask> m_taskRoot;
+    // After the collections, the settings and the task root it works on.
+    CUndoHistory m_undo;
     bool m_dataFileDamaged = false;
     bool m_damagedReplaceConfirmed = false;
     CFileFingerprint m_dataFileFingerprint; // WeddingData.xml as loaded or last written

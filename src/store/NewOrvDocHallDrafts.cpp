@@ -126,6 +126,9 @@ bool CNewOrvDoc::ImportHallDraft(const fs::path& path)
     std::string error;
     const bool complete = CXmlDataReader::ReadFile(path, sink, &error, ERecordFilter::ShapesOnly);
     Broadcast(HINT_SHAPES_REMOVING, nullptr);
+    m_undo.CollectionChanging(ERecordClass::Shape);
+    for (const auto& shape : m_shapes)
+        m_undo.RecordChanging(*shape);
     m_shapes.clear();
     for (auto& shape : sink.shapes)
         m_shapes.push_back(std::move(shape));

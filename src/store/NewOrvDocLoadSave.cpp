@@ -128,6 +128,8 @@ void CNewOrvDoc::ResetIndexCounters()
 
 void CNewOrvDoc::LoadEventData()
 {
+    CUndoHistory::CPause notRecorded(m_undo);
+    m_undo.Clear();
     ResetIndexCounters();
     m_progress->Begin(std::string());
     m_progress->SetPos(kProgressStart);
@@ -314,6 +316,8 @@ bool CNewOrvDoc::SaveTasks()
 
 void CNewOrvDoc::ClearAll()
 {
+    CUndoHistory::CPause notRecorded(m_undo);
+    m_undo.Clear();
     m_seatingIndex.Invalidate();
     m_guests.clear();
     m_tables.clear();
@@ -332,11 +336,13 @@ void CNewOrvDoc::ReloadEvent()
     ClearAll();
     LoadEventData();
     ReloadEventSettings();
+    m_undo.Clear();
     Broadcast(HINT_EVENT_RELOADED, nullptr);
 }
 
 void CNewOrvDoc::SortMeetings(bool latestFirst)
 {
+    m_undo.CollectionChanging(ERecordClass::Meeting);
     std::stable_sort(m_meetings.begin(), m_meetings.end(),
                      [latestFirst](const auto& a, const auto& b) {
                          return latestFirst ? a->GetDate() > b->GetDate()

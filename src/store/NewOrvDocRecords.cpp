@@ -55,6 +55,7 @@ CGuest* CNewOrvDoc::AddGuest(const std::string& firstName, const std::string& fa
     guest->SetName(firstName);
     guest->SetFamilyName(familyName);
     CGuest* added = guest.get();
+    m_undo.CollectionChanging(ERecordClass::Guest);
     m_guests.push_back(std::move(guest));
     UpdateAllViews(sender, HINT_GUEST_ADDED, added);
     return added;
@@ -66,6 +67,8 @@ std::unique_ptr<CGuest> CNewOrvDoc::RemoveGuest(CGuest* guest)
         return nullptr;
     Broadcast(HINT_GUEST_REMOVING, guest);
     SetDataChanged(true);
+    m_undo.CollectionChanging(ERecordClass::Guest);
+    m_undo.RecordChanging(*guest);
     return Take(m_guests, guest);
 }
 
@@ -209,6 +212,7 @@ CGroup* CNewOrvDoc::AddGroup(const std::string& name, IDocView* sender)
     SetDataChanged(true);
     group->SetName(name);
     CGroup* added = group.get();
+    m_undo.CollectionChanging(ERecordClass::Group);
     m_groups.push_back(std::move(group));
     UpdateAllViews(sender, HINT_GROUP_ADDED, added);
     return added;
@@ -219,6 +223,12 @@ std::unique_ptr<CGroup> CNewOrvDoc::RemoveGroup(CGroup* group)
     if (group == nullptr || group->GetIndex() < 0)
         return nullptr;
     SetDataChanged(true);
+    if (std::any_of(m_groups.begin(), m_groups.end(),
+                    [group](const auto& held) { return held.get() == group; }))
+    {
+        m_undo.CollectionChanging(ERecordClass::Group);
+        m_undo.RecordChanging(*group);
+    }
     return Take(m_groups, group);
 }
 
@@ -281,6 +291,7 @@ void CNewOrvDoc::AddExpense(std::unique_ptr<CExpence> expense)
     if (!expense)
         return;
     SetDataChanged(true);
+    m_undo.CollectionChanging(ERecordClass::Expence);
     m_expenses.push_back(std::move(expense));
 }
 
@@ -293,6 +304,12 @@ std::unique_ptr<T> CNewOrvDoc::RemoveRecord(std::vector<std::unique_ptr<T>>& rec
     SetDataChanged(true);
     if (record->GetIndex() < 0)
         return nullptr;
+    if (std::any_of(records.begin(), records.end(),
+                    [record](const auto& held) { return held.get() == record; }))
+    {
+        m_undo.CollectionChanging(record->GetRecordClass());
+        m_undo.RecordChanging(*record);
+    }
     return Take(records, record);
 }
 
@@ -312,6 +329,7 @@ bool CNewOrvDoc::SwapExpenses(int i, int j)
     const int count = static_cast<int>(m_expenses.size());
     if (i < 0 || j < 0 || i >= count || j >= count || i == j)
         return false;
+    m_undo.CollectionChanging(ERecordClass::Expence);
     std::swap(m_expenses[static_cast<std::size_t>(i)], m_expenses[static_cast<std::size_t>(j)]);
     SetDataChanged(true);
     return true;
@@ -330,6 +348,7 @@ CCategory* CNewOrvDoc::AddCategory(const std::string& name)
     auto category = std::make_unique<CCategory>(this);
     category->SetName(name);
     CCategory* added = category.get();
+    m_undo.CollectionChanging(ERecordClass::Category);
     m_categories.push_back(std::move(category));
     SetDataChanged(true);
     return added;
@@ -342,6 +361,10 @@ bool CNewOrvDoc::DeleteCategory(CCategory* category)
     if (!removed)
         return false;
     const std::string name = removed->GetName();
+    m_undo.CollectionChanging(ERecordClass::Offer);
+    for (const auto& offer : m_offers)
+        if (offer->GetCategory() == name)
+            m_undo.RecordChanging(*offer);
     m_offers.erase(std::remove_if(m_offers.begin(), m_offers.end(),
                                   [&name](const auto& offer)
                                   { return offer->GetCategory() == name; }),
@@ -371,6 +394,7 @@ COffer* CNewOrvDoc::AddOffer(const std::string& name, const std::string& categor
     if (!info.empty())
         offer->SetInfo(info);
     COffer* added = offer.get();
+    m_undo.CollectionChanging(ERecordClass::Offer);
     m_offers.push_back(std::move(offer));
     SetDataChanged(true);
     return added;
@@ -388,6 +412,7 @@ CMeeting* CNewOrvDoc::AddMeeting()
     auto meeting = std::make_unique<CMeeting>(this);
     meeting->SetName(LoadString(IDS_NEW_MEETING));
     CMeeting* added = meeting.get();
+    m_undo.CollectionChanging(ERecordClass::Meeting);
     m_meetings.push_back(std::move(meeting));
     SetDataChanged(true);
     return added;
@@ -403,6 +428,7 @@ void CNewOrvDoc::SwapMeetings(int i, int j)
     const int count = static_cast<int>(m_meetings.size());
     if (i < 0 || j < 0 || i >= count || j >= count)
         return;
+    m_undo.CollectionChanging(ERecordClass::Meeting);
     std::swap(m_meetings[static_cast<std::size_t>(i)], m_meetings[static_cast<std::size_t>(j)]);
 }
 
@@ -412,6 +438,7 @@ CShape* CNewOrvDoc::AddShape(std::unique_ptr<CShape> shape)
         return nullptr;
     shape->SetOwner(this);
     CShape* added = shape.get();
+    m_undo.CollectionChanging(ERecordClass::Shape);
     m_shapes.push_back(std::move(shape));
     SetDataChanged(true);
     return added;

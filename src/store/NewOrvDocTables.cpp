@@ -214,6 +214,7 @@ CTable* CNewOrvDoc::CreateTable(const std::string& name, int hallNumber, int sea
     table->SetName(name);
     table->SetHallNumber(hallNumber == -1 ? NextFreeHallNumber() : hallNumber);
     CTable* created = table.get();
+    m_undo.CollectionChanging(ERecordClass::Table);
     m_tables.push_back(std::move(table));
     Broadcast(HINT_TABLE_CREATED, created);
     return created;
@@ -270,6 +271,8 @@ bool CNewOrvDoc::DeleteTable(CTable* table)
     SetDataChanged(true);
 
     MoveGuestsBetweenTables(id, 0);
+    m_undo.CollectionChanging(ERecordClass::Table);
+    m_undo.RecordChanging(*table);
     m_tables.erase(m_tables.begin() + position);
     for (int i = position; i < GetTableCount(); ++i)
         m_tables[static_cast<std::size_t>(i)]->SetIndex(i);
@@ -368,6 +371,9 @@ void CNewOrvDoc::ResetTables()
     Broadcast(HINT_TABLES_REMOVING, nullptr);
     for (const auto& guest : m_guests)
         guest->SetTable(0);
+    m_undo.CollectionChanging(ERecordClass::Table);
+    for (const auto& table : m_tables)
+        m_undo.RecordChanging(*table);
     m_tables.clear();
     SetDataChanged(true);
     CreateUnseatedTable();
@@ -380,12 +386,16 @@ void CNewOrvDoc::RemoveTablesExcept(const std::vector<int>& keepIds)
     // Old id to new id: the unseated table and every kept one in order; anything else unseats.
     std::vector<int> newId(m_tables.size(), 0);
     std::vector<std::unique_ptr<CTable>> kept;
+    m_undo.CollectionChanging(ERecordClass::Table);
     for (std::size_t i = 0; i < m_tables.size(); ++i)
     {
         const bool keep = i == 0 || std::find(keepIds.begin(), keepIds.end(),
                                               static_cast<int>(i)) != keepIds.end();
         if (!keep)
+        {
+            m_undo.RecordChanging(*m_tables[i]);
             continue;
+        }
         newId[i] = static_cast<int>(kept.size());
         kept.push_back(std::move(m_tables[i]));
     }

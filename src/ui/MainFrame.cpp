@@ -29,6 +29,7 @@
 #include "ui/TipMarkup.h"
 #include "ui/TooltipFilter.h"
 #include "ui/UiText.h"
+#include "ui/UndoCommands.h"
 #include "ui/ViewCodes.h"
 #include "ui/ViewRegistry.h"
 #include "ui/WeddingInfoDialog.h"
@@ -132,6 +133,7 @@ void CMainFrame::CreateActions()
     m_save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     m_save->setToolTip(MarkupToRichText(LoadString(IDS_TOOLTIP_SAVE)));
     connect(m_save, &QAction::triggered, this, &CMainFrame::OnSave);
+    m_undoCommands = new CUndoCommands(m_doc, this);
 
     auto generic = [this](const char* icon, int menuText, int toolbarText, int tooltip,
                           QKeySequence key, CFrameView::ECommand command)
@@ -258,6 +260,8 @@ void CMainFrame::CreateMenus()
 {
     QMenu* eventMenu = menuBar()->addMenu(UiText(IDS_MENU_EVENT));
     eventMenu->addAction(m_save);
+    eventMenu->addAction(m_undoCommands->UndoAction());
+    eventMenu->addAction(m_undoCommands->RedoAction());
     eventMenu->addAction(m_weddingInfo);
     eventMenu->addAction(m_backup);
     QMenu* exportMenu = eventMenu->addMenu(UiText(IDS_MENU_EXPORT_DATA));
@@ -354,6 +358,8 @@ void CMainFrame::CreateToolBar()
     m_toolBar->setMovable(false);
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_toolBar->addAction(m_save);
+    m_toolBar->addAction(m_undoCommands->UndoAction());
+    m_toolBar->addAction(m_undoCommands->RedoAction());
     m_toolBar->addSeparator();
     m_toolBar->addAction(m_generic.add);
     m_toolBar->addAction(m_generic.edit);
@@ -479,6 +485,7 @@ void CMainFrame::UpdateCommandState()
     const bool pendingEdit = m_activeView != nullptr && m_activeView->HasPendingEdit();
     // An event open read-only is never saved.
     m_save->setEnabled((m_doc.IsDataChanged() || pendingEdit) && !m_doc.IsEventReadOnly());
+    m_undoCommands->Update();
 
     const std::pair<QAction*, CFrameView::ECommand> commands[] = {
         {m_generic.add, CFrameView::kCommandAdd},
@@ -717,6 +724,7 @@ void CMainFrame::OnAbout()
 
 void CMainFrame::OnUpdate(IDocView*, EUpdateHint hint, CRecord*)
 {
+    m_undoCommands->Update(); // every change is announced: the open step may have begun
     switch (hint)
     {
     case HINT_GOTO_GUEST:

@@ -14,6 +14,7 @@ class CNewOrvApp;
 class CNewOrvDoc;
 class COnlineServicesThread;
 class CQtPrompt;
+class CUndoCommands;
 class QAction;
 class QActionGroup;
 class QListWidget;
@@ -50,6 +51,7 @@ public:
     void RunDeferredStartup();
 
     QAction* SaveAction() const { return m_save; }
+    CUndoCommands& UndoCommands() const { return *m_undoCommands; }
     QAction* AddEventAction() const { return m_addEvent; }
     QAction* RealTimeAction() const { return m_realTime; }
     QAction* StatusBarAction() const { return m_statusBarToggle; }
@@ -150,6 +152,7 @@ private:
 
     SFrameActions m_generic;
     QAction* m_save = nullptr;
+    CUndoCommands* m_undoCommands = nullptr;
     QAction* m_weddingInfo = nullptr;
     QAction* m_addEvent = nullptr;
     SOfficeActions m_office;

@@ -38,6 +38,8 @@ SStringEntries ReportStrings();
 SStringEntries OfficeStrings();
 // Sharing an event through an FTP, FTPS or WebDAV server: 72xxx.
 SStringEntries SharingStrings();
+// Undo and redo: the frame's commands, the names of the steps: 75xxx.
+SStringEntries UndoStrings();
 
 // Every area, in any order.
 inline std::vector<SStringEntries> StringAreas()
@@ -56,5 +58,6 @@ inline std::vector<SStringEntries> StringAreas()
     areas.push_back(ReportStrings());
     areas.push_back(OfficeStrings());
     areas.push_back(SharingStrings());
+    areas.push_back(UndoStrings());
     return areas;
 }

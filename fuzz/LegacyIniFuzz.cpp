@@ -10,6 +10,7 @@
 // Files are read through the same calls the document makes; the ones read by path go through a
 // scratch file of this process.
 
+#include "FuzzCheck.h"
 #include "model/Category.h"
 #include "model/Checkpoint.h"
 #include "model/Expence.h"
@@ -41,19 +42,6 @@
 
 namespace
 {
-void Fail(const char* what, const std::string& detail = {})
-{
-    std::fprintf(stderr, "invariant broken: %s\n%s\n", what, detail.substr(0, 2000).c_str());
-    std::abort();
-}
-
-#define FUZZ_CHECK(condition, detail)                                                              \
-    do                                                                                             \
-    {                                                                                              \
-        if (!(condition))                                                                          \
-            Fail(#condition, detail);                                                              \
-    } while (false)
-
 enum EFile : unsigned
 {
     kGuests,
@@ -84,9 +72,9 @@ void WriteScratch(std::string_view bytes)
 {
     std::FILE* file = std::fopen(ScratchFile().c_str(), "wb");
     if (file == nullptr)
-        Fail("cannot write the scratch file", ScratchFile().string());
+        FuzzFail("cannot write the scratch file", ScratchFile().string());
     if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
-        Fail("cannot write the scratch file", ScratchFile().string());
+        FuzzFail("cannot write the scratch file", ScratchFile().string());
     std::fclose(file);
 }
 

@@ -11,6 +11,7 @@
 // - percent-encoding: only unreserved characters, the part's kept characters and "%XX" come out,
 //   and decoding gives the input back.
 
+#include "FuzzCheck.h"
 #include "online/ApprovalsFile.h"
 #include "online/PercentEncode.h"
 #include "online/VersionFile.h"
@@ -26,20 +27,6 @@
 namespace
 {
 constexpr std::size_t kFileBytes = 10240;
-
-void Fail(const char* what, std::string_view detail = {})
-{
-    std::fprintf(stderr, "invariant broken: %s\n%.*s\n", what,
-                 static_cast<int>(detail.size() < 2000 ? detail.size() : 2000), detail.data());
-    std::abort();
-}
-
-#define FUZZ_CHECK(condition, detail)                                                              \
-    do                                                                                             \
-    {                                                                                              \
-        if (!(condition))                                                                          \
-            Fail(#condition, detail);                                                              \
-    } while (false)
 
 std::size_t Count(std::string_view text, std::string_view part)
 {

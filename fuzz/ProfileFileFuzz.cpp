@@ -11,6 +11,7 @@
 // - every text read is valid UTF-8 of at most 255 characters; the rendered text is valid UTF-8 and
 //   never starts with a byte-order mark.
 
+#include "FuzzCheck.h"
 #include "platform/NumberText.h"
 #include "platform/ProfileFile.h"
 #include "platform/TextEncoding.h"
@@ -25,26 +26,6 @@
 
 namespace
 {
-void Fail(const char* what, const std::string& detail = {})
-{
-    std::string shown;
-    for (unsigned char c : detail)
-    {
-        char escaped[8];
-        std::snprintf(escaped, sizeof escaped, c < 0x20 || c >= 0x7F ? "\\x%02X" : "%c", c);
-        shown += escaped;
-    }
-    std::fprintf(stderr, "invariant broken: %s %s\n", what, shown.c_str());
-    std::abort();
-}
-
-#define FUZZ_CHECK(condition, detail)                                                              \
-    do                                                                                             \
-    {                                                                                              \
-        if (!(condition))                                                                          \
-            Fail(#condition, detail);                                                              \
-    } while (false)
-
 constexpr std::string_view kOpsMarker("\0OPS\0", 5);
 constexpr std::size_t kMaxProbes = 64;
 

@@ -8,6 +8,7 @@
 // - the guest lines read from it all have a name, counts from 0 to the largest count taken, a
 //   relation that is one of the interface's three words, and never more lines than data rows.
 
+#include "FuzzCheck.h"
 #include "office/GuestSheet.h"
 #include "office/SpreadsheetReader.h"
 #include "platform/Prompt.h"
@@ -22,13 +23,6 @@
 
 namespace
 {
-void Fail(const char* what, std::string_view detail = {})
-{
-    std::fprintf(stderr, "invariant broken: %s\n%.*s\n", what,
-                 static_cast<int>(detail.size() < 2000 ? detail.size() : 2000), detail.data());
-    std::abort();
-}
-
 // Answers every relation question with Yes, so the whole sheet is read.
 class CYesPrompt : public IPrompt
 {
@@ -48,40 +42,40 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!CSpreadsheetReader::ReadBytes(bytes, kGuestsSheetName, sheet, error))
     {
         if (error.empty())
-            Fail("a refused file without a reason");
+            FuzzFail("a refused file without a reason");
         if (!sheet.rows.empty())
-            Fail("a refused file with cells", error);
+            FuzzFail("a refused file with cells", error);
         return 0;
     }
     if (sheet.rows.size() > CSpreadsheetReader::kMaxRows)
-        Fail("too many rows");
+        FuzzFail("too many rows");
     for (const auto& row : sheet.rows)
     {
         if (row.size() > CSpreadsheetReader::kMaxColumns)
-            Fail("too many cells in a row");
+            FuzzFail("too many cells in a row");
         for (const auto& cell : row)
         {
             if (!IsValidUtf8(cell))
-                Fail("a cell that is no UTF-8", cell);
+                FuzzFail("a cell that is no UTF-8", cell);
             if (Utf8Length(cell) > CSpreadsheetReader::kMaxCellChars)
-                Fail("a cell beyond its length", cell);
+                FuzzFail("a cell beyond its length", cell);
         }
     }
     CYesPrompt prompt;
     const SGuestSheetResult result = ReadGuestSheet(sheet, prompt);
     if (result.guests.size() + 1 > sheet.rows.size() && !result.guests.empty())
-        Fail("more lines than data rows");
+        FuzzFail("more lines than data rows");
     const std::string words[] = {LoadString(IDS_RELATION_BRIDE), LoadString(IDS_RELATION_GROOM),
                                  LoadString(IDS_RELATION_MUTUAL)};
     for (const auto& guest : result.guests)
     {
         if (guest.firstName.empty())
-            Fail("a line without a name");
+            FuzzFail("a line without a name");
         if (guest.invited < 0 || guest.coming < 0 || guest.invited > kMaxImportedCount ||
             guest.coming > kMaxImportedCount || guest.uniqueId < 0)
-            Fail("a count out of range", guest.firstName);
+            FuzzFail("a count out of range", guest.firstName);
         if (guest.relation != words[0] && guest.relation != words[1] && guest.relation != words[2])
-            Fail("a relation that is no word of the interface", guest.relation);
+            FuzzFail("a relation that is no word of the interface", guest.relation);
     }
     return 0;
 }

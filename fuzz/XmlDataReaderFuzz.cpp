@@ -9,6 +9,7 @@
 //   one more write and read the file no longer changes (the first cycle may still normalise, as a
 //   lone carriage return from a character reference becomes CR LF).
 
+#include "FuzzCheck.h"
 #include "model/Category.h"
 #include "model/Expence.h"
 #include "model/Group.h"
@@ -34,19 +35,6 @@
 
 namespace
 {
-void Fail(const char* what, const std::string& detail = {})
-{
-    std::fprintf(stderr, "invariant broken: %s\n%s\n", what, detail.substr(0, 2000).c_str());
-    std::abort();
-}
-
-#define FUZZ_CHECK(condition, detail)                                                              \
-    do                                                                                             \
-    {                                                                                              \
-        if (!(condition))                                                                          \
-            Fail(#condition, detail);                                                              \
-    } while (false)
-
 // Counts what reaches it; answers every lookup with nothing.
 class COwner : public IRecordOwner
 {

@@ -4,26 +4,17 @@
 // the build; VELLORAN_KILLS sets how many kills (a short run by default, 1,000 or more for the
 // figures) and VELLORAN_KILL_GUESTS the size of the event.
 
+#include "support/CliProcess.h"
 #include "support/TempDir.h"
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <fcntl.h>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <random>
 #include <set>
 #include <signal.h>
-#include <spawn.h>
-#include <string>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
-#include <vector>
-
-extern char** environ;
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -46,57 +37,21 @@ int FromEnvironment(const char* name, int fallback)
     return value > 0 ? value : fallback;
 }
 
+// velloran-cli over the data root, its output to out.
 pid_t Start(const fs::path& root, const std::vector<std::string>& arguments, const fs::path& out)
 {
-    const char* cli = std::getenv("VELLORAN_CLI");
-    std::vector<std::string> words = {cli != nullptr ? cli : "velloran-cli", "--data-root",
-                                      root.string(), "--program-dir", (root / "program").string()};
+    std::vector<std::string> words = {"--data-root", root.string(), "--program-dir",
+                                      (root / "program").string()};
     words.insert(words.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& word : words)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, out.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = -1;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
-        pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
+    return StartCli(words, out);
 }
 
-// Whether the process has not ended yet; an ended one is left for Wait to collect.
+// Whether the process has not ended yet; an ended one is left for WaitCli to collect.
 bool IsRunning(pid_t pid)
 {
     siginfo_t info{};
     return ::waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
            info.si_pid == 0;
-}
-
-// The exit status, or -signal when the process was killed.
-int Wait(pid_t pid)
-{
-    int status = 0;
-    if (pid < 0 || ::waitpid(pid, &status, 0) != pid)
-        return -1000;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
-}
-
-std::string ReadFile(const fs::path& path)
-{
-    std::string bytes;
-    if (std::FILE* file = std::fopen(path.c_str(), "rb"))
-    {
-        char buffer[65536];
-        for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
-            bytes.append(buffer, got);
-        std::fclose(file);
-    }
-    return bytes;
 }
 
 // The atomic writer's temporary files of WeddingData.xml in the folder.
@@ -143,9 +98,9 @@ std::string EventWithGuests(int guestCount)
 std::vector<std::string> LoadedNames(const fs::path& root, const fs::path& logs)
 {
     const fs::path out = logs / "dump";
-    if (Wait(Start(root, {"dump", "--json"}, out)) != 0)
+    if (WaitCli(Start(root, {"dump", "--json"}, out)) != 0)
         return {};
-    const auto dump = nlohmann::json::parse(ReadFile(out), nullptr, false);
+    const auto dump = nlohmann::json::parse(ReadBytes(out), nullptr, false);
     std::vector<std::string> names;
     if (dump.is_discarded() || !dump.contains("guests"))
         return {};
@@ -163,21 +118,13 @@ TEST(CliKill, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewDataFile)
     const fs::path logs = root / "logs";
     fs::create_directories(logs);
     const fs::path dataFile = root / "DB" / "WeddingData.xml";
-    fs::create_directories(dataFile.parent_path());
-    {
-        std::FILE* file = std::fopen((root / "events.ini").c_str(), "wb");
-        std::fputs("[Events]\r\nActive=DB\r\n", file);
-        std::fclose(file);
-        const std::string xml = EventWithGuests(guests);
-        file = std::fopen(dataFile.c_str(), "wb");
-        std::fwrite(xml.data(), 1, xml.size(), file);
-        std::fclose(file);
-    }
+    WriteBytes(root / "events.ini", "[Events]\r\nActive=DB\r\n");
+    WriteBytes(dataFile, EventWithGuests(guests));
 
     // How long a whole run takes: the kills fall anywhere from its start to a little after.
     const fs::path out = logs / "out";
     auto started = Clock::now();
-    ASSERT_EQ(Wait(Start(root.Path(), {"add-guest", "Before"}, out)), 0);
+    ASSERT_EQ(WaitCli(Start(root.Path(), {"add-guest", "Before"}, out)), 0);
     const auto runTime = Clock::now() - started;
     std::vector<std::string> names = LoadedNames(root.Path(), logs);
     ASSERT_EQ(names.size(), static_cast<std::size_t>(guests) + 1);
@@ -193,7 +140,7 @@ TEST(CliKill, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewDataFile)
     int killed = 0, keptOld = 0, tookNew = 0, finished = 0, checkedNew = 0, inTheWrite = 0;
     for (int i = 0; i < kills && !::testing::Test::HasFailure(); ++i)
     {
-        const std::string before = ReadFile(dataFile);
+        const std::string before = ReadBytes(dataFile);
         const std::set<std::string> earlier = Temporaries(dataFile.parent_path());
         const std::string added = "Kill" + std::to_string(i);
         const pid_t pid = Start(root.Path(), {"add-guest", added}, out);
@@ -207,7 +154,7 @@ TEST(CliKill, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewDataFile)
             std::this_thread::sleep_for(std::chrono::microseconds(intoTheWrite(random)));
         }
         ::kill(pid, SIGKILL);
-        const int status = Wait(pid);
+        const int status = WaitCli(pid);
         if (status == -SIGKILL)
             ++killed;
         else
@@ -219,7 +166,7 @@ TEST(CliKill, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewDataFile)
         // A temporary file of the data file left: the kill fell into its write.
         if (HasNewTemporary(dataFile.parent_path(), earlier))
             ++inTheWrite;
-        const std::string after = ReadFile(dataFile);
+        const std::string after = ReadBytes(dataFile);
         if (after == before)
         {
             ++keptOld;
@@ -235,7 +182,7 @@ TEST(CliKill, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewDataFile)
         names = loaded;
     }
     // The event still takes a save, and the temporary files of the killed runs are gone.
-    ASSERT_EQ(Wait(Start(root.Path(), {"add-guest", "After"}, out)), 0);
+    ASSERT_EQ(WaitCli(Start(root.Path(), {"add-guest", "After"}, out)), 0);
     EXPECT_EQ(LoadedNames(root.Path(), logs).size(), names.size() + 1);
     EXPECT_TRUE(Temporaries(dataFile.parent_path()).empty());
 

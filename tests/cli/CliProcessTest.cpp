@@ -2,20 +2,13 @@
 // command either applied its change or exited 1 saying why. The binary's path comes from the
 // environment (VELLORAN_CLI), set by the build.
 
+#include "support/CliProcess.h"
+
 #include "support/TempDir.h"
 
-#include <cstdlib>
-#include <fcntl.h>
-#include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 #include <nlohmann/json.hpp>
-#include <spawn.h>
-#include <string>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <vector>
-
-extern char** environ;
 
 namespace fs = std::filesystem;
 
@@ -34,33 +27,8 @@ SProcess Start(const std::vector<std::string>& arguments, const fs::path& logs, 
     SProcess process;
     process.out = logs / ("out" + std::to_string(number));
     process.err = logs / ("err" + std::to_string(number));
-    const char* cli = std::getenv("VELLORAN_CLI");
-    std::vector<std::string> words = {cli != nullptr ? cli : "velloran-cli"};
-    words.insert(words.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& word : words)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, process.out.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, process.err.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (posix_spawn(&process.pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
-        process.pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
+    process.pid = StartCli(arguments, process.out, process.err);
     return process;
-}
-
-int Wait(const SProcess& process)
-{
-    int status = 0;
-    if (process.pid < 0 || ::waitpid(process.pid, &status, 0) != process.pid)
-        return -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 // An event of guestCount guest lines (unique ids from 2001, one person each) and two tables of
@@ -121,11 +89,11 @@ TEST(CliProcesses, ConcurrentWritingCommandsLoseNothing)
                 commands.push_back(command);
             }
         for (std::size_t i = first; i < commands.size(); ++i)
-            commands[i].status = Wait(commands[i].process);
+            commands[i].status = WaitCli(commands[i].process.pid);
     }
 
     const SProcess dump = Start({"--data-root", data.string(), "dump", "--json"}, logs, 1000);
-    ASSERT_EQ(Wait(dump), 0) << ReadBytes(dump.err);
+    ASSERT_EQ(WaitCli(dump.pid), 0) << ReadBytes(dump.err);
     const nlohmann::json event = nlohmann::json::parse(ReadBytes(dump.out));
     std::map<int, int> tableOf;
     for (const auto& guest : event["guests"])

@@ -106,19 +106,6 @@ TEST_F(DocumentLoadSaveTest, EveryFailingWriteStepLeavesTheFilesAsTheyWere)
     }
 }
 
-TEST_F(DocumentLoadSaveTest, ReplacingAnExistingDataFileFailsSafely)
-{
-    Open();
-    m_doc->AddGuest("Dan", "Levi");
-    ASSERT_TRUE(m_doc->SaveEventData());
-    const std::string saved = ReadBytes(EventFile("WeddingData.xml"));
-
-    m_doc->AddGuest("Dana", "Cohen");
-    SetFileFaultHook([](EFileStep step, const std::string&) { return step == EFileStep::Flush; });
-    EXPECT_FALSE(m_doc->SaveEventData());
-    EXPECT_EQ(ReadBytes(EventFile("WeddingData.xml")), saved);
-}
-
 TEST_F(DocumentLoadSaveTest, NothingChangedWritesNoDataFile)
 {
     Open();
@@ -159,45 +146,6 @@ TEST_F(DocumentLoadSaveTest, ReloadBroadcastsAroundTheLoadAndRestartsTheIndexes)
     EXPECT_EQ(m_doc->GetGuestAt(1)->GetIndex(), 1);
     EXPECT_EQ(m_doc->GetGroupAt(0)->GetIndex(), 0);
     EXPECT_EQ(m_doc->GetTaskRoot()->GetChildCount(), 1) << "no task of the previous load stays";
-}
-
-TEST_F(DocumentLoadSaveTest, ADamagedDataFileIsKeptBeforeItIsReplaced)
-{
-    Open();
-    m_doc->AddGuest("Dan", "Levi");
-    m_doc->AddGuest("Dana", "Cohen");
-    ASSERT_TRUE(m_doc->SaveEventData());
-    // Cut the file after the first guest: the second one and everything after it are lost.
-    std::string bytes = ReadBytes(EventFile("WeddingData.xml"));
-    bytes.resize(bytes.find("</Guest>") + 8);
-    WriteEventFile("WeddingData.xml", bytes);
-
-    m_prompt.Clear();
-    CNewOrvDoc& doc = Open();
-    ASSERT_EQ(m_prompt.Asked().size(), 1u) << "the user is told";
-    EXPECT_EQ(m_prompt.Asked()[0].caption, "Damaged data file");
-    EXPECT_TRUE(doc.IsDataFileDamaged());
-    ASSERT_EQ(doc.GetGuestCount(), 1) << "the records before the damage are kept";
-    EXPECT_EQ(doc.GetGuestAt(0)->GetFullName(), "Dan Levi");
-
-    doc.SetDataChanged(true);
-    m_prompt.Answer(EAnswer::Yes); // replace the damaged file (a copy is kept)
-    ASSERT_TRUE(doc.SaveEventData());
-    std::vector<fs::path> kept;
-    for (const auto& entry : fs::directory_iterator(m_root / "DB"))
-        if (entry.path().filename().string().rfind("WeddingData.xml.damaged-", 0) == 0)
-            kept.push_back(entry.path());
-    ASSERT_EQ(kept.size(), 1u);
-    EXPECT_EQ(ReadBytes(kept[0]), bytes) << "the damaged file as it was";
-    EXPECT_FALSE(doc.IsDataFileDamaged());
-
-    ASSERT_TRUE(doc.SaveEventData());
-    doc.SetDataChanged(true);
-    ASSERT_TRUE(doc.SaveEventData());
-    std::size_t copies = 0;
-    for (const auto& entry : fs::directory_iterator(m_root / "DB"))
-        copies += entry.path().filename().string().rfind("WeddingData.xml.damaged-", 0) == 0;
-    EXPECT_EQ(copies, 1u) << "a sound file is replaced without a copy";
 }
 
 TEST_F(DocumentLoadSaveTest, UniqueIdsStayAboveEveryStoredOne)

@@ -256,6 +256,9 @@ TEST_F(DocumentSafetyTest, ADamagedLoadAsksBeforeItsFirstSaveReplacesTheFile)
     WriteEventFile("WeddingData.xml", damaged);
     CNewOrvDoc& doc = Open();
     ASSERT_TRUE(doc.IsDataFileDamaged());
+    ASSERT_EQ(m_prompt.Asked().size(), 1u) << "the user is told at the load";
+    EXPECT_EQ(m_prompt.Asked()[0].caption, "Damaged data file");
+    ASSERT_EQ(doc.GetGuestCount(), 2) << "the records before the damage are kept";
     doc.GetGuestAt(0)->SetName("Changed");
 
     m_prompt.Clear();
@@ -269,7 +272,12 @@ TEST_F(DocumentSafetyTest, ADamagedLoadAsksBeforeItsFirstSaveReplacesTheFile)
 
     m_prompt.Answer(EAnswer::Yes);
     EXPECT_TRUE(doc.SaveEventData());
-    EXPECT_EQ(DamagedCopies().size(), 1u);
+    ASSERT_EQ(DamagedCopies().size(), 1u);
+    EXPECT_EQ(ReadBytes(m_root / "DB" / DamagedCopies()[0]), damaged);
+    EXPECT_FALSE(doc.IsDataFileDamaged());
+    doc.SetDataChanged(true);
+    ASSERT_TRUE(doc.SaveEventData());
+    EXPECT_EQ(DamagedCopies().size(), 1u) << "a sound file is replaced without a copy";
     // Closing with AutoSaveOnExit does not save over a damaged file unasked: it asks as usual.
     m_prompt.Clear();
     WriteEventFile("WeddingData.xml", damaged);

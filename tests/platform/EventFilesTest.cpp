@@ -69,27 +69,18 @@ TEST(EventFilesCopy, CopiesTheSetOverExistingTargetsAndSkipsMissingFiles)
     EXPECT_FALSE(fs::exists(r.to / "AppSettings.ini"));
 }
 
-TEST(EventFilesCopy, MoveTakesTheFilesAway)
+TEST(EventFilesCopy, MoveTakesTheFilesAwayAndDeleteFirstOnlyTheTargetsOfCopiedFiles)
 {
     SRoot r;
     WriteBytes(r.from / "Tasks.ini", "tasks");
     WriteBytes(r.from / "Checkpoint.ini", "cp");
     WriteBytes(r.to / "Tasks.ini", "old tasks");
-    EXPECT_TRUE(CopyEventFiles(r.from, r.to, false, true, false));
+    WriteBytes(r.to / "Tables.ini", "tables without a source");
+    EXPECT_TRUE(CopyEventFiles(r.from, r.to, false, true, true));
     EXPECT_EQ(ReadBytes(r.to / "Tasks.ini"), "tasks");
     EXPECT_EQ(ReadBytes(r.to / "Checkpoint.ini"), "cp");
-    EXPECT_TRUE(fs::is_empty(r.from));
-}
-
-TEST(EventFilesCopy, DeleteFirstRemovesOnlyTargetsOfFilesThatAreCopied)
-{
-    SRoot r;
-    WriteBytes(r.from / "Groups.ini", "groups");
-    WriteBytes(r.to / "Groups.ini", "old groups");
-    WriteBytes(r.to / "Tables.ini", "tables without a source");
-    EXPECT_TRUE(CopyEventFiles(r.from, r.to, false, false, true));
-    EXPECT_EQ(ReadBytes(r.to / "Groups.ini"), "groups");
     EXPECT_EQ(ReadBytes(r.to / "Tables.ini"), "tables without a source");
+    EXPECT_TRUE(fs::is_empty(r.from));
 }
 
 TEST(EventFilesCopy, AFailedCopyGivesFalseButTheOtherFilesAreCopied)

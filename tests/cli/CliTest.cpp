@@ -20,10 +20,8 @@ TEST_F(CliTest, VersionAndUsage)
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("usage: velloran-cli"), std::string::npos);
 
-    run = Run({"events", "--bogus"});
-    EXPECT_EQ(run.status, 2);
-    run = Run({"--lang", "fr", "events"});
-    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(Run({"events", "--bogus"}).status, 2);
+    EXPECT_EQ(Run({"--lang", "fr", "events"}).status, 2);
 }
 
 TEST_F(CliTest, ReadingCommandsWriteNothing)

@@ -28,6 +28,9 @@ TEST(EventLock, OneHolderAtATimeNamedInTheLockFile)
     ::gethostname(host, sizeof host - 1);
     EXPECT_EQ(holder.host, host);
     EXPECT_FALSE(CEventLock::IsFree(folder.Path()));
+    EXPECT_EQ(CEventLock::Describe(holder),
+              "velloran (process " + std::to_string(::getpid()) + " on " + host + ")");
+    EXPECT_EQ(CEventLock::Describe({}), "another program");
 
     // A second lock (another open of the file, as another process would have) waits, then gives up.
     CEventLock second;
@@ -112,14 +115,4 @@ TEST(EventLock, ALockFileThatIsNoFileOrAMissingFolderFails)
               CEventLock::EResult::Failed);
     EXPECT_FALSE(error.empty());
     EXPECT_FALSE(lock.IsHeld());
-}
-
-TEST(EventLock, HoldersAreDescribedForTheUser)
-{
-    CEventLock::SHolder holder;
-    EXPECT_EQ(CEventLock::Describe(holder), "another program");
-    holder.program = "velloran-cli";
-    holder.pid = 4242;
-    holder.host = "planner";
-    EXPECT_EQ(CEventLock::Describe(holder), "velloran-cli (process 4242 on planner)");
 }

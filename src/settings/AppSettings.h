@@ -16,10 +16,12 @@ public:
     CAppSettings();
 
     // The window as the user left it, in "KeySettings": the main window's place, size and
-    // maximised state, and the sizes of the splitters the user moved (named after the splitter).
-    // They belong to the user, not to an event; an empty value means "not set yet".
-    static constexpr const char* kWindowLayoutKeys[] = {"WindowPlacement", "GuestsListSplit",
-                                                        "RealTimeSplit"};
+    // maximised state, the sizes of the splitters the user moved (named after the splitter) and
+    // the widths of the columns the user sized in a list (named after the list). They belong to the
+    // user, not to an event; an empty value means "not set yet".
+    static constexpr const char* kWindowLayoutKeys[] = {
+        "WindowPlacement",        "GuestsListSplit",       "RealTimeSplit",
+        "GroupGuestsListColumns", "RealTimeGuestsColumns", "RealTimeTablesColumns"};
 
     // Reads "GenSettings" and the "KeySettings" keys (the tip of the day, the guest details panel);
     // clears the modified flag. The up-time clock starts at construction and again at every load.

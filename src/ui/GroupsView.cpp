@@ -13,6 +13,7 @@
 #include "ui/UiText.h"
 #include "ui/ViewCodes.h"
 #include "ui/ViewWidgets.h"
+#include "ui/WindowLayout.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -64,6 +65,7 @@ CGroupsView::CGroupsView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc, par
                                         CGuestListModel::kComing, CGuestListModel::kStatus},
                                        this);
     m_guests = MakeRecordList("GroupGuestsList", m_guestModel);
+    KeepColumnWidths(*m_guests, Doc().GetAppSettings());
     right->addWidget(m_guests, 1);
     m_countLine = new QLabel;
     right->addWidget(m_countLine);

@@ -767,6 +767,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         view->OnFrameClosing();
     StorePlacement(*this, m_doc.GetAppSettings());
     StoreSplitterSizes(*m_pane, m_doc.GetAppSettings());
+    StoreColumnWidths(*m_pane, m_doc.GetAppSettings());
     // The close prompt commits pending in-place edits before it decides.
     if (!m_app.CanClose())
     {

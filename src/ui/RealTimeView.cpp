@@ -88,6 +88,7 @@ CRealTimeView::CRealTimeView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc,
     m_guests = MakeRecordList("RealTimeGuests", m_guestsModel);
     FixRowHeights(m_guests);
     m_guests->installEventFilter(this);
+    KeepColumnWidths(*m_guests, Doc().GetAppSettings());
     guestsLayout->addWidget(m_guests, 1);
     splitter->addWidget(guestsSide);
 
@@ -104,6 +105,7 @@ CRealTimeView::CRealTimeView(CNewOrvDoc& doc, QWidget* parent) : CFrameView(doc,
     tableColumns->setSectionResizeMode(CRealTimeTablesModel::kColumnName, QHeaderView::Stretch);
     for (int column : {CRealTimeTablesModel::kColumnFree, CRealTimeTablesModel::kColumnPlace})
         tableColumns->resizeSection(column, tableColumns->sectionSizeHint(column));
+    KeepColumnWidths(*m_tables, Doc().GetAppSettings());
     tablesLayout->addWidget(m_tables, 1);
     m_roomLeftOnly = new QCheckBox(UiText(IDS_RT_ROOM_LEFT_ONLY));
     m_roomLeftOnly->setObjectName(QStringLiteral("RoomLeftOnly"));

@@ -3,6 +3,7 @@
 class CAppSettings;
 class QMainWindow;
 class QSplitter;
+class QTableView;
 class QWidget;
 
 // The window as the user left it, kept in the user's settings (CAppSettings::kWindowLayoutKeys).
@@ -21,3 +22,11 @@ void KeepSplitterSizes(QSplitter& splitter, const CAppSettings& settings);
 // Stores the sizes of every splitter under root that KeepSplitterSizes watches and the user moved
 // in this run.
 void StoreSplitterSizes(const QWidget& root, CAppSettings& settings);
+
+// Gives the list's hand-sized columns (the interactive ones but the last, which stretches) the
+// widths kept under its object name followed by "Columns", and notes their widths as the list's
+// own. A value for another number of columns is not this list's.
+void KeepColumnWidths(QTableView& list, const CAppSettings& settings);
+// Stores the columns of every list under root that KeepColumnWidths watches and whose widths the
+// user changed in this run.
+void StoreColumnWidths(const QWidget& root, CAppSettings& settings);

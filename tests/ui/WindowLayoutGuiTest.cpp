@@ -45,6 +45,14 @@ QSplitter* ListSplitter(CMainFrame& frame)
 {
     return frame.findChild<QSplitter*>(QStringLiteral("GuestsListSplit"));
 }
+
+// The groups view's list of the selected group's guests: its columns are sized by hand.
+QHeaderView* GroupGuestsColumns(CMainFrame& frame)
+{
+    frame.ShowView(VIEW_GROUPS);
+    auto* list = frame.findChild<QTableView*>(QStringLiteral("GroupGuestsList"));
+    return list != nullptr ? list->horizontalHeader() : nullptr;
+}
 } // namespace
 
 class WindowLayoutGuiTest : public QObject
@@ -74,6 +82,12 @@ private slots:
         emit splitter->splitterMoved(before[0] + before[1] - 90, 1);
         const QList<int> moved = splitter->sizes();
         QVERIFY(moved != before);
+        // ... and widens the first column of a list.
+        QHeaderView* columns = GroupGuestsColumns(*frame);
+        QVERIFY(columns != nullptr);
+        const int wide = columns->sectionSize(0) + 57;
+        columns->resizeSection(0, wide);
+        frame->ShowView(VIEW_GUESTS);
         Close(session);
 
         bench.AcceptNext(); // the tip
@@ -83,6 +97,8 @@ private slots:
         QVERIFY2(!frame->isMaximized(), "a window left at a size comes back at that size");
         QTRY_COMPARE(frame->geometry(), placed);
         QTRY_COMPARE(ListSplitter(*frame)->sizes(), moved);
+        QCOMPARE(GroupGuestsColumns(*frame)->sectionSize(0), wide);
+        frame->ShowView(VIEW_GUESTS);
 
         // Maximised at the close: maximised again, with the size it had before for un-maximising.
         frame->showMaximized();
@@ -109,12 +125,15 @@ private slots:
         const auto ini = bench.Root() / "data" / "AppSettings.ini";
         WriteProfileString(ini, "KeySettings", "WindowPlacement", "not a placement");
         WriteProfileString(ini, "KeySettings", "GuestsListSplit", "500,0");
+        WriteProfileString(ini, "KeySettings", "GroupGuestsListColumns", "900");
         bench.AcceptNext();
         auto session = StartShown(bench, ELanguage::Hebrew);
         QVERIFY(session);
         QVERIFY(session->Frame()->isMaximized());
         const QList<int> sizes = ListSplitter(*session->Frame())->sizes();
         QVERIFY2(sizes.value(1) > 0, "a pane is never restored closed");
+        QHeaderView* columns = GroupGuestsColumns(*session->Frame());
+        QCOMPARE(columns->sectionSize(0), columns->defaultSectionSize());
         Close(session);
     }
 

@@ -119,12 +119,7 @@ private slots:
     void realTimeModeHasTheReducedBar()
     {
         CGuiTestBench bench;
-        fs::create_directories(bench.Root() / "xdg-config" / "Velloran");
-        WriteProfileString(bench.Root() / "xdg-config" / "Velloran" / "General.ini", "General",
-                           "REALTIME", "1");
-        bench.AcceptNext();                   // terms
-        bench.AnswerMessage(QMessageBox::No); // stay in real-time mode
-        bench.AcceptNext();                   // tip
+        bench.StartInRealTimeMode(QMessageBox::No); // stay in real-time mode
         auto session = bench.Start(ELanguage::English);
         QVERIFY(session->App().IsRealTime());
         for (int code : session->Frame()->BarCodes())
@@ -136,12 +131,7 @@ private slots:
 
         // Yes at the question goes back to regular mode, for this run and the next.
         CGuiTestBench again;
-        fs::create_directories(again.Root() / "xdg-config" / "Velloran");
-        WriteProfileString(again.Root() / "xdg-config" / "Velloran" / "General.ini", "General",
-                           "REALTIME", "1");
-        again.AcceptNext();
-        again.AnswerMessage(QMessageBox::Yes);
-        again.AcceptNext();
+        again.StartInRealTimeMode(QMessageBox::Yes);
         auto regular = again.Start(ELanguage::English);
         QVERIFY(!regular->App().IsRealTime());
         QVERIFY(regular->Frame()->ViewByCode(VIEW_GROUPS) != nullptr);
@@ -238,17 +228,15 @@ private slots:
         CGuiTestBench bench;
         bench.PassFirstStart();
         auto session = bench.Start(ELanguage::English);
-        bench.Answer(
-            [](QDialog& dialog)
+        bench.Fill<COptionsDialog>(
+            [](COptionsDialog& options)
             {
-                auto& options = static_cast<COptionsDialog&>(dialog);
                 if (!options.BackupInterval()->isEnabled())
                     QTest::qFail("the interval list follows the backup box", __FILE__, __LINE__);
                 options.AutoSave()->setChecked(false);
                 options.BackupInterval()->setCurrentIndex(0);
                 options.ChildServing()->setValue(60);
                 options.ShowTips()->setChecked(false);
-                return static_cast<int>(QDialog::Accepted);
             });
         QAction* options =
             FindAction(session->Frame()->findChildren<QAction*>(), QStringLiteral("Options ...."));
@@ -274,14 +262,12 @@ private slots:
         doc.AddGuest("Dan", "Levi");
         doc.GetAppSettings().SetAutoSaveOnExit(true);
 
-        bench.Answer(
-            [](QDialog& dialog)
+        bench.Fill<CSelectEventDialog>(
+            [](CSelectEventDialog& select)
             {
-                auto& select = static_cast<CSelectEventDialog&>(dialog);
                 if (select.List()->currentRow() != 0)
                     QTest::qFail("the active event is preselected", __FILE__, __LINE__);
                 select.List()->setCurrentRow(1);
-                return static_cast<int>(QDialog::Accepted);
             });
         FindAction(session->Frame()->findChildren<QAction*>(), QStringLiteral("Select Event ..."))
             ->trigger();
@@ -358,7 +344,7 @@ private slots:
         QCOMPARE(doc.GetSettings().GetEventType(), 3);
 
         // Cancel on any page changes nothing.
-        bench.Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+        bench.CancelNext();
         session->Frame()->AddEventAction()->trigger();
         QCOMPARE(doc.GetEvents().size(), std::size_t(3));
     }

@@ -105,13 +105,12 @@ private slots:
     void columnsAndFilterRewriteTheGuestList()
     {
         m_view->ShowKind(EReportKind::GuestsByView);
-        m_bench->Answer(
-            [](QDialog& dialog)
+        m_bench->Fill<CReportColumnsDialog>(
+            [](CReportColumnsDialog& opened)
             {
-                QListWidget* list = static_cast<CReportColumnsDialog&>(dialog).List();
+                QListWidget* list = opened.List();
                 for (int row = 1; row < list->count(); ++row)
                     list->item(row)->setCheckState(Qt::Unchecked);
-                return static_cast<int>(QDialog::Accepted);
             });
         m_view->ChooseColumns();
         QCOMPARE(m_view->Options().columns, 0x1u);
@@ -232,7 +231,7 @@ private slots:
     {
         QVERIFY(m_gui->Frame().ShowView(VIEW_BUDGET));
         auto* budget = static_cast<CBudgetView*>(m_gui->Frame().ActiveView());
-        m_bench->Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+        m_bench->CancelNext();
         budget->PrintCombination();
         const auto report = Doc().GetFolders().DataRoot() / "Reports" / "Offer1.Html";
         QVERIFY(FileText(report).find("Offer number 1") != std::string::npos);

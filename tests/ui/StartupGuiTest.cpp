@@ -83,7 +83,7 @@ private slots:
     void disagreeingEndsTheProgramWithoutWriting()
     {
         CGuiTestBench bench;
-        bench.Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+        bench.CancelNext();
         bool started = true;
         int exitCode = -1;
         auto session = bench.Start(ELanguage::English, &started, &exitCode);
@@ -168,7 +168,7 @@ private slots:
 
         // Choosing none ends the program.
         bench.AnswerMessage(QMessageBox::No);
-        bench.Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+        bench.CancelNext();
         int exitCode = -1;
         session = bench.Start(ELanguage::English, &started, &exitCode);
         QVERIFY(!started);

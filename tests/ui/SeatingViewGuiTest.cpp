@@ -26,18 +26,11 @@
 #include <QTableView>
 #include <QtTest>
 
-class SeatingViewGuiTest : public QObject
+class SeatingViewGuiTest : public QObject, private CViewFixture<CGrapicTablesView>
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<CViewTestSession> m_gui;
-    CGuiTestBench* m_bench = nullptr;
-    CGrapicTablesView* m_view = nullptr;
-    CSpyView m_spy;
-
-    CNewOrvDoc& Doc() { return m_gui->Doc(); }
-
     void MakeTables(int count, int seats = 10)
     {
         MakeNumberedTables(Doc(), count, seats);
@@ -91,22 +84,17 @@ private:
 private slots:
     void init()
     {
-        m_gui = std::make_unique<CViewTestSession>(VIEW_SEATING);
-        m_bench = &m_gui->Bench();
+        Open(VIEW_SEATING);
         // Shown, so the mouse reaches the board as a hand's would.
-        m_gui->Frame().resize(1400, 900);
-        m_bench->ShowWindow(m_gui->Frame());
-        m_view = m_gui->View<CGrapicTablesView>();
+        Frame().resize(1400, 900);
+        m_bench->ShowWindow(Frame());
         QCOMPARE(m_bench->Unanswered(), 0);
-        Doc().AddView(&m_spy);
     }
 
     void cleanup()
     {
-        Doc().RemoveView(&m_spy);
-        m_spy.hints.clear();
         CModalSeam::SetMenuHandler({});
-        m_gui.reset();
+        Close();
     }
 
     void draggingAGuestToAFullTableAsksAboutTheSeats()
@@ -304,13 +292,11 @@ private slots:
         m_view->FlushRefresh();
         auto find = [this](const QString& guest, const QString& table, bool notFound = false)
         {
-            m_bench->Answer(
-                [guest, table](QDialog& dialog)
+            m_bench->Fill<CSeatingSearchDialog>(
+                [guest, table](CSeatingSearchDialog& search)
                 {
-                    auto& search = static_cast<CSeatingSearchDialog&>(dialog);
                     search.GuestField()->setText(guest);
                     search.TableField()->setText(table);
-                    return static_cast<int>(QDialog::Accepted);
                 });
             if (notFound)
                 m_bench->AnswerMessage(QMessageBox::Ok);

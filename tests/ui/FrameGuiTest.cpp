@@ -195,10 +195,9 @@ private slots:
         CNewOrvDoc& doc = session->App().GetDocument();
 
         // An empty event name is refused and the dialog stays open.
-        bench.Answer(
-            [&bench](QDialog& dialog)
+        bench.Submit<CWeddingInfoDialog>(
+            [&bench](CWeddingInfoDialog& info)
             {
-                auto& info = static_cast<CWeddingInfoDialog&>(dialog);
                 info.EventName()->clear();
                 bench.AnswerMessage(QMessageBox::Ok);
                 info.accept();
@@ -207,8 +206,6 @@ private slots:
                 info.EventName()->setText(QStringLiteral("Dana and Avi"));
                 info.GroomFirst()->setText(QStringLiteral("Avi"));
                 info.BrideFirst()->setText(QStringLiteral("Dana"));
-                info.accept();
-                return info.result();
             });
         session->Frame()->RunDeferredStartup();
         QCOMPARE(bench.Unanswered(), 0);
@@ -284,10 +281,9 @@ private slots:
         CNewOrvDoc& doc = session->App().GetDocument();
         doc.GetAppSettings().SetAutoSaveOnExit(true);
 
-        bench.Answer(
-            [&bench](QDialog& dialog)
+        bench.Submit<CAddEventWizard>(
+            [&bench](CAddEventWizard& wizard)
             {
-                auto& wizard = static_cast<CAddEventWizard&>(dialog);
                 wizard.restart();
                 if (wizard.windowTitle() != QStringLiteral("Add Event ( Step 1 from 4 )"))
                     QTest::qFail("step 1 title", __FILE__, __LINE__);
@@ -311,8 +307,6 @@ private slots:
                 if (!wizard.CreateGroupsChoice()->isChecked())
                     QTest::qFail("groups are made by default", __FILE__, __LINE__);
                 wizard.Phone()->setText(QStringLiteral("050-1234567"));
-                wizard.accept();
-                return wizard.result();
             });
         session->Frame()->AddEventAction()->trigger();
         QCOMPARE(bench.MessageTexts().back(), QStringLiteral("Please fill missing details"));
@@ -323,10 +317,9 @@ private slots:
         QCOMPARE(doc.GetSettings().GetKeySetting("WeddingMonth"), std::string("6"));
 
         // A party owner: no groom fields, the owner's first name alone is enough.
-        bench.Answer(
-            [](QDialog& dialog)
+        bench.Submit<CAddEventWizard>(
+            [](CAddEventWizard& wizard)
             {
-                auto& wizard = static_cast<CAddEventWizard&>(dialog);
                 wizard.restart();
                 wizard.TypeList()->setCurrentIndex(3);
                 wizard.next();
@@ -335,8 +328,6 @@ private slots:
                     QTest::qFail("a party owner has no groom fields", __FILE__, __LINE__);
                 wizard.BrideName(0)->setText(QStringLiteral("Noam"));
                 wizard.next();
-                wizard.accept();
-                return wizard.result();
             });
         session->Frame()->AddEventAction()->trigger();
         QCOMPARE(doc.GetActiveEvent()->GetId(), std::string("DB2"));

@@ -73,14 +73,11 @@ private slots:
         QCOMPARE(m_view->GroupsCaption(), QStringLiteral(" 3 Groups "));
         QCOMPARE(Doc().GetTables().back()->GetName(), std::string("Friends"));
 
-        m_bench->Answer(
-            [this](QDialog& dialog)
+        m_bench->Submit<CGroupNameDialog>(
+            [this](CGroupNameDialog& named)
             {
-                auto& named = static_cast<CGroupNameDialog&>(dialog);
                 named.NameField()->setText(QStringLiteral("  "));
                 m_bench->AnswerMessage(QMessageBox::Ok);
-                named.accept();
-                return named.result();
             });
         m_view->AddGroup();
         QVERIFY(

@@ -48,18 +48,14 @@ public:
     template <class TDialog, class TFill>
     void Fill(TFill fill)
     {
-        Answer(
-            [fill](QDialog& dialog)
-            {
-                auto* typed = dynamic_cast<TDialog*>(&dialog);
-                if (typed == nullptr)
-                {
-                    QTest::qFail("another dialog opened", __FILE__, __LINE__);
-                    return static_cast<int>(QDialog::Rejected);
-                }
-                fill(*typed);
-                return static_cast<int>(QDialog::Accepted);
-            });
+        AnswerAs<TDialog>(fill, false);
+    }
+    // As Fill, then OK is pressed: the dialog's checks run and it may refuse and stay open, which
+    // is then the answer.
+    template <class TDialog, class TFill>
+    void Submit(TFill fill)
+    {
+        AnswerAs<TDialog>(fill, true);
     }
     // Cancels the next dialog.
     void CancelNext();
@@ -81,6 +77,26 @@ public:
     const CTempDir& Root() const { return m_root; }
 
 private:
+    template <class TDialog, class TFill>
+    void AnswerAs(TFill fill, bool pressOk)
+    {
+        Answer(
+            [fill, pressOk](QDialog& dialog)
+            {
+                auto* typed = dynamic_cast<TDialog*>(&dialog);
+                if (typed == nullptr)
+                {
+                    QTest::qFail("another dialog opened", __FILE__, __LINE__);
+                    return static_cast<int>(QDialog::Rejected);
+                }
+                fill(*typed);
+                if (!pressOk)
+                    return static_cast<int>(QDialog::Accepted);
+                dialog.accept(); // the public QDialog::accept, overridden or not
+                return dialog.result();
+            });
+    }
+
     CTempDir m_root;
     std::vector<std::function<int(QDialog&)>> m_answers;
     std::vector<QString> m_titles;

@@ -357,14 +357,8 @@ private slots:
         Doc().CreateTable("Family", 5, 10);
         m_view->FlushRefresh();
         m_view->SelectObject(SHallObject::Of(Doc().GetTableAt(1)));
-        m_bench->Answer(
-            [](QDialog& dialog)
-            {
-                auto& details = static_cast<CTableDetailsDialog&>(dialog);
-                details.SeatsField()->setValue(12);
-                details.accept();
-                return details.result();
-            });
+        m_bench->Submit<CTableDetailsDialog>([](CTableDetailsDialog& details)
+                                             { details.SeatsField()->setValue(12); });
         m_view->ShowObjectDetails();
         QCOMPARE(Doc().GetTableAt(1)->GetSeats(), 12);
     }

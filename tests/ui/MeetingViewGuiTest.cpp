@@ -34,15 +34,12 @@ QString RowText(CMeetingView& view, int row, int column)
 // Answers the next "Task Information" with a name (and the child box).
 void DescribeNextTask(CGuiTestBench& bench, const QString& name, bool asChild = false)
 {
-    bench.Answer(
-        [name, asChild](QDialog& dialog)
+    bench.Submit<CTaskInfoDialog>(
+        [name, asChild](CTaskInfoDialog& info)
         {
-            auto& info = static_cast<CTaskInfoDialog&>(dialog);
             info.NameField()->setText(name);
             if (info.AsChildBox() != nullptr)
                 info.AsChildBox()->setChecked(asChild);
-            info.accept();
-            return info.result();
         });
 }
 
@@ -244,14 +241,11 @@ private slots:
         QCOMPARE(tree.SelectedTask()->GetName(), std::string("Deposit"));
 
         // An empty name: the message, and the dialog stays open.
-        m_bench->Answer(
-            [this](QDialog& dialog)
+        m_bench->Submit<CTaskInfoDialog>(
+            [this](CTaskInfoDialog& info)
             {
-                auto& info = static_cast<CTaskInfoDialog&>(dialog);
                 info.NameField()->setText(QStringLiteral(" "));
                 m_bench->AnswerMessage(QMessageBox::Ok);
-                info.accept();
-                return info.result();
             });
         tree.AddTask();
         QCOMPARE(m_bench->MessageTexts().back(), QStringLiteral("Can not create empty task"));

@@ -131,18 +131,13 @@ private:
     // *seen); the rules' questions and the table choice are answered by what is queued after it.
     void ArriveWith(int people, QStringList* seen = nullptr)
     {
-        m_bench->Answer(
-            [people, seen](QDialog& dialog)
+        m_bench->Submit<CArrivalDialog>(
+            [people, seen](CArrivalDialog& arrival)
             {
-                auto* arrival = qobject_cast<CArrivalDialog*>(&dialog);
-                if (arrival == nullptr)
-                    return static_cast<int>(QDialog::Rejected);
                 if (seen != nullptr)
-                    *seen << arrival->findChild<QLabel*>(QStringLiteral("ArrivalGuestName"))->text()
-                          << QString::number(arrival->People());
-                arrival->SetPeople(people);
-                arrival->accept(); // the rules may keep it open
-                return arrival->result();
+                    *seen << arrival.findChild<QLabel*>(QStringLiteral("ArrivalGuestName"))->text()
+                          << QString::number(arrival.People());
+                arrival.SetPeople(people); // the rules may keep it open
             });
     }
 
@@ -248,13 +243,7 @@ private slots:
     void cancellingLeavesEverythingAsItWas()
     {
         // Cancel in the question keeps the arrival dialog open; its own Cancel then closes it.
-        m_bench->Answer(
-            [](QDialog& dialog)
-            {
-                auto& arrival = static_cast<CArrivalDialog&>(dialog);
-                arrival.accept();
-                return arrival.result();
-            });
+        m_bench->Submit<CArrivalDialog>([](CArrivalDialog& arrival) {});
         m_bench->AnswerMessage(QMessageBox::Cancel); // "No room left in this table"
         Type(QStringLiteral("Moshe"));
         QTest::keyClick(m_view->GuestsList(), Qt::Key_Return);

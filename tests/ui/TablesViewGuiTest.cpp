@@ -34,25 +34,15 @@ namespace
 void FillNextDetails(CGuiTestBench& bench, const QString& name, int seats, int place,
                      CTableDetailsDialog::SValues* shown = nullptr)
 {
-    bench.Answer(
-        [name, seats, place, shown](QDialog& dialog)
+    bench.Submit<CTableDetailsDialog>(
+        [name, seats, place, shown](CTableDetailsDialog& details)
         {
-            auto* opened = qobject_cast<CTableDetailsDialog*>(&dialog);
-            if (opened == nullptr)
-            {
-                QTest::qFail("another dialog opened instead of \"Table details\"", __FILE__,
-                             __LINE__);
-                return static_cast<int>(QDialog::Rejected);
-            }
-            CTableDetailsDialog& details = *opened;
             if (shown != nullptr)
                 *shown = {details.NameField()->text(), details.SeatsField()->value(),
                           details.PlaceField()->value()};
             details.NameField()->setText(name);
             details.SeatsField()->setValue(seats);
             details.PlaceField()->setValue(place);
-            details.accept(); // may refuse and stay open
-            return details.result();
         });
 }
 
@@ -239,15 +229,12 @@ private slots:
 
         // A group name fills the name field.
         Doc().AddGroup("School friends");
-        m_bench->Answer(
-            [](QDialog& dialog)
+        m_bench->Submit<CTableDetailsDialog>(
+            [](CTableDetailsDialog& details)
             {
-                auto& details = static_cast<CTableDetailsDialog&>(dialog);
                 const auto found = details.GroupsList()->findItems(QStringLiteral("School friends"),
                                                                    Qt::MatchExactly);
                 details.GroupsList()->setCurrentItem(found.value(0));
-                details.accept();
-                return details.result();
             });
         m_view->EditTable();
         QCOMPARE(table->GetName(), std::string("School friends"));

@@ -125,12 +125,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    Q_INIT_RESOURCE(ui);
-    QApplication app(argc, argv);
-    BackupGuiTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VELLORAN_GUI_TEST_MAIN(BackupGuiTest)
 
 #include "BackupGuiTest.moc"

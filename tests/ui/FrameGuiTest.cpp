@@ -353,12 +353,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    Q_INIT_RESOURCE(ui);
-    QApplication application(argc, argv);
-    FrameGuiTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VELLORAN_GUI_TEST_MAIN(FrameGuiTest)
 
 #include "FrameGuiTest.moc"

@@ -458,12 +458,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    Q_INIT_RESOURCE(ui);
-    QApplication application(argc, argv);
-    RealTimeViewGuiTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VELLORAN_GUI_TEST_MAIN(RealTimeViewGuiTest)
 
 #include "RealTimeViewGuiTest.moc"

@@ -107,16 +107,16 @@ private slots:
             int button;
             bool seated;
             int seats;
-            const char* seatLine;
         };
         const SCase cases[] = {
-            {QMessageBox::Yes, true, 10, "10 out of 10 seats"},
-            {QMessageBox::No, true, 8, "10 out of 8 seats"},
-            {QMessageBox::Cancel, false, 8, "6 out of 8 seats"},
+            {QMessageBox::Yes, true, 10},
+            {QMessageBox::No, true, 8},
+            {QMessageBox::Cancel, false, 8},
         };
         for (const SCase& c : cases)
         {
-            // Each round starts with the table at 8 seats and only Ron there.
+            // Each round starts with the table at 8 seats and only Ron there. What each answer does
+            // to the seating is the core's; here the drop reaches it and the cell follows.
             for (const auto& guest : Doc().GetGuests())
                 if (guest->GetName() != "Ron")
                     guest->SetTable(0);
@@ -131,15 +131,10 @@ private slots:
             QCOMPARE(family->GetTable() == 1, c.seated);
             QCOMPARE(full->GetSeats(), c.seats);
             m_view->FlushRefresh();
-            QCOMPARE(Doc().CountAtTable(1, IRecordOwner::kCountComing), c.seated ? 10 : 6);
             CTableCellItem* cell = m_view->CellOf(full);
             QVERIFY(cell != nullptr);
             QCOMPARE(cell->LineTexts().size(), c.seated ? 2 : 1);
             QCOMPARE(LineOf(full, family) >= 0, c.seated);
-            QCOMPARE(m_view->Scene()->Document().GetTableAt(1), full);
-            const std::string expected = c.seatLine;
-            const CSeatingBoard board(Doc());
-            QCOMPARE(board.SeatLine(*full), expected);
         }
         // A drop on the cell it came from, or outside every cell, changes nothing.
         CGuest* ron = Doc().GetGuests().front().get();

@@ -94,7 +94,7 @@ private slots:
         QCOMPARE(Doc().GetSettings().GetKeySetting(CBudgetPlan::kLimitKey), std::string("15000"));
         m_bench->AnswerMessage(QMessageBox::No);
         MoveIn("Blue River Band");
-        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Expences exceeds budget limit"));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("Expences exceeds budget limit"));
         QCOMPARE(ListedOffers().size(), 1);
         MoveIn("Musica Plus");
         QCOMPARE(m_view->TotalText(), QStringLiteral("Total 15000"));
@@ -190,7 +190,7 @@ private slots:
 
         m_bench->AnswerMessage(QMessageBox::Yes);
         frame.GenericActions().remove->trigger();
-        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Delete Category"));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("Delete Category"));
         QVERIFY(FindOffer(Doc(), "Musica Plus") == nullptr);
         QCOMPARE(ListedOffers(), QStringList());
         QCOMPARE(m_spy.Count(HINT_BUDGET_REMOVING), 1);
@@ -201,7 +201,7 @@ private slots:
         MoveIn("Photographers inc");
         m_bench->AnswerMessage(QMessageBox::Yes);
         m_view->DeleteOffer();
-        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Delete offer"));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("Delete offer"));
         QVERIFY(FindOffer(Doc(), "Photographers inc") == nullptr);
         QCOMPARE(ListedOffers(), QStringList());
         QCOMPARE(m_view->SelectedCategory(), Doc().FindCategory("Photographers"));

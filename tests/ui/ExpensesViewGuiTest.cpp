@@ -156,7 +156,7 @@ private slots:
         m_bench->AnswerMessage(QMessageBox::No);
         m_view->DeleteExpense();
         QCOMPARE(Doc().GetExpenses().size(), std::size_t(3));
-        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Delete expense?"));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("Delete expense?"));
 
         m_bench->AnswerMessage(QMessageBox::Yes);
         m_view->DeleteExpense();
@@ -217,9 +217,8 @@ private slots:
         list->setCurrentIndex(m_view->Model()->index(1, dollars));
         list->edit(list->currentIndex());
         QVERIFY(m_view->OpenEditor() == nullptr);
-        QCOMPARE(m_bench->DialogTitles().back(),
-                 QStringLiteral("Cannot change this value from here!"));
-        QVERIFY(m_bench->MessageTexts().back().contains(QStringLiteral("Edit Expense")));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("Cannot change this value from here!"));
+        QVERIFY(m_bench->LastMessage().contains(QStringLiteral("Edit Expense")));
     }
 
     void theCalculatorButtonRunsTheFramesCommand()
@@ -227,7 +226,7 @@ private slots:
         Doc().GetAppSettings().SetCalculatorPath("/nonexistent/calculator");
         m_bench->AnswerMessage(QMessageBox::Ok);
         m_view->CalculatorButton()->click();
-        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Velloran"));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("Velloran"));
     }
 
     void hebrewCountsShekelsAtTheRate()

@@ -158,7 +158,7 @@ private slots:
         bench.AnswerMessage(QMessageBox::Ok); // "Saving failed"
         QVERIFY(!session->Frame()->close());
         QVERIFY(doc.IsDataChanged());
-        QVERIFY(bench.MessageTexts().back().contains(QStringLiteral("not saved")));
+        QVERIFY(bench.LastMessage().contains(QStringLiteral("not saved")));
 
         SetFileFaultHook({});
         QVERIFY(session->Frame()->close());
@@ -309,7 +309,7 @@ private slots:
                 wizard.Phone()->setText(QStringLiteral("050-1234567"));
             });
         session->Frame()->AddEventAction()->trigger();
-        QCOMPARE(bench.MessageTexts().back(), QStringLiteral("Please fill missing details"));
+        QCOMPARE(bench.LastMessage(), QStringLiteral("Please fill missing details"));
         QCOMPARE(doc.GetActiveEvent()->GetId(), std::string("DB1"));
         QCOMPARE(doc.GetActiveEvent()->GetName(), std::string("The wedding of Dana and Avi"));
         QCOMPARE(doc.GetGroupCount(), 12);

@@ -86,7 +86,7 @@ private slots:
         m_view->SelectRow(0);
         m_bench->AnswerMessage(QMessageBox::Ok);
         m_view->DeleteGift();
-        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("No gift for this guest"));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("No gift for this guest"));
 
         m_guests[0]->SetGiftDollars(50);
         m_bench->AnswerMessage(QMessageBox::No);
@@ -94,7 +94,7 @@ private slots:
         QCOMPARE(m_guests[0]->GetGiftDollars(), 50.0f);
         m_bench->AnswerMessage(QMessageBox::Yes);
         m_view->DeleteGift();
-        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Delete gift?"));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("Delete gift?"));
         QCOMPARE(m_guests[0]->GetGiftDollars(), 0.0f);
         QCOMPARE(m_view->TotalText(CGiftsView::kTotalDollars), QStringLiteral("0"));
     }
@@ -110,7 +110,7 @@ private slots:
         QCOMPARE(m_view->SelectedRow(), 2);
         m_bench->AnswerMessage(QMessageBox::Ok);
         QVERIFY(!m_view->FindNext(QStringLiteral("Moshe"), false));
-        QCOMPARE(m_bench->MessageTexts().back(), QStringLiteral("This guest was not found"));
+        QCOMPARE(m_bench->LastMessage(), QStringLiteral("This guest was not found"));
         QCOMPARE(m_view->SelectedRow(), 2);
     }
 

@@ -80,8 +80,7 @@ private slots:
                 m_bench->AnswerMessage(QMessageBox::Ok);
             });
         m_view->AddGroup();
-        QVERIFY(
-            m_bench->MessageTexts().back().startsWith(QStringLiteral("Group name is mandatory")));
+        QVERIFY(m_bench->LastMessage().startsWith(QStringLiteral("Group name is mandatory")));
         QCOMPARE(Doc().GetGroupCount(), 3);
     }
 
@@ -147,7 +146,7 @@ private slots:
         PickMenuEntry(QStringLiteral("Add table for this group..."));
         m_view->GroupsList()->customContextMenuRequested(QPoint(1, 1));
         CModalSeam::SetMenuHandler({});
-        QCOMPARE(m_bench->MessageTexts().back(),
+        QCOMPARE(m_bench->LastMessage(),
                  QStringLiteral("A new table was created for this group with 12 guests"));
         QCOMPARE(Doc().GetTables().back()->GetName(), std::string("Friends"));
     }

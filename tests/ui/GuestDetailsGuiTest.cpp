@@ -200,7 +200,7 @@ private slots:
         // A table that does not exist: told, and the previous number comes back.
         m_bench->AnswerMessage(QMessageBox::Ok);
         TypeText(m_panel->TableField(), QStringLiteral("99"));
-        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Table does not exist"));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("Table does not exist"));
         QCOMPARE(m_panel->TableField()->text(), QStringLiteral("0"));
         QCOMPARE(dan->GetTable(), static_cast<std::int16_t>(0));
 
@@ -227,7 +227,7 @@ private slots:
         QVERIFY(entries.contains(QStringLiteral("%1 (Small)").arg(m_small)));
         QVERIFY(entries.contains(QStringLiteral("%1 (Large)").arg(m_large)));
         QCOMPARE(entries.size(), static_cast<int>(Doc().GetTables().size()) - 1); // not 0
-        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("No more room in this table!"));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("No more room in this table!"));
         QCOMPARE(dan->GetTable(), static_cast<std::int16_t>(0));
         QCOMPARE(m_panel->TableField()->text(), QStringLiteral("0"));
 
@@ -307,7 +307,7 @@ private slots:
         // No address: told; with one, a mail link to it.
         m_bench->AnswerMessage(QMessageBox::Ok);
         m_panel->SendApprovalMail();
-        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("No e-mail address"));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("No e-mail address"));
         QCOMPARE(opened.size(), 1u);
         TypeText(m_panel->EmailField(), QStringLiteral("dan@example.org"));
         m_panel->ApprovalButton()->click();

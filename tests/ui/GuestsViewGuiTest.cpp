@@ -235,9 +235,9 @@ private slots:
         SelectLine(1);
         m_bench->AnswerMessage(QMessageBox::No);
         Frame().GenericActions().remove->trigger();
-        QCOMPARE(m_bench->MessageTexts().back(),
+        QCOMPARE(m_bench->LastMessage(),
                  QStringLiteral("Are you sure you want to delete guest 'David Levi'?"));
-        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Delete guest?"));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("Delete guest?"));
         QCOMPARE(Doc().GetGuestCount(), 3);
 
         m_bench->AnswerMessage(QMessageBox::Yes);
@@ -417,8 +417,8 @@ private slots:
             });
         m_bench->AnswerMessage(QMessageBox::Ok);
         m_view->Search();
-        QCOMPARE(m_bench->MessageTexts().back(), QStringLiteral("This guest was not found"));
-        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Guest not found"));
+        QCOMPARE(m_bench->LastMessage(), QStringLiteral("This guest was not found"));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("Guest not found"));
         QCOMPARE(m_view->CurrentGuest()->GetName(), std::string("Ada"));
     }
 
@@ -468,7 +468,7 @@ private slots:
         m_view->CommitPendingEdit();
         m_bench->AnswerMessage(QMessageBox::No);
         QTest::keyClick(list, Qt::Key_Delete);
-        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Delete guest?"));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("Delete guest?"));
         QCOMPARE(Doc().GetGuestCount(), 3);
         frame.hide();
     }

@@ -107,7 +107,7 @@ void CGuiTestBench::ShowWindow(QMainWindow& window)
     Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QTRY_COMPARE(m_titles.back(), QStringLiteral("Wedding Information"));
+    QTRY_COMPARE(LastTitle(), QStringLiteral("Wedding Information"));
 }
 
 void MakeNumberedTables(CNewOrvDoc& doc, int count, int seats)

@@ -68,6 +68,10 @@ public:
     // Titles of every dialog opened so far, and the texts of the message boxes.
     const std::vector<QString>& DialogTitles() const { return m_titles; }
     const std::vector<QString>& MessageTexts() const { return m_messages; }
+    // The last of them; empty when there was none, so a missing dialog fails a comparison
+    // instead of reading past an empty list.
+    QString LastTitle() const { return m_titles.empty() ? QString() : m_titles.back(); }
+    QString LastMessage() const { return m_messages.empty() ? QString() : m_messages.back(); }
     int Unanswered() const { return m_unanswered; }
 
     // Starts the GUI in-process over this bench's data root, without showing the window.

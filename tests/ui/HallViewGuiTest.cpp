@@ -164,7 +164,7 @@ private slots:
         m_view->SelectObject(SHallObject::Of(bar));
         m_bench->AnswerMessage(QMessageBox::Yes);
         QTest::keyClick(m_view->Canvas(), Qt::Key_Delete);
-        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Delete shape"));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("Delete shape"));
         QCOMPARE(Doc().GetShapes().size(), std::size_t(2));
         QCOMPARE(m_view->CurrentObject(), SHallObject::Of(speaker));
         QCOMPARE(m_bench->Unanswered(), 0);
@@ -236,8 +236,7 @@ private slots:
         m_view->FlushRefresh();
         m_bench->AnswerMessage(QMessageBox::Yes);
         m_view->ResetTables();
-        QCOMPARE(m_bench->DialogTitles().back(),
-                 QStringLiteral("Reset tables to original settings"));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("Reset tables to original settings"));
         QCOMPARE(m_view->Scene()->ItemOf(SHallObject::Of(Doc().GetTableAt(1)))->PlacedPos(),
                  QPointF(30 * CHallScene::kScale, 10 * CHallScene::kScale));
     }
@@ -259,7 +258,7 @@ private slots:
         m_bench->AnswerFile(draft);
         m_bench->AnswerMessage(QMessageBox::Yes);
         m_view->ImportHallDraft();
-        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Import shapes from file"));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("Import shapes from file"));
         QCOMPARE(Doc().GetShapes().size(), std::size_t(2));
         QCOMPARE(m_view->Scene()->Items().size(), std::size_t(4));
         QCOMPARE(m_bench->Unanswered(), 0);

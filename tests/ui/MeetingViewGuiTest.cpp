@@ -144,7 +144,7 @@ private slots:
         m_view->SelectRow(1);
         m_bench->AnswerMessage(QMessageBox::No);
         m_gui->Frame().GenericActions().remove->trigger();
-        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Delete this meeting?"));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("Delete this meeting?"));
         QCOMPARE(m_view->Model()->rowCount(), 3);
 
         // Typing in the meeting being deleted goes with it.
@@ -185,7 +185,7 @@ private slots:
             });
         m_bench->AnswerMessage(QMessageBox::Ok);
         m_view->AddAppointmentToCalendar();
-        QCOMPARE(m_bench->MessageTexts().back(), QStringLiteral("Added appointment successfully"));
+        QCOMPARE(m_bench->LastMessage(), QStringLiteral("Added appointment successfully"));
         QVERIFY(opened.endsWith(QStringLiteral(".ics")));
         std::string text;
         QVERIFY(ReadWholeFile(opened.toStdString(), text));
@@ -199,8 +199,7 @@ private slots:
         PickMenuEntry(QStringLiteral("Export all meetings to calendar ..."));
         m_view->List()->customContextMenuRequested(QPoint(1, 1));
         CModalSeam::SetMenuHandler({});
-        QCOMPARE(m_bench->MessageTexts().back(),
-                 QStringLiteral("3 calendar entries written to ") + file);
+        QCOMPARE(m_bench->LastMessage(), QStringLiteral("3 calendar entries written to ") + file);
         QVERIFY(ReadWholeFile(file.toStdString(), text));
         QCOMPARE(m_bench->Unanswered(), 0);
     }
@@ -212,7 +211,7 @@ private slots:
         QVERIFY(m_view->ViewMenu()->actions().contains(m_view->TaskListAction()));
         m_bench->Answer([](QDialog&) { return static_cast<int>(QDialog::Accepted); });
         QTest::keyClick(&frame, Qt::Key_T, Qt::ControlModifier);
-        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Tasks Tree"));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("Tasks Tree"));
         frame.ShowView(VIEW_GUESTS);
         const std::size_t opened = m_bench->DialogTitles().size();
         QTest::keyClick(&frame, Qt::Key_T, Qt::ControlModifier);
@@ -248,7 +247,7 @@ private slots:
                 m_bench->AnswerMessage(QMessageBox::Ok);
             });
         tree.AddTask();
-        QCOMPARE(m_bench->MessageTexts().back(), QStringLiteral("Can not create empty task"));
+        QCOMPARE(m_bench->LastMessage(), QStringLiteral("Can not create empty task"));
         QCOMPARE(root->GetChild(1)->GetChildCount(), 1);
 
         // Typing in the fields changes the task at once; an emptied name is not stored.

@@ -127,7 +127,7 @@ private slots:
             m_bench->AnswerMessage(c.button);
             DragGuest(family, full);
             QCOMPARE(m_bench->Unanswered(), 0);
-            QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("No more room in this table!"));
+            QCOMPARE(m_bench->LastTitle(), QStringLiteral("No more room in this table!"));
             QCOMPARE(family->GetTable() == 1, c.seated);
             QCOMPARE(full->GetSeats(), c.seats);
             m_view->FlushRefresh();
@@ -302,7 +302,7 @@ private slots:
         find(QString(), QStringLiteral("WORK"));
         QCOMPARE(m_view->CurrentTable(), Doc().GetTableAt(3));
         find(QStringLiteral("Moshe"), QString(), true);
-        QCOMPARE(m_bench->MessageTexts().back(), QStringLiteral("This guest was not found"));
+        QCOMPARE(m_bench->LastMessage(), QStringLiteral("This guest was not found"));
         QCOMPARE(m_bench->Unanswered(), 0);
     }
 
@@ -357,7 +357,7 @@ private slots:
         // A folder that does not exist: told, nothing written.
         m_bench->AnswerMessage(QMessageBox::Ok);
         QVERIFY(!m_view->ExportBoardTo(root + QStringLiteral("/missing/board.pdf")));
-        QVERIFY(m_bench->MessageTexts().back().startsWith(QStringLiteral("The file")));
+        QVERIFY(m_bench->LastMessage().startsWith(QStringLiteral("The file")));
     }
 
     void removedRecordsNeverReachTheBoard()

@@ -142,7 +142,7 @@ private slots:
         QCOMPARE(first.name, QStringLiteral("Not mapped"));
         QCOMPARE(first.seats, 12);
         QCOMPARE(first.place, 3);
-        QCOMPARE(m_bench->MessageTexts().back(),
+        QCOMPARE(m_bench->LastMessage(),
                  QStringLiteral("The location you chose is already in use by table 2 (T2)"));
         QCOMPARE(second.name, QStringLiteral("Friends"));
         QCOMPARE(second.seats, 8);
@@ -171,7 +171,7 @@ private slots:
             FillNextDetails(*m_bench, QStringLiteral("Big"), seats, 1);
             m_bench->AnswerMessage(QMessageBox::Ok); // the dialog asks before it closes
             m_view->EditTable();
-            QCOMPARE(m_bench->MessageTexts().back(),
+            QCOMPARE(m_bench->LastMessage(),
                      QStringLiteral("Please enter an integer between 1 and 1000."));
             QCOMPARE(Doc().GetTableAt(1)->GetSeats(), 10);
         }
@@ -250,8 +250,8 @@ private slots:
         m_bench->AnswerMessage(QMessageBox::Ok);
         m_view->EditTable();
         QCOMPARE(m_bench->DialogTitles().size(), dialogs + 1);
-        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Explanation"));
-        QVERIFY(m_bench->MessageTexts().back().startsWith(
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("Explanation"));
+        QVERIFY(m_bench->LastMessage().startsWith(
             QStringLiteral("In this cell you can see all the guests")));
 
         // A table that only has no place in the hall is edited as any other.
@@ -261,7 +261,7 @@ private slots:
         CTableDetailsDialog::SValues shown;
         FillNextDetails(*m_bench, QStringLiteral("T2"), 10, 0, &shown);
         m_view->EditTable();
-        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Table details"));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("Table details"));
         QCOMPARE(shown.place, 0);
         QCOMPARE(m_bench->Unanswered(), 0);
     }
@@ -336,7 +336,7 @@ private slots:
         m_view->SelectGuestRows({0});
         m_bench->AnswerMessage(QMessageBox::No);
         m_view->MoveSelectedGuests(1);
-        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("No more room in this table!"));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("No more room in this table!"));
         QCOMPARE(family->GetTable(), std::int16_t(1));
         QVERIFY(m_view->TablesModel()->IsOverCapacity(1));
 
@@ -552,7 +552,7 @@ private slots:
                 return setup.result();
             });
         FindAction(m_view->ViewMenu()->actions(), QStringLiteral("Table setup  ..."))->trigger();
-        QCOMPARE(m_bench->MessageTexts().back(),
+        QCOMPARE(m_bench->LastMessage(),
                  QStringLiteral("Please enter an integer between 1 and 1000."));
         QCOMPARE(settings.GetGuestsPerTable(), short(1000));
         QVERIFY(settings.GetArrangeTablesByHallNumber());
@@ -624,7 +624,7 @@ private slots:
         QCOMPARE(m_bench->DialogTitles().size(), dialogs);
         QCoreApplication::processEvents();
         QCOMPARE(m_bench->DialogTitles().size(), dialogs + 1);
-        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Table details"));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("Table details"));
 
         // HINT_TABLE_CREATED, HINT_RECORD_CHANGED, HINT_GUEST_ADDED and HINT_GUEST_CHANGED only
         // mark the list stale: nothing changes until the refresh, which runs once.

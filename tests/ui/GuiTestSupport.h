@@ -20,7 +20,6 @@ class CFrameView;
 class CGuiSession;
 class CMainFrame;
 class QAction;
-class QDialog;
 class QMainWindow;
 
 // What GUI tests share: their own XDG folders and data root, and a queue of answers for the modal

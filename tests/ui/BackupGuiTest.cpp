@@ -40,13 +40,11 @@ private slots:
         QCOMPARE(frame.BackupTimer()->interval(), 10 * 60 * 1000);
 
         // Options: no timed backups, and keep three of each event.
-        bench.Answer(
-            [](QDialog& dialog)
+        bench.Fill<COptionsDialog>(
+            [](COptionsDialog& options)
             {
-                auto& options = static_cast<COptionsDialog&>(dialog);
                 options.Backup()->setChecked(false);
                 options.KeepBackups()->setValue(3);
-                return int(QDialog::Accepted);
             });
         QAction* optionsAction = FindAction(frame.menuBar()->actions(), "Options ....");
         QVERIFY(optionsAction != nullptr);
@@ -127,12 +125,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    Q_INIT_RESOURCE(ui);
-    QApplication app(argc, argv);
-    BackupGuiTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VELLORAN_GUI_TEST_MAIN(BackupGuiTest)
 
 #include "BackupGuiTest.moc"

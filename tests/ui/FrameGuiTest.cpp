@@ -119,12 +119,7 @@ private slots:
     void realTimeModeHasTheReducedBar()
     {
         CGuiTestBench bench;
-        fs::create_directories(bench.Root() / "xdg-config" / "Velloran");
-        WriteProfileString(bench.Root() / "xdg-config" / "Velloran" / "General.ini", "General",
-                           "REALTIME", "1");
-        bench.AcceptNext();                   // terms
-        bench.AnswerMessage(QMessageBox::No); // stay in real-time mode
-        bench.AcceptNext();                   // tip
+        bench.StartInRealTimeMode(QMessageBox::No); // stay in real-time mode
         auto session = bench.Start(ELanguage::English);
         QVERIFY(session->App().IsRealTime());
         for (int code : session->Frame()->BarCodes())
@@ -136,12 +131,7 @@ private slots:
 
         // Yes at the question goes back to regular mode, for this run and the next.
         CGuiTestBench again;
-        fs::create_directories(again.Root() / "xdg-config" / "Velloran");
-        WriteProfileString(again.Root() / "xdg-config" / "Velloran" / "General.ini", "General",
-                           "REALTIME", "1");
-        again.AcceptNext();
-        again.AnswerMessage(QMessageBox::Yes);
-        again.AcceptNext();
+        again.StartInRealTimeMode(QMessageBox::Yes);
         auto regular = again.Start(ELanguage::English);
         QVERIFY(!regular->App().IsRealTime());
         QVERIFY(regular->Frame()->ViewByCode(VIEW_GROUPS) != nullptr);
@@ -168,7 +158,7 @@ private slots:
         bench.AnswerMessage(QMessageBox::Ok); // "Saving failed"
         QVERIFY(!session->Frame()->close());
         QVERIFY(doc.IsDataChanged());
-        QVERIFY(bench.MessageTexts().back().contains(QStringLiteral("not saved")));
+        QVERIFY(bench.LastMessage().contains(QStringLiteral("not saved")));
 
         SetFileFaultHook({});
         QVERIFY(session->Frame()->close());
@@ -205,10 +195,9 @@ private slots:
         CNewOrvDoc& doc = session->App().GetDocument();
 
         // An empty event name is refused and the dialog stays open.
-        bench.Answer(
-            [&bench](QDialog& dialog)
+        bench.Submit<CWeddingInfoDialog>(
+            [&bench](CWeddingInfoDialog& info)
             {
-                auto& info = static_cast<CWeddingInfoDialog&>(dialog);
                 info.EventName()->clear();
                 bench.AnswerMessage(QMessageBox::Ok);
                 info.accept();
@@ -217,8 +206,6 @@ private slots:
                 info.EventName()->setText(QStringLiteral("Dana and Avi"));
                 info.GroomFirst()->setText(QStringLiteral("Avi"));
                 info.BrideFirst()->setText(QStringLiteral("Dana"));
-                info.accept();
-                return info.result();
             });
         session->Frame()->RunDeferredStartup();
         QCOMPARE(bench.Unanswered(), 0);
@@ -238,17 +225,15 @@ private slots:
         CGuiTestBench bench;
         bench.PassFirstStart();
         auto session = bench.Start(ELanguage::English);
-        bench.Answer(
-            [](QDialog& dialog)
+        bench.Fill<COptionsDialog>(
+            [](COptionsDialog& options)
             {
-                auto& options = static_cast<COptionsDialog&>(dialog);
                 if (!options.BackupInterval()->isEnabled())
                     QTest::qFail("the interval list follows the backup box", __FILE__, __LINE__);
                 options.AutoSave()->setChecked(false);
                 options.BackupInterval()->setCurrentIndex(0);
                 options.ChildServing()->setValue(60);
                 options.ShowTips()->setChecked(false);
-                return static_cast<int>(QDialog::Accepted);
             });
         QAction* options =
             FindAction(session->Frame()->findChildren<QAction*>(), QStringLiteral("Options ...."));
@@ -274,14 +259,12 @@ private slots:
         doc.AddGuest("Dan", "Levi");
         doc.GetAppSettings().SetAutoSaveOnExit(true);
 
-        bench.Answer(
-            [](QDialog& dialog)
+        bench.Fill<CSelectEventDialog>(
+            [](CSelectEventDialog& select)
             {
-                auto& select = static_cast<CSelectEventDialog&>(dialog);
                 if (select.List()->currentRow() != 0)
                     QTest::qFail("the active event is preselected", __FILE__, __LINE__);
                 select.List()->setCurrentRow(1);
-                return static_cast<int>(QDialog::Accepted);
             });
         FindAction(session->Frame()->findChildren<QAction*>(), QStringLiteral("Select Event ..."))
             ->trigger();
@@ -298,10 +281,9 @@ private slots:
         CNewOrvDoc& doc = session->App().GetDocument();
         doc.GetAppSettings().SetAutoSaveOnExit(true);
 
-        bench.Answer(
-            [&bench](QDialog& dialog)
+        bench.Submit<CAddEventWizard>(
+            [&bench](CAddEventWizard& wizard)
             {
-                auto& wizard = static_cast<CAddEventWizard&>(dialog);
                 wizard.restart();
                 if (wizard.windowTitle() != QStringLiteral("Add Event ( Step 1 from 4 )"))
                     QTest::qFail("step 1 title", __FILE__, __LINE__);
@@ -325,11 +307,9 @@ private slots:
                 if (!wizard.CreateGroupsChoice()->isChecked())
                     QTest::qFail("groups are made by default", __FILE__, __LINE__);
                 wizard.Phone()->setText(QStringLiteral("050-1234567"));
-                wizard.accept();
-                return wizard.result();
             });
         session->Frame()->AddEventAction()->trigger();
-        QCOMPARE(bench.MessageTexts().back(), QStringLiteral("Please fill missing details"));
+        QCOMPARE(bench.LastMessage(), QStringLiteral("Please fill missing details"));
         QCOMPARE(doc.GetActiveEvent()->GetId(), std::string("DB1"));
         QCOMPARE(doc.GetActiveEvent()->GetName(), std::string("The wedding of Dana and Avi"));
         QCOMPARE(doc.GetGroupCount(), 12);
@@ -337,10 +317,9 @@ private slots:
         QCOMPARE(doc.GetSettings().GetKeySetting("WeddingMonth"), std::string("6"));
 
         // A party owner: no groom fields, the owner's first name alone is enough.
-        bench.Answer(
-            [](QDialog& dialog)
+        bench.Submit<CAddEventWizard>(
+            [](CAddEventWizard& wizard)
             {
-                auto& wizard = static_cast<CAddEventWizard&>(dialog);
                 wizard.restart();
                 wizard.TypeList()->setCurrentIndex(3);
                 wizard.next();
@@ -349,8 +328,6 @@ private slots:
                     QTest::qFail("a party owner has no groom fields", __FILE__, __LINE__);
                 wizard.BrideName(0)->setText(QStringLiteral("Noam"));
                 wizard.next();
-                wizard.accept();
-                return wizard.result();
             });
         session->Frame()->AddEventAction()->trigger();
         QCOMPARE(doc.GetActiveEvent()->GetId(), std::string("DB2"));
@@ -358,7 +335,7 @@ private slots:
         QCOMPARE(doc.GetSettings().GetEventType(), 3);
 
         // Cancel on any page changes nothing.
-        bench.Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+        bench.CancelNext();
         session->Frame()->AddEventAction()->trigger();
         QCOMPARE(doc.GetEvents().size(), std::size_t(3));
     }
@@ -376,12 +353,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    Q_INIT_RESOURCE(ui);
-    QApplication application(argc, argv);
-    FrameGuiTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VELLORAN_GUI_TEST_MAIN(FrameGuiTest)
 
 #include "FrameGuiTest.moc"

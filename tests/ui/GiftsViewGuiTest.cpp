@@ -18,26 +18,16 @@
 #include <QTableView>
 #include <QtTest>
 
-class GiftsViewGuiTest : public QObject
+class GiftsViewGuiTest : public QObject, private CViewFixture<CGiftsView>
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<CViewTestSession> m_gui;
-    CGuiTestBench* m_bench = nullptr;
-    CGiftsView* m_view = nullptr;
-    CSpyView m_spy;
     std::vector<CGuest*> m_guests;
 
-    CNewOrvDoc& Doc() { return m_gui->Doc(); }
-
-    void Open(ELanguage language)
+    void OpenWithGuests(ELanguage language)
     {
-        cleanup();
-        m_gui = std::make_unique<CViewTestSession>(VIEW_GIFTS, language);
-        m_bench = &m_gui->Bench();
-        m_view = m_gui->View<CGiftsView>();
-        Doc().AddView(&m_spy);
+        Open(VIEW_GIFTS, language);
         // Dan Levi, Noa Cohen, Dana Levi, Avi Bar (added by another view).
         m_guests.clear();
         for (const auto& [first, family] : std::vector<std::pair<std::string, std::string>>{
@@ -54,17 +44,8 @@ private:
     }
 
 private slots:
-    void init() { Open(ELanguage::English); }
-
-    void cleanup()
-    {
-        const int unanswered = m_gui ? m_bench->Unanswered() : 0;
-        if (m_gui)
-            Doc().RemoveView(&m_spy);
-        m_spy.hints.clear();
-        m_gui.reset();
-        QCOMPARE(unanswered, 0);
-    }
+    void init() { OpenWithGuests(ELanguage::English); }
+    void cleanup() { QCOMPARE(Close(), 0); }
 
     void everyGuestIsListedAndEditingAGiftTellsTheOthers()
     {
@@ -75,15 +56,13 @@ private slots:
 
         m_view->SelectRow(1);
         bool shekelsShown = true;
-        m_bench->Answer(
-            [&shekelsShown](QDialog& dialog)
+        m_bench->Fill<CGiftDialog>(
+            [&shekelsShown](CGiftDialog& gift)
             {
-                auto& gift = static_cast<CGiftDialog&>(dialog);
                 shekelsShown = gift.ShekelsField() != nullptr;
                 gift.DescriptionField()->setText(QStringLiteral("Cheque"));
                 gift.CommentsField()->setPlainText(QStringLiteral("From both\nof them"));
                 gift.DollarsField()->setValue(180);
-                return static_cast<int>(QDialog::Accepted);
             });
         m_view->EditGift();
         QVERIFY2(!shekelsShown, "English counts dollars only");
@@ -107,7 +86,7 @@ private slots:
         m_view->SelectRow(0);
         m_bench->AnswerMessage(QMessageBox::Ok);
         m_view->DeleteGift();
-        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("No gift for this guest"));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("No gift for this guest"));
 
         m_guests[0]->SetGiftDollars(50);
         m_bench->AnswerMessage(QMessageBox::No);
@@ -115,7 +94,7 @@ private slots:
         QCOMPARE(m_guests[0]->GetGiftDollars(), 50.0f);
         m_bench->AnswerMessage(QMessageBox::Yes);
         m_view->DeleteGift();
-        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Delete gift?"));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("Delete gift?"));
         QCOMPARE(m_guests[0]->GetGiftDollars(), 0.0f);
         QCOMPARE(m_view->TotalText(CGiftsView::kTotalDollars), QStringLiteral("0"));
     }
@@ -123,20 +102,15 @@ private slots:
     void searchingGoesAroundTheEnds()
     {
         m_view->SelectRow(2);
-        m_bench->Answer(
-            [](QDialog& dialog)
-            {
-                static_cast<CGiftSearchDialog&>(dialog).TextField()->setText(
-                    QStringLiteral("levi"));
-                return static_cast<int>(QDialog::Accepted);
-            });
+        m_bench->Fill<CGiftSearchDialog>([](CGiftSearchDialog& opened)
+                                         { opened.TextField()->setText(QStringLiteral("levi")); });
         m_view->Search();
         QCOMPARE(m_view->SelectedRow(), 0); // past the end, around to the first Levi
         QVERIFY(m_view->FindNext(QStringLiteral("Levi"), true));
         QCOMPARE(m_view->SelectedRow(), 2);
         m_bench->AnswerMessage(QMessageBox::Ok);
         QVERIFY(!m_view->FindNext(QStringLiteral("Moshe"), false));
-        QCOMPARE(m_bench->MessageTexts().back(), QStringLiteral("This guest was not found"));
+        QCOMPARE(m_bench->LastMessage(), QStringLiteral("This guest was not found"));
         QCOMPARE(m_view->SelectedRow(), 2);
     }
 
@@ -179,7 +153,8 @@ private slots:
 
     void hebrewAddsShekelsAtTheRate()
     {
-        Open(ELanguage::Hebrew);
+        QCOMPARE(Close(), 0);
+        OpenWithGuests(ELanguage::Hebrew);
         Doc().SetDollarRate(4.0);
         m_guests[0]->SetGiftDollars(100);
         m_guests[0]->SetGiftShekels(50);
@@ -192,12 +167,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    Q_INIT_RESOURCE(ui);
-    QApplication application(argc, argv);
-    GiftsViewGuiTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VELLORAN_GUI_TEST_MAIN(GiftsViewGuiTest)
 
 #include "GiftsViewGuiTest.moc"

@@ -53,26 +53,11 @@ QStringList FirstNames(const CGuestsView& view)
 
 } // namespace
 
-class GuestsViewGuiTest : public QObject
+class GuestsViewGuiTest : public QObject, private CViewFixture<CGuestsView>
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<CViewTestSession> m_gui;
-    CGuiTestBench* m_bench = nullptr;
-    CGuestsView* m_view = nullptr;
-
-    CNewOrvDoc& Doc() { return m_gui->Doc(); }
-    CMainFrame& Frame() { return m_gui->Frame(); }
-
-    void StartSession()
-    {
-        m_gui->Start();
-        m_view = m_gui->View<CGuestsView>();
-    }
-
-    void CloseSession() { m_gui->Stop(); }
-
     // Dana (bride, approved), David (groom, invitation sent), Ada (mutual, not coming).
     void AddThreeGuests()
     {
@@ -90,14 +75,8 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        m_gui = std::make_unique<CViewTestSession>(VIEW_GUESTS);
-        m_bench = &m_gui->Bench();
-        m_view = m_gui->View<CGuestsView>();
-    }
-
-    void cleanup() { m_gui.reset(); }
+    void init() { Open(VIEW_GUESTS); }
+    void cleanup() { Close(); }
 
     void addingAppendsOrSelectsTheNewGuest()
     {
@@ -125,45 +104,33 @@ private slots:
         QCOMPARE(m_view->Model()->rowCount(), 2);
     }
 
+    // Each filter box reaches the filter at each keystroke and the statistics follow the shown
+    // lines; what matches and how the sums are made is the core's.
     void filterKeystrokeUpdatesRowsAndStatistics()
     {
         AddThreeGuests();
-        QCOMPARE(m_view->StatisticsCell(3, 1), QStringLiteral("3")); // actual
         QCOMPARE(m_view->StatisticsCell(3, 2), QStringLiteral("9")); // planned
-        QCOMPARE(m_view->StatisticsCell(3, 3), QStringLiteral("4")); // won't come
         QCOMPARE(m_view->StatisticsCell(3, 4), QStringLiteral("2 [1 Guests]"));
-        QCOMPARE(m_view->StatisticsCell(3, 5), QStringLiteral("2")); // approved
         QCOMPARE(m_view->StatisticsCell(0, 5), QStringLiteral("2")); // bride approved
-        QCOMPARE(m_view->StatisticsCell(1, 4), QStringLiteral("2 [1 Guests]"));
 
         SelectLine(1); // David stays current while the filter keeps him
         QTest::keyClicks(m_view->FirstNameFilter(), QStringLiteral("D"));
         QCOMPARE(m_view->CurrentGuest(), Doc().GetGuestAt(1));
         QCOMPARE(FirstNames(*m_view), QStringList({"Dana", "David"}));
-        QTest::keyClicks(m_view->FirstNameFilter(), QStringLiteral("a"));
-        QCOMPARE(FirstNames(*m_view), QStringList({"Dana", "David"}));
         QCOMPARE(m_view->StatisticsCell(3, 2), QStringLiteral("5"));
-        QCOMPARE(m_view->StatisticsCell(3, 3), QStringLiteral("0"));
         QCOMPARE(m_view->StatisticsCell(2, 2), QStringLiteral("0")); // Ada left
-        QTest::keyClicks(m_view->FirstNameFilter(), QStringLiteral("n"));
+        QTest::keyClicks(m_view->FirstNameFilter(), QStringLiteral("an"));
         QCOMPARE(FirstNames(*m_view), QStringList({"Dana"}));
 
         m_view->ClearFilters();
         m_view->RelationFilter()->setCurrentText(QStringLiteral("Groom"));
         QCOMPARE(FirstNames(*m_view), QStringList({"David"}));
         m_view->RelationFilter()->setCurrentIndex(0);
-        m_view->StatusFilter()->setCurrentIndex(CGuestFilter::kNoAnswerOnly);
-        QCOMPARE(FirstNames(*m_view), QStringList({"David"}));
         m_view->StatusFilter()->setCurrentIndex(CGuestFilter::kNotComingOnly);
         QCOMPARE(FirstNames(*m_view), QStringList({"Ada"}));
-
-        // Everything filtered out: every cell is 0.
         m_view->FamilyNameFilter()->setText(QStringLiteral("levi"));
         QCOMPARE(m_view->Model()->rowCount(), 0);
-        for (int row = 0; row < 4; ++row)
-            for (int column = 1; column <= 5; ++column)
-                QCOMPARE(m_view->StatisticsCell(row, column),
-                         column == 4 ? QStringLiteral("0 [0 Guests]") : QStringLiteral("0"));
+        QCOMPARE(m_view->StatisticsCell(3, 4), QStringLiteral("0 [0 Guests]"));
 
         // The group filter follows the group list; a group that goes falls back to "*".
         m_view->ClearFilters();
@@ -268,9 +235,9 @@ private slots:
         SelectLine(1);
         m_bench->AnswerMessage(QMessageBox::No);
         Frame().GenericActions().remove->trigger();
-        QCOMPARE(m_bench->MessageTexts().back(),
+        QCOMPARE(m_bench->LastMessage(),
                  QStringLiteral("Are you sure you want to delete guest 'David Levi'?"));
-        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Delete guest?"));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("Delete guest?"));
         QCOMPARE(Doc().GetGuestCount(), 3);
 
         m_bench->AnswerMessage(QMessageBox::Yes);
@@ -351,25 +318,25 @@ private slots:
         QVERIFY(!header->isSectionHidden(Col::kColumnPlanned));
         const int shownWidth = header->sectionSize(Col::kColumnPlanned);
         QCOMPARE(shownWidth, 2 * header->fontMetrics().horizontalAdvance("Planned"));
-        CloseSession();
+        m_gui->Stop();
         QCOMPARE(ReadProfileString(settings, "KeySettings", "GV_INVITED"),
                  std::to_string(shownWidth));
 
         m_bench->AcceptNext(); // the tip
-        StartSession();
+        Restart();
         header = m_view->List()->horizontalHeader();
         QVERIFY(!header->isSectionHidden(Col::kColumnPlanned));
         QCOMPARE(header->sectionSize(Col::kColumnPlanned), shownWidth);
         PickMenuEntry(QStringLiteral("Planned"));
         header->customContextMenuRequested(QPoint(2, 2));
         QVERIFY(header->isSectionHidden(Col::kColumnPlanned));
-        CloseSession();
+        m_gui->Stop();
         QCOMPARE(ReadProfileString(settings, "KeySettings", "GV_INVITED"), std::string("0"));
         // Untouched widths go back as they were read (the English default here).
         QCOMPARE(ReadProfileString(settings, "KeySettings", "GV_NAMES"), std::string("150"));
 
         m_bench->AcceptNext();
-        StartSession();
+        Restart();
         QVERIFY(m_view->List()->horizontalHeader()->isSectionHidden(Col::kColumnPlanned));
     }
 
@@ -382,14 +349,12 @@ private slots:
         SelectLine(0);
 
         QStringList offered;
-        m_bench->Answer(
-            [&offered](QDialog& dialog)
+        m_bench->Fill<CRestrictedGuestsDialog>(
+            [&offered](CRestrictedGuestsDialog& restricted)
             {
-                auto& restricted = static_cast<CRestrictedGuestsDialog&>(dialog);
                 offered = restricted.OfferedNames();
                 restricted.BothWaysBox()->setChecked(true);
                 restricted.AddNames({"Dana Cohen", "Avi Gal", "Nobody Here"});
-                return static_cast<int>(QDialog::Accepted);
             });
         PickMenuEntry(QStringLiteral("Edit restricted guests list ..."));
         m_view->List()->customContextMenuRequested(
@@ -399,20 +364,17 @@ private slots:
         QVERIFY(dana->IsRestricted("Dan Levi"));
         QVERIFY(avi->IsRestricted("Dan Levi"));
 
-        // One way only: the other guest keeps its entry.
-        m_bench->Answer(
-            [](QDialog& dialog)
+        // The box unticked removes one way only (the rules of both are the core's); Cancel
+        // changes nothing.
+        m_bench->Fill<CRestrictedGuestsDialog>(
+            [](CRestrictedGuestsDialog& restricted)
             {
-                auto& restricted = static_cast<CRestrictedGuestsDialog&>(dialog);
                 restricted.BothWaysBox()->setChecked(false);
                 restricted.RemoveNames({"Avi Gal"});
-                return static_cast<int>(QDialog::Accepted);
             });
         m_view->EditRestrictions();
         QCOMPARE(dan->GetRestrictedList(), (std::vector<std::string>{"Dana Cohen"}));
         QVERIFY(avi->IsRestricted("Dan Levi"));
-
-        // Both ways removes the other guest's entry too; Cancel changes nothing.
         m_bench->Answer(
             [](QDialog& dialog)
             {
@@ -421,15 +383,6 @@ private slots:
             });
         m_view->EditRestrictions();
         QCOMPARE(dan->GetRestrictedCount(), 1);
-        m_bench->Answer(
-            [](QDialog& dialog)
-            {
-                static_cast<CRestrictedGuestsDialog&>(dialog).RemoveNames({"Dana Cohen"});
-                return static_cast<int>(QDialog::Accepted);
-            });
-        m_view->EditRestrictions();
-        QCOMPARE(dan->GetRestrictedCount(), 0);
-        QCOMPARE(dana->GetRestrictedCount(), 0);
     }
 
     void searchRunsThroughTheShownLines()
@@ -439,12 +392,8 @@ private slots:
         m_view->FlushRefresh();
         SelectLine(0);
         // Family names with an "a", in any letter case: Gal and Dar.
-        m_bench->Answer(
-            [](QDialog& dialog)
-            {
-                static_cast<CGuestSearchDialog&>(dialog).FamilyNameField()->setText("A");
-                return static_cast<int>(QDialog::Accepted);
-            });
+        m_bench->Fill<CGuestSearchDialog>([](CGuestSearchDialog& opened)
+                                          { opened.FamilyNameField()->setText("A"); });
         Frame().GenericActions().search->trigger();
         QCOMPARE(m_view->CurrentGuest()->GetName(), std::string("Ada"));
         m_view->FindNext(false); // F3
@@ -458,20 +407,18 @@ private slots:
         m_view->RelationFilter()->setCurrentText(QStringLiteral("Mutual"));
         m_view->FindNext(false);
         QCOMPARE(m_view->CurrentGuest()->GetName(), std::string("Ada"));
-        m_bench->Answer(
-            [](QDialog& dialog)
+        m_bench->Fill<CGuestSearchDialog>(
+            [](CGuestSearchDialog& search)
             {
-                auto& search = static_cast<CGuestSearchDialog&>(dialog);
                 const bool keptLastSearch = search.FamilyNameField()->text() == QLatin1String("A");
                 search.FamilyNameField()->setText(keptLastSearch ? QString() : QStringLiteral("?"));
                 search.FirstNameField()->setText("Dana");
                 search.BackwardsButton()->setChecked(true);
-                return static_cast<int>(QDialog::Accepted);
             });
         m_bench->AnswerMessage(QMessageBox::Ok);
         m_view->Search();
-        QCOMPARE(m_bench->MessageTexts().back(), QStringLiteral("This guest was not found"));
-        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Guest not found"));
+        QCOMPARE(m_bench->LastMessage(), QStringLiteral("This guest was not found"));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("Guest not found"));
         QCOMPARE(m_view->CurrentGuest()->GetName(), std::string("Ada"));
     }
 
@@ -498,12 +445,8 @@ private slots:
 
         // Ctrl+F opens the search; F3 and Shift+F3 repeat it.
         SelectLine(0);
-        m_bench->Answer(
-            [](QDialog& dialog)
-            {
-                static_cast<CGuestSearchDialog&>(dialog).FirstNameField()->setText("a");
-                return static_cast<int>(QDialog::Accepted);
-            });
+        m_bench->Fill<CGuestSearchDialog>([](CGuestSearchDialog& opened)
+                                          { opened.FirstNameField()->setText("a"); });
         QTest::keyClick(&frame, Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(m_view->CurrentGuest()->GetName(), std::string("David"));
         QTest::keyClick(&frame, Qt::Key_F3);
@@ -525,7 +468,7 @@ private slots:
         m_view->CommitPendingEdit();
         m_bench->AnswerMessage(QMessageBox::No);
         QTest::keyClick(list, Qt::Key_Delete);
-        QCOMPARE(m_bench->DialogTitles().back(), QStringLiteral("Delete guest?"));
+        QCOMPARE(m_bench->LastTitle(), QStringLiteral("Delete guest?"));
         QCOMPARE(Doc().GetGuestCount(), 3);
         frame.hide();
     }
@@ -564,12 +507,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    Q_INIT_RESOURCE(ui);
-    QApplication application(argc, argv);
-    GuestsViewGuiTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VELLORAN_GUI_TEST_MAIN(GuestsViewGuiTest)
 
 #include "GuestsViewGuiTest.moc"

@@ -1,6 +1,7 @@
 #include "GuiTestSupport.h"
 
 #include "model/Guest.h"
+#include "platform/ProfileFile.h"
 #include "store/NewOrvDoc.h"
 #include "ui/FrameView.h"
 #include "ui/GuiSession.h"
@@ -17,6 +18,7 @@
 #include <QMessageBox>
 #include <QTest>
 #include <cstdlib>
+#include <filesystem>
 
 CGuiTestBench::CGuiTestBench()
 {
@@ -63,9 +65,25 @@ void CGuiTestBench::AcceptNext()
         });
 }
 
+void CGuiTestBench::CancelNext()
+{
+    Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+}
+
 void CGuiTestBench::PassFirstStart()
 {
     AcceptNext();
+    AcceptNext();
+}
+
+void CGuiTestBench::StartInRealTimeMode(int answer)
+{
+    const std::filesystem::path config = m_root / "xdg-config" / "Velloran";
+    std::filesystem::create_directories(config);
+    if (!WriteProfileString(config / "General.ini", "General", "REALTIME", "1"))
+        QTest::qFail("the real-time mode cannot be set", __FILE__, __LINE__);
+    AcceptNext();
+    AnswerMessage(answer);
     AcceptNext();
 }
 
@@ -89,7 +107,7 @@ void CGuiTestBench::ShowWindow(QMainWindow& window)
     Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QTRY_COMPARE(m_titles.back(), QStringLiteral("Wedding Information"));
+    QTRY_COMPARE(LastTitle(), QStringLiteral("Wedding Information"));
 }
 
 void MakeNumberedTables(CNewOrvDoc& doc, int count, int seats)

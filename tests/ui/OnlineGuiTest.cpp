@@ -61,7 +61,7 @@ private slots:
         // With no guest to write to, the command says so and opens nothing.
         bench.AnswerMessage(QMessageBox::Ok);
         FindAction(bar, UiText(IDS_MENU_EMAIL_NOT_APPROVED))->trigger();
-        QCOMPARE(bench.MessageTexts().back(), UiText(IDS_NO_MATCHING_GUESTS_TEXT));
+        QCOMPARE(bench.LastMessage(), UiText(IDS_NO_MATCHING_GUESTS_TEXT));
     }
 
     void theStartUpCheckFollowsTheOption()
@@ -115,10 +115,10 @@ private slots:
         QCOMPARE(canceledRows, 1);
         QCOMPARE(dana->GetStatus(), int(CGuest::kStatusNotComing));
         QCOMPARE(dana->GetComingCount(), 0);
-        QCOMPARE(bench.MessageTexts().back(), UiText(IDS_APPROVALS_UPDATED_TEXT));
+        QCOMPARE(bench.LastMessage(), UiText(IDS_APPROVALS_UPDATED_TEXT));
 
         // "Close" changes nothing.
-        bench.Answer([](QDialog&) { return int(QDialog::Rejected); });
+        bench.CancelNext();
         frame.ShowApprovals({{"41", "5"}}, "E7");
         QCOMPARE(dana->GetComingCount(), 0);
         QCOMPARE(bench.Unanswered(), 0);
@@ -155,9 +155,9 @@ private slots:
         const QString failed = UiText(IDS_UPDATE_FAILED_TEXT);
         QTRY_VERIFY_WITH_TIMEOUT(
             bench.DialogTitles().size() >= 5 ||
-                (!bench.MessageTexts().empty() && bench.MessageTexts().back() == failed),
+                (!bench.MessageTexts().empty() && bench.LastMessage() == failed),
             60000);
-        if (bench.MessageTexts().back() == failed)
+        if (bench.LastMessage() == failed)
             QSKIP("the connectivity check found no network here");
         QCOMPARE(dana->GetComingCount(), 3);
         QCOMPARE(dana->GetStatus(), int(CGuest::kStatusApproved));

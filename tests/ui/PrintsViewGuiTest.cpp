@@ -28,23 +28,15 @@
 #include <QTextBrowser>
 #include <QtTest>
 
-class PrintsViewGuiTest : public QObject
+class PrintsViewGuiTest : public QObject, private CViewFixture<CPrintsView>
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<CViewTestSession> m_gui;
-    CGuiTestBench* m_bench = nullptr;
-    CPrintsView* m_view = nullptr;
-
-    CNewOrvDoc& Doc() { return m_gui->Doc(); }
-
-    void Open(ELanguage language)
+    // The view over three guests of two groups, one with markup in the name.
+    void OpenWithGuests(ELanguage language)
     {
-        cleanup();
-        m_gui = std::make_unique<CViewTestSession>(VIEW_PRINTOUTS, language);
-        m_bench = &m_gui->Bench();
-        m_view = m_gui->View<CPrintsView>();
+        Open(VIEW_PRINTOUTS, language);
         const char* names[][3] = {{"Dan", "Levi", "Family"},
                                   {"Noa", "Cohen", "Friends"},
                                   {"<b>Tom & Jerry</b>", "Katz", "Friends"}};
@@ -82,21 +74,20 @@ private:
     }
 
 private slots:
-    void init() { Open(ELanguage::English); }
+    void init() { OpenWithGuests(ELanguage::English); }
 
     void cleanup()
     {
-        const int unanswered = m_gui ? m_bench->Unanswered() : 0;
         SetShellOpenHandler({});
-        m_gui.reset();
-        QCOMPARE(unanswered, 0);
+        QCOMPARE(Close(), 0);
     }
 
     void everyTabAndKindIsWrittenAndShownInEnglish() { EveryKindIsWrittenAndShown(); }
 
     void everyTabAndKindIsWrittenAndShownInHebrew()
     {
-        Open(ELanguage::Hebrew);
+        QCOMPARE(Close(), 0);
+        OpenWithGuests(ELanguage::Hebrew);
         EveryKindIsWrittenAndShown();
         m_view->ShowKind(EReportKind::TablesById);
         QVERIFY(FileText(m_view->CurrentFile()).find("charset=windows-1255") != std::string::npos);
@@ -105,13 +96,12 @@ private slots:
     void columnsAndFilterRewriteTheGuestList()
     {
         m_view->ShowKind(EReportKind::GuestsByView);
-        m_bench->Answer(
-            [](QDialog& dialog)
+        m_bench->Fill<CReportColumnsDialog>(
+            [](CReportColumnsDialog& opened)
             {
-                QListWidget* list = static_cast<CReportColumnsDialog&>(dialog).List();
+                QListWidget* list = opened.List();
                 for (int row = 1; row < list->count(); ++row)
                     list->item(row)->setCheckState(Qt::Unchecked);
-                return static_cast<int>(QDialog::Accepted);
             });
         m_view->ChooseColumns();
         QCOMPARE(m_view->Options().columns, 0x1u);
@@ -232,7 +222,7 @@ private slots:
     {
         QVERIFY(m_gui->Frame().ShowView(VIEW_BUDGET));
         auto* budget = static_cast<CBudgetView*>(m_gui->Frame().ActiveView());
-        m_bench->Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+        m_bench->CancelNext();
         budget->PrintCombination();
         const auto report = Doc().GetFolders().DataRoot() / "Reports" / "Offer1.Html";
         QVERIFY(FileText(report).find("Offer number 1") != std::string::npos);
@@ -251,12 +241,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    Q_INIT_RESOURCE(ui);
-    QApplication application(argc, argv);
-    PrintsViewGuiTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VELLORAN_GUI_TEST_MAIN(PrintsViewGuiTest)
 
 #include "PrintsViewGuiTest.moc"

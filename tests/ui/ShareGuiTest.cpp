@@ -33,16 +33,14 @@ private slots:
         CMainFrame& frame = *session->Frame();
         CNewOrvDoc& doc = session->App().GetDocument();
 
-        bench.Answer(
-            [&](QDialog& dialog)
+        bench.Fill<CShareSettingsDialog>(
+            [&](CShareSettingsDialog& settings)
             {
-                auto& settings = static_cast<CShareSettingsDialog&>(dialog);
                 settings.Protocol()->setCurrentIndex(2);
                 settings.Server()->setText(QString::fromStdString(server.ServerText()));
                 settings.User()->setText(QString::fromStdString(server.User()));
                 settings.Password()->setText(QString::fromStdString(server.Password()));
                 settings.AutoUpload()->setChecked(true);
-                return int(QDialog::Accepted);
             });
         // Upload with nothing set up opens the dialog first.
         frame.ShareUploadAction()->trigger();

@@ -83,7 +83,7 @@ private slots:
     void disagreeingEndsTheProgramWithoutWriting()
     {
         CGuiTestBench bench;
-        bench.Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+        bench.CancelNext();
         bool started = true;
         int exitCode = -1;
         auto session = bench.Start(ELanguage::English, &started, &exitCode);
@@ -114,10 +114,8 @@ private slots:
     void anEventOpenElsewhereOpensReadOnly()
     {
         CGuiTestBench bench;
-        const fs::path root = WriteTwoEvents(bench);
         CEventLock other;
-        QCOMPARE(other.Acquire(root / "DB", "velloran-cli", std::chrono::milliseconds(0)),
-                 CEventLock::EResult::Acquired);
+        const fs::path root = WriteTwoEvents(bench, other);
         bench.AnswerMessage(QMessageBox::Yes);
         bool started = false;
         auto session = bench.Start(ELanguage::Hebrew, &started);
@@ -141,10 +139,8 @@ private slots:
     void anEventOpenElsewhereLetsTheUserChooseAnother()
     {
         CGuiTestBench bench;
-        const fs::path root = WriteTwoEvents(bench);
         CEventLock other;
-        QCOMPARE(other.Acquire(root / "DB", "velloran-cli", std::chrono::milliseconds(0)),
-                 CEventLock::EResult::Acquired);
+        WriteTwoEvents(bench, other);
         bench.AnswerMessage(QMessageBox::No);
         bench.Answer(
             [](QDialog& dialog)
@@ -168,7 +164,7 @@ private slots:
 
         // Choosing none ends the program.
         bench.AnswerMessage(QMessageBox::No);
-        bench.Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+        bench.CancelNext();
         int exitCode = -1;
         session = bench.Start(ELanguage::English, &started, &exitCode);
         QVERIFY(!started);
@@ -205,8 +201,9 @@ private slots:
     }
 
 private:
-    // Two events, DB active, the first start already passed.
-    static fs::path WriteTwoEvents(const CGuiTestBench& bench)
+    // Two events, DB active and held by `other` as the command line would, the first start
+    // already passed.
+    static fs::path WriteTwoEvents(const CGuiTestBench& bench, CEventLock& other)
     {
         const fs::path root = bench.Root() / "data";
         WriteBytes(root / "events.ini", "[Events]\r\nActive=DB\r\n");
@@ -216,16 +213,13 @@ private:
             WriteBytes(root / id / "Settings.ini", "[GenSettings]\r\nEveName=Event " +
                                                        std::string(id) +
                                                        "\r\n[KeySettings]\r\nBrideName=Dana\r\n");
+        if (other.Acquire(root / "DB", "velloran-cli", std::chrono::milliseconds(0)) !=
+            CEventLock::EResult::Acquired)
+            QTest::qFail("the event cannot be locked", __FILE__, __LINE__);
         return root;
     }
 };
 
-int main(int argc, char** argv)
-{
-    Q_INIT_RESOURCE(ui);
-    QApplication application(argc, argv);
-    StartupGuiTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VELLORAN_GUI_TEST_MAIN(StartupGuiTest)
 
 #include "StartupGuiTest.moc"

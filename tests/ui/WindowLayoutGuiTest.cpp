@@ -25,7 +25,7 @@ namespace
 std::unique_ptr<CGuiSession> StartShown(CGuiTestBench& bench, ELanguage language)
 {
     auto session = bench.Start(language);
-    bench.Answer([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+    bench.CancelNext();
     CMainFrame& frame = *session->Frame();
     ShowAtStoredPlacement(frame, session->App().GetDocument().GetAppSettings());
     if (!QTest::qWaitForWindowExposed(&frame))

@@ -200,8 +200,10 @@ int CFaultCampaign::Run()
             const std::string label = Describe(*fired);
             const bool madeUpFor = !outcome.failed && Snapshot() == m_new;
             if (!madeUpFor)
+            {
                 EXPECT_TRUE(outcome.failed && !outcome.message.empty())
                     << m_name << ", " << label << ": the failure was not told";
+            }
             CompareWithOldAndNew(label);
             if (check)
                 check(fired, outcome);

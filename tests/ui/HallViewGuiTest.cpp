@@ -232,13 +232,17 @@ private slots:
     {
         m_view->HideHelp();
         MakeTables(3);
-        Doc().GetTableAt(1)->SetArea(SRect(300, 300, 340, 330));
+        CTable* table = Doc().GetTableAt(1);
+        table->SetArea(SRect(300, 300, 340, 330));
+        Doc().UpdateAllViews(nullptr, HINT_HALL_OBJECT_CHANGED, table);
         m_view->FlushRefresh();
+        const auto placedPos = [&]
+        { return m_view->Scene()->ItemOf(SHallObject::Of(table))->PlacedPos(); };
+        QCOMPARE(placedPos(), QPointF(300 * CHallScene::kScale, 300 * CHallScene::kScale));
         m_bench->AnswerMessage(QMessageBox::Yes);
         m_view->ResetTables();
         QCOMPARE(m_bench->LastTitle(), QStringLiteral("Reset tables to original settings"));
-        QCOMPARE(m_view->Scene()->ItemOf(SHallObject::Of(Doc().GetTableAt(1)))->PlacedPos(),
-                 QPointF(30 * CHallScene::kScale, 10 * CHallScene::kScale));
+        QCOMPARE(placedPos(), QPointF(30 * CHallScene::kScale, 10 * CHallScene::kScale));
     }
 
     void hallDraftsCarryShapesOnly()

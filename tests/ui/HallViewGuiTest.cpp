@@ -1,4 +1,5 @@
 #include "GuiTestSupport.h"
+#include "edits/HallEdits.h"
 #include "model/Shape.h"
 #include "model/Table.h"
 #include "seating/HallLayout.h"
@@ -233,8 +234,9 @@ private slots:
         m_view->HideHelp();
         MakeTables(3);
         CTable* table = Doc().GetTableAt(1);
-        table->SetArea(SRect(300, 300, 340, 330));
-        Doc().UpdateAllViews(nullptr, HINT_HALL_OBJECT_CHANGED, table);
+        // Moved the way another view moves it, so this view hears of it.
+        Edits::PlaceHallObjects(Doc(), {{SHallObject::Of(table), SRect(300, 300, 340, 330)}},
+                                nullptr);
         m_view->FlushRefresh();
         const auto placedPos = [&]
         { return m_view->Scene()->ItemOf(SHallObject::Of(table))->PlacedPos(); };
